@@ -1,0 +1,107 @@
+#include "fontcatalog.h"
+
+#include "fontface.h"
+#include "tervolanpdf-private.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <array>
+
+namespace tervolanpdf {
+
+namespace {
+
+// fontconfig alone sends the Windows names of the Chinese faces to a Latin
+// fallback, so they are mapped here to the Noto CJK faces of the same
+// style. The names are compared as UTF-8 bytes.
+struct Alias {
+    const char *name;
+    const char *family;
+};
+
+constexpr const char *kSerifCjk = "Noto Serif CJK SC";
+constexpr const char *kSansCjk = "Noto Sans CJK SC";
+
+constexpr std::array kAliases{
+    Alias{"", kSerifCjk},
+    Alias{"\xE5\xAE\x8B\xE4\xBD\x93", kSerifCjk}, // 宋体
+    Alias{"SimSun", kSerifCjk},
+    Alias{"\xE9\xBB\x91\xE4\xBD\x93", kSansCjk}, // 黑体
+    Alias{"SimHei", kSansCjk},
+};
+
+const char *aliasFamily(const std::string &name)
+{
+    for (const Alias &alias : kAliases) {
+        if (name == alias.name)
+            return alias.family;
+    }
+    return nullptr;
+}
+
+FcConfig *fontConfig()
+{
+    static FcConfig *config = [] {
+        FcInit();
+        return FcConfigReference(nullptr);
+    }();
+    return config;
+}
+
+} // namespace
+
+FontCatalog &FontCatalog::instance()
+{
+    static FontCatalog *catalog = new FontCatalog; // faces live to the end
+    return *catalog;
+}
+
+const FontFace &FontCatalog::face(const std::string &name)
+{
+    std::lock_guard lock(m_mutex);
+    if (const auto known = m_byName.find(name); known != m_byName.end())
+        return *known->second;
+    const FontFace &found = faceAt(locate(name));
+    m_byName.emplace(name, &found);
+    return found;
+}
+
+const FontFace &FontCatalog::faceAt(const Location &location)
+{
+    auto &slot = m_byLocation[{location.path, location.index}];
+    if (!slot)
+        slot = std::make_unique<FontFace>(location.path, location.index);
+    return *slot;
+}
+
+FontCatalog::Location FontCatalog::locate(const std::string &name)
+{
+    const char *alias = aliasFamily(name);
+    FcPattern *pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY,
+                       reinterpret_cast<const FcChar8 *>(alias ? alias : name.c_str()));
+    // For the Chinese faces, a fallback (should Noto CJK be missing) must at
+    // least cover simplified Chinese, and within a .ttc collection the
+    // language picks the SC face.
+    if (alias)
+        FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8 *>("zh-cn"));
+    FcConfigSubstitute(fontConfig(), pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern *match = FcFontMatch(fontConfig(), pattern, &result);
+    FcPatternDestroy(pattern);
+
+    Location location;
+    FcChar8 *file = nullptr;
+    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        location.path = reinterpret_cast<const char *>(file);
+        FcPatternGetInteger(match, FC_INDEX, 0, &location.index);
+    }
+    if (match)
+        FcPatternDestroy(match);
+    if (location.path.empty())
+        throw PdfError("no font found for the face \"" + name + "\"");
+    return location;
+}
+
+} // namespace tervolanpdf

@@ -1,0 +1,44 @@
+// Finds the font face for a face name and keeps every face it loaded for
+// the life of the process, so a document never loads a font twice.
+#ifndef TERVOLANPDF_FONTCATALOG_H
+#define TERVOLANPDF_FONTCATALOG_H
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace tervolanpdf {
+
+class FontFace;
+
+class FontCatalog {
+public:
+    // The one catalog of the process. Safe to use from any thread.
+    static FontCatalog &instance();
+
+    // The face for name: "宋体"/"SimSun" and "" are Noto Serif CJK SC,
+    // "黑体"/"SimHei" Noto Sans CJK SC, anything else what fontconfig picks
+    // for it. The catalog owns the face; it stays valid until the process
+    // ends. Throws PdfError when no font can be found or loaded.
+    const FontFace &face(const std::string &name);
+
+private:
+    FontCatalog() = default;
+
+    struct Location {
+        std::string path;
+        int index = 0;
+    };
+    static Location locate(const std::string &name);
+    const FontFace &faceAt(const Location &location);
+
+    std::mutex m_mutex;
+    std::map<std::string, const FontFace *> m_byName;
+    // Two names may lead to one file and face; it is loaded only once.
+    std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> m_byLocation;
+};
+
+} // namespace tervolanpdf
+
+#endif

@@ -1,0 +1,156 @@
+#include "pdfbox.h"
+
+#include "fontcatalog.h"
+#include "pdfdocument.h"
+#include "tervolanpdf.h"
+
+namespace tervolanpdf {
+
+namespace {
+
+bool isTextProperty(int property)
+{
+    switch (property) {
+    case PDF_OUTPUT_PATH:
+    case PDF_FONT_NAME:
+    case PDF_PAGE_SIZE:
+    case PDF_AUTHOR:
+    case PDF_KEYWORDS:
+    case PDF_CREATOR:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isNumberProperty(int property)
+{
+    switch (property) {
+    case PDF_TEXT_ATTRIBUTE:
+    case PDF_TEXT_COLOR:
+    case PDF_FONT_SIZE:
+    case PDF_PAGE_HEIGHT:
+    case PDF_RESERVED_44:
+        return true;
+    default:
+        return false;
+    }
+}
+
+[[noreturn]] void refuseProperty(int property, bool wantedText)
+{
+    const std::string number = std::to_string(property);
+    if (wantedText && isNumberProperty(property))
+        throw PdfError("property " + number + " holds a number, not text");
+    if (!wantedText && isTextProperty(property))
+        throw PdfError("property " + number + " holds text, not a number");
+    throw PdfError("unknown property " + number);
+}
+
+} // namespace
+
+PdfBox::PdfBox() = default;
+PdfBox::~PdfBox() = default;
+
+void PdfBox::setText(int property, std::string text)
+{
+    switch (property) {
+    case PDF_OUTPUT_PATH: m_info.outputPath = std::move(text); return;
+    case PDF_FONT_NAME: m_style.fontName = std::move(text); return;
+    case PDF_PAGE_SIZE: m_info.pageSize = pageSizeFor(text); return;
+    case PDF_AUTHOR: m_info.author = std::move(text); return;
+    case PDF_KEYWORDS: m_info.keywords = std::move(text); return;
+    case PDF_CREATOR: m_info.creator = std::move(text); return;
+    default: refuseProperty(property, /*wantedText*/ true);
+    }
+}
+
+void PdfBox::setNumber(int property, int value)
+{
+    switch (property) {
+    case PDF_TEXT_ATTRIBUTE: m_attribute = value; return;
+    case PDF_TEXT_COLOR:
+        m_colourValue = value;
+        m_style.colour = static_cast<uint32_t>(value) & 0xFFFFFF;
+        return;
+    case PDF_FONT_SIZE: m_style.fontSize = value < 1 ? 12 : value; return;
+    case PDF_RESERVED_44: m_reserved44 = value; return;
+    case PDF_PAGE_HEIGHT: throw PdfError("property 34 (page height) is read-only");
+    default: refuseProperty(property, /*wantedText*/ false);
+    }
+}
+
+int PdfBox::number(int property) const
+{
+    switch (property) {
+    case PDF_TEXT_ATTRIBUTE: return m_attribute;
+    case PDF_TEXT_COLOR: return m_colourValue;
+    case PDF_FONT_SIZE: return m_style.fontSize;
+    case PDF_RESERVED_44: return m_reserved44;
+    // While a document is open its pages keep the size they were opened
+    // with, and the page-break test must measure those pages.
+    case PDF_PAGE_HEIGHT:
+        return m_document ? m_document->pageSize().height : m_info.pageSize.height;
+    default: refuseProperty(property, /*wantedText*/ false);
+    }
+}
+
+void PdfBox::beginDoc()
+{
+    m_document.reset();
+    if (m_info.outputPath.empty())
+        throw PdfError("no output path set (property 10 is empty)");
+    m_document = std::make_unique<PdfDocument>(m_info);
+}
+
+void PdfBox::textOut(int x, int y, const char *text)
+{
+    PdfDocument &document = openDocument("TextOut");
+    const FontFace &face = currentFace();
+    try {
+        document.drawText(x, y, text ? text : "", face, m_style);
+    } catch (const PdfError &error) {
+        // A document that cannot be written any more is of no use; drop it
+        // now so its temporary file goes at once.
+        m_document.reset();
+        throw PdfError(std::string(error.what()) + "; the document was abandoned");
+    }
+}
+
+void PdfBox::newPage()
+{
+    PdfDocument &document = openDocument("NewPage");
+    try {
+        document.newPage();
+    } catch (const PdfError &error) {
+        m_document.reset();
+        throw PdfError(std::string(error.what()) + "; the document was abandoned");
+    }
+}
+
+void PdfBox::endDoc()
+{
+    openDocument("EndDoc");
+    // Whatever finish() does, the document is closed afterwards; a failed
+    // one takes its temporary file with it.
+    const std::unique_ptr<PdfDocument> document = std::move(m_document);
+    document->finish();
+}
+
+PdfDocument &PdfBox::openDocument(const char *action)
+{
+    if (!m_document)
+        throw PdfError(std::string(action) + " without an open document (call BeginDoc first)");
+    return *m_document;
+}
+
+const FontFace &PdfBox::currentFace()
+{
+    if (!m_face || m_faceName != m_style.fontName) {
+        m_face = &FontCatalog::instance().face(m_style.fontName);
+        m_faceName = m_style.fontName;
+    }
+    return *m_face;
+}
+
+} // namespace tervolanpdf

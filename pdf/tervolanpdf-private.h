@@ -1,0 +1,54 @@
+// Private side of the PDF writer: what the C entry points and the classes
+// behind them share. Nothing here is visible outside the library.
+#ifndef TERVOLANPDF_PRIVATE_H
+#define TERVOLANPDF_PRIVATE_H
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace tervolanpdf {
+
+// A failure that reaches the caller as -1 with this text for GetErrorMsg.
+// Internal code throws it; only the C entry points catch it.
+class PdfError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The text for an errno value, safe in every thread (strerror is not); a
+// full disk or quota says "(disk full)" as well.
+std::string errnoText(int error);
+
+// A page size in tenths of a millimetre, portrait.
+struct PageSize {
+    int width = 2100;
+    int height = 2970;
+};
+
+// "A3", "A4" or "A5"; every other name, "" included, is A4.
+PageSize pageSizeFor(const std::string &name);
+
+// What a document takes from the box when it is opened.
+struct DocumentInfo {
+    std::string outputPath; // without ".pdf"
+    std::string author;
+    std::string keywords;
+    std::string creator;
+    PageSize pageSize;
+};
+
+// How TextOut draws: face name, size in points (always >= 1) and colour as
+// 0x00BBGGRR.
+struct TextStyle {
+    std::string fontName;
+    int fontSize = 12;
+    uint32_t colour = 0;
+};
+
+// One PDF point is 254/72 tenths of a millimetre.
+constexpr double kUnitsPerPoint = 254.0 / 72.0;
+
+} // namespace tervolanpdf
+
+#endif

@@ -1,0 +1,107 @@
+// The C entry points: each finds its box, runs one call under the box's
+// lock and turns any failure into -1 plus a message for GetErrorMsg. No
+// exception ever crosses into the caller.
+#include "tervolanpdf.h"
+
+#include "boxtable.h"
+#include "errormessage.h"
+#include "pdfbox.h"
+#include "tervolanpdf-private.h"
+
+#include <new>
+
+using namespace tervolanpdf;
+
+namespace {
+
+template <typename Call>
+int guarded(Call &&call)
+{
+    try {
+        return call();
+    } catch (const PdfError &error) {
+        ErrorMessage::set(error.what());
+    } catch (const std::bad_alloc &) {
+        ErrorMessage::set("out of memory");
+    } catch (const std::exception &error) {
+        ErrorMessage::set(std::string("internal error: ") + error.what());
+    } catch (...) {
+        ErrorMessage::set("internal error");
+    }
+    return -1;
+}
+
+template <typename Call>
+int onBox(int handle, Call &&call)
+{
+    return guarded([&] {
+        PdfBox &box = BoxTable::instance().box(handle);
+        std::lock_guard lock(box.mutex());
+        return call(box);
+    });
+}
+
+} // namespace
+
+int CreateBox(intptr_t /*window*/, int /*reserved*/)
+{
+    return guarded([] { return BoxTable::instance().create(); });
+}
+
+int SetStrProp(int box, int property, const char *text)
+{
+    return onBox(box, [&](PdfBox &pdf) {
+        pdf.setText(property, text ? text : "");
+        return 0;
+    });
+}
+
+int SetNumProp(int box, int property, int value)
+{
+    return onBox(box, [&](PdfBox &pdf) {
+        pdf.setNumber(property, value);
+        return 0;
+    });
+}
+
+int GetNumProp(int box, int property)
+{
+    return onBox(box, [&](PdfBox &pdf) { return pdf.number(property); });
+}
+
+int BeginDoc(int box)
+{
+    return onBox(box, [](PdfBox &pdf) {
+        pdf.beginDoc();
+        return 0;
+    });
+}
+
+int TextOut(int box, int x, int y, const char *text)
+{
+    return onBox(box, [&](PdfBox &pdf) {
+        pdf.textOut(x, y, text);
+        return 0;
+    });
+}
+
+int NewPage(int box)
+{
+    return onBox(box, [](PdfBox &pdf) {
+        pdf.newPage();
+        return 0;
+    });
+}
+
+int EndDoc(int box)
+{
+    return onBox(box, [](PdfBox &pdf) {
+        pdf.endDoc();
+        return 0;
+    });
+}
+
+int GetErrorMsg(char *buffer, int capacity)
+{
+    return ErrorMessage::copyTo(buffer, capacity);
+}
