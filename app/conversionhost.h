@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/eventpump.h"
+
+#include <string>
+
+// What the conversion job needs from whoever runs it, besides the list and
+// the progress display.
+class ConversionHost : public EventPump {
+public:
+    virtual void beep() = 0;
+    virtual void openFolder(const std::string &folder) = 0;
+    // An input that could not be converted and was taken off the list.
+    virtual void inputSkipped(const std::string &input, const std::string &reason) = 0;
+    // A finished PDF, by its full path.
+    virtual void documentWritten(const std::string &pdfPath) = 0;
+};

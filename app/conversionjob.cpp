@@ -1,0 +1,197 @@
+#include "app/conversionjob.h"
+
+#include "app/getfile.h"
+#include "app/piececutter.h"
+#include "pdf/api.h"
+#include "pdf/tervolanpdf.h"
+#include "platform/text/itemreader.h"
+#include "platform/text/textfilereader.h"
+#include "platform/text/utf8.h"
+
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int LeftMargin = 100;
+constexpr int BottomReserve = 200;
+
+// Clears the running flag however the job leaves, a failure included.
+class RunningFlag {
+public:
+    explicit RunningFlag(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~RunningFlag() { m_flag = false; }
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+ConversionJob::ConversionJob(int box, const Settings &settings, ConversionHost &host,
+                             ProgressDisplay &progress)
+    : m_box(box)
+    , m_settings(settings)
+    , m_host(host)
+    , m_progress(progress)
+{
+}
+
+std::string ConversionJob::outputFolder(const Settings &settings)
+{
+    if (!settings.OutputFolder.empty())
+        return settings.OutputFolder;
+    const char *home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/output";
+}
+
+std::string ConversionJob::outputFolderText(const Settings &settings)
+{
+    std::string folder = outputFolder(settings);
+    return folder.ends_with('/') ? folder : folder + "/";
+}
+
+void ConversionJob::createOutputFolder(const Settings &settings)
+{
+    mkdir(outputFolder(settings).c_str(), 0777);
+}
+
+int ConversionJob::progressPercent(long long pieceCount, long long itemCount)
+{
+    if (itemCount <= 0)
+        return 100;
+    long long scaled = pieceCount * 100;
+    long long quotient = scaled / itemCount;
+    long long twiceRemainder = 2 * (scaled % itemCount);
+    if (twiceRemainder > itemCount || (twiceRemainder == itemCount && quotient % 2 == 1))
+        ++quotient;
+    return quotient >= 100 ? 100 : int(quotient);
+}
+
+void ConversionJob::ConvertList(PathList &list)
+{
+    if (m_running || list.count() == 0)
+        return;
+    RunningFlag running(m_running);
+    // The folder text is fixed for the whole run; the other settings are
+    // read again for every file.
+    m_runFolderText = outputFolderText(m_settings);
+    std::string folder = outputFolder(m_settings);
+    createOutputFolder(m_settings);
+    while (list.count() > 0)
+        convertTopEntry(list);
+    m_host.beep();
+    m_host.openFolder(folder);
+    m_progress.setValue(100);
+}
+
+void ConversionJob::convertTopEntry(PathList &list)
+{
+    // Our own copy: the list may change while the file converts.
+    std::string input = list.entry(0);
+    convertFile(input, m_runFolderText);
+    if (list.count() > 0 && list.entry(0) == input) {
+        list.removeEntry(0);
+        return;
+    }
+    for (int index = 0; index < list.count(); ++index) {
+        if (list.entry(index) == input) {
+            list.removeEntry(index);
+            return;
+        }
+    }
+}
+
+bool ConversionJob::convertFile(const std::string &input, const std::string &folderText)
+{
+    m_fileSettings = m_settings;
+    TextFileReader reader;
+    if (!reader.open(input)) {
+        m_host.inputSkipped(input, reader.error());
+        return false;
+    }
+    setDocumentProperties(input, folderText);
+    PdfCheck(BeginDoc(m_box));
+    setTextProperties();
+    if (!countItems(reader) || !writeLines(reader)) {
+        // The document stays unfinished; the writer drops it at the next
+        // BeginDoc, so no partial PDF appears.
+        m_host.inputSkipped(input, reader.error());
+        return false;
+    }
+    m_host.processPendingEvents();
+    PdfCheck(EndDoc(m_box));
+    m_host.documentWritten(folderText + GetBaseName(input) + ".pdf");
+    return true;
+}
+
+void ConversionJob::setDocumentProperties(const std::string &input, const std::string &folderText)
+{
+    PdfSetStr(m_box, PDF_OUTPUT_PATH, folderText + GetBaseName(input));
+    PdfSetStr(m_box, PDF_AUTHOR, m_fileSettings.Author);
+    PdfSetStr(m_box, PDF_KEYWORDS, m_fileSettings.Keywords);
+    PdfSetStr(m_box, PDF_CREATOR, "Tervolan");
+    PdfSetNum(m_box, PDF_RESERVED_44, 0);
+    PdfSetStr(m_box, PDF_PAGE_SIZE, m_fileSettings.PageSize);
+}
+
+void ConversionJob::setTextProperties()
+{
+    PdfSetNum(m_box, PDF_TEXT_ATTRIBUTE, 0);
+    PdfSetNum(m_box, PDF_TEXT_COLOR, 0);
+    PdfSetStr(m_box, PDF_FONT_NAME, m_fileSettings.FontName);
+    PdfSetNum(m_box, PDF_FONT_SIZE, m_fileSettings.FontSize);
+}
+
+// The item count is the divisor of the progress value.
+bool ConversionJob::countItems(TextFileReader &reader)
+{
+    m_itemCount = 0;
+    m_pieceCount = 0;
+    ItemReader items(reader);
+    while (items.read(nullptr)) {
+        ++m_itemCount;
+        m_host.processPendingEvents();
+    }
+    return !reader.failed() && reader.rewind();
+}
+
+bool ConversionJob::writeLines(TextFileReader &reader)
+{
+    m_lineSlot = 1;
+    PieceCutter cutter(reader, m_fileSettings.CharsPerLine);
+    while (cutter.nextLine())
+        placeLine(cutter);
+    return !reader.failed();
+}
+
+void ConversionJob::placeLine(PieceCutter &cutter)
+{
+    std::u32string_view output;
+    bool isPiece = false;
+    while (cutter.nextOutput(output, isPiece)) {
+        writeOutputLine(output);
+        if (isPiece) {
+            ++m_pieceCount;
+            m_progress.setValue(progressPercent(m_pieceCount, m_itemCount));
+        }
+        m_host.processPendingEvents();
+    }
+}
+
+// The first line of a page stands at slot 2; the page breaks after the line
+// when the next one would reach the bottom reserve.
+void ConversionJob::writeOutputLine(std::u32string_view text)
+{
+    ++m_lineSlot;
+    int fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
+    m_lineUtf8.clear();
+    Utf8::append(m_lineUtf8, text);
+    PdfCheck(TextOut(m_box, /*x*/ LeftMargin, /*y*/ m_lineSlot * 50 * fontSize / 10, m_lineUtf8.c_str()));
+    int pageHeight = PdfGetNum(m_box, PDF_PAGE_HEIGHT);
+    fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
+    if ((m_lineSlot + 1) * 50 * fontSize / 10 >= pageHeight - BottomReserve) {
+        PdfCheck(NewPage(m_box));
+        m_lineSlot = 1;
+    }
+}

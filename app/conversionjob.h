@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/conversionhost.h"
+#include "app/pathlist.h"
+#include "app/progressdisplay.h"
+#include "settings/settings.h"
+
+#include <string>
+#include <string_view>
+
+class PieceCutter;
+class TextFileReader;
+
+// Turns text files into PDFs through the PDF writer, one document per
+// input: lines are broken at CharsPerLine characters, placed down the page
+// at a step of 5 x font size, and a page is broken when the next line would
+// come within 200 units of the bottom edge.
+class ConversionJob {
+public:
+    ConversionJob(int box, const Settings &settings, ConversionHost &host, ProgressDisplay &progress);
+
+    // Converts the list from the top until it is empty, removing each entry
+    // once its document is written; then beeps, opens the output folder and
+    // shows 100. A call made while the job runs (from the event processing
+    // of a running job) is ignored.
+    void ConvertList(PathList &list);
+
+    // Converts one input into the folder text (a folder path ending in
+    // "/"). Returns false when the input could not be read; the host is
+    // told why and no document is written.
+    bool convertFile(const std::string &input, const std::string &folderText);
+
+    bool isRunning() const { return m_running; }
+
+    // The output folder as the job uses it: OutputFolder, or $HOME/output
+    // when it is empty.
+    static std::string outputFolder(const Settings &settings);
+    // The same with a "/" at the end.
+    static std::string outputFolderText(const Settings &settings);
+    // Creates the output folder, one level only; failure is left to the
+    // writer to report.
+    static void createOutputFolder(const Settings &settings);
+
+    // piece count x 100 / item count, rounded half to even, at most 100.
+    static int progressPercent(long long pieceCount, long long itemCount);
+
+private:
+    void convertTopEntry(PathList &list);
+    void setDocumentProperties(const std::string &input, const std::string &folderText);
+    void setTextProperties();
+    bool countItems(TextFileReader &reader);
+    bool writeLines(TextFileReader &reader);
+    void placeLine(PieceCutter &cutter);
+    void writeOutputLine(std::u32string_view text);
+
+    int m_box;
+    const Settings &m_settings;
+    Settings m_fileSettings;
+    ConversionHost &m_host;
+    ProgressDisplay &m_progress;
+    bool m_running = false;
+    long long m_itemCount = 0;
+    long long m_pieceCount = 0;
+    int m_lineSlot = 1;
+    std::string m_lineUtf8;
+    std::string m_runFolderText;
+};

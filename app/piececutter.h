@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/text/charsource.h"
+
+#include <string>
+#include <string_view>
+
+// Breaks the lines of a character stream into output lines of at most N
+// characters. A line longer than N is cut after N characters; when
+// character N+1 is a blank the cut falls there and the blank is dropped,
+// otherwise at the last blank of the piece (which stays at its end), or
+// hard after N characters when the piece has no blank. Only U+0020 counts
+// as a blank.
+//
+// Lines are read as they are cut, holding at most N+1 characters of a line
+// at a time, so one huge line costs no more memory than a short one.
+// A line ends at CR, CR LF or a lone LF.
+class PieceCutter {
+public:
+    PieceCutter(CharSource &source, int charsPerLine);
+
+    // Moves to the next input line; false at the end of the stream.
+    bool nextLine();
+
+    // The next output line of the current input line, valid until the next
+    // call. Returns false when the line is used up. isPiece tells whether it
+    // was cut from a longer rest (the last rest is not a piece).
+    bool nextOutput(std::u32string_view &output, bool &isPiece);
+
+private:
+    void fill();
+
+    CharSource &m_source;
+    size_t m_limit;
+    std::u32string m_buffer;
+    size_t m_offset = 0;
+    bool m_lineEnded = true;
+    bool m_lineDone = true;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/conversionhost.h"
+#include "app/progressdisplay.h"
+
+#include <chrono>
+#include <mutex>
+#include <string>
+
+// Tells the person at the terminal what happened: written PDFs on stdout,
+// failures on stderr, and a progress bar on stderr when it is a terminal.
+// Safe to share between worker threads.
+class ConsoleReporter : public ConversionHost, public ProgressDisplay {
+public:
+    ConsoleReporter(bool quiet, int totalFiles);
+
+    void processPendingEvents() override {}
+    void beep() override {}
+    void openFolder(const std::string &) override {}
+    void inputSkipped(const std::string &input, const std::string &reason) override;
+    void documentWritten(const std::string &pdfPath) override;
+    void setValue(int) override {}
+
+    // A failure found outside the job (a folder without -r, a writer error).
+    void failed(const std::string &input, const std::string &reason);
+    void fileFinished();
+    void finish();
+    int failures() const;
+    void setTotal(int totalFiles);
+
+private:
+    void drawBar(bool force);
+    void clearBar();
+
+    mutable std::mutex m_mutex;
+    bool m_quiet;
+    bool m_showBar;
+    int m_total;
+    int m_done = 0;
+    int m_failures = 0;
+    bool m_barShown = false;
+    std::chrono::steady_clock::time_point m_lastDraw{};
+};

@@ -1,0 +1,85 @@
+#include "cli/batchconverter.h"
+#include "cli/commandlineoptions.h"
+#include "cli/consolereporter.h"
+#include "cli/inputcollector.h"
+#include "settings/settingsstore.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+constexpr int ExitSomeFailed = 1;
+constexpr int ExitUsage = 2;
+
+int usageError(const std::string &message)
+{
+    std::fprintf(stderr, "tervolan-convert: %s\nTry 'tervolan-convert --help' for more information.\n",
+                 message.c_str());
+    return ExitUsage;
+}
+
+// The settings the window would have after start-up, then the flags.
+bool settingsFor(const CommandLineOptions &options, Settings &settings, std::string &error)
+{
+    settings.Language = "中文";
+    if (options.settingsFile) {
+        std::error_code ignored;
+        if (!std::filesystem::is_regular_file(*options.settingsFile, ignored)
+            || !readConfigFile(settings, *options.settingsFile)) {
+            error = "cannot read the settings file " + *options.settingsFile;
+            return false;
+        }
+        LoadSettings(settings, *options.settingsFile);
+    } else {
+        LoadSettings(settings, configIniPath());
+    }
+    if (options.language) {
+        settings.Language = *options.language == "en" ? "英文" : "中文";
+        settings.CharsPerLine = *options.language == "en" ? 60 : 30;
+    }
+    if (options.outputDir)
+        settings.OutputFolder = *options.outputDir;
+    if (options.pageSize)
+        settings.PageSize = *options.pageSize;
+    if (options.fontName)
+        settings.FontName = *options.fontName;
+    if (options.fontSize)
+        settings.FontSize = int16_t(*options.fontSize);
+    if (options.charsPerLine)
+        settings.CharsPerLine = int16_t(*options.charsPerLine);
+    if (options.author)
+        settings.Author = *options.author;
+    if (options.keywords)
+        settings.Keywords = *options.keywords;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    CommandLineOptions options;
+    std::string error;
+    if (!options.parse(std::vector<std::string>(argv + 1, argv + argc), error))
+        return usageError(error);
+    if (options.help) {
+        std::fputs(CommandLineOptions::helpText(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("tervolan-convert %s\n", TERVOLAN_VERSION);
+        return 0;
+    }
+    Settings settings;
+    if (!settingsFor(options, settings, error))
+        return usageError(error);
+    if (options.inputs.empty() && options.filesFrom.empty())
+        return usageError("no input files");
+
+    ConsoleReporter reporter(options.quiet, 0);
+    std::vector<std::string> files = InputCollector(options, reporter).collect();
+    reporter.setTotal(int(files.size()));
+    BatchConverter(settings, reporter, options.jobs).run(files);
+    return reporter.failures() > 0 ? ExitSomeFailed : 0;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/text/charsource.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// Reads comma- and line-separated items, the way both config.ini and the
+// conversion's counting pass read their files:
+//  - blanks and tabs before an item are skipped;
+//  - an item that starts with a double quote runs to the next double quote
+//    (across line ends), and the rest up to the next comma or line end is
+//    passed over;
+//  - any other item runs to the next comma or line end, which is consumed;
+//    blanks at its end are not part of it;
+//  - an empty line, or a comma right after a delimiter, is an empty item.
+// A line ends at CR, CR LF or a lone LF.
+class ItemReader {
+public:
+    // Values longer than maxLength characters are cut there; the rest of the
+    // item is still consumed, so counting stays right for any file.
+    explicit ItemReader(CharSource &source, size_t maxLength = SIZE_MAX);
+
+    // Reads the next item into value (when given). Returns false when the
+    // source has no more data.
+    bool read(std::u32string *value);
+
+    // Converts an item to a 16-bit number: optional blanks, an optional sign
+    // and digits. Anything else, or a value outside -32768..32767, is 0.
+    static int16_t toInt16(std::u32string_view item);
+
+private:
+    void readQuoted(std::u32string *value);
+    void readPlain(std::u32string *value);
+    void skipToDelimiter();
+    bool consumeDelimiter(int32_t c);
+    void keep(std::u32string *value, int32_t c);
+
+    CharSource &m_source;
+    size_t m_maxLength;
+};

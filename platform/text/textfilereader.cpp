@@ -1,0 +1,308 @@
+#include "platform/text/textfilereader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr size_t BlockSize = 64 * 1024;
+
+// Length of a UTF-8 sequence from its first byte, 0 for a byte that cannot
+// start one.
+int sequenceLength(unsigned char b)
+{
+    if (b < 0x80)
+        return 1;
+    if (b >= 0xC2 && b <= 0xDF)
+        return 2;
+    if (b >= 0xE0 && b <= 0xEF)
+        return 3;
+    if (b >= 0xF0 && b <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// Decodes one complete sequence at text[0..length); false if malformed.
+bool decodeSequence(const unsigned char *text, int length, char32_t &c)
+{
+    c = length == 1 ? text[0] : text[0] & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        if ((text[k] & 0xC0) != 0x80)
+            return false;
+        c = (c << 6) | (text[k] & 0x3F);
+    }
+    static const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    return c >= smallest[length] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+}
+
+// Checks UTF-8 validity of a stream given block by block.
+class Utf8Check {
+public:
+    bool feed(std::string_view block)
+    {
+        m_tail.append(block);
+        const auto *text = reinterpret_cast<const unsigned char *>(m_tail.data());
+        size_t i = 0;
+        size_t size = m_tail.size();
+        while (i < size) {
+            if (text[i] < 0x80) {
+                ++i;
+                continue;
+            }
+            int length = sequenceLength(text[i]);
+            if (length == 0)
+                return false;
+            if (i + length > size)
+                break;
+            char32_t c;
+            if (!decodeSequence(text + i, length, c))
+                return false;
+            i += length;
+        }
+        m_tail.erase(0, i);
+        return true;
+    }
+    bool finish() const { return m_tail.empty(); }
+
+private:
+    std::string m_tail;
+};
+
+} // namespace
+
+const char *encodingName(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8: return "UTF-8";
+    case TextEncoding::Utf16LE: return "UTF-16LE";
+    case TextEncoding::Utf16BE: return "UTF-16BE";
+    case TextEncoding::Gb18030: return "GB18030";
+    }
+    return "?";
+}
+
+TextFileReader::TextFileReader() = default;
+
+TextFileReader::~TextFileReader()
+{
+    close();
+}
+
+void TextFileReader::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+bool TextFileReader::fail(const std::string &what, int errorNumber)
+{
+    m_error = what;
+    if (errorNumber != 0)
+        m_error += std::string(": ") + std::strerror(errorNumber);
+    m_chars.clear();
+    m_index = 0;
+    m_atEnd = true;
+    return false;
+}
+
+bool TextFileReader::openFile(const std::string &path)
+{
+    close();
+    m_path = path;
+    m_error.clear();
+    // O_NONBLOCK keeps a FIFO from hanging the open; only regular files pass.
+    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (m_fd < 0)
+        return fail("cannot open", errno);
+    struct stat info;
+    if (fstat(m_fd, &info) != 0)
+        return fail("cannot read", errno);
+    if (S_ISDIR(info.st_mode))
+        return fail("is a folder, not a text file", 0);
+    if (!S_ISREG(info.st_mode))
+        return fail("is not a regular file", 0);
+    fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+    return true;
+}
+
+bool TextFileReader::open(const std::string &path)
+{
+    return openFile(path) && detectEncoding() && seekToText();
+}
+
+bool TextFileReader::openAs(const std::string &path, TextEncoding encoding)
+{
+    if (!openFile(path))
+        return false;
+    m_encoding = encoding;
+    m_bomLength = 0;
+    return seekToText();
+}
+
+bool TextFileReader::detectEncoding()
+{
+    std::string block(BlockSize, '\0');
+    Utf8Check utf8;
+    bool validUtf8 = true;
+    bool first = true;
+    m_bomLength = 0;
+    for (;;) {
+        ssize_t got = ::read(m_fd, block.data(), block.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return fail("cannot read", errno);
+        if (got == 0)
+            break;
+        std::string_view bytes(block.data(), size_t(got));
+        if (first) {
+            first = false;
+            if (bytes.starts_with("\xEF\xBB\xBF")) {
+                m_encoding = TextEncoding::Utf8;
+                m_bomLength = 3;
+                return true;
+            }
+            if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+                m_encoding = bytes[0] == '\xFF' ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
+                m_bomLength = 2;
+                return true;
+            }
+        }
+        if (bytes.find('\0') != std::string_view::npos)
+            return fail("is a binary file (it holds NUL bytes)", 0);
+        if (validUtf8)
+            validUtf8 = utf8.feed(bytes);
+    }
+    m_encoding = validUtf8 && utf8.finish() ? TextEncoding::Utf8 : TextEncoding::Gb18030;
+    return true;
+}
+
+bool TextFileReader::seekToText()
+{
+    if (m_fd < 0)
+        return false;
+    if (lseek(m_fd, off_t(m_bomLength), SEEK_SET) < 0)
+        return fail("cannot read", errno);
+    m_atEnd = false;
+    m_pending.clear();
+    m_chars.clear();
+    m_index = 0;
+    if (m_encoding == TextEncoding::Gb18030) {
+        if (!m_gb18030)
+            m_gb18030 = std::make_unique<TextCodec>();
+        m_gb18030->reset();
+    }
+    return true;
+}
+
+bool TextFileReader::rewind()
+{
+    m_error.clear();
+    return seekToText();
+}
+
+bool TextFileReader::refill()
+{
+    m_chars.clear();
+    m_index = 0;
+    while (m_chars.empty() && !m_atEnd) {
+        m_block.resize(BlockSize);
+        ssize_t got = ::read(m_fd, m_block.data(), m_block.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return fail("read failed", errno);
+        m_atEnd = got == 0;
+        decodeBlock(std::string_view(m_block.data(), size_t(got)), m_atEnd);
+    }
+    return !m_chars.empty();
+}
+
+void TextFileReader::decodeBlock(std::string_view bytes, bool final)
+{
+    switch (m_encoding) {
+    case TextEncoding::Utf8:
+        decodeUtf8(bytes, final);
+        break;
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        decodeUtf16(bytes, final);
+        break;
+    case TextEncoding::Gb18030:
+        m_gb18030->decode(bytes, final, m_chars);
+        break;
+    }
+}
+
+void TextFileReader::decodeUtf8(std::string_view bytes, bool final)
+{
+    if (!m_pending.empty()) {
+        m_pending.append(bytes);
+        m_block.swap(m_pending);
+        bytes = m_block;
+        m_pending.clear();
+    }
+    const auto *text = reinterpret_cast<const unsigned char *>(bytes.data());
+    size_t size = bytes.size();
+    m_chars.reserve(size);
+    size_t i = 0;
+    while (i < size) {
+        if (text[i] < 0x80) {
+            m_chars.push_back(text[i++]);
+            continue;
+        }
+        int length = sequenceLength(text[i]);
+        if (length > 0 && i + length > size && !final) {
+            m_pending.assign(bytes.substr(i));
+            break;
+        }
+        char32_t c;
+        if (length == 0 || i + length > size || !decodeSequence(text + i, length, c)) {
+            // The file changed since it was checked; keep going.
+            m_chars.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        m_chars.push_back(c);
+        i += length;
+    }
+}
+
+void TextFileReader::decodeUtf16(std::string_view bytes, bool final)
+{
+    m_pending.append(bytes);
+    const auto *text = reinterpret_cast<const unsigned char *>(m_pending.data());
+    bool little = m_encoding == TextEncoding::Utf16LE;
+    size_t i = 0;
+    size_t size = m_pending.size();
+    auto unitAt = [&](size_t at) {
+        return little ? char32_t(text[at] | text[at + 1] << 8) : char32_t(text[at] << 8 | text[at + 1]);
+    };
+    while (i + 2 <= size) {
+        char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            if (i + 4 > size && !final)
+                break;
+            char32_t low = i + 4 <= size ? unitAt(i + 2) : 0;
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                m_chars.push_back(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                i += 4;
+                continue;
+            }
+            unit = 0xFFFD;
+        } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            unit = 0xFFFD;
+        }
+        m_chars.push_back(unit);
+        i += 2;
+    }
+    m_pending.erase(0, i);
+    if (final && !m_pending.empty()) {
+        m_chars.push_back(0xFFFD);
+        m_pending.clear();
+    }
+}

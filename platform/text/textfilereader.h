@@ -1,0 +1,72 @@
+#pragma once
+
+#include "platform/text/charsource.h"
+#include "platform/text/textcodec.h"
+
+#include <memory>
+#include <string>
+
+enum class TextEncoding { Utf8, Utf16LE, Utf16BE, Gb18030 };
+
+const char *encodingName(TextEncoding encoding);
+
+// Reads a text file as a stream of characters, a block at a time, so memory
+// stays small whatever the size of the file or its lines.
+//
+// The encoding is taken from a byte-order mark (UTF-8, UTF-16LE/BE); else a
+// file that is valid UTF-8 is UTF-8, and anything else is GB18030. A file
+// with NUL bytes and no UTF-16 mark is refused as binary.
+class TextFileReader : public CharSource {
+public:
+    TextFileReader();
+    ~TextFileReader() override;
+    TextFileReader(const TextFileReader &) = delete;
+    TextFileReader &operator=(const TextFileReader &) = delete;
+
+    // Both return false and set error() when the file cannot be used.
+    bool open(const std::string &path);
+    bool openAs(const std::string &path, TextEncoding encoding);
+    // Goes back to the first character, for a second pass over the file.
+    bool rewind();
+    void close();
+
+    TextEncoding encoding() const { return m_encoding; }
+    const std::string &error() const { return m_error; }
+    // True when a read failed part way; the stream then ends early.
+    bool failed() const { return !m_error.empty(); }
+
+    int32_t get() override
+    {
+        if (m_index == m_chars.size() && !refill())
+            return -1;
+        return int32_t(m_chars[m_index++]);
+    }
+    int32_t peek() override
+    {
+        if (m_index == m_chars.size() && !refill())
+            return -1;
+        return int32_t(m_chars[m_index]);
+    }
+
+private:
+    bool openFile(const std::string &path);
+    bool detectEncoding();
+    bool seekToText();
+    bool refill();
+    void decodeBlock(std::string_view bytes, bool final);
+    void decodeUtf8(std::string_view bytes, bool final);
+    void decodeUtf16(std::string_view bytes, bool final);
+    bool fail(const std::string &what, int errorNumber);
+
+    int m_fd = -1;
+    std::string m_path;
+    std::string m_error;
+    TextEncoding m_encoding = TextEncoding::Utf8;
+    size_t m_bomLength = 0;
+    bool m_atEnd = false;
+    std::string m_block;
+    std::string m_pending;
+    std::u32string m_chars;
+    size_t m_index = 0;
+    std::unique_ptr<TextCodec> m_gb18030;
+};

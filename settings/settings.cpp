@@ -1,0 +1,7 @@
+#include "settings/settings.h"
+
+Settings &programSettings()
+{
+    static Settings record;
+    return record;
+}

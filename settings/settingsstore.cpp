@@ -1,0 +1,112 @@
+#include "settings/settingsstore.h"
+
+#include "platform/text/itemreader.h"
+#include "platform/text/textcodec.h"
+#include "platform/text/textfilereader.h"
+#include "platform/text/utf8.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// No real value comes near this; a damaged file cannot bloat the record.
+constexpr size_t MaxItemLength = 32 * 1024;
+
+std::string quoted(const std::string &utf8Text)
+{
+    // A line break inside a value would shift every later field of the
+    // file, so it is stored as a blank.
+    std::string text = TextCodec::utf8ToGb18030(utf8Text);
+    for (char &c : text) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return "\"" + text + "\"\r\n";
+}
+
+bool writeAll(int fd, const std::string &bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += size_t(wrote);
+    }
+    return true;
+}
+
+} // namespace
+
+std::filesystem::path programFolder()
+{
+    std::error_code error;
+    auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return std::filesystem::current_path(error);
+    return executable.parent_path();
+}
+
+std::filesystem::path configIniPath()
+{
+    return programFolder() / "config.ini";
+}
+
+bool readConfigFile(Settings &settings, const std::filesystem::path &file)
+{
+    TextFileReader reader;
+    if (!reader.openAs(file.string(), TextEncoding::Gb18030))
+        return false;
+    ItemReader items(reader, MaxItemLength);
+    std::string *texts[] = {&settings.OutputFolder, &settings.Keywords, &settings.Author,
+                            &settings.PageSize, &settings.FontName};
+    std::u32string item;
+    for (std::string *text : texts) {
+        if (!items.read(&item))
+            return true;
+        *text = Utf8::fromUtf32(item);
+    }
+    for (int16_t *number : {&settings.FontSize, &settings.CharsPerLine}) {
+        if (!items.read(&item))
+            return true;
+        *number = ItemReader::toInt16(item);
+    }
+    return true;
+}
+
+void LoadSettings(Settings &settings, const std::filesystem::path &file)
+{
+    readConfigFile(settings, file);
+    settings.FontName = "宋体";
+    settings.CharsPerLine = 30;
+}
+
+std::string formatConfig(const Settings &settings)
+{
+    return quoted(settings.OutputFolder) + quoted(settings.Keywords) + quoted(settings.Author)
+        + quoted(settings.PageSize) + quoted(settings.FontName)
+        + std::to_string(settings.FontSize) + "\r\n" + std::to_string(settings.CharsPerLine) + "\r\n";
+}
+
+bool SaveSettings(const Settings &settings, const std::filesystem::path &file)
+{
+    std::string temporary = file.string() + ".XXXXXX";
+    int fd = mkstemp(temporary.data());
+    if (fd < 0)
+        return false;
+    // mkstemp makes the file private; config.ini is an ordinary file.
+    fchmod(fd, 0644);
+    bool written = writeAll(fd, formatConfig(settings)) && fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), file.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
