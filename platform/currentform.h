@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// The state of a header drag, shared by every panel of the program: only
+// one drag can be in progress at a time.
+struct HeaderDragState {
+    bool HeaderDragging = false;
+    int DragStartX = 0; // pointer position on the header when the drag began
+    int DragStartY = 0;
+};
+
+// The window that panel header drags move. Windows set it themselves when
+// they load (and the main window again when a dialog closes).
+class CurrentForm
+{
+public:
+    static QWidget *form();
+    static void setForm(QWidget *form);
+    static HeaderDragState &headerDrag();
+};
