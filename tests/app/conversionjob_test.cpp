@@ -1,0 +1,247 @@
+#include "app/conversionjob.h"
+#include "app/vectorpathlist.h"
+#include "pdf/api.h"
+#include "pdf/tervolanpdf.h"
+#include "tests/app/pdfreadback.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+namespace {
+
+struct PdfFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Stands in for the window's "PDF" box: records the message and stops the
+// job the way ending the program would.
+class RecordingFailure : public PdfFailureHandler {
+public:
+    RecordingFailure() { setPdfFailureHandler(this); }
+    ~RecordingFailure() override { setPdfFailureHandler(nullptr); }
+    void pdfFailed(const std::string &message) override
+    {
+        messages.push_back(message);
+        throw PdfFailure(message);
+    }
+    std::vector<std::string> messages;
+};
+
+class RecordingHost : public ConversionHost, public ProgressDisplay {
+public:
+    void processPendingEvents() override
+    {
+        ++eventCalls;
+        if (onEvents)
+            onEvents();
+    }
+    void beep() override { ++beeps; }
+    void openFolder(const std::string &folder) override { opened.push_back(folder); }
+    void inputSkipped(const std::string &input, const std::string &reason) override
+    {
+        skipped.push_back(input + ": " + reason);
+    }
+    void documentWritten(const std::string &pdf) override
+    {
+        written.push_back(pdf);
+        if (onWritten)
+            onWritten();
+    }
+    void setValue(int value) override { progress.push_back(value); }
+
+    long eventCalls = 0;
+    int beeps = 0;
+    std::vector<std::string> opened, skipped, written;
+    std::vector<int> progress;
+    std::function<void()> onEvents, onWritten;
+};
+
+class ConversionJobTest : public ::testing::Test {
+protected:
+    ConversionJobTest()
+    {
+        settings.OutputFolder = (dir.path() / "out").string();
+        settings.PageSize = "A4";
+        settings.FontName = "宋体";
+        settings.FontSize = 10;
+        settings.CharsPerLine = 30;
+    }
+
+    std::string numberedLines(int count)
+    {
+        std::string text;
+        for (int i = 1; i <= count; ++i)
+            text += "line " + std::to_string(i) + "\r\n";
+        return text;
+    }
+
+    TempDir dir;
+    Settings settings;
+    RecordingHost host;
+    RecordingFailure failure;
+    int box = CreateBox(0, 0);
+    ConversionJob job{box, settings, host, host};
+};
+
+} // namespace
+
+TEST_F(ConversionJobTest, EmptyListDoesNothingAtAll)
+{
+    VectorPathList list;
+    job.ConvertList(list);
+    EXPECT_EQ(host.beeps, 0);
+    EXPECT_TRUE(host.opened.empty());
+    EXPECT_TRUE(host.progress.empty());
+    EXPECT_FALSE(std::filesystem::exists(settings.OutputFolder));
+}
+
+TEST_F(ConversionJobTest, ListShrinksFromTheTopAndTheFolderOpensAtTheEnd)
+{
+    VectorPathList list({dir.write("in/a.txt", "甲"), dir.write("in/b.txt", "乙"), dir.write("in/c.txt", "丙")});
+    std::vector<int> countsWhenWritten;
+    host.onWritten = [&] { countsWhenWritten.push_back(list.count()); };
+    job.ConvertList(list);
+    EXPECT_EQ(countsWhenWritten, (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(host.opened, (std::vector<std::string>{settings.OutputFolder}));
+    EXPECT_EQ(host.progress.back(), 100);
+    EXPECT_EQ(PdfReadback::lines(settings.OutputFolder + "/b.pdf"), (std::vector<std::string>{"乙"}));
+}
+
+TEST_F(ConversionJobTest, OutputIsTheFolderPlusTheBaseName)
+{
+    VectorPathList list({dir.write("a/b/notes.2024.txt", "x")});
+    settings.OutputFolder += "/";
+    job.ConvertList(list);
+    EXPECT_EQ(host.written, (std::vector<std::string>{settings.OutputFolder + "notes.pdf"}));
+    EXPECT_EQ(host.opened, (std::vector<std::string>{settings.OutputFolder}));
+}
+
+TEST_F(ConversionJobTest, PageBreaksWhenTheNextLineWouldReachTheBottomReserve)
+{
+    // Font size 10 on A4 (2970 high): lines stand at 100, 150, ... and a page
+    // holds 54 of them. A file that fills its last page ends with an empty one.
+    VectorPathList list({dir.write("in/full.txt", numberedLines(108)), dir.write("in/more.txt", numberedLines(100))});
+    job.ConvertList(list);
+    std::string full = settings.OutputFolder + "/full.pdf";
+    EXPECT_EQ(PdfReadback::pages(full), 3);
+    EXPECT_EQ(PdfReadback::lines(full, 1).back(), "line 54");
+    EXPECT_EQ(PdfReadback::lines(full, 2).front(), "line 55");
+    EXPECT_TRUE(PdfReadback::lines(full, 3).empty());
+    EXPECT_EQ(PdfReadback::pages(settings.OutputFolder + "/more.pdf"), 2);
+}
+
+TEST_F(ConversionJobTest, LinesFollowEachOtherAtFiveTimesTheFontSize)
+{
+    VectorPathList list({dir.write("in/steps.txt", "一\r\n\r\n三\r\n四\r\n")});
+    job.ConvertList(list);
+    std::vector<double> tops = PdfReadback::lineTops(settings.OutputFolder + "/steps.pdf");
+    ASSERT_EQ(tops.size(), 3u);
+    // 50 units of 0.1 mm are 14.17 pt; the blank line keeps its slot.
+    constexpr double Step = 50 * 72 / 254.0;
+    EXPECT_NEAR(tops[1] - tops[0], 2 * Step, 0.5);
+    EXPECT_NEAR(tops[2] - tops[1], Step, 0.5);
+    EXPECT_NEAR(tops[0], 2 * Step, 3.0) << "the first line stands at y = 10 x font size";
+}
+
+TEST_F(ConversionJobTest, ProgressMovesOnlyWhileLongLinesAreCut)
+{
+    settings.CharsPerLine = 10;
+    // Items: 4 lines, one holding a comma, so 5 items. Pieces: 2 from the
+    // long line.
+    std::string longLine(25, 'x');
+    VectorPathList list({dir.write("in/p.txt", "a,b\r\n" + longLine + "\r\nshort\r\nend")});
+    job.ConvertList(list);
+    EXPECT_EQ(host.progress, (std::vector<int>{20, 40, 100}));
+
+    host.progress.clear();
+    VectorPathList shortOnly({dir.write("in/s.txt", "a\r\nb\r\n")});
+    job.ConvertList(shortOnly);
+    EXPECT_EQ(host.progress, (std::vector<int>{100}));
+}
+
+TEST_F(ConversionJobTest, EachEncodingReadsBackExactly)
+{
+    std::string text = "春眠不觉晓，处处闻啼鸟。\r\nSpring sleep, 2024.\r\n";
+    std::vector<std::string> expected = {"春眠不觉晓，处处闻啼鸟。", "Spring sleep, 2024."};
+    std::string gbk = "\xB4\xBA\xC3\xDF\xB2\xBB\xBE\xF5\xCF\xFE\xA3\xAC\xB4\xA6\xB4\xA6\xCE\xC5\xCC\xE4\xC4\xF1\xA1\xA3"
+                      "\r\nSpring sleep, 2024.\r\n";
+    VectorPathList list({dir.write("in/u8.txt", text), dir.write("in/gb.txt", gbk),
+                         dir.write("in/bom.txt", "\xEF\xBB\xBF" + text)});
+    job.ConvertList(list);
+    for (const char *name : {"u8", "gb", "bom"})
+        EXPECT_EQ(PdfReadback::lines(settings.OutputFolder + "/" + name + ".pdf"), expected) << name;
+}
+
+TEST_F(ConversionJobTest, EmptyInputGivesOneEmptyPage)
+{
+    VectorPathList list({dir.write("in/empty.txt", "")});
+    job.ConvertList(list);
+    EXPECT_EQ(PdfReadback::pages(settings.OutputFolder + "/empty.pdf"), 1);
+}
+
+TEST_F(ConversionJobTest, FirstStartSettingsUseTheWritersDefaults)
+{
+    settings = Settings{};
+    settings.OutputFolder = (dir.path() / "first").string();
+    settings.CharsPerLine = 30;
+    VectorPathList list({dir.write("in/f.txt", numberedLines(60))});
+    job.ConvertList(list);
+    std::string pdf = settings.OutputFolder + "/f.pdf";
+    EXPECT_EQ(PdfReadback::info(pdf, "Page size").substr(0, 16), "595.276 x 841.89");
+    // Font size 12: 45 lines to a page, so 60 lines need two.
+    EXPECT_EQ(PdfReadback::pages(pdf), 2);
+}
+
+TEST_F(ConversionJobTest, UnreadableInputIsSkippedAndTheRestConverted)
+{
+    std::filesystem::create_directories(dir.path() / "in/folder.txt");
+    VectorPathList list({dir.file("in/missing.txt"), dir.file("in/folder.txt"),
+                         dir.write("in/binary.txt", std::string("\x7F" "ELF\0\0", 6)), dir.write("in/good.txt", "ok")});
+    job.ConvertList(list);
+    EXPECT_EQ(host.skipped.size(), 3u);
+    EXPECT_EQ(host.written, (std::vector<std::string>{settings.OutputFolder + "/good.pdf"}));
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_FALSE(std::filesystem::exists(settings.OutputFolder + "/binary.pdf"));
+}
+
+TEST_F(ConversionJobTest, WriterFailureStopsTheJobWithTheWritersMessage)
+{
+    settings.OutputFolder = dir.file("no/such/parent");
+    VectorPathList list({dir.write("in/a.txt", "x"), dir.write("in/b.txt", "y")});
+    EXPECT_THROW(job.ConvertList(list), PdfFailure);
+    ASSERT_EQ(failure.messages.size(), 1u);
+    EXPECT_NE(failure.messages[0].find("no/such/parent"), std::string::npos) << failure.messages[0];
+    EXPECT_EQ(list.count(), 2) << "nothing more happens after a failure";
+    EXPECT_EQ(host.beeps, 0);
+    EXPECT_FALSE(job.isRunning());
+}
+
+TEST_F(ConversionJobTest, ListEditsAndASecondConvertDuringTheJobAreHarmless)
+{
+    VectorPathList list({dir.write("in/first.txt", numberedLines(5)), dir.write("in/second.txt", "2")});
+    bool edited = false;
+    host.onEvents = [&] {
+        job.ConvertList(list); // ignored while running
+        if (!edited && list.count() == 2) {
+            edited = true;
+            list.removeEntry(0); // the file being converted leaves the list
+            list.append(dir.write("in/third.txt", "3"));
+        }
+    };
+    job.ConvertList(list);
+    EXPECT_EQ(host.written, (std::vector<std::string>{settings.OutputFolder + "/first.pdf",
+                                                      settings.OutputFolder + "/second.pdf",
+                                                      settings.OutputFolder + "/third.pdf"}));
+    EXPECT_EQ(PdfReadback::lines(settings.OutputFolder + "/first.pdf").size(), 5u);
+    EXPECT_EQ(host.beeps, 1);
+}
+
+TEST(PdfCheck, DefaultFailureEndsTheProgramWithTheMessage)
+{
+    EXPECT_EXIT(PdfCheck(SetNumProp(/*box*/ 987654, 28, 12)), ::testing::ExitedWithCode(1), "PDF: .*987654");
+}

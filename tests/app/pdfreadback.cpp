@@ -1,0 +1,66 @@
+#include "tests/app/pdfreadback.h"
+
+#include "tests/support/commandrun.h"
+
+#include <regex>
+#include <sstream>
+
+namespace PdfReadback {
+
+namespace {
+
+std::string trim(const std::string &text)
+{
+    size_t start = text.find_first_not_of(" \f");
+    if (start == std::string::npos)
+        return "";
+    size_t end = text.find_last_not_of(" \f");
+    return text.substr(start, end - start + 1);
+}
+
+} // namespace
+
+std::vector<std::string> lines(const std::string &pdf, int page)
+{
+    std::string range = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
+    CommandRun run = CommandRun::run("pdftotext" + range + " " + shellQuote(pdf) + " -");
+    std::vector<std::string> result;
+    std::istringstream in(run.out);
+    std::string line;
+    while (std::getline(in, line)) {
+        line = trim(line);
+        if (!line.empty())
+            result.push_back(line);
+    }
+    return result;
+}
+
+std::string info(const std::string &pdf, const std::string &field)
+{
+    CommandRun run = CommandRun::run("pdfinfo " + shellQuote(pdf));
+    std::istringstream in(run.out);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.starts_with(field + ":"))
+            return trim(line.substr(field.size() + 1));
+    }
+    return "";
+}
+
+int pages(const std::string &pdf)
+{
+    std::string count = info(pdf, "Pages");
+    return count.empty() ? -1 : std::stoi(count);
+}
+
+std::vector<double> lineTops(const std::string &pdf)
+{
+    CommandRun run = CommandRun::run("pdftotext -f 1 -l 1 -bbox-layout " + shellQuote(pdf) + " -");
+    std::vector<double> tops;
+    std::regex lineTag("<line xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"");
+    for (auto it = std::sregex_iterator(run.out.begin(), run.out.end(), lineTag); it != std::sregex_iterator(); ++it)
+        tops.push_back(std::stod((*it)[1]));
+    return tops;
+}
+
+} // namespace PdfReadback

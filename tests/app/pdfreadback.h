@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Reads a PDF back with poppler's command-line tools.
+namespace PdfReadback {
+
+// The text of one page (1-based) or of all pages (0), line by line, with
+// empty lines left out and blanks at the line ends trimmed.
+std::vector<std::string> lines(const std::string &pdf, int page = 0);
+// One field of pdfinfo's output ("Pages", "Author", "Page size").
+std::string info(const std::string &pdf, const std::string &field);
+int pages(const std::string &pdf);
+// The top of each text line in points from the top of page 1.
+std::vector<double> lineTops(const std::string &pdf);
+
+} // namespace PdfReadback

@@ -1,0 +1,134 @@
+#include "app/conversionjob.h"
+#include "app/piececutter.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class StringSource : public CharSource {
+public:
+    explicit StringSource(std::u32string text) : m_text(std::move(text)) {}
+    int32_t get() override { return m_at < m_text.size() ? int32_t(m_text[m_at++]) : -1; }
+    int32_t peek() override { return m_at < m_text.size() ? int32_t(m_text[m_at]) : -1; }
+
+private:
+    std::u32string m_text;
+    size_t m_at = 0;
+};
+
+struct Output {
+    std::u32string text;
+    bool isPiece;
+    bool operator==(const Output &) const = default;
+};
+
+std::vector<Output> cut(const std::u32string &text, int charsPerLine)
+{
+    StringSource source(text);
+    PieceCutter cutter(source, charsPerLine);
+    std::vector<Output> outputs;
+    while (cutter.nextLine()) {
+        std::u32string_view line;
+        bool isPiece;
+        while (cutter.nextOutput(line, isPiece))
+            outputs.push_back({std::u32string(line), isPiece});
+    }
+    return outputs;
+}
+
+std::vector<std::u32string> texts(const std::vector<Output> &outputs)
+{
+    std::vector<std::u32string> result;
+    for (const Output &output : outputs)
+        result.push_back(output.text);
+    return result;
+}
+
+using Lines = std::vector<std::u32string>;
+
+} // namespace
+
+TEST(PieceCutter, BreaksAtBlanksAsTheExamplesShow)
+{
+    EXPECT_EQ(texts(cut(U"aaaa bbbb cccc dddd", 10)), (Lines{U"aaaa bbbb ", U"cccc dddd"}));
+    EXPECT_EQ(texts(cut(U"aaaa bbbbbb cc", 10)), (Lines{U"aaaa ", U"bbbbbb cc"}));
+    EXPECT_EQ(texts(cut(U"aaaaaaaaaa bbb", 10)), (Lines{U"aaaaaaaaaa", U"bbb"}));
+}
+
+TEST(PieceCutter, ChineseWithoutBlanksBreaksHard)
+{
+    std::u32string text;
+    for (int i = 0; i < 25; ++i)
+        text += U'字';
+    EXPECT_EQ(texts(cut(text, 10)),
+              (Lines{std::u32string(10, U'字'), std::u32string(10, U'字'), std::u32string(5, U'字')}));
+}
+
+TEST(PieceCutter, OnlyPiecesCutFromALongerRestCountForProgress)
+{
+    EXPECT_EQ(cut(U"aaaaaaaaaa bbb", 10), (std::vector<Output>{{U"aaaaaaaaaa", true}, {U"bbb", false}}));
+    EXPECT_EQ(cut(U"short", 10), (std::vector<Output>{{U"short", false}}));
+}
+
+TEST(PieceCutter, EdgesOfTheLimit)
+{
+    // Exactly N characters is one line; one more makes a piece.
+    EXPECT_EQ(texts(cut(U"abcdefghij", 10)), (Lines{U"abcdefghij"}));
+    EXPECT_EQ(texts(cut(U"abcdefghijk", 10)), (Lines{U"abcdefghij", U"k"}));
+    // A long line whose only blank is its first character.
+    EXPECT_EQ(texts(cut(U" bcdefghijkl", 10)), (Lines{U" ", U"bcdefghijk", U"l"}));
+    // Character N+1 is the last one and a blank: the piece, then an empty line.
+    EXPECT_EQ(texts(cut(U"abcdefghij ", 10)), (Lines{U"abcdefghij", U""}));
+}
+
+TEST(PieceCutter, LinesEndAtCrCrLfAndLf)
+{
+    EXPECT_EQ(texts(cut(U"a\r\nb\rc\nd", 10)), (Lines{U"a", U"b", U"c", U"d"}));
+    // Blank lines keep their place; a final line end adds no line.
+    EXPECT_EQ(texts(cut(U"a\r\n\r\nb\r\n", 10)), (Lines{U"a", U"", U"b"}));
+    EXPECT_TRUE(cut(U"", 10).empty());
+}
+
+TEST(PieceCutter, LimitBelowOneCountsAsOne)
+{
+    EXPECT_EQ(texts(cut(U"abc", 0)), (Lines{U"a", U"b", U"c"}));
+    EXPECT_EQ(texts(cut(U"ab", -5)), (Lines{U"a", U"b"}));
+}
+
+TEST(PieceCutter, HugeLineIsCutWithoutHoldingIt)
+{
+    // Two million characters with blanks now and then: every piece obeys
+    // the limit and nothing is lost.
+    std::u32string text;
+    for (int i = 0; i < 2000000; ++i)
+        text += i % 7 == 6 ? U' ' : U'x';
+    StringSource source(text);
+    PieceCutter cutter(source, 30);
+    ASSERT_TRUE(cutter.nextLine());
+    std::u32string_view line;
+    bool isPiece;
+    size_t characters = 0;
+    size_t droppedBlanks = 0;
+    while (cutter.nextOutput(line, isPiece)) {
+        ASSERT_LE(line.size(), 30u);
+        characters += line.size();
+        if (isPiece && line.size() == 30)
+            ++droppedBlanks;
+    }
+    EXPECT_EQ(characters + droppedBlanks, text.size());
+}
+
+TEST(Progress, RoundsHalfToEvenAndStopsAt100)
+{
+    EXPECT_EQ(ConversionJob::progressPercent(1, 8), 12);  // 12.5
+    EXPECT_EQ(ConversionJob::progressPercent(3, 8), 38);  // 37.5
+    EXPECT_EQ(ConversionJob::progressPercent(1, 3), 33);
+    EXPECT_EQ(ConversionJob::progressPercent(2, 3), 67);
+    EXPECT_EQ(ConversionJob::progressPercent(1, 200), 0); // 0.5
+    EXPECT_EQ(ConversionJob::progressPercent(3, 200), 2); // 1.5
+    EXPECT_EQ(ConversionJob::progressPercent(7, 5), 100);
+    EXPECT_EQ(ConversionJob::progressPercent(5, 0), 100);
+}

@@ -1,0 +1,174 @@
+#include "platform/text/itemreader.h"
+#include "platform/text/textcodec.h"
+#include "platform/text/textfilereader.h"
+#include "platform/text/utf8.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+class StringSource : public CharSource {
+public:
+    explicit StringSource(std::u32string text) : m_text(std::move(text)) {}
+    int32_t get() override { return m_at < m_text.size() ? int32_t(m_text[m_at++]) : -1; }
+    int32_t peek() override { return m_at < m_text.size() ? int32_t(m_text[m_at]) : -1; }
+
+private:
+    std::u32string m_text;
+    size_t m_at = 0;
+};
+
+std::vector<std::u32string> items(const std::u32string &text)
+{
+    StringSource source(text);
+    ItemReader reader(source);
+    std::vector<std::u32string> values;
+    std::u32string value;
+    while (reader.read(&value))
+        values.push_back(value);
+    return values;
+}
+
+std::u32string readAll(TextFileReader &reader)
+{
+    std::u32string text;
+    for (int32_t c = reader.get(); c >= 0; c = reader.get())
+        text.push_back(char32_t(c));
+    return text;
+}
+
+const std::string ChineseUtf8 = "中文，测试。";
+
+} // namespace
+
+TEST(ItemReader, SplitsAtCommasAndLineEnds)
+{
+    EXPECT_EQ(items(U"a,b\r\nc"), (std::vector<std::u32string>{U"a", U"b", U"c"}));
+    EXPECT_EQ(items(U"a\nb\rc"), (std::vector<std::u32string>{U"a", U"b", U"c"}));
+    // An empty line and a comma right after a delimiter are empty items.
+    EXPECT_EQ(items(U"a\r\n\r\nb,,c"), (std::vector<std::u32string>{U"a", U"", U"b", U"", U"c"}));
+    EXPECT_TRUE(items(U"").empty());
+}
+
+TEST(ItemReader, QuotedItemKeepsCommasAndSkipsTheRestOfItsField)
+{
+    EXPECT_EQ(items(U"\"x, y\"\r\nz"), (std::vector<std::u32string>{U"x, y", U"z"}));
+    EXPECT_EQ(items(U"  \"q\" junk,next"), (std::vector<std::u32string>{U"q", U"next"}));
+    // A quote inside a quoted text ends it; the rest of the line goes.
+    EXPECT_EQ(items(U"\"say \"hi\"\"\r\nnext"), (std::vector<std::u32string>{U"say ", U"next"}));
+    // A quoted item runs across line ends to its closing quote.
+    EXPECT_EQ(items(U"\"one\ntwo\",3"), (std::vector<std::u32string>{U"one\ntwo", U"3"}));
+    EXPECT_EQ(items(U"\"unclosed"), (std::vector<std::u32string>{U"unclosed"}));
+}
+
+TEST(ItemReader, BlanksAroundPlainItemsAreDropped)
+{
+    EXPECT_EQ(items(U"  a b  ,\tc"), (std::vector<std::u32string>{U"a b", U"c"}));
+}
+
+TEST(ItemReader, LongValuesAreCutButStillConsumed)
+{
+    StringSource source(std::u32string(100, U'x') + U",y");
+    ItemReader reader(source, 10);
+    std::u32string value;
+    ASSERT_TRUE(reader.read(&value));
+    EXPECT_EQ(value, std::u32string(10, U'x'));
+    ASSERT_TRUE(reader.read(&value));
+    EXPECT_EQ(value, U"y");
+}
+
+TEST(ItemReader, NumbersInSixteenBits)
+{
+    EXPECT_EQ(ItemReader::toInt16(U"12"), 12);
+    EXPECT_EQ(ItemReader::toInt16(U"-32768"), -32768);
+    EXPECT_EQ(ItemReader::toInt16(U" 60 "), 60);
+    EXPECT_EQ(ItemReader::toInt16(U"32767"), 32767);
+    for (const char32_t *bad : {U"32768", U"-32769", U"99999999999999999999", U"12a", U"", U"abc", U"-"})
+        EXPECT_EQ(ItemReader::toInt16(bad), 0) << Utf8::fromUtf32(bad);
+}
+
+TEST(TextCodec, Gb18030RoundTripAndGbkBytes)
+{
+    // "宋体" as GBK bytes, the way a Chinese Windows system writes it.
+    EXPECT_EQ(TextCodec::gb18030ToUtf8("\xCB\xCE\xCC\xE5"), "宋体");
+    EXPECT_EQ(TextCodec::utf8ToGb18030("黑体"), "\xBA\xDA\xCC\xE5");
+    std::string mixed = "A3 中文 😀 é";
+    EXPECT_EQ(TextCodec::gb18030ToUtf8(TextCodec::utf8ToGb18030(mixed)), mixed);
+}
+
+TEST(TextCodec, BrokenSequencesBecomeReplacementCharacters)
+{
+    // A lead byte cut off at the end of the text, and a stray 0x80.
+    EXPECT_EQ(TextCodec::gb18030ToUtf32("a\xCB"), U"a\uFFFD");
+    EXPECT_EQ(TextCodec::gb18030ToUtf32("\x80" "b"), U"\uFFFDb");
+}
+
+TEST(TextFileReader, DetectsEachEncoding)
+{
+    TempDir dir;
+    struct Case {
+        std::string bytes;
+        TextEncoding encoding;
+    } cases[] = {
+        {ChineseUtf8, TextEncoding::Utf8},
+        {"\xEF\xBB\xBF" + ChineseUtf8, TextEncoding::Utf8},
+        {TextCodec::utf8ToGb18030(ChineseUtf8), TextEncoding::Gb18030},
+        {std::string("\xFF\xFE\x2D\x4E\x87\x65\x0C\xFF\x4B\x6D\xD5\x8B\x02\x30", 14), TextEncoding::Utf16LE},
+        {std::string("\xFE\xFF\x4E\x2D\x65\x87\xFF\x0C\x6D\x4B\x8B\xD5\x30\x02", 14), TextEncoding::Utf16BE},
+    };
+    for (const Case &c : cases) {
+        TextFileReader reader;
+        ASSERT_TRUE(reader.open(dir.write("in.txt", c.bytes))) << reader.error();
+        EXPECT_EQ(reader.encoding(), c.encoding);
+        EXPECT_EQ(Utf8::fromUtf32(readAll(reader)), ChineseUtf8) << encodingName(c.encoding);
+    }
+}
+
+TEST(TextFileReader, SequencesSplitAcrossBlocksDecodeWhole)
+{
+    TempDir dir;
+    // 64 KiB blocks: an odd prefix puts three-byte characters across the
+    // block edge in UTF-8 and two-byte ones in GB18030.
+    std::string utf8 = "x";
+    for (int i = 0; i < 30000; ++i)
+        utf8 += "中";
+    for (const std::string &bytes : {utf8, TextCodec::utf8ToGb18030(utf8)}) {
+        TextFileReader reader;
+        ASSERT_TRUE(reader.open(dir.write("big.txt", bytes)));
+        std::u32string text = readAll(reader);
+        ASSERT_EQ(text.size(), 30001u);
+        EXPECT_EQ(text.find(U'\uFFFD'), std::u32string::npos);
+        ASSERT_TRUE(reader.rewind());
+        EXPECT_EQ(reader.get(), 'x');
+    }
+}
+
+TEST(TextFileReader, RefusesWhatIsNotTextAndNeverBlocks)
+{
+    TempDir dir;
+    TextFileReader reader;
+    EXPECT_FALSE(reader.open(dir.write("bin.txt", std::string("PK\x03\x04\0\0", 6))));
+    EXPECT_NE(reader.error().find("binary"), std::string::npos);
+    EXPECT_FALSE(reader.open(dir.file("missing.txt")));
+    EXPECT_NE(reader.error().find("No such file"), std::string::npos);
+    std::filesystem::create_directory(dir.file("folder.txt"));
+    EXPECT_FALSE(reader.open(dir.file("folder.txt")));
+    EXPECT_NE(reader.error().find("folder"), std::string::npos);
+    // A FIFO with no writer would block a plain open.
+    ASSERT_EQ(mkfifo(dir.file("pipe.txt").c_str(), 0600), 0);
+    EXPECT_FALSE(reader.open(dir.file("pipe.txt")));
+}
+
+TEST(TextFileReader, InvalidUtf8FallsBackToGb18030WithReplacements)
+{
+    TempDir dir;
+    TextFileReader reader;
+    // Valid GBK followed by a truncated lead byte at the very end.
+    ASSERT_TRUE(reader.open(dir.write("cut.txt", "\xCB\xCE\xCC\xE5\xCB")));
+    EXPECT_EQ(reader.encoding(), TextEncoding::Gb18030);
+    EXPECT_EQ(readAll(reader), U"宋体\uFFFD");
+}
