@@ -1,0 +1,57 @@
+#pragma once
+
+#include "controls/xpprogressbar/progressbarpainter.h"
+#include "platform/usercontrol.h"
+
+#include <array>
+
+// A progress bar drawn from small tiles: a framed trough holding either a
+// growing row of blocks (Style 0) or a small group of tiles that moves one
+// step per value (any other Style). ProgressLook picks one of eight looks.
+class Xp_ProgressBar : public UserControl
+{
+    Q_OBJECT
+    Q_PROPERTY(int Min READ Min WRITE setMin)
+    Q_PROPERTY(int Max READ Max WRITE setMax)
+    Q_PROPERTY(int Value READ Value WRITE setValue)
+    Q_PROPERTY(int Style READ Style WRITE setStyle)
+    Q_PROPERTY(int ProgressLook READ ProgressLook WRITE setProgressLook)
+
+public:
+    explicit Xp_ProgressBar(QWidget *parent = nullptr);
+
+    int Min() const { return m_min; }
+    int Max() const { return m_max; }
+    int Value() const { return m_value; }
+    int Style() const { return m_style; }
+    int ProgressLook() const { return m_progressLook; }
+
+    // Out-of-range values are refused with an "Error" message box and the
+    // old value stays.
+    void setMin(int min);
+    void setMax(int max);
+    void setValue(int value);
+    void setStyle(int style);
+    using QWidget::setStyle;
+    // Looks outside 0 to 7 are stored but keep the current tiles.
+    void setProgressLook(int look);
+
+    void readProperties(const PropertyBag &bag) override;
+    void writeProperties(PropertyBag &bag) const override;
+
+protected:
+    void onResize() override;
+
+private:
+    ProgressBarState paintState() const;
+    void refuse(const QString &message);
+
+    int m_min = 0;
+    int m_max = 100;
+    int m_value = 0;
+    int m_style = 0;
+    int m_progressLook = 0;
+    // The working tiles: copies of the chosen look's pictures.
+    std::array<Gdi::Surface, 3> m_tiles;
+    ProgressBarTrack m_track;
+};
