@@ -45,23 +45,24 @@ void TextShaper::shape(const FontFace &face, double size, double x, double basel
 }
 
 // Control characters have no glyph in most fonts and would show as boxes.
-// They are shaped as blanks; every one is a single byte, so byte offsets
-// (and with them the clusters, which map back to the real characters) stay
-// the same as in the real text.
+// They become blanks in the text too, not only in the glyphs: a PDF reader
+// given a tab to extract breaks the line there. Every one is a single byte,
+// so byte offsets are unchanged; m_tabs remembers where the tabs were.
 void TextShaper::prepareShapingText()
 {
-    m_shapingText = m_text;
-    for (char &byte : m_shapingText) {
-        if (isControl(byte))
-            byte = ' ';
+    m_tabs.assign(m_text.size(), false);
+    for (size_t i = 0; i < m_text.size(); ++i) {
+        if (isControl(m_text[i])) {
+            m_tabs[i] = m_text[i] == '\t';
+            m_text[i] = ' ';
+        }
     }
 }
 
 void TextShaper::runHarfBuzz(const FontFace &face)
 {
     hb_buffer_clear_contents(m_buffer);
-    hb_buffer_add_utf8(m_buffer, m_shapingText.data(), static_cast<int>(m_shapingText.size()),
-                       0, -1);
+    hb_buffer_add_utf8(m_buffer, m_text.data(), static_cast<int>(m_text.size()), 0, -1);
     // Lines are Chinese and English, always left to right; a fixed direction
     // also keeps the clusters in text order, as cairo requires.
     hb_buffer_set_direction(m_buffer, HB_DIRECTION_LTR);
@@ -80,7 +81,7 @@ void TextShaper::placeGlyphs(const FontFace &face, double scale, double x, doubl
     double pen = 0; // design units from the start of the line
     for (unsigned i = 0; i < count; ++i) {
         double advance = positions[i].x_advance;
-        if (m_text[infos[i].cluster] == '\t' && tabStop > 0)
+        if (m_tabs[infos[i].cluster] && tabStop > 0)
             advance = (std::floor(pen / tabStop) + 1) * tabStop - pen;
         m_glyphs[i].index = infos[i].codepoint;
         m_glyphs[i].x = x + (pen + positions[i].x_offset) * scale;

@@ -24,8 +24,8 @@ public:
     TextShaper &operator=(const TextShaper &) = delete;
 
     // Shapes text in face at size (page units per em), the pen starting at
-    // (x, baseline). Invalid UTF-8 becomes U+FFFD; tabs advance to the next
-    // stop of eight blanks and other control characters show as blanks.
+    // (x, baseline). Invalid UTF-8 becomes U+FFFD; control characters become
+    // blanks, and a tab reaches to the next stop of eight blanks.
     void shape(const FontFace &face, double size, double x, double baseline,
                std::string_view text);
 
@@ -44,7 +44,7 @@ private:
     hb_buffer_t *m_buffer;
     hb_language_t m_language;
     std::string m_text;
-    std::string m_shapingText;
+    std::vector<bool> m_tabs;
     std::vector<cairo_glyph_t> m_glyphs;
     std::vector<cairo_text_cluster_t> m_clusters;
 };

@@ -1,0 +1,176 @@
+// Failures of the file system: the writer names the folder and the cause,
+// never leaves a partial or temporary file, and never damages an earlier
+// good file at the target.
+#include "pdftestsupport.h"
+
+#include "pdf/tervolanpdf.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+using namespace pdftest;
+
+namespace {
+
+std::string readFile(const std::filesystem::path &path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+int beginAt(const std::string &output)
+{
+    const int box = CreateBox(0, 0);
+    EXPECT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, output.c_str()), 0);
+    return box;
+}
+
+// A tmpfs of a few kilobytes, so that a document runs out of space. Needs
+// the right to mount, which CI has as root; the test is skipped otherwise.
+class TinyDisk {
+public:
+    explicit TinyDisk(const std::filesystem::path &where)
+        : m_path(where)
+    {
+        std::filesystem::create_directory(m_path);
+        m_mounted = mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=160k") == 0;
+    }
+    ~TinyDisk()
+    {
+        if (m_mounted)
+            umount2(m_path.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+    bool m_mounted = false;
+};
+
+} // namespace
+
+TEST(PdfFailure, BeginDocIntoAMissingFolderNamesFolderAndCause)
+{
+    ScratchFolder folder;
+    const std::string missing = folder.output("no-such-folder");
+    const int box = beginAt(missing + "/report");
+    EXPECT_EQ(BeginDoc(box), -1);
+    EXPECT_NE(lastError().find("\"" + missing + "\""), std::string::npos) << lastError();
+    EXPECT_NE(lastError().find("No such file or directory"), std::string::npos) << lastError();
+    EXPECT_EQ(TextOut(box, 100, 100, "x"), -1) << "no document may be open after a failed BeginDoc";
+}
+
+TEST(PdfFailure, BeginDocIntoAFolderThatCannotTakeFiles)
+{
+    ScratchFolder folder;
+    // Even root cannot create a file inside a plain file or under /proc.
+    const std::string plainFile = folder.output("file");
+    std::ofstream(plainFile) << "not a folder";
+    const int box = beginAt(plainFile + "/report");
+    EXPECT_EQ(BeginDoc(box), -1);
+    EXPECT_NE(lastError().find("Not a directory"), std::string::npos) << lastError();
+
+    const int procBox = beginAt("/proc/tervolan-report");
+    if (BeginDoc(procBox) == 0) {
+        EndDoc(procBox);
+        GTEST_SKIP() << "/proc accepted a file here";
+    }
+    EXPECT_NE(lastError().find("\"/proc\""), std::string::npos) << lastError();
+}
+
+TEST(PdfFailure, BeginDocWithoutAnOutputPathFails)
+{
+    const int box = CreateBox(0, 0);
+    EXPECT_EQ(BeginDoc(box), -1);
+    EXPECT_NE(lastError().find("no output path"), std::string::npos) << lastError();
+}
+
+TEST(PdfFailure, RewritingATargetReplacesItWithOrdinaryPermissions)
+{
+    ScratchFolder folder;
+    const std::string output = folder.output("again");
+    for (const char *text : {"第一版", "第二版"}) {
+        const int box = beginDocument(output);
+        ASSERT_EQ(TextOut(box, 100, 100, text), 0);
+        ASSERT_EQ(EndDoc(box), 0) << lastError();
+    }
+    EXPECT_EQ(textLines(output + ".pdf"), std::vector<std::string>{"第二版"});
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"again.pdf"});
+    const mode_t mask = umask(0);
+    umask(mask);
+    struct stat info {};
+    ASSERT_EQ(stat((output + ".pdf").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
+}
+
+TEST(PdfFailure, BeginDocAgainAbandonsTheOpenDocument)
+{
+    ScratchFolder folder;
+    const int box = beginDocument(folder.output("abandoned"));
+    ASSERT_EQ(TextOut(box, 100, 100, "never finished"), 0);
+    ASSERT_EQ(folder.entries().size(), 1u) << "the document streams into a hidden file";
+    ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, folder.output("kept").c_str()), 0);
+    ASSERT_EQ(BeginDoc(box), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"kept.pdf"});
+}
+
+TEST(PdfFailure, UnfinishedDocumentLeavesNoTemporaryFileAtExit)
+{
+    ScratchFolder folder;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int box = CreateBox(0, 0);
+        SetStrProp(box, PDF_OUTPUT_PATH, folder.output("unfinished").c_str());
+        const bool begun = BeginDoc(box) == 0 && TextOut(box, 100, 100, "x") == 0;
+        std::exit(begun ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(folder.entries().empty()) << folder.entries().front();
+}
+
+TEST(PdfFailure, FullDiskKeepsTheEarlierFileAndLeavesNoTemporaryFile)
+{
+    ScratchFolder folder;
+    TinyDisk disk(folder.path() / "disk");
+    if (!disk.mounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    const std::string output = (disk.path() / "report").string();
+    const int box = beginDocument(output);
+    ASSERT_EQ(TextOut(box, 100, 100, "早先的好文件"), 0);
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    const std::string earlier = readFile(output + ".pdf");
+    ASSERT_FALSE(earlier.empty());
+
+    // Many pages of text outgrow the disk at some call; that call, and no
+    // earlier one, must fail and say that the disk is full.
+    ASSERT_EQ(BeginDoc(box), 0) << lastError();
+    int result = 0;
+    for (int page = 0; page < 2000 && result == 0; ++page) {
+        for (int line = 2; line < 50 && result == 0; ++line)
+            result = TextOut(box, 100, line * 60, "满满的一行中文文字，用来填满这块很小的磁盘。1234567890");
+        if (result == 0)
+            result = NewPage(box);
+    }
+    if (result == 0)
+        result = EndDoc(box);
+    EXPECT_EQ(result, -1);
+    EXPECT_NE(lastError().find("No space left on device (disk full)"), std::string::npos)
+        << lastError();
+    EXPECT_EQ(readFile(output + ".pdf"), earlier);
+    std::vector<std::string> left;
+    for (const auto &entry : std::filesystem::directory_iterator(disk.path()))
+        left.push_back(entry.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"report.pdf"});
+}

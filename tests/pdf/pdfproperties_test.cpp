@@ -1,0 +1,121 @@
+// The property rules and the failures a caller can run into: each failure
+// returns -1 and leaves a message that says what was wrong.
+#include "pdftestsupport.h"
+
+#include "pdf/tervolanpdf.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using namespace pdftest;
+
+namespace {
+
+void expectFailure(int result, const std::string &messagePart)
+{
+    EXPECT_EQ(result, -1);
+    EXPECT_NE(lastError().find(messagePart), std::string::npos) << lastError();
+}
+
+} // namespace
+
+TEST(PdfProperties, FontSizeBelowOneMeansTwelvePoints)
+{
+    const int box = CreateBox(0, 0);
+    for (int size : {0, -3, INT_MIN}) {
+        ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, size), 0);
+        EXPECT_EQ(GetNumProp(box, PDF_FONT_SIZE), 12) << size;
+    }
+    ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, 1), 0);
+    EXPECT_EQ(GetNumProp(box, PDF_FONT_SIZE), 1);
+}
+
+TEST(PdfProperties, PageHeightKeepsTheOpenDocumentsSize)
+{
+    ScratchFolder folder;
+    const int box = beginDocument(folder.output("a5"), "A5");
+    EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 2100);
+    // A size set while a document is open is for the next document; the
+    // page-break test must go on measuring the pages being written.
+    ASSERT_EQ(SetStrProp(box, PDF_PAGE_SIZE, "A3"), 0);
+    EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 2100);
+    ASSERT_EQ(NewPage(box), 0);
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(pdfInfo(folder.output("a5.pdf"), "Page size").rfind("419.528 x 595.276", 0), 0u);
+    EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 4200);
+}
+
+TEST(PdfProperties, UnknownHandlesAreRefusedByEveryCall)
+{
+    const int unknown = CreateBox(0, 0) + 1000;
+    const std::string name = "unknown PDF box " + std::to_string(unknown);
+    expectFailure(SetStrProp(unknown, PDF_AUTHOR, "x"), name);
+    expectFailure(SetNumProp(unknown, PDF_FONT_SIZE, 10), name);
+    expectFailure(GetNumProp(unknown, PDF_FONT_SIZE), name);
+    expectFailure(BeginDoc(unknown), name);
+    expectFailure(TextOut(unknown, 100, 100, "x"), name);
+    expectFailure(NewPage(unknown), name);
+    expectFailure(EndDoc(unknown), name);
+    expectFailure(GetNumProp(0, PDF_FONT_SIZE), "unknown PDF box 0");
+    expectFailure(GetNumProp(-1, PDF_FONT_SIZE), "unknown PDF box -1");
+}
+
+TEST(PdfProperties, UnknownAndWrongKindPropertiesAreRefused)
+{
+    const int box = CreateBox(0, 0);
+    expectFailure(SetStrProp(box, 99, "x"), "unknown property 99");
+    expectFailure(SetNumProp(box, 12, 1), "unknown property 12");
+    expectFailure(GetNumProp(box, 0), "unknown property 0");
+    expectFailure(SetStrProp(box, PDF_FONT_SIZE, "12"), "property 28 holds a number");
+    expectFailure(SetNumProp(box, PDF_AUTHOR, 1), "property 15 holds text");
+    expectFailure(GetNumProp(box, PDF_OUTPUT_PATH), "property 10 holds text");
+    expectFailure(SetNumProp(box, PDF_PAGE_HEIGHT, 100), "read-only");
+    // A refused value leaves the one in force alone.
+    EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 2970);
+}
+
+TEST(PdfProperties, DocumentCallsNeedAnOpenDocument)
+{
+    ScratchFolder folder;
+    const int box = CreateBox(0, 0);
+    expectFailure(TextOut(box, 100, 100, "x"), "TextOut without an open document");
+    expectFailure(NewPage(box), "NewPage without an open document");
+    expectFailure(EndDoc(box), "EndDoc without an open document");
+
+    // A second EndDoc after a good one has nothing left to close.
+    ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, folder.output("once").c_str()), 0);
+    ASSERT_EQ(BeginDoc(box), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    expectFailure(EndDoc(box), "EndDoc without an open document");
+}
+
+TEST(PdfProperties, ErrorMessageIsCutOnACharacterBoundary)
+{
+    ScratchFolder folder;
+    const int box = CreateBox(0, 0);
+    const std::string output = folder.output("缺少的目录/文件");
+    ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, output.c_str()), 0);
+    ASSERT_EQ(BeginDoc(box), -1);
+    const std::string full = lastError();
+    ASSERT_NE(full.find("缺少的目录"), std::string::npos) << full;
+
+    for (int capacity = 1; capacity <= static_cast<int>(full.size()) + 2; ++capacity) {
+        std::vector<char> buffer(static_cast<size_t>(capacity) + 8, '#');
+        const int copied = GetErrorMsg(buffer.data(), capacity);
+        ASSERT_GE(copied, 0);
+        const std::string text(buffer.data());
+        ASSERT_EQ(static_cast<int>(text.size()), copied);
+        ASSERT_LE(copied, capacity - 1);
+        // At most the three trailing bytes of a split character are lost.
+        ASSERT_GE(copied, std::min<int>(capacity - 1, static_cast<int>(full.size())) - 3);
+        ASSERT_EQ(full.compare(0, text.size(), text), 0);
+        const bool endsOnBoundary = copied == static_cast<int>(full.size())
+            || (static_cast<unsigned char>(full[static_cast<size_t>(copied)]) & 0xC0) != 0x80;
+        ASSERT_TRUE(endsOnBoundary) << "capacity " << capacity;
+        ASSERT_EQ(buffer[static_cast<size_t>(capacity)], '#') << "wrote past capacity";
+    }
+    char buffer[4];
+    EXPECT_EQ(GetErrorMsg(nullptr, 10), -1);
+    EXPECT_EQ(GetErrorMsg(buffer, 0), -1);
+}

@@ -1,0 +1,81 @@
+// Two boxes in two threads write two documents at once, and each thread
+// keeps its own failure message.
+#include "pdftestsupport.h"
+
+#include "pdf/tervolanpdf.h"
+
+#include <gtest/gtest.h>
+
+#include <barrier>
+#include <thread>
+
+using namespace pdftest;
+
+namespace {
+
+// Writes pages of numbered lines; returns the first failure message or "".
+std::string writeDocument(const std::string &output, const char *font, const std::string &tag,
+                          int pages)
+{
+    const int box = CreateBox(0, 0);
+    if (SetStrProp(box, PDF_OUTPUT_PATH, output.c_str()) != 0 || BeginDoc(box) != 0)
+        return lastError();
+    SetStrProp(box, PDF_FONT_NAME, font);
+    SetNumProp(box, PDF_FONT_SIZE, 10);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && NewPage(box) != 0)
+            return lastError();
+        for (int line = 2; line < 55; ++line) {
+            const std::string text = tag + " " + std::to_string(page) + "-" + std::to_string(line);
+            if (TextOut(box, 100, 50 * line, text.c_str()) != 0)
+                return lastError();
+        }
+    }
+    return EndDoc(box) == 0 ? "" : lastError();
+}
+
+} // namespace
+
+TEST(PdfThreads, TwoBoxesWriteTwoDocumentsAtOnce)
+{
+    ScratchFolder folder;
+    std::string songError = "not run", heiError = "not run";
+    std::thread song([&] { songError = writeDocument(folder.output("song"), "宋体", "宋体行", 40); });
+    std::thread hei([&] { heiError = writeDocument(folder.output("hei"), "黑体", "黑体行", 40); });
+    song.join();
+    hei.join();
+    ASSERT_EQ(songError, "");
+    ASSERT_EQ(heiError, "");
+
+    for (const auto &[name, tag] : {std::pair{"song", "宋体行"}, std::pair{"hei", "黑体行"}}) {
+        const std::string pdf = folder.output(name) + ".pdf";
+        EXPECT_EQ(pdfInfo(pdf, "Pages"), "40");
+        const std::vector<std::string> lines = textLines(pdf, 40);
+        ASSERT_EQ(lines.size(), 53u) << name;
+        EXPECT_EQ(lines.front(), std::string(tag) + " 39-2");
+        EXPECT_EQ(lines.back(), std::string(tag) + " 39-54");
+        run("qpdf --check '" + pdf + "'");
+    }
+    const std::string fonts = run("pdffonts '" + folder.output("hei") + ".pdf'");
+    EXPECT_EQ(fonts.find("Serif"), std::string::npos) << "the Song thread's font leaked in";
+}
+
+TEST(PdfThreads, EachThreadReadsItsOwnErrorMessage)
+{
+    std::barrier bothFailed(2);
+    std::string first, second;
+    std::thread a([&] {
+        GetNumProp(424242, PDF_FONT_SIZE);
+        bothFailed.arrive_and_wait();
+        first = lastError();
+    });
+    std::thread b([&] {
+        GetNumProp(CreateBox(0, 0), 77);
+        bothFailed.arrive_and_wait();
+        second = lastError();
+    });
+    a.join();
+    b.join();
+    EXPECT_EQ(first, "unknown PDF box 424242");
+    EXPECT_EQ(second, "unknown property 77");
+}
