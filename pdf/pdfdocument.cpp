@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
+#include <mutex>
 
 namespace tervolanpdf {
 
@@ -34,6 +35,10 @@ std::string sourceDateEpoch()
     return text;
 }
 
+// cairo reads the clock and the time zone while it sets up a PDF surface;
+// glibc's time-zone state is shared, so surfaces are created one at a time.
+std::mutex surfaceCreation;
+
 void setIfGiven(cairo_surface_t *surface, cairo_pdf_metadata_t item, const std::string &value)
 {
     if (!value.empty())
@@ -46,9 +51,12 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     : m_file(info.outputPath + ".pdf")
     , m_pageSize(info.pageSize)
 {
-    m_surface = cairo_pdf_surface_create_for_stream(
-        &TempFile::write, &m_file, m_pageSize.width / kUnitsPerPoint,
-        m_pageSize.height / kUnitsPerPoint);
+    {
+        std::lock_guard lock(surfaceCreation);
+        m_surface = cairo_pdf_surface_create_for_stream(
+            &TempFile::write, &m_file, m_pageSize.width / kUnitsPerPoint,
+            m_pageSize.height / kUnitsPerPoint);
+    }
     m_cairo = cairo_create(m_surface);
     // From here on the context works in page units: tenths of a millimetre,
     // y growing downwards as in PDF device space after cairo's flip.

@@ -31,7 +31,14 @@ extern "C" {
 #endif
 
 /* Property numbers. Text properties are set with SetStrProp, numbers with
- * SetNumProp; GetNumProp reads the numbers back. */
+ * SetNumProp; GetNumProp reads the numbers back. Output path, page size and
+ * document information are taken when BeginDoc opens a document; font
+ * name, size and colour apply to each TextOut.
+ *
+ * Font names: "宋体" and "SimSun" (and "") are Noto Serif CJK SC, "黑体" and
+ * "SimHei" Noto Sans CJK SC; any other name is looked up with fontconfig.
+ * Fonts are embedded as subsets with a Unicode map, so the text of the
+ * document can be copied and searched. */
 enum {
     PDF_OUTPUT_PATH = 10,   /* text: output path without ".pdf" */
     PDF_FONT_NAME = 11,     /* text: font face of the following text */
@@ -48,7 +55,8 @@ enum {
 
 /* Creates a writer instance. window and reserved are accepted for
  * compatibility and ignored. Returns a positive handle, or -1 when no
- * instance can be made. The instance lives until the process ends. */
+ * instance can be made. The library owns the instance; it lives until the
+ * process ends (there is no call to release it). */
 TERVOLANPDF_EXPORT int CreateBox(intptr_t window, int reserved);
 
 /* Sets a text property. text is UTF-8; NULL counts as "". Returns 0, or -1
@@ -60,22 +68,33 @@ TERVOLANPDF_EXPORT int SetStrProp(int box, int property, const char *text);
 TERVOLANPDF_EXPORT int SetNumProp(int box, int property, int value);
 
 /* Returns the value in force of a number property (a font size below 1
- * reads back as 12; 34 gives the height of the page size set so far), or
- * -1 for an unknown handle, an unknown property or a text property. */
+ * reads back as 12; 34 gives the height of the page size set so far, or,
+ * while a document is open, of that document's pages), or -1 for an
+ * unknown handle, an unknown property or a text property. */
 TERVOLANPDF_EXPORT int GetNumProp(int box, int property);
 
 /* Opens a document with the properties set so far; its first page is
- * current. Any document still open on this box is abandoned first. Returns
- * 0, or -1 when the output folder does not exist or cannot be written. */
+ * current. Any document still open on this box is abandoned first. The
+ * document is streamed into a hidden temporary file in the output folder
+ * (".name.pdf.XXXXXX"); should the process exit normally with a document
+ * still open, an exit handler removes that file. Returns 0, or -1 when the
+ * output path is empty or its folder does not exist or cannot be written;
+ * the message names the folder and the cause. */
 TERVOLANPDF_EXPORT int BeginDoc(int box);
 
 /* Draws text as one line at (x, y) on the current page in the current font,
- * size and colour. Returns 0, or -1 without an open document or when the
- * font cannot be loaded. */
+ * size and colour. y is the top of the line: the baseline lies the font's
+ * ascent below it. NULL counts as "". Invalid UTF-8 bytes show as U+FFFD,
+ * control characters as blanks (a tab reaches the next stop of eight
+ * blanks), and characters the font lacks as its empty box. Returns 0, or
+ * -1 without an open document, when the font cannot be loaded, or when the
+ * document can no longer be written (disk full); in that last case the
+ * document is abandoned and its temporary file removed. */
 TERVOLANPDF_EXPORT int TextOut(int box, int x, int y, const char *text);
 
 /* Closes the current page and starts an empty one of the same size.
- * Returns 0, or -1 without an open document. */
+ * Returns 0, or -1 without an open document or when the document can no
+ * longer be written (then abandoned, as for TextOut). */
 TERVOLANPDF_EXPORT int NewPage(int box);
 
 /* Finishes the document and puts it at the output path plus ".pdf". The
