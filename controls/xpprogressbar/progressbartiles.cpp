@@ -80,6 +80,9 @@ Gdi::Surface makeFrame()
     frame.frameRect(Gdi::Rect::box(0, 0, w, h), Gdi::rgb(104, 116, 132));
     frame.frameRect(Gdi::Rect::box(1, 1, w - 2, h - 2), Gdi::rgb(178, 186, 196));
     frame.frameRect(Gdi::Rect::box(2, 2, w - 4, h - 4), Gdi::rgb(214, 218, 224));
+    // The trough's source reaches into the bottom ring, so that row carries
+    // the trough's last colour: a lit lower edge instead of a grey band.
+    frame.fillRect(Gdi::Rect::box(2, h - 3, w - 4, 1), troughColor(1.0));
     // Rounded outer corners take the window face colour.
     const ColorRef face = Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonFace));
     for (const auto &[x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
