@@ -80,11 +80,11 @@ FontCatalog::Location FontCatalog::locate(const std::string &name)
     FcPattern *pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY,
                        reinterpret_cast<const FcChar8 *>(alias ? alias : name.c_str()));
-    // For the Chinese faces, a fallback (should Noto CJK be missing) must at
-    // least cover simplified Chinese, and within a .ttc collection the
-    // language picks the SC face.
-    if (alias)
-        FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8 *>("zh-cn"));
+    // The texts are Chinese: a name fontconfig does not know (or a missing
+    // Noto CJK) falls back to a face covering simplified Chinese rather than
+    // a Latin one, and within a .ttc collection the language picks the SC
+    // face. A family that exists still wins over the language.
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8 *>("zh-cn"));
     FcConfigSubstitute(fontConfig(), pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;

@@ -109,7 +109,7 @@ void PdfBox::textOut(int x, int y, const char *text)
     const FontFace &face = currentFace();
     try {
         document.drawText(x, y, text ? text : "", face, m_style);
-    } catch (const PdfError &error) {
+    } catch (const PdfWriteError &error) {
         // A document that cannot be written any more is of no use; drop it
         // now so its temporary file goes at once.
         m_document.reset();
@@ -122,7 +122,7 @@ void PdfBox::newPage()
     PdfDocument &document = openDocument("NewPage");
     try {
         document.newPage();
-    } catch (const PdfError &error) {
+    } catch (const PdfWriteError &error) {
         m_document.reset();
         throw PdfError(std::string(error.what()) + "; the document was abandoned");
     }

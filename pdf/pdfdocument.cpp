@@ -57,11 +57,7 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
             &TempFile::write, &m_file, m_pageSize.width / kUnitsPerPoint,
             m_pageSize.height / kUnitsPerPoint);
     }
-    m_cairo = cairo_create(m_surface);
-    // From here on the context works in page units: tenths of a millimetre,
-    // y growing downwards as in PDF device space after cairo's flip.
-    cairo_scale(m_cairo, 1 / kUnitsPerPoint, 1 / kUnitsPerPoint);
-    cairo_set_source_rgb(m_cairo, 0, 0, 0);
+    createContext();
     setMetadata(info);
     try {
         check("create the document");
@@ -74,6 +70,18 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
 PdfDocument::~PdfDocument()
 {
     releaseCairo();
+}
+
+void PdfDocument::createContext()
+{
+    m_cairo = cairo_create(m_surface);
+    // The context works in page units: tenths of a millimetre, y growing
+    // downwards as in PDF device space after cairo's flip.
+    cairo_scale(m_cairo, 1 / kUnitsPerPoint, 1 / kUnitsPerPoint);
+    cairo_set_source_rgb(m_cairo, 0, 0, 0);
+    m_face = nullptr;
+    m_points = 0;
+    m_colour = 0;
 }
 
 void PdfDocument::releaseCairo()
@@ -99,6 +107,11 @@ void PdfDocument::setMetadata(const DocumentInfo &info)
 void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &face,
                            const TextStyle &style)
 {
+    if (style.fontSize > kMaxFontSize) {
+        throw PdfError("font size " + std::to_string(style.fontSize)
+                       + " points is too large to draw (at most "
+                       + std::to_string(kMaxFontSize) + ")");
+    }
     useFont(face, style.fontSize);
     useColour(style.colour);
     // y is the top of the line; the baseline lies one ascent below it.
@@ -152,21 +165,23 @@ void PdfDocument::finish()
 }
 
 // cairo reports a failed write only as a status; the errno kept by the
-// temporary file says what really happened (a full disk, most often).
+// temporary file says what really happened (a full disk, most often). A
+// failure of the context alone (a font cairo could not scale) spoils one
+// line, not the document: a fresh context carries on with the same page.
 void PdfDocument::check(const char *doing)
 {
-    cairo_status_t status = m_cairo ? cairo_status(m_cairo) : CAIRO_STATUS_SUCCESS;
-    if (status == CAIRO_STATUS_SUCCESS)
-        status = cairo_surface_status(m_surface);
-    if (status == CAIRO_STATUS_SUCCESS && m_file.writeError() == 0)
-        return;
-    std::string message = "cannot " + std::string(doing) + " \"" + m_file.target() + "\": ";
-    if (m_file.writeError() != 0) {
-        message += errnoText(m_file.writeError());
-    } else {
-        message += cairo_status_to_string(status);
+    const cairo_status_t surfaceStatus = cairo_surface_status(m_surface);
+    const cairo_status_t status = m_cairo ? cairo_status(m_cairo) : CAIRO_STATUS_SUCCESS;
+    const std::string what = "cannot " + std::string(doing) + " \"" + m_file.target() + "\": ";
+    if (m_file.writeError() != 0)
+        throw PdfWriteError(what + errnoText(m_file.writeError()));
+    if (surfaceStatus != CAIRO_STATUS_SUCCESS)
+        throw PdfWriteError(what + cairo_status_to_string(surfaceStatus));
+    if (status != CAIRO_STATUS_SUCCESS) {
+        cairo_destroy(m_cairo);
+        createContext();
+        throw PdfError(what + cairo_status_to_string(status));
     }
-    throw PdfError(message);
 }
 
 } // namespace tervolanpdf

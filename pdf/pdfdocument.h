@@ -30,12 +30,14 @@ public:
     const PageSize &pageSize() const { return m_pageSize; }
 
     // Draws one line whose top edge is at y (page units from the top of
-    // the page) and which starts at x. Throws PdfError when the document
-    // can no longer be written (for example, the disk is full).
+    // the page) and which starts at x. Throws PdfWriteError when the
+    // document can no longer be written (for example, the disk is full),
+    // PdfError when only this line could not be drawn.
     void drawText(int x, int y, std::string_view text, const FontFace &face,
                   const TextStyle &style);
 
     // Closes the current page and starts an empty one of the same size.
+    // Throws PdfWriteError when the document can no longer be written.
     void newPage();
 
     // Writes the end of the document and renames it over the target.
@@ -46,6 +48,7 @@ private:
     void setMetadata(const DocumentInfo &info);
     void useFont(const FontFace &face, int points);
     void useColour(uint32_t colour);
+    void createContext();
     void check(const char *doing);
     void releaseCairo();
 

@@ -16,6 +16,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A failure after which the document cannot be written any more (a write
+// error, a full disk); the document is abandoned.
+class PdfWriteError : public PdfError {
+public:
+    using PdfError::PdfError;
+};
+
 // The text for an errno value, safe in every thread (strerror is not); a
 // full disk or quota says "(disk full)" as well.
 std::string errnoText(int error);
@@ -45,6 +52,10 @@ struct TextStyle {
     int fontSize = 12;
     uint32_t colour = 0;
 };
+
+// Far beyond any page (A3 is 1191 points tall) yet well inside what
+// FreeType can scale; larger sizes are refused by TextOut.
+constexpr int kMaxFontSize = 10000;
 
 // One PDF point is 254/72 tenths of a millimetre.
 constexpr double kUnitsPerPoint = 254.0 / 72.0;

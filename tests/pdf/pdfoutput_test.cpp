@@ -95,6 +95,23 @@ TEST(PdfOutput, FontsAreEmbeddedSubsetsWithUnicodeMaps)
     EXPECT_EQ(fontRows, 2);
 }
 
+TEST(PdfOutput, UnknownFaceNamesFallBackToAChineseFace)
+{
+    ScratchFolder folder;
+    const std::string output = folder.output("fallback");
+    const int box = beginDocument(output);
+    ASSERT_EQ(SetStrProp(box, PDF_FONT_NAME, "No Such Face 无此字体"), 0);
+    ASSERT_EQ(TextOut(box, 100, 100, "中文不会变成方框"), 0) << lastError();
+    ASSERT_EQ(SetStrProp(box, PDF_FONT_NAME, "DejaVu Sans"), 0);
+    ASSERT_EQ(TextOut(box, 100, 200, "Latin face"), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    const std::string fonts = run("pdffonts '" + output + ".pdf'");
+    EXPECT_NE(fonts.find("CJKsc"), std::string::npos) << fonts;
+    EXPECT_NE(fonts.find("DejaVuSans"), std::string::npos) << fonts;
+    EXPECT_EQ(textLines(output + ".pdf"),
+              (std::vector<std::string>{"中文不会变成方框", "Latin face"}));
+}
+
 TEST(PdfOutput, NewPageStartsPagesThatKeepTheirOwnText)
 {
     ScratchFolder folder;

@@ -119,3 +119,16 @@ TEST(PdfProperties, ErrorMessageIsCutOnACharacterBoundary)
     EXPECT_EQ(GetErrorMsg(nullptr, 10), -1);
     EXPECT_EQ(GetErrorMsg(buffer, 0), -1);
 }
+
+TEST(PdfProperties, OversizedFontFailsTheLineButNotTheDocument)
+{
+    ScratchFolder folder;
+    const std::string output = folder.output("oversized");
+    const int box = beginDocument(output);
+    ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, INT_MAX), 0);
+    expectFailure(TextOut(box, 100, 100, "巨大"), "too large");
+    ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, 12), 0);
+    ASSERT_EQ(TextOut(box, 100, 200, "正常的一行"), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(textLines(output + ".pdf"), std::vector<std::string>{"正常的一行"});
+}
