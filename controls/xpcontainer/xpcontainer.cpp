@@ -168,9 +168,7 @@ void XPContainer::repaintPanel()
 
 QPoint XPContainer::headerPoint(const QMouseEvent *event) const
 {
-    // Taken from the global position, so it reflects where the window is
-    // now rather than where it was when the event was queued.
-    const QPoint local = mapFromGlobal(event->globalPosition()).toPoint();
+    const QPoint local = event->position().toPoint();
     return local - QPoint(ContainerLayout::HeaderLeft, ContainerLayout::HeaderTop);
 }
 
@@ -184,6 +182,8 @@ void XPContainer::mousePressEvent(QMouseEvent *event)
     drag.HeaderDragging = true;
     drag.DragStartX = start.x();
     drag.DragStartY = start.y();
+    drag.pointerStart = event->globalPosition().toPoint();
+    drag.formStart = CurrentForm::form() ? CurrentForm::form()->pos() : QPoint();
 }
 
 void XPContainer::mouseMoveEvent(QMouseEvent *event)
@@ -192,8 +192,9 @@ void XPContainer::mouseMoveEvent(QMouseEvent *event)
     QWidget *form = CurrentForm::form();
     if (!drag.HeaderDragging || !form)
         return UserControl::mouseMoveEvent(event);
-    const QPoint at = headerPoint(event);
-    form->move(form->x() + at.x() - drag.DragStartX, form->y() + at.y() - drag.DragStartY);
+    // Left + (pointer - start) in screen pixels, measured from the drag's
+    // start rather than from the last move, so no step is lost or doubled.
+    form->move(drag.formStart + event->globalPosition().toPoint() - drag.pointerStart);
 }
 
 void XPContainer::mouseReleaseEvent(QMouseEvent *event)
