@@ -40,7 +40,7 @@ public:
         : m_path(where)
     {
         std::filesystem::create_directory(m_path);
-        m_mounted = mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=160k") == 0;
+        m_mounted = mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=256k") == 0;
     }
     ~TinyDisk()
     {
@@ -140,37 +140,75 @@ TEST(PdfFailure, UnfinishedDocumentLeavesNoTemporaryFileAtExit)
     EXPECT_TRUE(folder.entries().empty()) << folder.entries().front();
 }
 
-TEST(PdfFailure, FullDiskKeepsTheEarlierFileAndLeavesNoTemporaryFile)
-{
-    ScratchFolder folder;
-    TinyDisk disk(folder.path() / "disk");
-    if (!disk.mounted())
-        GTEST_SKIP() << "cannot mount a tmpfs here";
-    const std::string output = (disk.path() / "report").string();
-    const int box = beginDocument(output);
-    ASSERT_EQ(TextOut(box, 100, 100, "早先的好文件"), 0);
-    ASSERT_EQ(EndDoc(box), 0) << lastError();
-    const std::string earlier = readFile(output + ".pdf");
-    ASSERT_FALSE(earlier.empty());
-
-    // Many pages of text outgrow the disk at some call; that call, and no
-    // earlier one, must fail and say that the disk is full.
-    ASSERT_EQ(BeginDoc(box), 0) << lastError();
-    int result = 0;
-    for (int page = 0; page < 2000 && result == 0; ++page) {
-        for (int line = 2; line < 50 && result == 0; ++line)
-            result = TextOut(box, 100, line * 60, "满满的一行中文文字，用来填满这块很小的磁盘。1234567890");
-        if (result == 0)
-            result = NewPage(box);
+// A tmpfs of a few hundred kilobytes holding one good document, the
+// earlier file that a failed rewrite must leave alone.
+class PdfFullDisk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_disk = std::make_unique<TinyDisk>(m_folder.path() / "disk");
+        if (!m_disk->mounted())
+            GTEST_SKIP() << "cannot mount a tmpfs here";
+        m_output = (m_disk->path() / "report").string();
+        m_box = beginDocument(m_output);
+        ASSERT_EQ(TextOut(m_box, 100, 100, "早先的好文件"), 0);
+        ASSERT_EQ(EndDoc(m_box), 0) << lastError();
+        m_earlier = readFile(m_output + ".pdf");
+        ASSERT_FALSE(m_earlier.empty());
     }
-    if (result == 0)
-        result = EndDoc(box);
-    EXPECT_EQ(result, -1);
-    EXPECT_NE(lastError().find("No space left on device (disk full)"), std::string::npos)
-        << lastError();
-    EXPECT_EQ(readFile(output + ".pdf"), earlier);
-    std::vector<std::string> left;
-    for (const auto &entry : std::filesystem::directory_iterator(disk.path()))
-        left.push_back(entry.path().filename().string());
-    EXPECT_EQ(left, std::vector<std::string>{"report.pdf"});
+
+    void expectEarlierFileAlone()
+    {
+        EXPECT_NE(lastError().find("No space left on device (disk full)"), std::string::npos)
+            << lastError();
+        EXPECT_EQ(readFile(m_output + ".pdf"), m_earlier);
+        std::vector<std::string> left;
+        for (const auto &entry : std::filesystem::directory_iterator(m_disk->path()))
+            left.push_back(entry.path().filename().string());
+        EXPECT_EQ(left, std::vector<std::string>{"report.pdf"});
+    }
+
+    ScratchFolder m_folder;
+    std::unique_ptr<TinyDisk> m_disk;
+    std::string m_output;
+    std::string m_earlier;
+    int m_box = 0;
+};
+
+TEST_F(PdfFullDisk, FailedEndDocKeepsTheEarlierFile)
+{
+    // Six hundred different characters make a font subset far larger than
+    // the disk; the pages are small, so only EndDoc, which writes the
+    // fonts, runs out of space.
+    ASSERT_EQ(BeginDoc(m_box), 0) << lastError();
+    for (char32_t line = 0; line < 20; ++line) {
+        std::string text;
+        for (char32_t column = 0; column < 30; ++column) {
+            const char32_t c = 0x4E00 + line * 30 + column;
+            text += {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+        }
+        ASSERT_EQ(TextOut(m_box, 100, 100 + 60 * static_cast<int>(line), text.c_str()), 0)
+            << lastError();
+    }
+    EXPECT_EQ(EndDoc(m_box), -1);
+    EXPECT_NE(lastError().find("\"" + m_output + ".pdf\""), std::string::npos) << lastError();
+    expectEarlierFileAlone();
+}
+
+TEST_F(PdfFullDisk, WriteFailureMidDocumentAbandonsIt)
+{
+    // Many pages outgrow the disk at some TextOut or NewPage; from that
+    // call on the document is gone, temporary file included.
+    ASSERT_EQ(BeginDoc(m_box), 0) << lastError();
+    int result = 0;
+    for (int page = 0; page < 5000 && result == 0; ++page) {
+        for (int line = 2; line < 50 && result == 0; ++line)
+            result = TextOut(m_box, 100, line * 60, "满满的一行中文文字，用来填满这块很小的磁盘。1234567890");
+        if (result == 0)
+            result = NewPage(m_box);
+    }
+    ASSERT_EQ(result, -1);
+    expectEarlierFileAlone();
+    EXPECT_NE(lastError().find("abandoned"), std::string::npos) << lastError();
+    EXPECT_EQ(EndDoc(m_box), -1);
 }
