@@ -62,27 +62,23 @@ Gdi::Surface makeTile(const Look &look, double whiteness)
     return tile;
 }
 
-// The trough is a light vertical gradient; the blank strip repeats it so
-// erasing leaves no seam.
-ColorRef troughColor(double fraction)
-{
-    const int level = int(std::lround(226 + 28 * fraction));
-    return Gdi::rgb(level, level, std::min(level + 2, 255));
-}
+// The trough is one flat colour, and so is the blank strip: the two are
+// stretched by different amounts, and any shading would show seams where
+// the moving group has been erased.
+constexpr ColorRef TroughColor = Gdi::rgb(244, 245, 247);
 
 Gdi::Surface makeFrame()
 {
     const int w = ProgressBarTiles::FrameWidth;
     const int h = ProgressBarTiles::FrameHeight;
     Gdi::Surface frame(w, h);
-    for (int y = 0; y < h; ++y)
-        frame.fillRect(Gdi::Rect::box(0, y, w, 1), troughColor(std::clamp((y - 3) / 7.0, 0.0, 1.0)));
+    frame.fillRect(frame.bounds(), TroughColor);
     frame.frameRect(Gdi::Rect::box(0, 0, w, h), Gdi::rgb(104, 116, 132));
     frame.frameRect(Gdi::Rect::box(1, 1, w - 2, h - 2), Gdi::rgb(178, 186, 196));
     frame.frameRect(Gdi::Rect::box(2, 2, w - 4, h - 4), Gdi::rgb(214, 218, 224));
     // The trough's source reaches into the bottom ring, so that row carries
-    // the trough's last colour: a lit lower edge instead of a grey band.
-    frame.fillRect(Gdi::Rect::box(2, h - 3, w - 4, 1), troughColor(1.0));
+    // the trough colour: a lit lower edge instead of a grey band.
+    frame.fillRect(Gdi::Rect::box(2, h - 3, w - 4, 1), TroughColor);
     // Rounded outer corners take the window face colour.
     const ColorRef face = Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonFace));
     for (const auto &[x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
@@ -92,11 +88,7 @@ Gdi::Surface makeFrame()
 
 Gdi::Surface makeBlank()
 {
-    Gdi::Surface blank(ProgressBarTiles::TileWidth, ProgressBarTiles::TileHeight);
-    for (int y = 0; y < ProgressBarTiles::TileHeight; ++y)
-        blank.fillRect(Gdi::Rect::box(0, y, ProgressBarTiles::TileWidth, 1),
-                       troughColor(y / double(ProgressBarTiles::TileHeight - 1)));
-    return blank;
+    return Gdi::Surface(ProgressBarTiles::TileWidth, ProgressBarTiles::TileHeight, TroughColor);
 }
 
 } // namespace
