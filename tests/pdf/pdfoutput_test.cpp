@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <sstream>
 
 using namespace pdftest;
 
