@@ -1,0 +1,77 @@
+#include "app/window/inputlist.h"
+
+#include "app/filesearch.h"
+#include "app/window/listwidgetpathlist.h"
+#include "dialogs/ccommondialogs.h"
+#include "dialogs/dialogbackend.h"
+
+#include "app/window/hintlabel.h"
+
+#include <QListWidget>
+
+InputList::InputList(QListWidget *list, QWidget *hint, HintLabel *hintText, CCommonDialogs &dialogs, EventPump &events,
+                     QObject *parent)
+    : QObject(parent)
+    , m_list(list)
+    , m_hint(hint)
+    , m_hintText(hintText)
+    , m_dialogs(dialogs)
+    , m_events(events)
+{
+}
+
+void InputList::showHintIfEmpty()
+{
+    m_hint->setVisible(m_list->count() == 0);
+}
+
+void InputList::addOneFile()
+{
+    m_dialogs.setFileName("");
+    m_dialogs.setFilter("TEXT Files(*.txt)|*.txt|All Files(*.*)|*.*");
+    m_dialogs.setTitle("Open Files");
+    if (!m_dialogs.ShowOpen())
+        return;
+    if (!m_dialogs.FileName().isEmpty())
+        m_list->addItem(m_dialogs.FileName());
+    showHintIfEmpty();
+}
+
+void InputList::AddFolder()
+{
+    std::optional<QString> folder = DialogBackend::instance().folder(m_list->window(), "Please select a folder:");
+    m_hint->show();
+    m_hintText->setCaption("Searching Files...");
+    if (folder && !folder->isEmpty()) {
+        ListWidgetPathList list(m_list);
+        SearchFolder(folder->toStdString(), list, m_events);
+    }
+    m_hintText->setCaption("Drag && Drop Files Here");
+    showHintIfEmpty();
+}
+
+void InputList::addDroppedFiles(const QStringList &paths)
+{
+    m_list->addItems(paths);
+    if (m_list->count() > 0)
+        m_hint->hide();
+}
+
+void InputList::removeSelected()
+{
+    if (m_list->count() == 0)
+        return;
+    // With entries but none selected there is nothing to remove.
+    int selected = m_list->currentRow();
+    if (selected < 0 || !m_list->item(selected)->isSelected())
+        return;
+    delete m_list->takeItem(selected);
+    if (m_list->count() == 0)
+        m_hint->show();
+}
+
+void InputList::removeAll()
+{
+    m_list->clear();
+    m_hint->show();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/eventpump.h"
+
+#include <QObject>
+#include <QStringList>
+
+class CCommonDialogs;
+class HintLabel;
+class QListWidget;
+class QWidget;
+
+// The ways the person fills and empties the input list: one file through
+// the Open dialog, a folder tree, dropped files, and the two remove
+// commands; and the drop hint shown while the list is empty.
+class InputList : public QObject {
+    Q_OBJECT
+
+public:
+    InputList(QListWidget *list, QWidget *hint, HintLabel *hintText, CCommonDialogs &dialogs, EventPump &events,
+              QObject *parent = nullptr);
+
+    void addOneFile();
+    void AddFolder();
+    void addDroppedFiles(const QStringList &paths);
+    void removeSelected();
+    void removeAll();
+
+private:
+    void showHintIfEmpty();
+
+    QListWidget *m_list;
+    QWidget *m_hint;
+    HintLabel *m_hintText;
+    CCommonDialogs &m_dialogs;
+    EventPump &m_events;
+};

@@ -1,0 +1,51 @@
+#include "app/window/windowconversionhost.h"
+
+#include "platform/shellservice.h"
+
+#include <QApplication>
+
+namespace {
+
+constexpr int EventIntervalMs = 15;
+
+} // namespace
+
+WindowConversionHost::WindowConversionHost(std::function<void(int)> showProgress)
+    : m_showProgress(std::move(showProgress))
+{
+}
+
+void WindowConversionHost::processPendingEvents()
+{
+    if (m_sinceEvents.isValid() && m_sinceEvents.elapsed() < EventIntervalMs)
+        return;
+    QCoreApplication::processEvents();
+    m_sinceEvents.start();
+}
+
+void WindowConversionHost::beep()
+{
+    QApplication::beep();
+}
+
+void WindowConversionHost::openFolder(const std::string &folder)
+{
+    ShellService::instance().open(QString::fromStdString(folder));
+}
+
+void WindowConversionHost::inputSkipped(const std::string &input, const std::string &reason)
+{
+    m_skipped << QString::fromStdString(input) + ": " + QString::fromStdString(reason);
+}
+
+void WindowConversionHost::setValue(int value)
+{
+    m_showProgress(value);
+}
+
+QStringList WindowConversionHost::takeSkipped()
+{
+    QStringList skipped;
+    skipped.swap(m_skipped);
+    return skipped;
+}

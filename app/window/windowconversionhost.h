@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/conversionhost.h"
+#include "app/progressdisplay.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The conversion job's link to the window: it keeps the window painted and
+// usable while the job runs, beeps and opens the output folder at the end,
+// and collects the inputs the job had to skip so the window can name them.
+class WindowConversionHost : public ConversionHost, public ProgressDisplay {
+public:
+    explicit WindowConversionHost(std::function<void(int)> showProgress);
+
+    // Handles the window's events, at most once every few milliseconds: the
+    // job asks after every line, and asking that often would cost more than
+    // the conversion itself.
+    void processPendingEvents() override;
+    void beep() override;
+    void openFolder(const std::string &folder) override;
+    void inputSkipped(const std::string &input, const std::string &reason) override;
+    void documentWritten(const std::string &) override {}
+    void setValue(int value) override;
+
+    // The skipped inputs, one "path: reason" line each, and forgets them.
+    QStringList takeSkipped();
+
+private:
+    std::function<void(int)> m_showProgress;
+    QElapsedTimer m_sinceEvents;
+    QStringList m_skipped;
+};

@@ -1,0 +1,190 @@
+#include "app/window/filedropfilter.h"
+#include "app/window/hintlabel.h"
+#include "app/window/inputlist.h"
+#include "app/window/singleinstance.h"
+#include "dialogs/ccommondialogs.h"
+#include "dialogs/dialogbackend.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+class ScriptedFolder : public DialogBackend {
+public:
+    ScriptedFolder() { setInstance(this); }
+    ~ScriptedFolder() override { setInstance(nullptr); }
+    std::optional<QString> openFile(QWidget *, const FileRequest &request) override
+    {
+        lastRequest = request;
+        return choice;
+    }
+    std::optional<QString> saveFile(QWidget *, const FileRequest &) override { return std::nullopt; }
+    std::optional<QString> folder(QWidget *, const QString &title) override
+    {
+        lastTitle = title;
+        hintTextWhileAsked = hintText ? hintText->caption() : QString();
+        return choice;
+    }
+    std::optional<QColor> color(QWidget *, QColor, bool) override { return std::nullopt; }
+    std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
+    bool print(QWidget *) override { return false; }
+    bool printerProperties(QWidget *) override { return false; }
+
+    std::optional<QString> choice;
+    FileRequest lastRequest;
+    QString lastTitle;
+    HintLabel *hintText = nullptr;
+    QString hintTextWhileAsked;
+};
+
+class NoEvents : public EventPump {
+public:
+    void processPendingEvents() override {}
+};
+
+class InputListTest : public ::testing::Test {
+protected:
+    InputListTest()
+    {
+        hintText->setCaption("拖拽TXT文件到这里放开");
+        dialogs.Init(&window);
+        backend.hintText = hintText;
+        window.show();
+    }
+
+    QStringList entries() const
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
+
+    QWidget window;
+    QListWidget *list = new QListWidget(&window);
+    QWidget *hint = new QWidget(&window);
+    HintLabel *hintText = new HintLabel(hint);
+    CCommonDialogs dialogs;
+    ScriptedFolder backend;
+    NoEvents events;
+    InputList inputs{list, hint, hintText, dialogs, events};
+};
+
+// Sends a real drop of the given local files onto widget.
+void dropFiles(QWidget *widget, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data.setUrls(urls);
+    QPoint centre = widget->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(centre, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    ASSERT_TRUE(move.isAccepted()) << "a drop is only delivered when the move is accepted too";
+    QDropEvent drop(centre, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &drop);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+}
+
+} // namespace
+
+TEST_F(InputListTest, OpenDialogAddsOneFileWithItsFilterAndTitle)
+{
+    backend.choice = "/texts/a.log";
+    inputs.addOneFile();
+    EXPECT_EQ(backend.lastRequest.title, "Open Files");
+    EXPECT_EQ(backend.lastRequest.filters, (QStringList{"TEXT Files(*.txt) (*.txt)", "All Files(*.*) (*.*)"}));
+    EXPECT_EQ(entries(), QStringList{"/texts/a.log"});
+    EXPECT_FALSE(hint->isVisible());
+
+    inputs.addOneFile();
+    EXPECT_EQ(entries(), (QStringList{"/texts/a.log", "/texts/a.log"})) << "the same file may come twice";
+    backend.choice.reset();
+    inputs.addOneFile();
+    EXPECT_EQ(list->count(), 2);
+}
+
+TEST_F(InputListTest, AddFolderSearchesAndTurnsTheHintEnglish)
+{
+    TempDir dir;
+    dir.write("a.txt", "x");
+    dir.write("sub/b.txt", "x");
+    backend.choice = QString::fromStdString(dir.path().string());
+    inputs.AddFolder();
+    EXPECT_EQ(backend.lastTitle, "Please select a folder:");
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(hintText->caption(), "Drag && Drop Files Here");
+    EXPECT_EQ(hintText->text(), "Drag & Drop Files Here");
+    EXPECT_FALSE(hint->isVisible());
+}
+
+TEST_F(InputListTest, CancelledFolderStillChangesTheHintText)
+{
+    inputs.AddFolder();
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(hintText->caption(), "Drag && Drop Files Here");
+    EXPECT_TRUE(hint->isVisible());
+}
+
+TEST_F(InputListTest, DropsOnTheListTheHintAndItsTextAddTheSameEntries)
+{
+    FileDropFilter drops;
+    drops.watch(list->viewport());
+    drops.watch(hint);
+    drops.watch(hintText);
+    QObject::connect(&drops, &FileDropFilter::filesDropped, &inputs, &InputList::addDroppedFiles);
+    QStringList files{"/t/一 二.txt", "/t/folder", "/t/b.doc"};
+    for (QWidget *target : {static_cast<QWidget *>(hintText), hint, list->viewport()}) {
+        list->clear();
+        hint->show();
+        dropFiles(target, files);
+        EXPECT_EQ(entries(), files);
+        EXPECT_FALSE(hint->isVisible());
+    }
+}
+
+TEST_F(InputListTest, RemoveCommandsAndTheHint)
+{
+    list->addItems({"/a.txt", "/b.txt"});
+    hint->hide();
+    inputs.removeSelected();
+    EXPECT_EQ(list->count(), 2) << "nothing selected, nothing removed";
+    list->setCurrentRow(1);
+    inputs.removeSelected();
+    EXPECT_EQ(entries(), QStringList{"/a.txt"});
+    EXPECT_FALSE(hint->isVisible());
+    list->setCurrentRow(0);
+    inputs.removeSelected();
+    EXPECT_TRUE(hint->isVisible()) << "removing the last entry shows the hint";
+
+    hint->hide();
+    inputs.removeAll();
+    EXPECT_TRUE(hint->isVisible()) << "clearing an empty list shows it too";
+}
+
+TEST(SingleInstance, SecondCopyIsRefusedAndADeadOwnersLockTakenOver)
+{
+    TempDir dir;
+    QString lockPath = QString::fromStdString(dir.file("tervolan.lock"));
+    {
+        SingleInstance first(lockPath);
+        EXPECT_TRUE(first.acquired());
+        SingleInstance second(lockPath);
+        EXPECT_FALSE(second.acquired());
+    }
+    EXPECT_TRUE(SingleInstance(lockPath).acquired()) << "free again once the first copy ends";
+    // A lock file left by a copy that crashed names a process that is gone.
+    dir.write("tervolan.lock", "999999\ntervolan\n" + QSysInfo::machineHostName().toStdString() + "\n");
+    EXPECT_TRUE(SingleInstance(lockPath).acquired());
+}
