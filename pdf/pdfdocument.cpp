@@ -157,6 +157,10 @@ void PdfDocument::newPage()
 
 void PdfDocument::finish()
 {
+    // cairo drops a last page that holds nothing, but a page started by
+    // NewPage is part of the document even when no line followed.
+    cairo_show_page(m_cairo);
+    check("close the last page");
     cairo_destroy(m_cairo);
     m_cairo = nullptr;
     cairo_surface_finish(m_surface);
