@@ -1,0 +1,420 @@
+#include "controls/xpcombo/xpcombo.h"
+
+#include "controls/xpcombo/combobackground.h"
+#include "controls/xpcombo/combolistfile.h"
+#include "controls/xpcombo/comboinput.h"
+#include "platform/propertybag.h"
+#include "platform/twips.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPointer>
+#include <cmath>
+
+namespace {
+
+const QString DefaultText = QStringLiteral("0");
+constexpr Gdi::ColorRef DefaultBackColor = 0x00FFFFFF;
+constexpr Gdi::ColorRef DefaultForeColor = 0x80000008;
+
+// Positions of the inner parts, in twips.
+constexpr int ButtonTop = 30;
+constexpr int ButtonFromRight = 285;
+constexpr int ListTop = 30;
+constexpr int TextLeft = 75;
+constexpr int TextTop = 60;
+constexpr int TextRightMargin = 375;
+
+// A line edit holds at most this many characters; it stands for "no limit".
+constexpr int UnlimitedLength = 32767;
+
+QColor toQColor(Gdi::ColorRef colour)
+{
+    const std::int32_t plain = Gdi::translateColor(colour);
+    return QColor(Gdi::toQRgb(plain < 0 ? 0 : Gdi::ColorRef(plain)));
+}
+
+double pointSize(const QFont &font)
+{
+    if (font.pointSizeF() > 0)
+        return font.pointSizeF();
+    return font.pixelSize() * 72.0 / 96.0;
+}
+
+} // namespace
+
+XPCombo::XPCombo(QWidget *parent)
+    : UserControl(parent)
+    , m_jCombo(new QComboBox(this))
+    , m_backMain(new ComboBackground(this))
+    , m_jTexto(new QLineEdit(this))
+    , m_jImgCbo(new QLabel(this))
+    , m_list(m_jCombo)
+{
+    // Stacked bottom to top: the list box, the panel hiding it, the text
+    // field and the drop button. The list box is reached only through the
+    // drop button.
+    m_jCombo->setObjectName(QStringLiteral("JCombo"));
+    m_jCombo->setFont(QFont(QStringLiteral("Tahoma")));
+    m_jCombo->setFocusPolicy(Qt::NoFocus);
+    m_jCombo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_backMain->setObjectName(QStringLiteral("BackMain"));
+    m_jTexto->setObjectName(QStringLiteral("JTexto"));
+    m_jTexto->setFrame(false);
+    m_jTexto->setMouseTracking(true);
+    m_jImgCbo->setObjectName(QStringLiteral("JImgCbo"));
+    m_jImgCbo->setMouseTracking(true);
+    m_input = new ComboInput(this, m_jTexto, m_jImgCbo);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(m_jTexto);
+
+    applyTextColours();
+    showPicture(ComboPictures::Normal);
+    connect(m_jTexto, &QLineEdit::textChanged, this, [this] { emit Change(); });
+    connect(m_jCombo, &QComboBox::activated, this, [this] { copySelectionToText(); });
+    resize(Twips::toPixels(1215), Twips::toPixels(FixedHeight));
+    ArrangeParts();
+}
+
+QString XPCombo::Text() const { return m_jTexto->text(); }
+
+void XPCombo::setText(const QString &text)
+{
+    m_jTexto->setText(text);
+    notifyPropertyChanged(QStringLiteral("Text"));
+}
+
+void XPCombo::setFileName(const QString &fileName)
+{
+    m_fileName = fileName;
+    notifyPropertyChanged(QStringLiteral("FileName"));
+}
+
+void XPCombo::setBackColor(Gdi::ColorRef colour)
+{
+    m_textBackColor = colour;
+    m_backMain->setBackColor(colour);
+    applyTextColours();
+    notifyPropertyChanged(QStringLiteral("BackColor"));
+}
+
+QFont XPCombo::Font() const { return m_jTexto->font(); }
+
+void XPCombo::setFont(const QFont &font)
+{
+    m_jTexto->setFont(font);
+    notifyPropertyChanged(QStringLiteral("Font"));
+    ArrangeParts();
+}
+
+void XPCombo::setForeColor(Gdi::ColorRef colour)
+{
+    m_foreColor = colour;
+    applyTextColours();
+    notifyPropertyChanged(QStringLiteral("ForeColor"));
+}
+
+int XPCombo::ListIndex() const { return m_list.selection(); }
+
+void XPCombo::setListIndex(int index)
+{
+    m_list.select(index);
+    if (m_list.selection() >= 0)
+        copySelectionToText();
+    notifyPropertyChanged(QStringLiteral("ListIndex"));
+}
+
+int XPCombo::ListCount() const { return m_list.count(); }
+
+bool XPCombo::Locked() const { return m_jTexto->isReadOnly(); }
+
+void XPCombo::setLocked(bool locked)
+{
+    m_jTexto->setReadOnly(locked);
+    notifyPropertyChanged(QStringLiteral("Locked"));
+}
+
+void XPCombo::setMaxLength(int length)
+{
+    m_maxLength = length;
+    m_jTexto->setMaxLength(length > 0 ? length : UnlimitedLength);
+    notifyPropertyChanged(QStringLiteral("MaxLength"));
+}
+
+QString XPCombo::ToolTipText() const { return m_jTexto->toolTip(); }
+
+void XPCombo::setToolTipText(const QString &text)
+{
+    m_jTexto->setToolTip(text);
+    notifyPropertyChanged(QStringLiteral("ToolTipText"));
+}
+
+void XPCombo::setFieldName(const QString &name)
+{
+    // Only data binding would read it; the field keeps it for that.
+    m_fieldName = name;
+    m_jTexto->setProperty("FieldName", name);
+    notifyPropertyChanged(QStringLiteral("FieldName"));
+}
+
+int XPCombo::SelStart() const
+{
+    return m_jTexto->hasSelectedText() ? m_jTexto->selectionStart() : m_jTexto->cursorPosition();
+}
+
+int XPCombo::SelLength() const { return int(m_jTexto->selectedText().size()); }
+
+QString XPCombo::SelText() const { return m_jTexto->selectedText(); }
+
+void XPCombo::setTagCode(bool on)
+{
+    m_list.setTagCode(on);
+    notifyPropertyChanged(QStringLiteral("TagCode"));
+}
+
+void XPCombo::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    notifyPropertyChanged(QStringLiteral("Enabled"));
+    m_jTexto->setEnabled(enabled);
+    if (enabled) {
+        ResetPic();
+        m_backMain->setBorderColor(BorderColour);
+    } else {
+        showPicture(ComboPictures::Disabled);
+        m_backMain->setBorderColor(DisabledBorderColour);
+    }
+}
+
+void XPCombo::AddItem(const QString &item, std::optional<int> index)
+{
+    m_list.insertItem(item, index);
+    // Selecting LastIndex even when nothing was added: on an empty list
+    // that fails, as the list box would.
+    m_list.select(m_list.lastIndex());
+    copySelectionToText();
+    emit Change();
+}
+
+bool XPCombo::InsertItem(const QString &item, std::optional<int> index)
+{
+    return m_list.insertItem(item, index);
+}
+
+void XPCombo::UpdateItem(const QString &item, int index)
+{
+    if (!m_list.updateItem(item, index))
+        return;
+    copySelectionToText();
+    emit Change();
+}
+
+QString XPCombo::GetItem(std::optional<int> index) const { return m_list.item(index); }
+
+void XPCombo::RemoveItem(std::optional<int> index)
+{
+    if (m_list.removeItem(index))
+        emit Change();
+}
+
+void XPCombo::Clear() { m_list.clear(); }
+
+QString XPCombo::GetTagCode() const { return m_list.selectedTag(); }
+
+bool XPCombo::SetTagCode(const QString &tgCode, int &startingFromIndex)
+{
+    const bool found = m_list.findTag(tgCode, startingFromIndex);
+    if (found)
+        copySelectionToText();
+    else
+        m_jTexto->clear();
+    emit Change();
+    return found;
+}
+
+void XPCombo::ResetPic()
+{
+    if (m_shownPicture != ComboPictures::Normal)
+        showPicture(ComboPictures::Normal);
+}
+
+void XPCombo::showPicture(ComboPictures::Look look)
+{
+    m_shownPicture = look;
+    m_jImgCbo->setPixmap(QPixmap::fromImage(ComboPictures::draw(look).image()));
+}
+
+void XPCombo::copySelectionToText()
+{
+    m_jTexto->setText(m_list.selectedText());
+}
+
+void XPCombo::applyTextColours()
+{
+    QPalette palette = m_jTexto->palette();
+    palette.setColor(QPalette::Base, toQColor(m_textBackColor));
+    palette.setColor(QPalette::Text, toQColor(m_foreColor));
+    m_jTexto->setPalette(palette);
+}
+
+void XPCombo::onResize()
+{
+    ArrangeParts();
+}
+
+void XPCombo::ArrangeParts()
+{
+    if (m_arranging)
+        return;
+    m_arranging = true;
+    int w = Twips::fromPixels(width());
+    if (w < MinWidth)
+        w = MinWidth;
+    const int widthPx = std::max(width(), Twips::toPixels(w));
+    const int heightPx = Twips::toPixels(FixedHeight);
+    if (size() != QSize(widthPx, heightPx))
+        resize(widthPx, heightPx);
+
+    m_backMain->setGeometry(0, 0, widthPx, heightPx);
+    m_backMain->setBorder(Gdi::Rect::box(0, 0, widthPx, heightPx));
+    m_jImgCbo->setGeometry(Twips::toPixels(w - ButtonFromRight), Twips::toPixels(ButtonTop),
+                           ComboPictures::Size, ComboPictures::Size);
+    // The list box ends where the control ends, so its list drops right
+    // below the control.
+    const int listTop = Twips::toPixels(ListTop);
+    m_jCombo->setGeometry(0, listTop, widthPx, heightPx - listTop);
+
+    // Larger fonts move the field up a pixel per point above 8 so the text
+    // stays inside the border.
+    int textTop = TextTop;
+    const double points = pointSize(m_jTexto->font());
+    if (points > 8)
+        textTop = TextTop - int(std::nearbyint(points - 8)) * Twips::PerPixel;
+    const int textHeight = QFontMetrics(m_jTexto->font()).height() + 1;
+    m_jTexto->setGeometry(Twips::toPixels(TextLeft), Twips::toPixels(textTop),
+                          Twips::toPixels(w - TextRightMargin), textHeight);
+    m_arranging = false;
+}
+
+QString XPCombo::listFilePath() const
+{
+    const QString name = ambient().displayName.isEmpty() ? objectName() : ambient().displayName;
+    return ComboListFile::path(m_fileName, name);
+}
+
+bool XPCombo::SaveToFile()
+{
+    return ComboListFile::save(m_list, listFilePath());
+}
+
+bool XPCombo::LoadedFromFile()
+{
+    ComboListFile file;
+    return file.load(m_list, listFilePath());
+}
+
+void XPCombo::initProperties()
+{
+    m_enabled = false;
+    m_list.setTagCode(false);
+    m_fileName.clear();
+}
+
+void XPCombo::readProperties(const PropertyBag &bag)
+{
+    m_jTexto->setText(bag.read(QStringLiteral("Text"), DefaultText).toString());
+    m_textBackColor = bag.read(QStringLiteral("BackColor"), DefaultBackColor).toUInt();
+    QFont font = ambient().font;
+    font.fromString(bag.read(QStringLiteral("Font"), ambient().font.toString()).toString());
+    m_jTexto->setFont(font);
+    m_foreColor = bag.read(QStringLiteral("ForeColor"), DefaultForeColor).toUInt();
+    applyTextColours();
+    // The list is still empty here: a stored selection other than "none"
+    // cannot be applied and is dropped.
+    const int index = bag.read(QStringLiteral("ListIndex"), -1).toInt();
+    if (index >= -1 && index < m_list.count())
+        m_list.select(index);
+    m_jTexto->setReadOnly(bag.read(QStringLiteral("Locked"), false).toBool());
+    m_maxLength = bag.read(QStringLiteral("MaxLength"), 0).toInt();
+    m_jTexto->setMaxLength(m_maxLength > 0 ? m_maxLength : UnlimitedLength);
+    m_jTexto->setToolTip(bag.read(QStringLiteral("ToolTipText"), QString()).toString());
+    m_fieldName = bag.read(QStringLiteral("FieldName"), QString()).toString();
+    m_jTexto->setProperty("FieldName", m_fieldName);
+    ArrangeParts();
+    m_enabled = bag.read(QStringLiteral("Enabled"), false).toBool();
+    m_list.setTagCode(bag.read(QStringLiteral("TagCode"), false).toBool());
+    m_fileName = bag.read(QStringLiteral("FileName"), QString()).toString();
+}
+
+void XPCombo::writeProperties(PropertyBag &bag) const
+{
+    bag.write(QStringLiteral("Text"), Text(), DefaultText);
+    bag.write(QStringLiteral("BackColor"), uint(m_textBackColor), uint(DefaultBackColor));
+    bag.write(QStringLiteral("Font"), Font().toString(), ambient().font.toString());
+    bag.write(QStringLiteral("ForeColor"), uint(m_foreColor), uint(DefaultForeColor));
+    bag.write(QStringLiteral("ListIndex"), ListIndex(), -1);
+    bag.write(QStringLiteral("Locked"), Locked(), false);
+    bag.write(QStringLiteral("MaxLength"), m_maxLength, 0);
+    bag.write(QStringLiteral("ToolTipText"), ToolTipText(), QString());
+    bag.write(QStringLiteral("FieldName"), m_fieldName, QString());
+    bag.write(QStringLiteral("Enabled"), m_enabled, false);
+    bag.write(QStringLiteral("TagCode"), TagCode(), false);
+    bag.write(QStringLiteral("SelStart"), SelStart(), 0);
+    bag.write(QStringLiteral("SelLength"), SelLength(), 0);
+    bag.write(QStringLiteral("SelText"), SelText(), QString());
+    bag.write(QStringLiteral("FileName"), m_fileName, QString());
+}
+
+bool XPCombo::isDroppedDown() const
+{
+    return m_jCombo->view()->isVisible();
+}
+
+void XPCombo::ToggleDropDown()
+{
+    QPointer<XPCombo> alive(this);
+    if (!isDroppedDown()) {
+        m_jCombo->showPopup();
+        placePopup();
+    } else {
+        m_jCombo->hidePopup();
+    }
+    // Handlers of the hosting window may run here, and may even close it.
+    QCoreApplication::processEvents();
+    if (alive)
+        ResetPic();
+}
+
+void XPCombo::placePopup()
+{
+    // The list box would open over itself or above; the list belongs right
+    // under the whole control, at least as wide as it.
+    QWidget *popup = m_jCombo->view()->window();
+    if (!popup || popup == window())
+        return;
+    popup->move(mapToGlobal(QPoint(0, height())));
+    if (popup->width() < width())
+        popup->resize(width(), popup->height());
+}
+
+void XPCombo::mouseMoveEvent(QMouseEvent *event)
+{
+    m_input->raiseMouse(event, false);
+}
+
+void XPCombo::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_input->raiseKeyPress(event, nullptr))
+        UserControl::keyPressEvent(event);
+}
+
+void XPCombo::keyReleaseEvent(QKeyEvent *event)
+{
+    m_input->raiseKeyUp(event);
+    UserControl::keyReleaseEvent(event);
+}

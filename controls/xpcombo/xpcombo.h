@@ -1,0 +1,169 @@
+#pragma once
+
+#include "controls/xpcombo/combolist.h"
+#include "controls/xpcombo/combopictures.h"
+#include "platform/usercontrol.h"
+
+#include <QFont>
+#include <optional>
+
+class ComboBackground;
+class ComboInput;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// A flat combo box: a borderless text field on a white panel with a thin
+// blue-grey border and a picture drop button. The list itself lives in a
+// real combo box hidden behind the panel, which drops its list directly
+// below the control. With TagCode on, items are given as "tag=text": the
+// text is listed and the tag kept beside it (for the first 100 positions).
+//
+// Errors of the inner list box (selecting a position that does not exist)
+// reach the caller as ComboError.
+class XPCombo : public UserControl
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Text READ Text WRITE setText)
+    Q_PROPERTY(QString FileName READ FileName WRITE setFileName)
+    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(QFont Font READ Font WRITE setFont)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)
+    Q_PROPERTY(int ListCount READ ListCount)
+    Q_PROPERTY(bool Locked READ Locked WRITE setLocked)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
+    Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)
+    Q_PROPERTY(QString FieldName READ FieldName WRITE setFieldName)
+    Q_PROPERTY(bool TagCode READ TagCode WRITE setTagCode)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+
+public:
+    // Layout lengths in twips.
+    static constexpr int MinWidth = 400;
+    static constexpr int FixedHeight = 315;
+
+    static constexpr Gdi::ColorRef BorderColour = 0x00B99D7F;
+    static constexpr Gdi::ColorRef DisabledBorderColour = 0x00C0C0C0;
+
+    explicit XPCombo(QWidget *parent = nullptr);
+
+    // Properties. Every setter notifies the host under the same key.
+    QString Text() const;
+    void setText(const QString &text);
+    QString FileName() const { return m_fileName; }
+    void setFileName(const QString &fileName);
+    Gdi::ColorRef BackColor() const { return m_textBackColor; }
+    // Colours the text field and the panel behind it.
+    void setBackColor(Gdi::ColorRef colour);
+    QFont Font() const;
+    // The text field's font; the list keeps its own. Re-runs ArrangeParts.
+    void setFont(const QFont &font);
+    Gdi::ColorRef ForeColor() const { return m_foreColor; }
+    void setForeColor(Gdi::ColorRef colour);
+    QWidget *hWnd() { return this; }
+    int ListIndex() const;
+    // -1 clears the selection (the text stays); throws ComboError for a
+    // position that names no item.
+    void setListIndex(int index);
+    int ListCount() const;
+    bool Locked() const;
+    // Stops typing only; picking from the list still changes the text.
+    void setLocked(bool locked);
+    int MaxLength() const { return m_maxLength; }
+    void setMaxLength(int length); // 0 = no limit
+    QString ToolTipText() const;
+    void setToolTipText(const QString &text);
+    QString FieldName() const { return m_fieldName; }
+    void setFieldName(const QString &name);
+    int SelStart() const;
+    int SelLength() const;
+    QString SelText() const;
+    bool TagCode() const { return m_list.tagCode(); }
+    // Stores the flag only: items already listed are not split or joined.
+    void setTagCode(bool on);
+    bool Enabled() const { return m_enabled; }
+    // Enables the text field and switches border and drop button between
+    // the normal and the disabled look. The drop button keeps working.
+    void setEnabled(bool enabled);
+
+    // Items. Index values are list positions; see ComboList for the rules.
+    void AddItem(const QString &item, std::optional<int> index = std::nullopt);
+    void UpdateItem(const QString &item, int index);
+    QString GetItem(std::optional<int> index = std::nullopt) const;
+    void RemoveItem(std::optional<int> index = std::nullopt);
+    void Clear();
+    QString GetTagCode() const;
+    bool SetTagCode(const QString &tgCode, int &startingFromIndex);
+    void ResetPic();
+    void ToggleDropDown();
+    void ArrangeParts();
+
+    // Adds without selecting or raising events (the list file's appends).
+    bool InsertItem(const QString &item, std::optional<int> index = std::nullopt);
+    bool SplitItem(QString &item) { return m_list.splitItem(item); }
+    QString TagPart() const { return m_list.tagPart(); }
+    QString TextPart() const { return m_list.textPart(); }
+    int TagTop() const { return m_list.tags().top(); }
+    int LastIndex() const { return m_list.lastIndex(); }
+    QString Tags(int slot) const { return m_list.tags().at(slot); }
+
+    // The list file: FileName, or the program's folder plus the control's
+    // name plus ".Txt".
+    QString listFilePath() const;
+    // Returns false when the file could not be written; an existing file
+    // is then left as it was.
+    bool SaveToFile();
+    bool LoadedFromFile();
+
+    // The drop-button look shown now.
+    ComboPictures::Look shownPicture() const { return m_shownPicture; }
+    bool isDroppedDown() const;
+
+    void initProperties() override;
+    void readProperties(const PropertyBag &bag) override;
+    void writeProperties(PropertyBag &bag) const override;
+
+signals:
+    void Click();
+    void Change();
+    // Button 1 left, 2 right, 4 middle; Shift 1 shift, 2 ctrl, 4 alt; X and
+    // Y in twips from the part under the pointer. Arguments are references:
+    // a handler may change them.
+    void MouseMove(short &Button, short &Shift, float &X, float &Y);
+    void MouseDown(short &Button, short &Shift, float &X, float &Y);
+    // A handler that sets KeyAscii to 0 discards the character; another
+    // value replaces it.
+    void KeyPress(short &KeyAscii);
+    void KeyDown(short &KeyCode, short &Shift);
+    void KeyUp(short &KeyCode, short &Shift);
+
+protected:
+    void onResize() override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    friend class ComboInput;
+
+    void showPicture(ComboPictures::Look look);
+    void copySelectionToText();
+    void applyTextColours();
+    void placePopup();
+
+    QComboBox *m_jCombo;
+    ComboBackground *m_backMain;
+    QLineEdit *m_jTexto;
+    QLabel *m_jImgCbo;
+    ComboInput *m_input;
+    ComboList m_list;
+    ComboPictures::Look m_shownPicture = ComboPictures::Normal;
+    bool m_enabled = false;
+    QString m_fileName;
+    QString m_fieldName;
+    Gdi::ColorRef m_textBackColor = 0x00FFFFFF;
+    Gdi::ColorRef m_foreColor = 0x80000008;
+    int m_maxLength = 0;
+    bool m_arranging = false;
+};
