@@ -256,9 +256,11 @@ void XPCombo::copySelectionToText()
 
 void XPCombo::applyTextColours()
 {
+    // A disabled field keeps its background but greys its text.
     QPalette palette = m_jTexto->palette();
     palette.setColor(QPalette::Base, toQColor(m_textBackColor));
-    palette.setColor(QPalette::Text, toQColor(m_foreColor));
+    palette.setColor(QPalette::Active, QPalette::Text, toQColor(m_foreColor));
+    palette.setColor(QPalette::Inactive, QPalette::Text, toQColor(m_foreColor));
     m_jTexto->setPalette(palette);
 }
 

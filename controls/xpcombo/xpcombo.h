@@ -116,8 +116,9 @@ public:
     bool SaveToFile();
     bool LoadedFromFile();
 
-    // The drop-button look shown now.
+    // The drop-button look shown now; the input handling switches it.
     ComboPictures::Look shownPicture() const { return m_shownPicture; }
+    void showPicture(ComboPictures::Look look);
     bool isDroppedDown() const;
 
     void initProperties() override;
@@ -145,9 +146,6 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
-    friend class ComboInput;
-
-    void showPicture(ComboPictures::Look look);
     void copySelectionToText();
     void applyTextColours();
     void placePopup();
