@@ -1,0 +1,166 @@
+#pragma once
+
+#include "controls/button/buttonstate.h"
+#include "platform/usercontrol.h"
+
+#include <QTimer>
+#include <optional>
+
+// The owner-drawn push button of every window: fourteen looks, four colour
+// schemes, hover tracking, pictures and check-box behaviour. Properties
+// keep their design-time names; events are signals whose arguments are
+// references, so a handler may change them (a KeyDown handler that sets
+// KeyCode to 0 stops the key).
+class KAVOButton : public UserControl
+{
+    Q_OBJECT
+    Q_PROPERTY(int ButtonType READ ButtonType WRITE setButtonType)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(int ColorScheme READ ColorScheme WRITE setColorScheme)
+    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(uint BackOver READ BackOver WRITE setBackOver)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(uint ForeOver READ ForeOver WRITE setForeOver)
+    Q_PROPERTY(bool Value READ Value WRITE setValue)
+
+public:
+    explicit KAVOButton(QWidget *parent = nullptr);
+    ~KAVOButton() override;
+
+    // Persisted properties.
+    int ButtonType() const { return m_state.buttonType; }
+    void setButtonType(int type);
+    QString Caption() const { return m_state.caption; }
+    void setCaption(const QString &caption);
+    bool Enabled() const { return m_state.enabled; }
+    void setEnabled(bool enabled);
+    QFont Font() const { return m_state.font; }
+    void setFont(const QFont &font);
+    int ColorScheme() const { return m_state.colorScheme; }
+    void setColorScheme(int scheme);
+    bool ShowFocusRect() const { return m_state.showFocusRect; }
+    void setShowFocusRect(bool show);
+    Gdi::ColorRef BackColor() const { return m_state.backColor; }
+    void setBackColor(Gdi::ColorRef colour);
+    Gdi::ColorRef BackOver() const { return m_state.backOver; }
+    void setBackOver(Gdi::ColorRef colour);
+    Gdi::ColorRef ForeColor() const { return m_state.foreColor; }
+    void setForeColor(Gdi::ColorRef colour);
+    Gdi::ColorRef ForeOver() const { return m_state.foreOver; }
+    void setForeOver(Gdi::ColorRef colour);
+    Gdi::ColorRef MaskColor() const { return m_state.maskColor; }
+    void setMaskColor(Gdi::ColorRef colour);
+    short MousePointer() const { return m_mousePointer; }
+    void setMousePointer(short pointer);
+    ButtonPicture MouseIcon() const { return m_mouseIcon; }
+    void setMouseIcon(const ButtonPicture &icon);
+    bool HandPointer() const { return m_handPointer; }
+    void setHandPointer(bool hand);
+    bool SoftBevel() const { return m_state.softBevel; }
+    void setSoftBevel(bool soft);
+    ButtonPicture PictureNormal() const { return m_state.pictureNormal; }
+    void setPictureNormal(const ButtonPicture &picture);
+    ButtonPicture PictureOver() const { return m_state.pictureOver; }
+    void setPictureOver(const ButtonPicture &picture);
+    bool UseMaskColor() const { return m_state.useMaskColor; }
+    void setUseMaskColor(bool use);
+    int PicturePosition() const { return m_state.picturePosition; }
+    void setPicturePosition(int position);
+    bool UseGreyscale() const { return m_state.useGreyscale; }
+    void setUseGreyscale(bool grey);
+    int SpecialEffect() const { return m_state.specialEffect; }
+    void setSpecialEffect(int effect);
+    bool CheckBoxBehaviour() const { return m_state.checkBoxBehaviour; }
+    void setCheckBoxBehaviour(bool check);
+    bool Value() const { return m_state.value; }
+    void setValue(bool value);
+
+    // The font's attributes one by one; not stored on their own.
+    bool FontBold() const { return m_state.font.bold(); }
+    void setFontBold(bool bold);
+    bool FontItalic() const { return m_state.font.italic(); }
+    void setFontItalic(bool italic);
+    bool FontUnderLine() const { return m_state.font.underline(); }
+    void setFontUnderLine(bool underline);
+    short FontSize() const;
+    void setFontSize(short size);
+    QString FontName() const { return m_state.font.family(); }
+    void setFontName(const QString &name);
+
+    // Creates the native window on first use.
+    quint32 hWnd();
+    QString Version() const { return QStringLiteral("2.0.6"); }
+    // Nothing is drawn from now until Refresh.
+    void DisableRefresh();
+    void Refresh();
+
+    // Draws a frame in state 0 (up) or 2 (down); see ButtonPainter::Paint.
+    void Paint(int paintState, bool force);
+    // Whether the pointer is over this very widget (a child on top of it
+    // counts as outside).
+    bool IsPointerOver() const;
+
+    void initProperties() override;
+    void readProperties(const PropertyBag &bag) override;
+    void writeProperties(PropertyBag &bag) const override;
+
+    // For the painter's inputs and tests.
+    const ButtonState &state() const { return m_state; }
+    QString accessKey() const { return m_accessKey; }
+    bool isHoverTimerActive() const { return m_overTimer.isActive(); }
+    const Gdi::Surface *background() const { return m_background ? &*m_background : nullptr; }
+
+signals:
+    void Click();
+    void MouseDown(short &Button, short &Shift, float &X, float &Y);
+    void MouseMove(short &Button, short &Shift, float &X, float &Y);
+    void MouseUp(short &Button, short &Shift, float &X, float &Y);
+    void KeyPress(short &KeyAscii);
+    void KeyDown(short &KeyCode, short &Shift);
+    void KeyUp(short &KeyCode, short &Shift);
+    void MouseOver();
+    void MouseOut();
+
+protected:
+    void onResize() override;
+    void onShow() override;
+    void onHide() override;
+    void onAmbientChanged() override;
+    bool event(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool designMode() const { return !ambient().userMode; }
+    void computePalette();
+    void layoutCaption();
+    void repaintLast() { Paint(m_state.LastPaintedState, true); }
+    void resizeHandling();
+    void updateAccessKey();
+    void applyPointer();
+    void captureBackground();
+    void setFontAttribute(const QFont &font);
+
+    void mouseDownHandling(short button, short shift, float x, float y);
+    void clickHandling();
+    void overTimerTick();
+
+    ButtonState m_state;
+    short m_mousePointer = 0;
+    ButtonPicture m_mouseIcon;
+    bool m_handPointer = false;
+    int m_lastMouseButton = 0;
+    int m_lastKeyCode = 0;
+    bool m_resizeLock = false;
+    bool m_clickPending = false; // a press that a release over us turns into a click
+    QTimer m_overTimer;
+    std::optional<Gdi::Surface> m_background;
+    QString m_accessKey;
+    int m_shortcutId = 0;
+};

@@ -1,0 +1,200 @@
+// KAVOButton's input handling: mouse, hover tracking, keyboard, focus and
+// the access key.
+#include "controls/button/buttoninput.h"
+#include "controls/button/kavobutton.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr short LeftButton = 1;
+constexpr short RightButton = 2;
+constexpr short SpaceKey = 32;
+
+} // namespace
+
+bool KAVOButton::IsPointerOver() const
+{
+    return QApplication::widgetAt(QCursor::pos()) == this;
+}
+
+void KAVOButton::updateAccessKey()
+{
+    if (m_shortcutId != 0) {
+        releaseShortcut(m_shortcutId);
+        m_shortcutId = 0;
+    }
+    m_accessKey = ButtonInput::accessKey(m_state.caption);
+    if (!m_accessKey.isEmpty())
+        m_shortcutId = grabShortcut(QKeySequence::mnemonic(QStringLiteral("&") + m_accessKey));
+}
+
+bool KAVOButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut
+        && static_cast<QShortcutEvent *>(event)->shortcutId() == m_shortcutId && m_shortcutId != 0) {
+        m_lastMouseButton = LeftButton;
+        clickHandling();
+        return true;
+    }
+    return UserControl::event(event);
+}
+
+void KAVOButton::mouseDownHandling(short button, short shift, float x, float y)
+{
+    emit MouseDown(button, shift, x, y);
+    m_lastMouseButton = button & 0xFF;
+    if (button != RightButton)
+        Paint(PaintDown, false);
+}
+
+void KAVOButton::clickHandling()
+{
+    if (m_lastMouseButton != LeftButton || !m_state.enabled)
+        return;
+    if (m_state.checkBoxBehaviour)
+        m_state.value = !m_state.value;
+    Paint(PaintUp, false);
+    repaint();
+    emit Click();
+}
+
+void KAVOButton::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    mouseDownHandling(ButtonInput::mouseButton(event->button()),
+                      ButtonInput::shiftState(event->modifiers()), float(at.x()), float(at.y()));
+    m_clickPending = true;
+}
+
+void KAVOButton::mouseDoubleClickEvent(QMouseEvent *)
+{
+    // The second press of a double click brings no click of its own: it
+    // shows the pressed look, and its release arrives through Qt's
+    // implicit grab of the mouse.
+    m_clickPending = false;
+    if (m_lastMouseButton == LeftButton)
+        mouseDownHandling(LeftButton, 0, 0, 0);
+}
+
+void KAVOButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    short button = ButtonInput::mouseButton(event->button());
+    short shift = ButtonInput::shiftState(event->modifiers());
+    float x = float(at.x());
+    float y = float(at.y());
+    emit MouseUp(button, shift, x, y);
+    if (button != RightButton)
+        Paint(PaintUp, false);
+    // A release outside the button is no click.
+    const bool click = m_clickPending && rect().contains(at.toPoint());
+    m_clickPending = false;
+    if (click)
+        clickHandling();
+}
+
+void KAVOButton::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    short button = ButtonInput::mouseButtons(event->buttons());
+    short shift = ButtonInput::shiftState(event->modifiers());
+    float x = float(at.x());
+    float y = float(at.y());
+    emit MouseMove(button, shift, x, y);
+    if (button != 0 && button != LeftButton)
+        return;
+    if (!IsPointerOver()) {
+        Paint(PaintUp, false);
+    } else if (button == 0 && !m_state.isHovering) {
+        m_overTimer.start();
+        m_state.isHovering = true;
+        Paint(PaintUp, true);
+        emit MouseOver();
+    } else if (button == LeftButton) {
+        // Back on the button with the left button held: pressed, without
+        // counting as hover.
+        m_state.isHovering = true;
+        Paint(PaintDown, false);
+        m_state.isHovering = false;
+    }
+}
+
+void KAVOButton::overTimerTick()
+{
+    if (IsPointerOver())
+        return;
+    m_overTimer.stop();
+    m_state.isHovering = false;
+    Paint(PaintUp, true);
+    emit MouseOut();
+}
+
+void KAVOButton::keyPressEvent(QKeyEvent *event)
+{
+    short keyCode = ButtonInput::keyCode(*event);
+    short shift = ButtonInput::shiftState(event->modifiers());
+    emit KeyDown(keyCode, shift);
+    m_lastKeyCode = keyCode & 0xFF;
+    switch (keyCode) {
+    case SpaceKey:
+        Paint(PaintDown, false);
+        break;
+    case 37: // Left
+    case 38: // Up
+        focusNextPrevChild(false);
+        break;
+    case 39: // Right
+    case 40: // Down
+        focusNextPrevChild(true);
+        break;
+    default:
+        // Enter, Escape and the rest are the window's business.
+        event->ignore();
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() == 1) {
+        short keyAscii = short(text[0].unicode());
+        emit KeyPress(keyAscii);
+    }
+}
+
+void KAVOButton::keyReleaseEvent(QKeyEvent *event)
+{
+    // Held keys repeat their presses only.
+    if (event->isAutoRepeat())
+        return;
+    short keyCode = ButtonInput::keyCode(*event);
+    short shift = ButtonInput::shiftState(event->modifiers());
+    emit KeyUp(keyCode, shift);
+    if (m_lastKeyCode != SpaceKey || keyCode != SpaceKey) {
+        event->ignore();
+        return;
+    }
+    // One press, one click: a later stray release must not click again.
+    m_lastKeyCode = 0;
+    if (m_state.checkBoxBehaviour)
+        m_state.value = !m_state.value;
+    Paint(PaintUp, false);
+    repaint();
+    emit Click();
+}
+
+void KAVOButton::focusInEvent(QFocusEvent *event)
+{
+    UserControl::focusInEvent(event);
+    m_state.hasFocus = true;
+    repaintLast();
+}
+
+void KAVOButton::focusOutEvent(QFocusEvent *event)
+{
+    UserControl::focusOutEvent(event);
+    // A Space pressed here and released elsewhere is no click here.
+    m_lastKeyCode = 0;
+    m_state.hasFocus = false;
+    repaintLast();
+}
