@@ -24,6 +24,8 @@ bool ComboInput::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_button)
         return buttonEvent(event);
     if (watched == m_text) {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+            m_lastTextKey = static_cast<QKeyEvent *>(event);
         if (event->type() == QEvent::KeyPress)
             return raiseKeyPress(static_cast<QKeyEvent *>(event), m_text);
         textEvent(event);

@@ -23,6 +23,9 @@ public:
     // target).
     bool raiseKeyPress(QKeyEvent *event, QWidget *target);
     void raiseKeyUp(QKeyEvent *event);
+    // A key event the text field did not use travels on to the combo
+    // itself; it has raised its events already and must not again.
+    bool alreadyRaised(const QKeyEvent *event) const { return event == m_lastTextKey; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -35,4 +38,5 @@ private:
     QLineEdit *m_text;
     QLabel *m_button;
     bool m_forwardingKey = false;
+    const QKeyEvent *m_lastTextKey = nullptr;
 };

@@ -411,12 +411,13 @@ void XPCombo::mouseMoveEvent(QMouseEvent *event)
 
 void XPCombo::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_input->raiseKeyPress(event, nullptr))
+    if (m_input->alreadyRaised(event) || !m_input->raiseKeyPress(event, nullptr))
         UserControl::keyPressEvent(event);
 }
 
 void XPCombo::keyReleaseEvent(QKeyEvent *event)
 {
-    m_input->raiseKeyUp(event);
+    if (!m_input->alreadyRaised(event))
+        m_input->raiseKeyUp(event);
     UserControl::keyReleaseEvent(event);
 }
