@@ -1,0 +1,91 @@
+#pragma once
+
+#include "app/conversionjob.h"
+#include "app/window/listwidgetpathlist.h"
+#include "app/window/windowconversionhost.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class CCommonDialogs;
+class FileDropFilter;
+class FormDescription;
+class HintLabel;
+class InputList;
+class KAVOButton;
+class LinkLabel;
+class QListWidget;
+class XPContainer;
+class Xp_ProgressBar;
+class frmMenu;
+
+// The main window: a borderless frame drawn by its panel, a toolbar of six
+// picture buttons, the input list with its drop hint, the Convert button,
+// the progress bar and the web address.
+class DemoForm : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr const char *HomePage = "https://tervolan.org/";
+    static constexpr const char *HelpPage = "https://tervolan.org/#help";
+
+    explicit DemoForm(QWidget *parent = nullptr);
+    ~DemoForm() override;
+
+    // The start-up after the single-instance test: CurrentForm, the dialog
+    // object, the PDF box, the language, the window's size, the settings
+    // from config.ini, the captions.
+    void load(const QString &configIni);
+
+    // How the program ends; tests replace it to watch instead.
+    void setProgramEnder(std::function<void(int)> ender) { m_endProgram = std::move(ender); }
+    // Opens the Settings dialog modally; set by whoever provides it.
+    void setSettingsOpener(std::function<void(QWidget *)> opener) { m_openSettings = std::move(opener); }
+
+    int PdfBox() const { return m_pdfBox; }
+    CCommonDialogs &dialogs() { return *m_dialogs; }
+
+    // The window's controls under their design names.
+    XPContainer *XPC() const { return m_xpc; }
+    KAVOButton *button(const QString &name) const;
+    QListWidget *List1() const { return m_list; }
+    QWidget *picText() const { return m_picText; }
+    HintLabel *lblText() const { return m_lblText; }
+    Xp_ProgressBar *Pro() const { return m_pro; }
+    LinkLabel *Label3() const { return m_label3; }
+    frmMenu *menus() const { return m_frmMenu; }
+
+    void Command1_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls(const FormDescription &form);
+    void placePlain(const FormDescription &form, QWidget *widget, const QString &name);
+    void connectHandlers();
+    void showRemoveMenu();
+    void reportSkippedInputs();
+    void centreOnScreen();
+    void endProgram();
+
+    XPContainer *m_xpc = nullptr;
+    QList<KAVOButton *> m_buttons;
+    QListWidget *m_list = nullptr;
+    QWidget *m_picText = nullptr;
+    HintLabel *m_lblText = nullptr;
+    Xp_ProgressBar *m_pro = nullptr;
+    LinkLabel *m_label3 = nullptr;
+    frmMenu *m_frmMenu = nullptr;
+    FileDropFilter *m_drops = nullptr;
+    std::unique_ptr<CCommonDialogs> m_dialogs;
+    std::unique_ptr<WindowConversionHost> m_host;
+    std::unique_ptr<ListWidgetPathList> m_pathList;
+    std::unique_ptr<ConversionJob> m_job;
+    InputList *m_inputs = nullptr;
+    int m_pdfBox = -1;
+    std::function<void(int)> m_endProgram;
+    std::function<void(QWidget *)> m_openSettings;
+};

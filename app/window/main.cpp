@@ -1,0 +1,23 @@
+#include "app/window/demoform.h"
+#include "app/window/pdffailurebox.h"
+#include "app/window/singleinstance.h"
+#include "settings/settingsstore.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    // The single-instance test comes first: a second copy ends before it
+    // shows anything.
+    QApplication application(argc, argv);
+    SingleInstance instance;
+    if (!instance.acquired())
+        return 0;
+    static PdfFailureBox pdfFailureBox;
+    setPdfFailureHandler(&pdfFailureBox);
+
+    DemoForm form;
+    form.load(QString::fromStdString(configIniPath().string()));
+    form.show();
+    return application.exec();
+}
