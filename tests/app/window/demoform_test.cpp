@@ -1,0 +1,172 @@
+#include "app/window/demoform.h"
+#include "app/window/hintlabel.h"
+#include "app/window/linklabel.h"
+#include "app/window/pdffailurebox.h"
+#include "controls/button/kavobutton.h"
+#include "controls/xpcontainer/xpcontainer.h"
+#include "controls/xpprogressbar/xp_progressbar.h"
+#include "platform/currentform.h"
+#include "platform/recordingmessageboxservice.h"
+#include "platform/shellservice.h"
+#include "settings/settingsstore.h"
+#include "tests/app/pdfreadback.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+
+class RecordingShell : public ShellService {
+public:
+    RecordingShell() { setInstance(this); }
+    ~RecordingShell() override { setInstance(nullptr); }
+    bool open(const QString &urlOrPath) override
+    {
+        opened << urlOrPath;
+        return true;
+    }
+    QStringList opened;
+};
+
+class DemoFormTest : public ::testing::Test {
+protected:
+    DemoFormTest()
+    {
+        programSettings() = Settings{};
+        form.setProgramEnder([this](int status) { endings << status; });
+        Settings stored;
+        stored.OutputFolder = dir.file("out");
+        stored.PageSize = "A5";
+        stored.FontName = "黑体";
+        stored.FontSize = 10;
+        stored.CharsPerLine = 60;
+        SaveSettings(stored, dir.file("config.ini"));
+        form.load(QString::fromStdString(dir.file("config.ini")));
+        form.show();
+    }
+
+    QRect pixels(int left, int top, int width, int height) const
+    {
+        return QRect(left / 15, top / 15, width / 15, height / 15);
+    }
+
+    TempDir dir;
+    RecordingShell shell;
+    RecordingMessageBoxService messages;
+    DemoForm form;
+    QList<int> endings;
+};
+
+} // namespace
+
+TEST_F(DemoFormTest, StartUpLeavesTheWindowReady)
+{
+    EXPECT_EQ(CurrentForm::form(), &form);
+    EXPECT_GT(form.PdfBox(), 0);
+    const Settings &settings = programSettings();
+    EXPECT_EQ(settings.Language, "中文");
+    EXPECT_EQ(settings.OutputFolder, dir.file("out"));
+    EXPECT_EQ(settings.PageSize, "A5");
+    EXPECT_EQ(settings.FontName, "宋体") << "start-up forces the font";
+    EXPECT_EQ(settings.CharsPerLine, 30) << "and the characters per line";
+    EXPECT_EQ(form.size(), QSize(419, 297)) << "the window takes the panel's size";
+    EXPECT_EQ(form.XPC()->size(), form.size());
+    EXPECT_EQ(form.windowTitle(), "Tervolan");
+    EXPECT_EQ(form.XPC()->Caption(), "Tervolan");
+    EXPECT_EQ(form.Label3()->text(), DemoForm::HomePage);
+    EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(form.picText()->isVisible());
+    EXPECT_EQ(form.lblText()->text(), "拖拽TXT文件到这里放开");
+}
+
+TEST_F(DemoFormTest, ControlsStandWhereTheLayoutPutsThem)
+{
+    EXPECT_EQ(form.button("KAVOButton1")->geometry(), pixels(5940, 45, 255, 255));
+    EXPECT_EQ(form.button("KAVOButton7")->geometry(), pixels(3150, 420, 1005, 885));
+    EXPECT_EQ(form.List1()->geometry(), pixels(90, 1350, 6105, 2130));
+    EXPECT_EQ(form.picText()->geometry(), pixels(1770, 2220, 2235, 285));
+    EXPECT_EQ(form.button("Command1")->geometry(), pixels(90, 3510, 2685, 645));
+    EXPECT_EQ(form.Pro()->geometry(), pixels(2850, 3510, 3345, 645));
+    EXPECT_EQ(form.Pro()->ProgressLook(), 6);
+    EXPECT_EQ(form.Pro()->Value(), 20);
+    EXPECT_EQ(form.button("KAVOButton2")->Caption(), "添加文件    ");
+    EXPECT_EQ(form.button("Command1")->Caption(), "   立刻开始转换      ");
+    for (const char *name : {"KAVOButton1", "KAVOButton2", "Command1", "KAVOButton8"}) {
+        KAVOButton *button = form.button(name);
+        EXPECT_EQ(button->ButtonType(), 3) << name;
+        EXPECT_EQ(button->BackColor(), 0xD8E9ECu) << name;
+        EXPECT_EQ(button->MaskColor(), 0xC0C0C0u) << name;
+    }
+    EXPECT_EQ(form.button("KAVOButton2")->PicturePosition(), 2);
+    EXPECT_FALSE(form.button("KAVOButton2")->PictureNormal().isNull());
+    EXPECT_EQ(form.button("Command1")->PicturePosition(), 0);
+}
+
+TEST_F(DemoFormTest, WebButtonsOpenTheSamePageAndTheLabelTheHomePage)
+{
+    QTest::mouseClick(form.button("KAVOButton5"), Qt::LeftButton);
+    QTest::mouseClick(form.button("KAVOButton8"), Qt::LeftButton);
+    QTest::mouseClick(form.Label3(), Qt::LeftButton);
+    EXPECT_EQ(shell.opened, (QStringList{DemoForm::HelpPage, DemoForm::HelpPage, DemoForm::HomePage}));
+}
+
+TEST_F(DemoFormTest, ExitButtonsAndClosingEndTheProgram)
+{
+    QTest::mouseClick(form.button("KAVOButton1"), Qt::LeftButton);
+    QTest::mouseClick(form.button("KAVOButton6"), Qt::LeftButton);
+    form.close();
+    EXPECT_EQ(endings, (QList<int>{0, 0, 0}));
+}
+
+TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
+{
+    form.List1()->addItem(QString::fromStdString(dir.write("in/一.txt", "第一个文件")));
+    form.List1()->addItem(QString::fromStdString(dir.file("in/missing.txt")));
+    form.List1()->addItem(QString::fromStdString(dir.write("in/two.txt", std::string(70, 'x'))));
+    form.picText()->hide();
+    QTest::mouseClick(form.button("Command1"), Qt::LeftButton);
+    EXPECT_EQ(form.List1()->count(), 0);
+    EXPECT_EQ(PdfReadback::lines(dir.file("out/一.pdf")), std::vector<std::string>{"第一个文件"});
+    EXPECT_EQ(PdfReadback::lines(dir.file("out/two.pdf")).size(), 3u) << "30 characters per line";
+    EXPECT_EQ(form.Pro()->Value(), 100);
+    EXPECT_EQ(shell.opened, QStringList{QString::fromStdString(dir.file("out"))});
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_TRUE(messages.messages()[0].text.contains("missing.txt: cannot open"));
+    EXPECT_FALSE(form.picText()->isVisible()) << "the job leaves the hint hidden";
+}
+
+TEST_F(DemoFormTest, EmptyListConvertDoesNothing)
+{
+    QTest::mouseClick(form.button("Command1"), Qt::LeftButton);
+    EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_EQ(form.Pro()->Value(), 20);
+    EXPECT_TRUE(messages.messages().isEmpty());
+}
+
+namespace {
+
+RecordingMessageBoxService *recordedBoxes = nullptr;
+
+void printRecordedBoxes()
+{
+    for (const RecordingMessageBoxService::Message &message : recordedBoxes->messages())
+        std::fprintf(stderr, "box %s: %s, icon %d\n", qPrintable(message.caption), qPrintable(message.text),
+                     int(message.icon));
+}
+
+} // namespace
+
+TEST(PdfFailureBox, ShowsTheWritersMessageUnderPdfThenEnds)
+{
+    EXPECT_EXIT(
+        {
+            static RecordingMessageBoxService messages;
+            recordedBoxes = &messages;
+            std::atexit(printRecordedBoxes);
+            PdfFailureBox().pdfFailed("cannot write");
+        },
+        ::testing::ExitedWithCode(1), "box PDF: cannot write, icon 3");
+}
