@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X server: add a file through the Open
+# dialog and a folder through the folder browser, press Convert, check the
+# PDFs and that the output folder was handed to xdg-open, refuse a second
+# copy, and close the window with its X button.
+# Usage: realwindow_test.sh BUILD_BIN_DIR SOURCE_DIR
+set -euo pipefail
+bin_dir=$1
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Waits up to $1 tenths of a second for the command to succeed.
+wait_for() {
+  local tries=$1; shift
+  for _ in $(seq "$tries"); do
+    if "$@" >/dev/null 2>&1; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+mkdir -p "$work/program" "$work/out" "$work/in/tree/sub" "$work/fakebin" "$work/run"
+chmod 700 "$work/run"
+cp "$bin_dir/tervolan" "$work/program/"
+# config.ini beside the executable, as the program keeps it.
+printf '"%s"\r\n""\r\n"Tester"\r\n"A4"\r\n"宋体"\r\n12\r\n30\r\n' "$work/out" > "$work/program/config.ini"
+printf '第一个文件的内容\r\n' > "$work/in/one.txt"
+printf 'alpha\r\n' > "$work/in/tree/a.txt"
+printf 'beta\r\n' > "$work/in/tree/sub/b.TXT"
+cat > "$work/fakebin/xdg-open" <<SCRIPT
+#!/bin/sh
+echo "\$@" >> "$work/opened.log"
+SCRIPT
+chmod +x "$work/fakebin/xdg-open"
+
+# A display of our own; -displayfd reports a free number.
+exec 5<> <(:)
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 10 display <&5 || fail "Xvfb did not start"
+export DISPLAY=":$display"
+
+export PATH="$work/fakebin:$PATH" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
+"$work/program/tervolan" >"$work/app.log" 2>&1 &
+app_pid=$!
+wait_for 100 xdotool search --onlyvisible --name '^Tervolan$' || fail "no window"
+window=$(xdotool search --onlyvisible --name '^Tervolan$' | head -n 1)
+wait_for 50 xdotool getwindowgeometry "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+left=$X; top=$Y
+[ "$WIDTH" = 419 ] && [ "$HEIGHT" = 297 ] || fail "window is ${WIDTH}x${HEIGHT}, not 419x297"
+
+# Clicks at a point of the window given in twips, as the layout is written.
+click_twips() {
+  xdotool mousemove $((left + $1 / 15)) $((top + $2 / 15)) sleep 0.2 click 1
+}
+# Types a path into the dialog that has the focus and confirms it.
+answer_dialog() {
+  wait_for 100 xdotool search --onlyvisible --name "$1" || fail "no dialog \"$1\""
+  local dialog
+  dialog=$(xdotool search --onlyvisible --name "$1" | head -n 1)
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+  xdotool type --delay 5 "$2"
+  xdotool key Return
+  wait_for 100 sh -c "! xdotool search --onlyvisible --name '$1'" || fail "dialog \"$1\" stayed open"
+}
+
+click_twips 592 862              # KAVOButton2: add one file
+answer_dialog 'Open Files' "$work/in/one.txt"
+click_twips 1612 862             # KAVOButton3: add a folder
+answer_dialog 'Please select a folder' "$work/in/tree"
+
+# A second copy ends on its own without a window of its own.
+timeout 20 "$work/program/tervolan" || fail "the second copy did not end cleanly"
+[ "$(xdotool search --onlyvisible --name '^Tervolan$' | wc -l)" = 1 ] || fail "a second window appeared"
+
+click_twips 1432 3832            # Command1: convert
+for name in one a b; do
+  wait_for 200 test -s "$work/out/$name.pdf" || fail "no $name.pdf"
+done
+wait_for 100 test -s "$work/opened.log" || fail "the output folder was not opened"
+grep -qx "$work/out" "$work/opened.log" || grep -q "$work/out" "$work/opened.log" || fail "opened: $(cat "$work/opened.log")"
+[ "$(pdftotext "$work/out/one.pdf" - | head -n 1)" = "第一个文件的内容" ] || fail "one.pdf reads back wrong"
+[ "$(pdftotext "$work/out/b.pdf" - | head -n 1)" = "beta" ] || fail "b.pdf reads back wrong"
+pdfinfo "$work/out/one.pdf" | grep -q '^Author: *Tester' || fail "author missing"
+qpdf --check "$work/out/a.pdf" >/dev/null || fail "a.pdf does not pass qpdf"
+
+if [ -n "${TERVOLAN_SCREENSHOT:-}" ]; then
+  import -window root "$TERVOLAN_SCREENSHOT"
+fi
+
+click_twips 6067 172             # KAVOButton1: the X in the header
+wait_for 100 sh -c "! kill -0 $app_pid" || fail "the window did not close"
+app_pid=""
+echo "1 passed, 0 failed"
