@@ -94,7 +94,7 @@ QImage drawButton(const ButtonOptions &o, int type, const QString &stateName, QS
 QImage drawSheet(const ButtonOptions &o, QSize cell)
 {
     constexpr int Gap = 8;
-    constexpr int LabelWidth = 110;
+    constexpr int LabelWidth = 128;
     constexpr int HeaderHeight = 22;
     const int columns = int(States.size());
     QImage sheet(LabelWidth + columns * (cell.width() + Gap) + Gap,
