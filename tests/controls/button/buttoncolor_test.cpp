@@ -52,13 +52,6 @@ TEST(TintColor, BlendsTowardWhite)
     EXPECT_EQ(ButtonColor::TintColor(grey(255), 128), grey(255));
 }
 
-TEST(TranslateColor, SystemReferencesBecomeTheirValue)
-{
-    EXPECT_EQ(ButtonColor::TranslateColor(0x8000000F), Gdi::rgb(236, 233, 216));
-    EXPECT_EQ(ButtonColor::TranslateColor(0x00123456), 0x00123456u);
-    EXPECT_EQ(ButtonColor::TranslateColor(0x8000FFFF), 0u) << "an unknown index gives black";
-}
-
 TEST(ComputePalette, CustomSchemeOnMidGrey)
 {
     const ButtonState s = customState(0xC0C0C0);
@@ -139,14 +132,6 @@ TEST(ComputePalette, ParentSchemeDerivesFromTheParentsColours)
     EXPECT_EQ(s.palette.CaptionOverColor, 0x00FF00u);
     EXPECT_EQ(s.palette.ShadowColor, grey(36));
     EXPECT_EQ(s.palette.AccentColor, Gdi::rgb(49, 106, 197));
-}
-
-TEST(ComputePalette, UnknownSchemeActsAsSystemColours)
-{
-    ButtonState s = customState(0x0000FF);
-    s.colorScheme = 7;
-    ButtonColor::ComputePalette(s);
-    EXPECT_EQ(s.palette.FaceColor, Gdi::rgb(236, 233, 216));
 }
 
 } // namespace

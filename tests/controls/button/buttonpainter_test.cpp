@@ -160,8 +160,9 @@ void expectFaceAroundPicture(const Gdi::Surface &f, const ButtonState &s)
                                              s.geometry.PictureWidth + 3, s.geometry.PictureHeight + 3);
     for (int y = 0; y < f.height(); ++y)
         for (int x = 0; x < f.width(); ++x)
-            if (!picture.contains(x, y))
+            if (!picture.contains(x, y)) {
                 ASSERT_EQ(f.pixel(x, y), s.palette.FaceColor) << x << "," << y;
+            }
 }
 
 TEST(PaintFrame, PictureOnlyNeverShowsCaptionOrFocus)
@@ -252,17 +253,6 @@ TEST(PaintFrame, GradientLookBars)
     EXPECT_EQ(f.pixel(2, 3), s.palette.HighlightColor);
     EXPECT_EQ(f.pixel(3, 15), s.palette.HighlightColor);
     EXPECT_EQ(f.pixel(20, 10), S(s.palette.HighlightColor, ButtonPainter::gradientAmount(58, 20, 10)));
-}
-
-TEST(PaintFrame, TransparentCopiesTheBackground)
-{
-    ButtonState s = makeState(11, 20, 10);
-    Gdi::Surface behind(20, 10, 0x00AA00);
-    behind.setPixel(7, 3, 0x0000AA);
-    s.background = &behind;
-    const Gdi::Surface f = paintFrame(s);
-    EXPECT_EQ(f.pixel(7, 3), 0x0000AAu);
-    EXPECT_EQ(f.pixel(0, 0), 0x00AA00u);
 }
 
 // The pixels of colour c in the caption area.

@@ -101,15 +101,6 @@ TEST(BlitPicture, IconsComposeOverTheMaskColour)
     EXPECT_EQ(surface.pixel(1, 0), 0x0000FFu);
 }
 
-TEST(BlitPicture, EmptyBoxDrawsNothing)
-{
-    Gdi::Surface surface(3, 3, 0x00FF00);
-    Blit how;
-    how.useMask = false;
-    PicturePainter::BlitPicture(surface, 0, 0, 0, 3, bitmap(1, 1, {0}), how);
-    EXPECT_EQ(surface.pixel(0, 0), 0x00FF00u);
-}
-
 // A 40x20 button of the look with a 2x2 picture centred at (19, 9): one
 // red pixel, one dark and one light grey, one mask-coloured.
 ButtonState withPicture(int type)
