@@ -32,6 +32,7 @@ std::optional<FormDescription> FormDescription::parse(const QByteArray &json)
         Control control;
         control.name = object.value("name").toString();
         control.type = object.value("type").toString();
+        control.parent = object.value("parent").toString();
         control.left = object.value("left").toInt();
         control.top = object.value("top").toInt();
         control.width = object.value("width").toInt();
@@ -63,6 +64,17 @@ bool FormDescription::apply(const QString &name, UserControl &target) const
     target.setAmbient(ambient);
     target.readProperties(description->properties);
     target.setGeometry(Twips::toPixels(description->left), Twips::toPixels(description->top),
+                       Twips::toPixels(description->width), Twips::toPixels(description->height));
+    return true;
+}
+
+bool FormDescription::place(const QString &name, QWidget &widget) const
+{
+    widget.setObjectName(name);
+    const Control *description = control(name);
+    if (!description)
+        return false;
+    widget.setGeometry(Twips::toPixels(description->left), Twips::toPixels(description->top),
                        Twips::toPixels(description->width), Twips::toPixels(description->height));
     return true;
 }

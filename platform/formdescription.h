@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 
+class QWidget;
 class UserControl;
 
 // The design-time state of one window: where each control sits (in twips)
@@ -19,6 +20,8 @@ public:
     struct Control {
         QString name;
         QString type;
+        // The control it lies in, when not directly on the window.
+        QString parent;
         int left = 0; // twips
         int top = 0;
         int width = 0;
@@ -38,6 +41,8 @@ public:
     // names it, and loads its stored properties. Returns false when the
     // form has no control of that name.
     bool apply(const QString &name, UserControl &control) const;
+    // Places and names a plain widget (a list, a label, a text box).
+    bool place(const QString &name, QWidget &widget) const;
 
 private:
     QString m_name;

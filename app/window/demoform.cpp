@@ -14,7 +14,7 @@
 #include "platform/formdescription.h"
 #include "platform/messageboxservice.h"
 #include "platform/shellservice.h"
-#include "platform/twips.h"
+#include "settings/frmsetting.h"
 #include "settings/settingsstore.h"
 
 #include <QCloseEvent>
@@ -61,32 +61,24 @@ void DemoForm::createControls(const FormDescription &form)
         m_buttons << button;
     }
     m_list = new QListWidget(this);
-    placePlain(form, m_list, "List1");
+    form.place("List1", *m_list);
     m_picText = new QWidget(this);
-    placePlain(form, m_picText, "picText");
+    form.place("picText", *m_picText);
     m_picText->setAutoFillBackground(true);
     m_lblText = new HintLabel(m_picText);
-    placePlain(form, m_lblText, "lblText");
+    form.place("lblText", *m_lblText);
     m_lblText->setCaption("拖拽TXT文件到这里放开");
     m_lblText->setStyleSheet("color: grey");
     m_lblText->setAlignment(Qt::AlignCenter);
     m_pro = new Xp_ProgressBar(this);
     form.apply("Pro", *m_pro);
     m_label3 = new LinkLabel(this);
-    placePlain(form, m_label3, "Label3");
+    form.place("Label3", *m_label3);
     m_label3->setStyleSheet("color: blue");
     for (QWidget *plain : std::initializer_list<QWidget *>{m_list, m_picText, m_label3})
         plain->setFont(QFont("Tahoma", 9));
     m_frmMenu = new frmMenu(this);
     m_frmMenu->hide();
-}
-
-void DemoForm::placePlain(const FormDescription &form, QWidget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    if (const FormDescription::Control *place = form.control(name))
-        widget->setGeometry(Twips::toPixels(place->left), Twips::toPixels(place->top),
-                            Twips::toPixels(place->width), Twips::toPixels(place->height));
 }
 
 KAVOButton *DemoForm::button(const QString &name) const
@@ -106,10 +98,7 @@ void DemoForm::connectHandlers()
     connect(button("KAVOButton2"), &KAVOButton::Click, m_inputs, &InputList::addOneFile);
     connect(button("KAVOButton3"), &KAVOButton::Click, m_inputs, &InputList::AddFolder);
     connect(button("KAVOButton4"), &KAVOButton::Click, this, &DemoForm::showRemoveMenu);
-    connect(button("KAVOButton7"), &KAVOButton::Click, this, [this] {
-        if (m_openSettings)
-            m_openSettings(this);
-    });
+    connect(button("KAVOButton7"), &KAVOButton::Click, this, &DemoForm::KAVOButton7_Click);
     auto openHelp = [] { ShellService::instance().open(HelpPage); };
     connect(button("KAVOButton5"), &KAVOButton::Click, this, openHelp);
     connect(button("KAVOButton8"), &KAVOButton::Click, this, openHelp);
@@ -126,6 +115,7 @@ void DemoForm::connectHandlers()
 
 void DemoForm::load(const QString &configIni)
 {
+    m_configIni = configIni;
     CurrentForm::setForm(this);
     m_dialogs->Init(this);
     m_pdfBox = CreateBox(/*window*/ intptr_t(winId()), /*reserved*/ 0);
@@ -163,6 +153,13 @@ void DemoForm::reportSkippedInputs()
         return;
     MessageBoxService::instance().show(this, "以下文件未能转换：\n\n" + skipped.join('\n'), "Tervolan",
                                        MessageBoxService::Icon::Warning);
+}
+
+void DemoForm::KAVOButton7_Click()
+{
+    frmSetting dialog(programSettings(), m_configIni.toStdString(), this);
+    dialog.load();
+    dialog.exec();
 }
 
 void DemoForm::showRemoveMenu()

@@ -41,8 +41,6 @@ public:
 
     // How the program ends; tests replace it to watch instead.
     void setProgramEnder(std::function<void(int)> ender) { m_endProgram = std::move(ender); }
-    // Opens the Settings dialog modally; set by whoever provides it.
-    void setSettingsOpener(std::function<void(QWidget *)> opener) { m_openSettings = std::move(opener); }
 
     int PdfBox() const { return m_pdfBox; }
     CCommonDialogs &dialogs() { return *m_dialogs; }
@@ -58,13 +56,14 @@ public:
     frmMenu *menus() const { return m_frmMenu; }
 
     void Command1_Click();
+    // The Settings dialog, modal: the window waits until it closes.
+    void KAVOButton7_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls(const FormDescription &form);
-    void placePlain(const FormDescription &form, QWidget *widget, const QString &name);
     void connectHandlers();
     void showRemoveMenu();
     void reportSkippedInputs();
@@ -87,5 +86,5 @@ private:
     InputList *m_inputs = nullptr;
     int m_pdfBox = -1;
     std::function<void(int)> m_endProgram;
-    std::function<void(QWidget *)> m_openSettings;
+    QString m_configIni;
 };
