@@ -1,11 +1,14 @@
 // One font face, loaded once per process and shared by every box and
-// thread: HarfBuzz shapes with it and cairo draws and embeds it.
+// thread: glyphs and advances come from its cmap and metrics, and its
+// outlines are subset into each document that uses it.
 #ifndef TERVOLANPDF_FONTFACE_H
 #define TERVOLANPDF_FONTFACE_H
 
-#include <cairo.h>
 #include <hb.h>
 
+#include <array>
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -13,34 +16,77 @@ namespace tervolanpdf {
 
 class FontFace {
 public:
+    // How the outlines are stored, which decides how a document embeds them.
+    enum class Outlines {
+        CidKeyedCff, // CFF with CIDs (the Noto CJK faces)
+        NameKeyedCff,
+        TrueType,
+    };
+
     // Opens face index of the font file at path. Throws PdfError when the
-    // file cannot be read or holds no usable face.
+    // file cannot be read, holds no usable face, or has no outlines a PDF
+    // can embed.
     FontFace(const std::string &path, int index);
     ~FontFace();
 
     FontFace(const FontFace &) = delete;
     FontFace &operator=(const FontFace &) = delete;
 
-    // Immutable after construction, so any number of threads may shape
-    // with it at once. Its scale is the font's design units.
+    // Immutable after construction, so any number of threads may read them
+    // at once. The font's scale is its design units.
+    hb_face_t *hbFace() const { return m_hbFace; }
     hb_font_t *hbFont() const { return m_hbFont; }
-    // The same file and face for cairo, which subsets and embeds it.
-    cairo_font_face_t *cairoFace() const { return m_cairoFace; }
 
+    // The script a line is shaped in, taken from its first character of a
+    // definite script; punctuation follows it (a dash becomes the font's
+    // full-width form for simplified Chinese).
+    enum class LineScript { Han, Other, None };
+
+    // The glyph that shows codepoint, as HarfBuzz shapes the character for
+    // simplified Chinese in a line of script. 0 (.notdef) when the face
+    // lacks it, and for glyph ids past 0xFFFF, which two-byte codes cannot
+    // address. Cached for the process; safe from any thread.
+    uint16_t glyphFor(char32_t codepoint, LineScript script) const;
+
+    // Advance of glyph in thousandths of an em (cached like glyphFor).
+    float widthOf(uint16_t glyph) const;
+
+    unsigned glyphCount() const { return m_glyphCount; }
+
+    Outlines outlines() const { return m_outlines; }
     double unitsPerEm() const { return m_unitsPerEm; }
     // Distance from the top of a line to its baseline, in design units.
     double ascent() const { return m_ascent; }
+    double descent() const { return m_descent; }
+    // xMin, yMin, xMax, yMax of all glyphs, in design units.
+    const std::array<int, 4> &boundingBox() const { return m_boundingBox; }
+    // The PostScript name, as PDF font names want it (no blanks).
+    const std::string &postScriptName() const { return m_postScriptName; }
     // Glyph and advance used for blanks and control characters.
     hb_codepoint_t spaceGlyph() const { return m_spaceGlyph; }
     double spaceAdvance() const { return m_spaceAdvance; }
     const std::string &path() const { return m_path; }
 
 private:
+    uint16_t lookUp(char32_t codepoint, LineScript script) const;
+    void readMetrics();
+    void readNames();
+
     std::string m_path;
+    hb_face_t *m_hbFace = nullptr;
     hb_font_t *m_hbFont = nullptr;
-    cairo_font_face_t *m_cairoFace = nullptr;
+    Outlines m_outlines = Outlines::TrueType;
     double m_unitsPerEm = 1000;
     double m_ascent = 880;
+    double m_descent = -120;
+    std::array<int, 4> m_boundingBox{0, -120, 1000, 880};
+    std::string m_postScriptName;
+    hb_language_t m_language;
+    unsigned m_glyphCount = 0;
+    // Lazily filled by any thread; a race only computes the same value
+    // twice. Glyphs are stored plus one, so 0 means not looked up yet.
+    std::unique_ptr<std::atomic<uint32_t>[]> m_bmpGlyphs[3]; // by LineScript
+    std::unique_ptr<std::atomic<float>[]> m_widths; // below 0: not read yet
     hb_codepoint_t m_spaceGlyph = 0;
     double m_spaceAdvance = 250;
 };

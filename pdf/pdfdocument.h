@@ -1,15 +1,21 @@
-// One open PDF document: a cairo PDF surface streamed into a temporary file
-// beside the target, so memory holds one page rather than the document.
+// One open PDF document, written by us object by object into a temporary
+// file beside the target: each page goes out compressed as soon as it is
+// closed, so memory holds one page rather than the document. Fonts are
+// subset and written when the document ends.
 #ifndef TERVOLANPDF_PDFDOCUMENT_H
 #define TERVOLANPDF_PDFDOCUMENT_H
 
+#include "contentstream.h"
+#include "deflater.h"
+#include "documentfont.h"
+#include "linelayout.h"
+#include "pdfobjectwriter.h"
 #include "tempfile.h"
 #include "tervolanpdf-private.h"
-#include "textshaper.h"
 
-#include <cairo.h>
-
+#include <memory>
 #include <string_view>
+#include <vector>
 
 namespace tervolanpdf {
 
@@ -45,23 +51,24 @@ public:
     void finish();
 
 private:
-    void setMetadata(const DocumentInfo &info);
-    void useFont(const FontFace &face, int points);
-    void useColour(uint32_t colour);
-    void createContext();
-    void check(const char *doing);
-    void releaseCairo();
+    DocumentFont &fontFor(const FontFace &face);
+    void writePage();
+    void writeInfo();
 
+    DocumentInfo m_info;
     TempFile m_file;
     PageSize m_pageSize;
-    cairo_surface_t *m_surface = nullptr;
-    cairo_t *m_cairo = nullptr;
-    TextShaper m_shaper;
-    // What the cairo context is set to, so a line changes only what differs.
-    const FontFace *m_face = nullptr;
-    int m_points = 0;
-    double m_size = 0; // em size in page units
-    uint32_t m_colour = 0;
+    Deflater m_deflater;
+    PdfObjectWriter m_writer;
+    ContentStream m_content;
+    LineLayout m_layout;
+    std::vector<std::unique_ptr<DocumentFont>> m_fonts;
+    DocumentFont *m_lastFont = nullptr;
+    std::vector<int> m_pages;
+    int m_catalog = 0;
+    int m_pageTree = 0;
+    int m_resources = 0;
+    int m_infoObject = 0;
 };
 
 } // namespace tervolanpdf

@@ -117,16 +117,15 @@ TempFile::~TempFile()
         discard();
 }
 
-cairo_status_t TempFile::write(void *closure, const unsigned char *data, unsigned int length)
+bool TempFile::write(const void *data, size_t length)
 {
-    auto *self = static_cast<TempFile *>(closure);
-    if (self->m_writeError != 0 || !self->m_file)
-        return CAIRO_STATUS_WRITE_ERROR;
-    if (std::fwrite(data, 1, length, self->m_file) != length) {
-        self->m_writeError = errno != 0 ? errno : EIO;
-        return CAIRO_STATUS_WRITE_ERROR;
+    if (m_writeError != 0 || !m_file)
+        return false;
+    if (std::fwrite(data, 1, length, m_file) != length) {
+        m_writeError = errno != 0 ? errno : EIO;
+        return false;
     }
-    return CAIRO_STATUS_SUCCESS;
+    return true;
 }
 
 void TempFile::commit()

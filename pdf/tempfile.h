@@ -3,8 +3,6 @@
 #ifndef TERVOLANPDF_TEMPFILE_H
 #define TERVOLANPDF_TEMPFILE_H
 
-#include <cairo.h>
-
 #include <cstdio>
 #include <string>
 
@@ -21,9 +19,10 @@ public:
     TempFile(const TempFile &) = delete;
     TempFile &operator=(const TempFile &) = delete;
 
-    // cairo's write callback; closure is the TempFile. A failed write is
-    // remembered (see writeError) and reported to cairo as a write error.
-    static cairo_status_t write(void *closure, const unsigned char *data, unsigned int length);
+    // Appends length bytes. Returns false when they could not be written;
+    // the first failure is remembered (see writeError) and every later
+    // write fails too.
+    bool write(const void *data, size_t length);
 
     // errno of the first failed write, 0 while every write succeeded.
     int writeError() const { return m_writeError; }

@@ -85,6 +85,31 @@ void Utf8Text::sanitize(std::string_view text, std::string &out)
     }
 }
 
+void Utf8Text::decode(std::string_view text, std::vector<char32_t> &out)
+{
+    out.clear();
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            out.push_back(lead);
+            ++i;
+            continue;
+        }
+        const size_t length = sequenceLength(text.substr(i));
+        if (length == 0) {
+            out.push_back(0xFFFD);
+            ++i;
+            continue;
+        }
+        char32_t value = lead & (0xFF >> (length + 1));
+        for (size_t k = 1; k < length; ++k)
+            value = (value << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        out.push_back(value);
+        i += length;
+    }
+}
+
 size_t Utf8Text::prefixLength(std::string_view text, size_t limit)
 {
     if (text.size() <= limit)

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tervolanpdf {
 
@@ -19,6 +20,10 @@ public:
     // Copies text into out, every invalid byte replaced by U+FFFD, so cairo
     // never rejects it (a rejected string would break the whole document).
     static void sanitize(std::string_view text, std::string &out);
+
+    // The code points of text, each invalid byte as U+FFFD exactly as
+    // sanitize() would replace it.
+    static void decode(std::string_view text, std::vector<char32_t> &out);
 
     // The longest prefix of text that is at most limit bytes long and does
     // not end inside a character.

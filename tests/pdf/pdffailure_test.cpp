@@ -177,11 +177,11 @@ protected:
 
 TEST_F(PdfFullDisk, FailedEndDocKeepsTheEarlierFile)
 {
-    // Six hundred different characters make a font subset far larger than
-    // the disk; the pages are small, so only EndDoc, which writes the
-    // fonts, runs out of space.
+    // Two thousand four hundred different characters make a font subset
+    // far larger than the disk; the page is small, so only EndDoc, which
+    // writes the fonts, runs out of space.
     ASSERT_EQ(BeginDoc(m_box), 0) << lastError();
-    for (char32_t line = 0; line < 20; ++line) {
+    for (char32_t line = 0; line < 80; ++line) {
         std::string text;
         for (char32_t column = 0; column < 30; ++column) {
             const char32_t c = 0x4E00 + line * 30 + column;

@@ -1,0 +1,99 @@
+#include "contentstream.h"
+
+#include "pdfsyntax.h"
+
+namespace tervolanpdf {
+
+void ContentStream::showLine(const std::string &font, int points, uint32_t colour, double x,
+                             double y, const std::vector<LineLayout::Glyph> &glyphs)
+{
+    if (glyphs.empty())
+        return;
+    if (!m_inText) {
+        m_data += "BT\n";
+        m_inText = true;
+    }
+    if (&font != m_font || points != m_points) {
+        m_font = &font;
+        m_points = points;
+        m_data += '/';
+        m_data += font;
+        m_data += ' ';
+        PdfSyntax::appendInteger(m_data, points);
+        m_data += " Tf\n";
+    }
+    if (colour != m_colour) {
+        m_colour = colour;
+        for (int shift = 0; shift <= 16; shift += 8) {
+            PdfSyntax::appendReal(m_data, ((colour >> shift) & 0xFF) / 255.0);
+            m_data += ' ';
+        }
+        m_data += "rg\n";
+    }
+    m_data += "1 0 0 1 ";
+    PdfSyntax::appendReal(m_data, x);
+    m_data += ' ';
+    PdfSyntax::appendReal(m_data, y);
+    m_data += " Tm\n";
+
+    // Glyphs go out in runs; a tab's extra advance turns the run into an
+    // array with a shift, and a glyph whose map entry names another
+    // character is shown alone, wrapped with its own text.
+    m_array = false;
+    m_run.clear();
+    for (const LineLayout::Glyph &glyph : glyphs) {
+        if (glyph.ownText) {
+            flushRun();
+            m_data += "/Span<</ActualText<FEFF";
+            PdfSyntax::appendUtf16Hex(m_data, glyph.codepoint);
+            m_data += ">>>BDC ";
+            PdfSyntax::appendCodes(m_data, &glyph.code, 1);
+            m_data += "Tj EMC\n";
+        } else {
+            m_run.push_back(glyph.code);
+        }
+        if (glyph.extraAdvance != 0) {
+            if (!m_array) {
+                m_data += '[';
+                m_array = true;
+            }
+            if (!m_run.empty()) {
+                PdfSyntax::appendCodes(m_data, m_run.data(), m_run.size());
+                m_run.clear();
+            }
+            PdfSyntax::appendReal(m_data, -glyph.extraAdvance);
+        }
+    }
+    flushRun();
+}
+
+void ContentStream::flushRun()
+{
+    if (!m_run.empty())
+        PdfSyntax::appendCodes(m_data, m_run.data(), m_run.size());
+    if (m_array)
+        m_data += "]TJ\n";
+    else if (!m_run.empty())
+        m_data += "Tj\n";
+    m_run.clear();
+    m_array = false;
+}
+
+const std::string &ContentStream::finish()
+{
+    if (m_inText)
+        m_data += "ET\n";
+    m_inText = false;
+    return m_data;
+}
+
+void ContentStream::clear()
+{
+    m_data.clear();
+    m_inText = false;
+    m_font = nullptr;
+    m_points = 0;
+    m_colour = 0;
+}
+
+} // namespace tervolanpdf

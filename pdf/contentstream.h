@@ -1,0 +1,40 @@
+// The drawing operators of one page, collected until the page is written.
+// Font and colour are set only when a line changes them.
+#ifndef TERVOLANPDF_CONTENTSTREAM_H
+#define TERVOLANPDF_CONTENTSTREAM_H
+
+#include "linelayout.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tervolanpdf {
+
+class ContentStream {
+public:
+    // Shows glyphs as one line in font (resource name) at points size and
+    // colour 0x00BBGGRR, the baseline starting at (x, y) in PDF points from
+    // the bottom left.
+    void showLine(const std::string &font, int points, uint32_t colour, double x, double y,
+                  const std::vector<LineLayout::Glyph> &glyphs);
+
+    // The finished operators of the page; the stream is then empty again,
+    // ready for the next page.
+    const std::string &finish();
+    void clear();
+
+private:
+    void flushRun();
+
+    std::string m_data;
+    bool m_inText = false;
+    const std::string *m_font = nullptr;
+    int m_points = 0;
+    uint32_t m_colour = 0;
+    std::vector<uint16_t> m_run;
+    bool m_array = false;
+};
+
+} // namespace tervolanpdf
+
+#endif

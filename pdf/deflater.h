@@ -1,0 +1,33 @@
+// zlib compression of stream data, one stream state kept for a whole
+// document so that each page costs a reset rather than a fresh set-up.
+#ifndef TERVOLANPDF_DEFLATER_H
+#define TERVOLANPDF_DEFLATER_H
+
+#include <zlib.h>
+
+#include <string>
+#include <string_view>
+
+namespace tervolanpdf {
+
+class Deflater {
+public:
+    // level is zlib's 1 (fastest) to 9 (smallest). Throws PdfError when zlib
+    // cannot set up (out of memory).
+    explicit Deflater(int level);
+    ~Deflater();
+
+    Deflater(const Deflater &) = delete;
+    Deflater &operator=(const Deflater &) = delete;
+
+    // Replaces out with the zlib stream (FlateDecode) of data. Throws
+    // PdfError on a zlib failure.
+    void compress(std::string_view data, std::string &out);
+
+private:
+    z_stream m_stream{};
+};
+
+} // namespace tervolanpdf
+
+#endif

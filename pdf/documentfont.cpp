@@ -1,0 +1,132 @@
+#include "documentfont.h"
+
+#include "fontface.h"
+#include "fontsubset.h"
+#include "pdfobjectwriter.h"
+#include "pdfsyntax.h"
+#include "tounicodecmap.h"
+
+namespace tervolanpdf {
+
+DocumentFont::DocumentFont(const FontFace &face, int number, std::string resourceName)
+    : m_face(face)
+    , m_number(number)
+    , m_resourceName(std::move(resourceName))
+    , m_glyphs(face)
+{
+}
+
+void DocumentFont::write(PdfObjectWriter &writer) const
+{
+    const std::vector<GlyphMap::Use> uses = m_glyphs.uses();
+    std::vector<uint16_t> ids;
+    ids.reserve(uses.size());
+    for (const GlyphMap::Use &use : uses)
+        ids.push_back(use.glyph);
+    const std::string program = FontSubset::make(m_face, ids);
+    const std::string name = subsetName(uses);
+    const bool trueType = m_face.outlines() == FontFace::Outlines::TrueType;
+
+    const int cidFont = writer.reserve();
+    const int descriptor = writer.reserve();
+    const int fontFile = writer.reserve();
+    const int toUnicode = writer.reserve();
+
+    std::string &body = writer.body();
+    writer.beginObject(m_number);
+    body += "<</Type/Font/Subtype/Type0/BaseFont/" + name + "/Encoding/Identity-H/DescendantFonts[";
+    PdfSyntax::appendInteger(body, cidFont);
+    body += " 0 R]/ToUnicode ";
+    PdfSyntax::appendInteger(body, toUnicode);
+    body += " 0 R>>";
+    writer.endObject();
+
+    writer.beginObject(cidFont);
+    body += trueType ? "<</Type/Font/Subtype/CIDFontType2/BaseFont/"
+                     : "<</Type/Font/Subtype/CIDFontType0/BaseFont/";
+    body += name;
+    body += "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>/FontDescriptor ";
+    PdfSyntax::appendInteger(body, descriptor);
+    body += " 0 R";
+    if (trueType)
+        body += "/CIDToGIDMap/Identity";
+    body += "/W";
+    body += widthArray(uses);
+    body += ">>";
+    writer.endObject();
+
+    writeDescriptor(writer, descriptor, fontFile, name);
+    writer.writeStream(fontFile, trueType ? std::string_view{}
+                                          : std::string_view{"/Subtype/CIDFontType0C"},
+                       program, /*compress*/ true);
+    writer.writeStream(toUnicode, {}, ToUnicodeCMap::make(uses), /*compress*/ true);
+}
+
+// A subset font's name carries six capital letters before a "+"; they are
+// made from the glyphs it holds, so the same document gets the same name.
+std::string DocumentFont::subsetName(const std::vector<GlyphMap::Use> &uses) const
+{
+    uint64_t hash = 14695981039346656037ull;
+    for (const GlyphMap::Use &use : uses) {
+        hash = (hash ^ use.glyph) * 1099511628211ull;
+        hash = (hash ^ use.codepoint) * 1099511628211ull;
+    }
+    std::string tag(6, 'A');
+    for (char &letter : tag) {
+        letter = static_cast<char>('A' + hash % 26);
+        hash /= 26;
+    }
+    return tag + "+" + m_face.postScriptName();
+}
+
+// Runs of consecutive glyph ids share one "first [w w w]" entry.
+std::string DocumentFont::widthArray(const std::vector<GlyphMap::Use> &uses) const
+{
+    std::string out = "[";
+    size_t i = 0;
+    while (i < uses.size()) {
+        PdfSyntax::appendInteger(out, uses[i].glyph);
+        out += '[';
+        size_t next = i;
+        do {
+            if (next != i)
+                out += ' ';
+            PdfSyntax::appendReal(out, m_glyphs.width(uses[next].glyph));
+            ++next;
+        } while (next < uses.size() && uses[next].glyph == uses[next - 1].glyph + 1);
+        out += ']';
+        i = next;
+    }
+    out += ']';
+    return out;
+}
+
+void DocumentFont::writeDescriptor(PdfObjectWriter &writer, int number, int program,
+                                   const std::string &name) const
+{
+    const double scale = 1000.0 / m_face.unitsPerEm();
+    std::string &body = writer.body();
+    writer.beginObject(number);
+    body += "<</Type/FontDescriptor/FontName/" + name;
+    // Flags 4: symbolic, the glyphs are addressed by id, not by a Latin
+    // encoding.
+    body += "/Flags 4/FontBBox[";
+    for (int i = 0; i < 4; ++i) {
+        if (i)
+            body += ' ';
+        PdfSyntax::appendReal(body, m_face.boundingBox()[i] * scale);
+    }
+    body += "]/ItalicAngle 0/Ascent ";
+    PdfSyntax::appendReal(body, m_face.ascent() * scale);
+    body += "/Descent ";
+    PdfSyntax::appendReal(body, m_face.descent() * scale);
+    body += "/CapHeight ";
+    PdfSyntax::appendReal(body, m_face.ascent() * scale);
+    body += "/StemV 80";
+    body += m_face.outlines() == FontFace::Outlines::TrueType ? "/FontFile2 " : "/FontFile3 ";
+    PdfSyntax::appendInteger(body, program);
+    body += " 0 R>>";
+    writer.endObject();
+}
+
+} // namespace tervolanpdf

@@ -1,0 +1,46 @@
+// One face as one document uses it: its resource name on the pages, the
+// glyphs shown so far, and at the end of the document the font objects
+// (Type0 font, CID font with widths, descriptor, subset program, Unicode
+// map).
+#ifndef TERVOLANPDF_DOCUMENTFONT_H
+#define TERVOLANPDF_DOCUMENTFONT_H
+
+#include "glyphmap.h"
+
+#include <string>
+
+namespace tervolanpdf {
+
+class FontFace;
+class PdfObjectWriter;
+
+class DocumentFont {
+public:
+    // number is the font's object number, reserved by the caller;
+    // resourceName ("F1") is how the pages select it.
+    DocumentFont(const FontFace &face, int number, std::string resourceName);
+
+    const FontFace &face() const { return m_face; }
+    int number() const { return m_number; }
+    const std::string &resourceName() const { return m_resourceName; }
+    GlyphMap &glyphs() { return m_glyphs; }
+
+    // Writes the font objects. Throws PdfError when the subset cannot be
+    // made, PdfWriteError when the file cannot be written.
+    void write(PdfObjectWriter &writer) const;
+
+private:
+    std::string subsetName(const std::vector<GlyphMap::Use> &uses) const;
+    std::string widthArray(const std::vector<GlyphMap::Use> &uses) const;
+    void writeDescriptor(PdfObjectWriter &writer, int number, int program,
+                         const std::string &name) const;
+
+    const FontFace &m_face;
+    int m_number;
+    std::string m_resourceName;
+    GlyphMap m_glyphs;
+};
+
+} // namespace tervolanpdf
+
+#endif
