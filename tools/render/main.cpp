@@ -43,6 +43,7 @@ QString usage()
     }
     text += QStringLiteral("\nExamples:\n"
                            "  tervolan-render progressbar --size 223x43 --look 6 --value 50 -o bar.png\n"
+                           "  tervolan-render window main -o m.png\n"
                            "  tervolan-render container --size 419x297 --theme 6 --style 0 "
                            "--caption Tervolan -o panel.png\n");
     return text;
@@ -85,8 +86,8 @@ int run(const QStringList &arguments)
         QTextStream(stdout) << usage();
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]));
+    if (parser.positionalArguments().size() > command->positionalCount())
+        return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().last()));
     if (!parser.isSet(OutputOption))
         return fail(QStringLiteral("no output file; give -o FILE.png"));
     QSize size = command->defaultSize();

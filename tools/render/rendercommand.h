@@ -20,6 +20,8 @@ public:
     virtual QString description() const = 0;
     virtual QSize defaultSize() const = 0;
     virtual QList<QCommandLineOption> options() const = 0;
+    // How many plain arguments may follow the command's name.
+    virtual int positionalCount() const { return 0; }
     // Draws the control at `size` as the parsed options configure it.
     // Returns a null image and sets error when an option is unusable.
     virtual QImage render(const QCommandLineParser &parser, QSize size, QString &error) const = 0;
