@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +44,22 @@ bool writeAll(int fd, const std::string &bytes)
     return true;
 }
 
+std::string environment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+// HOME, or the account's home folder when HOME is unset.
+std::string homeFolder()
+{
+    std::string home = environment("HOME");
+    if (!home.empty())
+        return home;
+    const passwd *account = ::getpwuid(::getuid());
+    return account && account->pw_dir ? account->pw_dir : "";
+}
+
 } // namespace
 
 std::filesystem::path programFolder()
@@ -53,9 +71,35 @@ std::filesystem::path programFolder()
     return executable.parent_path();
 }
 
+std::filesystem::path userConfigFolder(const std::string &xdgConfigHome, const std::string &home)
+{
+    // The base directory rules ignore a relative XDG_CONFIG_HOME.
+    if (!xdgConfigHome.empty() && xdgConfigHome.front() == '/')
+        return std::filesystem::path(xdgConfigHome) / "tervolan";
+    return std::filesystem::path(home) / ".config" / "tervolan";
+}
+
+std::filesystem::path chooseConfigIni(const std::filesystem::path &programFolder, bool holdsConfigIni,
+                                      bool writable, const std::filesystem::path &userFolder)
+{
+    if (holdsConfigIni || writable)
+        return programFolder / "config.ini";
+    return userFolder / "config.ini";
+}
+
+std::filesystem::path configIniPathFor(const std::filesystem::path &programFolder,
+                                       const std::filesystem::path &userFolder)
+{
+    std::error_code ignored;
+    bool holds = std::filesystem::exists(programFolder / "config.ini", ignored);
+    // access() also answers for root on a read-only mount (EROFS).
+    bool writable = ::access(programFolder.c_str(), W_OK) == 0;
+    return chooseConfigIni(programFolder, holds, writable, userFolder);
+}
+
 std::filesystem::path configIniPath()
 {
-    return programFolder() / "config.ini";
+    return configIniPathFor(programFolder(), userConfigFolder(environment("XDG_CONFIG_HOME"), homeFolder()));
 }
 
 bool readConfigFile(Settings &settings, const std::filesystem::path &file)
@@ -96,6 +140,9 @@ std::string formatConfig(const Settings &settings)
 
 bool SaveSettings(const Settings &settings, const std::filesystem::path &file)
 {
+    std::error_code ignored;
+    if (file.has_parent_path())
+        std::filesystem::create_directories(file.parent_path(), ignored);
     std::string temporary = file.string() + ".XXXXXX";
     int fd = mkstemp(temporary.data());
     if (fd < 0)

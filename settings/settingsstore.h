@@ -7,7 +7,25 @@
 
 // The folder that holds the running executable.
 std::filesystem::path programFolder();
-// config.ini beside the executable.
+
+// The per-user folder for config.ini: $XDG_CONFIG_HOME/tervolan when that is
+// an absolute path, else HOME/.config/tervolan. Empty texts stand for unset
+// variables.
+std::filesystem::path userConfigFolder(const std::string &xdgConfigHome, const std::string &home);
+
+// Where config.ini lives, from the facts about the program folder: beside
+// the executable when that folder already holds one or can be written,
+// else in the per-user folder. An installed program sits in a folder the
+// user cannot write, and saving there would lose every setting silently.
+std::filesystem::path chooseConfigIni(const std::filesystem::path &programFolder, bool holdsConfigIni,
+                                      bool writable, const std::filesystem::path &userFolder);
+
+// chooseConfigIni with the facts read from the file system.
+std::filesystem::path configIniPathFor(const std::filesystem::path &programFolder,
+                                       const std::filesystem::path &userFolder);
+
+// config.ini for this process: the program folder of the executable and the
+// per-user folder of its environment.
 std::filesystem::path configIniPath();
 
 // Reads the seven items of a config.ini into the record, in field order.
@@ -23,5 +41,7 @@ void LoadSettings(Settings &settings, const std::filesystem::path &file);
 std::string formatConfig(const Settings &settings);
 
 // Writes config.ini through a temporary file renamed over the old one, so a
-// failed save leaves the old file as it was. Returns false on failure.
+// failed save leaves the old file as it was. Creates the file's folder when
+// it is missing (the per-user folder on a first save). Returns false on
+// failure.
 bool SaveSettings(const Settings &settings, const std::filesystem::path &file);

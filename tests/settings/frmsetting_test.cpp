@@ -6,6 +6,8 @@
 #include "settings/settingsstore.h"
 #include "tests/support/tempdir.h"
 
+#include "tests/support/scripteddialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -14,24 +16,6 @@
 
 namespace {
 
-class ScriptedFolder : public DialogBackend {
-public:
-    ScriptedFolder() { setInstance(this); }
-    ~ScriptedFolder() override { setInstance(nullptr); }
-    std::optional<QString> openFile(QWidget *, const FileRequest &) override { return std::nullopt; }
-    std::optional<QString> saveFile(QWidget *, const FileRequest &) override { return std::nullopt; }
-    std::optional<QString> folder(QWidget *, const QString &title) override
-    {
-        lastTitle = title;
-        return choice;
-    }
-    std::optional<QColor> color(QWidget *, QColor, bool) override { return std::nullopt; }
-    std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
-    bool print(QWidget *) override { return false; }
-    bool printerProperties(QWidget *) override { return false; }
-    std::optional<QString> choice;
-    QString lastTitle;
-};
 
 class SettingsDialogTest : public ::testing::Test {
 protected:
@@ -56,7 +40,7 @@ protected:
     TempDir dir;
     Settings settings;
     QWidget mainWindow;
-    ScriptedFolder browser;
+    ScriptedDialogs browser;
     std::unique_ptr<frmSetting> dialog;
 };
 
@@ -146,11 +130,11 @@ TEST_F(SettingsDialogTest, BrowseTakesTheFolderOrFallsBackWhenCancelled)
     settings.OutputFolder = "/data/pdf";
     frmSetting &form = open();
     EXPECT_EQ(text("txtPath"), "/data/pdf");
-    browser.choice = "/chosen/folder";
+    browser.fileChoice = "/chosen/folder";
     form.Command1_Click();
     EXPECT_EQ(browser.lastTitle, "Please select a folder:");
     EXPECT_EQ(text("txtPath"), "/chosen/folder");
-    browser.choice.reset();
+    browser.fileChoice.reset();
     form.Command1_Click();
     EXPECT_EQ(text("txtPath"), QDir::homePath() + "/output");
 }

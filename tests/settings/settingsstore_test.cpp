@@ -164,10 +164,9 @@ TEST(SaveSettings, LineBreaksInTextsCannotShiftFields)
 TEST(SaveSettings, FailureLeavesTheOldFileAndNoLeftovers)
 {
     TempDir dir;
-    std::string path = dir.file("sub/config.ini");
-    EXPECT_FALSE(SaveSettings(sample(), path)) << "the folder does not exist";
-
     dir.write("config.ini", "old");
+    EXPECT_FALSE(SaveSettings(sample(), dir.file("config.ini/sub/config.ini")))
+        << "a file stands where the folder would be made";
     // A folder in the file's place cannot be replaced by a rename.
     std::filesystem::create_directory(dir.file("taken.ini"));
     EXPECT_FALSE(SaveSettings(sample(), dir.file("taken.ini")));
