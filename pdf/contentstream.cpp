@@ -2,6 +2,8 @@
 
 #include "pdfsyntax.h"
 
+#include <cmath>
+
 namespace tervolanpdf {
 
 void ContentStream::showLine(const std::string &font, int points, uint32_t colour, double x,
@@ -12,6 +14,7 @@ void ContentStream::showLine(const std::string &font, int points, uint32_t colou
     if (!m_inText) {
         m_data += "BT\n";
         m_inText = true;
+        m_lineX = m_lineY = m_leading = 0;
     }
     if (&font != m_font || points != m_points) {
         m_font = &font;
@@ -30,11 +33,7 @@ void ContentStream::showLine(const std::string &font, int points, uint32_t colou
         }
         m_data += "rg\n";
     }
-    m_data += "1 0 0 1 ";
-    PdfSyntax::appendReal(m_data, x);
-    m_data += ' ';
-    PdfSyntax::appendReal(m_data, y);
-    m_data += " Tm\n";
+    moveTo(x, y);
 
     // Glyphs go out in runs; a tab's extra advance turns the run into an
     // array with a shift, and a glyph whose map entry names another
@@ -65,6 +64,33 @@ void ContentStream::showLine(const std::string &font, int points, uint32_t colou
         }
     }
     flushRun();
+}
+
+// Lines follow each other at one step, so most lines need only T* (next
+// line at the leading), a tenth of the bytes of an absolute position: page
+// text is mostly glyph codes and these moves, and every byte less is
+// compressed and written faster.
+void ContentStream::moveTo(double x, double y)
+{
+    const long long newX = std::llround(x * 100);
+    const long long newY = std::llround(y * 100);
+    const long long dx = newX - m_lineX;
+    const long long dy = newY - m_lineY;
+    m_lineX = newX;
+    m_lineY = newY;
+    if (dx == 0 && dy != 0 && dy == -m_leading) {
+        m_data += "T*\n";
+        return;
+    }
+    PdfSyntax::appendReal(m_data, dx / 100.0);
+    m_data += ' ';
+    PdfSyntax::appendReal(m_data, dy / 100.0);
+    if (dy != 0) {
+        m_leading = -dy;
+        m_data += " TD\n";
+    } else {
+        m_data += " Td\n";
+    }
 }
 
 void ContentStream::flushRun()

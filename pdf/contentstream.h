@@ -24,6 +24,7 @@ public:
     void clear();
 
 private:
+    void moveTo(double x, double y);
     void flushRun();
 
     std::string m_data;
@@ -31,6 +32,11 @@ private:
     const std::string *m_font = nullptr;
     int m_points = 0;
     uint32_t m_colour = 0;
+    // Start of the last line and the line step in force, in hundredths of
+    // a point, so that relative moves add up exactly.
+    long long m_lineX = 0;
+    long long m_lineY = 0;
+    long long m_leading = 0;
     std::vector<uint16_t> m_run;
     bool m_array = false;
 };
