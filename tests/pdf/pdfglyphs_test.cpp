@@ -1,0 +1,135 @@
+// Glyph codes, Unicode maps and line placement of the pages the writer
+// makes itself: every character must come back from pdftotext exactly,
+// wherever its glyph id and whatever the font lacks.
+#include "pdf/tervolanpdf.h"
+#include "pdftestsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <regex>
+#include <sstream>
+
+using namespace pdftest;
+
+namespace {
+
+std::string utf8(char32_t c)
+{
+    std::string out;
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
+    } else if (c < 0x10000) {
+        out += {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+    } else {
+        out += {char(0xF0 | (c >> 18)), char(0x80 | ((c >> 12) & 0x3F)),
+                char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+    }
+    return out;
+}
+
+struct Word {
+    double xMin, yMin;
+    std::string text;
+};
+
+// Words with their boxes in points, from pdftotext -bbox.
+std::vector<Word> words(const std::string &pdf)
+{
+    const std::string html = run("pdftotext -bbox '" + pdf + "' -");
+    const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+    std::vector<Word> found;
+    for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it)
+        found.push_back({std::stod((*it)[1]), std::stod((*it)[2]), (*it)[3]});
+    return found;
+}
+
+} // namespace
+
+TEST(PdfGlyphs, EveryByteOfAGlyphCodeSurvivesTheStringSyntax)
+{
+    // Two thousand consecutive hanzi have glyph ids whose bytes take every
+    // value, the string delimiters, backslash and line ends among them.
+    ScratchFolder folder;
+    const std::string output = folder.output("bytes");
+    const int box = beginDocument(output);
+    std::vector<std::string> expected;
+    for (int line = 0; line < 64; ++line) {
+        if (line == 32)
+            ASSERT_EQ(NewPage(box), 0) << lastError();
+        std::string text;
+        for (char32_t column = 0; column < 32; ++column)
+            text += utf8(0x4E00 + line * 32 + column);
+        ASSERT_EQ(TextOut(box, 100, 100 + 80 * (line % 32), text.c_str()), 0) << lastError();
+        expected.push_back(text);
+    }
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    run("qpdf --check '" + output + ".pdf'");
+    std::vector<std::string> got = textLines(output + ".pdf", /*page*/ 1);
+    const std::vector<std::string> second = textLines(output + ".pdf", /*page*/ 2);
+    got.insert(got.end(), second.begin(), second.end());
+    ASSERT_EQ(got.size(), expected.size());
+    for (size_t i = 0; i < got.size(); ++i)
+        EXPECT_EQ(got[i], expected[i]) << "line " << i;
+}
+
+TEST(PdfGlyphs, CharactersSharingOneGlyphOrMissingReadBackExactly)
+{
+    // The font draws a Kangxi radical with the glyph of its hanzi, and
+    // every character it lacks with one empty box; the text must still
+    // tell them apart. (pdftotext finds no blank between two missing
+    // characters, whoever wrote the file, so none stands there.)
+    ScratchFolder folder;
+    const std::string output = folder.output("shared");
+    const int box = beginDocument(output);
+    const std::vector<std::string> lines = {
+        "一⼀一⼀ 人⼈人",
+        "😀ก𓀀😀ก missing",
+        "⼀😀一",
+    };
+    int y = 100;
+    for (const std::string &line : lines) {
+        ASSERT_EQ(TextOut(box, 100, y, line.c_str()), 0) << lastError();
+        y += 80;
+    }
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(textLines(output + ".pdf"), lines);
+}
+
+TEST(PdfGlyphs, LinesStandWhereTheyWereDrawnInAnyOrder)
+{
+    // Lines placed relative to each other must still land on their own
+    // coordinates: a regular step, a jump back up, the same line twice, a
+    // change of size in between.
+    ScratchFolder folder;
+    const std::string output = folder.output("places");
+    const int box = beginDocument(output);
+    struct Placed {
+        int x, y, size;
+        const char *text;
+    };
+    const std::vector<Placed> placed = {
+        {100, 200, 12, "alpha"}, {100, 260, 12, "beta"},  {100, 320, 12, "gamma"},
+        {900, 140, 12, "delta"}, {1500, 140, 20, "eps"}, {100, 2500, 8, "zeta"},
+        {2000, 380, 12, "eta"},
+    };
+    for (const Placed &p : placed) {
+        ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, p.size), 0);
+        ASSERT_EQ(TextOut(box, p.x, p.y, p.text), 0) << lastError();
+    }
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+
+    const std::vector<Word> found = words(output + ".pdf");
+    ASSERT_EQ(found.size(), placed.size());
+    for (const Placed &p : placed) {
+        const auto word = std::find_if(found.begin(), found.end(),
+                                       [&](const Word &w) { return w.text == p.text; });
+        ASSERT_NE(word, found.end()) << p.text;
+        // One page unit is 72/254 points; the top of the line is y.
+        EXPECT_NEAR(word->xMin, p.x * 72.0 / 254, 1.0) << p.text;
+        EXPECT_NEAR(word->yMin, p.y * 72.0 / 254, 1.0) << p.text;
+    }
+}
