@@ -1,6 +1,8 @@
 #include "app/conversionjob.h"
 #include "app/piececutter.h"
 
+#include "tests/support/stringsource.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,16 +10,6 @@
 
 namespace {
 
-class StringSource : public CharSource {
-public:
-    explicit StringSource(std::u32string text) : m_text(std::move(text)) {}
-    int32_t get() override { return m_at < m_text.size() ? int32_t(m_text[m_at++]) : -1; }
-    int32_t peek() override { return m_at < m_text.size() ? int32_t(m_text[m_at]) : -1; }
-
-private:
-    std::u32string m_text;
-    size_t m_at = 0;
-};
 
 struct Output {
     std::u32string text;

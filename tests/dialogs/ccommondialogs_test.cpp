@@ -2,6 +2,8 @@
 #include "dialogs/dialogbackend.h"
 #include "tests/support/tempdir.h"
 
+#include "tests/support/scripteddialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -11,54 +13,12 @@ namespace {
 
 // Plays the person: records what each dialog was asked to show and answers
 // with the scripted choice (nothing means Cancel).
-class ScriptedBackend : public DialogBackend {
-public:
-    ScriptedBackend() { setInstance(this); }
-    ~ScriptedBackend() override { setInstance(nullptr); }
-
-    std::optional<QString> openFile(QWidget *, const FileRequest &request) override
-    {
-        lastFile = request;
-        return fileChoice;
-    }
-    std::optional<QString> saveFile(QWidget *, const FileRequest &request) override
-    {
-        lastFile = request;
-        return fileChoice;
-    }
-    std::optional<QString> folder(QWidget *, const QString &title) override
-    {
-        lastTitle = title;
-        return fileChoice;
-    }
-    std::optional<QColor> color(QWidget *, QColor initial, bool) override
-    {
-        lastColor = initial;
-        return colorChoice;
-    }
-    std::optional<FontChoice> font(QWidget *, const FontChoice &initial) override
-    {
-        lastFont = initial;
-        return fontChoice;
-    }
-    bool print(QWidget *) override { return printAnswer; }
-    bool printerProperties(QWidget *) override { return printAnswer; }
-
-    FileRequest lastFile;
-    QString lastTitle;
-    QColor lastColor;
-    FontChoice lastFont;
-    std::optional<QString> fileChoice;
-    std::optional<QColor> colorChoice;
-    std::optional<FontChoice> fontChoice;
-    bool printAnswer = false;
-};
 
 class CommonDialogsTest : public ::testing::Test {
 protected:
     CommonDialogsTest() { dialogs.Init(&owner); }
     QWidget owner;
-    ScriptedBackend backend;
+    ScriptedDialogs backend;
     CCommonDialogs dialogs;
 };
 

@@ -28,7 +28,14 @@ public:
         opened << urlOrPath;
         return true;
     }
+    bool showFiles(const QString &folder, const QStringList &files) override
+    {
+        opened << folder;
+        shown << files;
+        return true;
+    }
     QStringList opened;
+    QStringList shown;
 };
 
 class DemoFormTest : public ::testing::Test {
@@ -133,6 +140,9 @@ TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
     EXPECT_EQ(PdfReadback::lines(dir.file("out/two.pdf")).size(), 3u) << "30 characters per line";
     EXPECT_EQ(form.Pro()->Value(), 100);
     EXPECT_EQ(shell.opened, QStringList{QString::fromStdString(dir.file("out"))});
+    EXPECT_EQ(shell.shown, (QStringList{QString::fromStdString(dir.file("out/一.pdf")),
+                                        QString::fromStdString(dir.file("out/two.pdf"))}))
+        << "the new PDFs, not the skipped input";
     ASSERT_EQ(messages.messages().size(), 1);
     EXPECT_TRUE(messages.messages()[0].text.contains("missing.txt: cannot open"));
     EXPECT_FALSE(form.picText()->isVisible()) << "the job leaves the hint hidden";

@@ -6,6 +6,8 @@
 #include "dialogs/dialogbackend.h"
 #include "tests/support/tempdir.h"
 
+#include "tests/support/scripteddialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -16,37 +18,18 @@
 
 namespace {
 
-class ScriptedFolder : public DialogBackend {
-public:
-    ScriptedFolder() { setInstance(this); }
-    ~ScriptedFolder() override { setInstance(nullptr); }
-    std::optional<QString> openFile(QWidget *, const FileRequest &request) override
-    {
-        lastRequest = request;
-        return choice;
-    }
-    std::optional<QString> saveFile(QWidget *, const FileRequest &) override { return std::nullopt; }
-    std::optional<QString> folder(QWidget *, const QString &title) override
-    {
-        lastTitle = title;
-        hintTextWhileAsked = hintText ? hintText->caption() : QString();
-        return choice;
-    }
-    std::optional<QColor> color(QWidget *, QColor, bool) override { return std::nullopt; }
-    std::optional<FontChoice> font(QWidget *, const FontChoice &) override { return std::nullopt; }
-    bool print(QWidget *) override { return false; }
-    bool printerProperties(QWidget *) override { return false; }
 
-    std::optional<QString> choice;
-    FileRequest lastRequest;
-    QString lastTitle;
+// Notes what the hint said while the search was running.
+class HintWatch : public EventPump {
+public:
+    void processPendingEvents() override
+    {
+        if (hintText)
+            seen = hintText->caption() + (hint->isVisible() ? " (shown)" : " (hidden)");
+    }
+    QWidget *hint = nullptr;
     HintLabel *hintText = nullptr;
-    QString hintTextWhileAsked;
-};
-
-class NoEvents : public EventPump {
-public:
-    void processPendingEvents() override {}
+    QString seen;
 };
 
 class InputListTest : public ::testing::Test {
@@ -55,7 +38,8 @@ protected:
     {
         hintText->setCaption("拖拽TXT文件到这里放开");
         dialogs.Init(&window);
-        backend.hintText = hintText;
+        events.hint = hint;
+        events.hintText = hintText;
         window.show();
     }
 
@@ -72,8 +56,8 @@ protected:
     QWidget *hint = new QWidget(&window);
     HintLabel *hintText = new HintLabel(hint);
     CCommonDialogs dialogs;
-    ScriptedFolder backend;
-    NoEvents events;
+    ScriptedDialogs backend;
+    HintWatch events;
     InputList inputs{list, hint, hintText, dialogs, events};
 };
 
@@ -101,16 +85,16 @@ void dropFiles(QWidget *widget, const QStringList &paths)
 
 TEST_F(InputListTest, OpenDialogAddsOneFileWithItsFilterAndTitle)
 {
-    backend.choice = "/texts/a.log";
+    backend.fileChoice = "/texts/a.log";
     inputs.addOneFile();
-    EXPECT_EQ(backend.lastRequest.title, "Open Files");
-    EXPECT_EQ(backend.lastRequest.filters, (QStringList{"TEXT Files(*.txt) (*.txt)", "All Files(*.*) (*.*)"}));
+    EXPECT_EQ(backend.lastFile.title, "Open Files");
+    EXPECT_EQ(backend.lastFile.filters, (QStringList{"TEXT Files(*.txt) (*.txt)", "All Files(*.*) (*.*)"}));
     EXPECT_EQ(entries(), QStringList{"/texts/a.log"});
     EXPECT_FALSE(hint->isVisible());
 
     inputs.addOneFile();
     EXPECT_EQ(entries(), (QStringList{"/texts/a.log", "/texts/a.log"})) << "the same file may come twice";
-    backend.choice.reset();
+    backend.fileChoice.reset();
     inputs.addOneFile();
     EXPECT_EQ(list->count(), 2);
 }
@@ -120,9 +104,10 @@ TEST_F(InputListTest, AddFolderSearchesAndTurnsTheHintEnglish)
     TempDir dir;
     dir.write("a.txt", "x");
     dir.write("sub/b.txt", "x");
-    backend.choice = QString::fromStdString(dir.path().string());
+    backend.fileChoice = QString::fromStdString(dir.path().string());
     inputs.AddFolder();
     EXPECT_EQ(backend.lastTitle, "Please select a folder:");
+    EXPECT_EQ(events.seen, "Searching Files... (shown)");
     EXPECT_EQ(list->count(), 2);
     EXPECT_EQ(hintText->caption(), "Drag && Drop Files Here");
     EXPECT_EQ(hintText->text(), "Drag & Drop Files Here");

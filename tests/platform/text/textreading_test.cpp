@@ -4,6 +4,8 @@
 #include "platform/text/utf8.h"
 #include "tests/support/tempdir.h"
 
+#include "tests/support/stringsource.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -11,16 +13,6 @@
 
 namespace {
 
-class StringSource : public CharSource {
-public:
-    explicit StringSource(std::u32string text) : m_text(std::move(text)) {}
-    int32_t get() override { return m_at < m_text.size() ? int32_t(m_text[m_at++]) : -1; }
-    int32_t peek() override { return m_at < m_text.size() ? int32_t(m_text[m_at]) : -1; }
-
-private:
-    std::u32string m_text;
-    size_t m_at = 0;
-};
 
 std::vector<std::u32string> items(const std::u32string &text)
 {
