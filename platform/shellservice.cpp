@@ -1,19 +1,33 @@
 #include "platform/shellservice.h"
 
+#include "platform/filemanagerbus.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace {
 
+bool openUrl(const QString &urlOrPath)
+{
+    QUrl url(urlOrPath);
+    if (url.scheme().isEmpty() || urlOrPath.startsWith('/'))
+        url = QUrl::fromLocalFile(urlOrPath);
+    return QDesktopServices::openUrl(url);
+}
+
 class DesktopShell : public ShellService
 {
 public:
-    bool open(const QString &urlOrPath) override
+    bool open(const QString &urlOrPath) override { return openUrl(urlOrPath); }
+
+    bool showFiles(const QString &folder, const QStringList &files) override
     {
-        QUrl url(urlOrPath);
-        if (url.scheme().isEmpty() || urlOrPath.startsWith('/'))
-            url = QUrl::fromLocalFile(urlOrPath);
-        return QDesktopServices::openUrl(url);
+        FileManagerBus fileManager(QDBusConnection::sessionBus());
+        if (files.isEmpty() || !fileManager.present())
+            return openUrl(folder);
+        // A file manager that refuses still leaves the user a folder.
+        fileManager.showItems(files, [folder] { openUrl(folder); });
+        return true;
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Opens a web page or a folder the way the desktop does (xdg-open behind
 // QDesktopServices), behind an interface so tests record instead.
@@ -10,6 +11,10 @@ public:
     virtual ~ShellService() = default;
     // Returns false when nothing could be opened.
     virtual bool open(const QString &urlOrPath) = 0;
+    // Shows the folder in the desktop's file manager with the files in it
+    // selected where the file manager offers that, else opens the folder.
+    // Returns false when nothing could be shown.
+    virtual bool showFiles(const QString &folder, const QStringList &files) = 0;
 
     static ShellService &instance();
     static void setInstance(ShellService *service);

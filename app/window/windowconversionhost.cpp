@@ -30,7 +30,14 @@ void WindowConversionHost::beep()
 
 void WindowConversionHost::openFolder(const std::string &folder)
 {
-    ShellService::instance().open(QString::fromStdString(folder));
+    QStringList written;
+    written.swap(m_written);
+    ShellService::instance().showFiles(QString::fromStdString(folder), written);
+}
+
+void WindowConversionHost::documentWritten(const std::string &pdfPath)
+{
+    m_written << QString::fromStdString(pdfPath);
 }
 
 void WindowConversionHost::inputSkipped(const std::string &input, const std::string &reason)

@@ -10,8 +10,9 @@
 #include <functional>
 
 // The conversion job's link to the window: it keeps the window painted and
-// usable while the job runs, beeps and opens the output folder at the end,
-// and collects the inputs the job had to skip so the window can name them.
+// usable while the job runs, beeps and shows the output folder with the new
+// PDFs at the end, and collects the inputs the job had to skip so the window
+// can name them.
 class WindowConversionHost : public ConversionHost, public ProgressDisplay {
 public:
     explicit WindowConversionHost(std::function<void(int)> showProgress);
@@ -23,7 +24,7 @@ public:
     void beep() override;
     void openFolder(const std::string &folder) override;
     void inputSkipped(const std::string &input, const std::string &reason) override;
-    void documentWritten(const std::string &) override {}
+    void documentWritten(const std::string &pdfPath) override;
     void setValue(int value) override;
 
     // The skipped inputs, one "path: reason" line each, and forgets them.
@@ -33,4 +34,6 @@ private:
     std::function<void(int)> m_showProgress;
     QElapsedTimer m_sinceEvents;
     QStringList m_skipped;
+    // The PDFs of this run, to be shown selected in the output folder.
+    QStringList m_written;
 };
