@@ -27,9 +27,13 @@ const char *CommandLineOptions::helpText()
 Convert plain-text files into PDF documents, one PDF per file, named after
 the file up to its first dot and written to the output folder.
 
-Settings start from config.ini beside this program, as the window would
-have them after start-up (font 宋体 and 30 characters per line at every
-start); the options below override them.
+Settings start from config.ini, as the window would have them after
+start-up (font 宋体 and 30 characters per line at every start); the options
+below override them. config.ini is the one beside this program when that
+folder can be written or already holds one, else
+$XDG_CONFIG_HOME/tervolan/config.ini (~/.config/tervolan/config.ini when
+XDG_CONFIG_HOME is unset): the file the window's Settings dialog writes.
+Without an output folder the PDFs go to ~/output.
 
   --settings FILE        read this config.ini instead
   -o, --output-dir DIR   write the PDFs into DIR (created if its parent exists)
@@ -49,26 +53,44 @@ start); the options below override them.
   -h, --help             show this help and exit
       --version          show the version and exit
 
-Input files may be UTF-8, UTF-16 with a byte-order mark, or GB18030/GBK;
-a file that is valid UTF-8 is read as UTF-8.
+Input files are decoded by their byte-order mark (UTF-8, UTF-16LE,
+UTF-16BE); else a file that is valid UTF-8 is read as UTF-8, and any other
+as GB18030 (which reads GBK). Lines end at CR, LF or CR LF.
 
 The path of every PDF written goes to standard output, one per line; every
 input that fails gets one line on standard error naming it and the cause.
-Exit status: 0 when every input was converted, 1 when some failed, 2 for a
-usage error.
+
+Exit status:
+  0  every input was converted
+  1  some inputs failed (the others were converted)
+  2  usage error: an unknown option, a bad value, no inputs, or a settings
+     file that cannot be read
 )";
 }
 
 bool CommandLineOptions::needsValue(const std::string &name)
 {
-    static const char *withValue[] = {"settings", "output-dir", "page-size", "font",     "font-size",
-                                      "chars-per-line", "lang", "author",    "keywords", "files-from",
-                                      "jobs"};
-    for (const char *candidate : withValue) {
+    for (const char *candidate : valueOptions()) {
         if (name == candidate)
             return true;
     }
     return false;
+}
+
+const std::vector<const char *> &CommandLineOptions::valueOptions()
+{
+    static const std::vector<const char *> names = {"settings", "output-dir",     "page-size", "font",
+                                                    "font-size", "chars-per-line", "lang",      "author",
+                                                    "keywords",  "files-from",     "jobs"};
+    return names;
+}
+
+std::vector<std::string> CommandLineOptions::longNames()
+{
+    std::vector<std::string> names(valueOptions().begin(), valueOptions().end());
+    for (const char *flag : {"recursive", "quiet", "help", "version"})
+        names.push_back(flag);
+    return names;
 }
 
 bool CommandLineOptions::parse(const std::vector<std::string> &arguments, std::string &error)

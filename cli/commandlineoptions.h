@@ -28,9 +28,12 @@ struct CommandLineOptions {
     bool parse(const std::vector<std::string> &arguments, std::string &error);
 
     static const char *helpText();
+    // Every long option, without its dashes.
+    static std::vector<std::string> longNames();
 
 private:
     bool takeOption(const std::string &name, const std::string &value, std::string &error);
     bool takeFlag(const std::string &name, std::string &error);
     static bool needsValue(const std::string &name);
+    static const std::vector<const char *> &valueOptions();
 };

@@ -1,0 +1,89 @@
+#include "cli/commandlineoptions.h"
+#include "tests/support/commandrun.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <set>
+
+namespace {
+
+const std::string Data = std::string(TERVOLAN_SOURCE_DIR) + "/data/";
+
+// roff writes every "-" of an option as "\-".
+std::string unescapeRoff(std::string text)
+{
+    return std::regex_replace(text, std::regex(R"(\\-)"), "-");
+}
+
+// The long options a text names.
+std::set<std::string> namedOptions(const std::string &text)
+{
+    std::set<std::string> names;
+    std::regex option(R"(--([a-z][a-z-]*[a-z]))");
+    for (std::sregex_iterator it(text.begin(), text.end(), option), end; it != end; ++it)
+        names.insert((*it)[1]);
+    return names;
+}
+
+struct Document {
+    const char *name;
+    std::string text;
+};
+
+std::vector<Document> documents()
+{
+    return {{"--help", CommandLineOptions::helpText()},
+            {"man page", unescapeRoff(readBytes(Data + "tervolan-convert.1.in"))},
+            {"bash completion", readBytes(Data + "tervolan-convert.bash-completion")}};
+}
+
+} // namespace
+
+TEST(Documentation, EveryOptionIsDocumentedAndEveryDocumentedOptionExists)
+{
+    std::vector<std::string> longNames = CommandLineOptions::longNames();
+    std::set<std::string> real(longNames.begin(), longNames.end());
+    for (const Document &document : documents()) {
+        ASSERT_FALSE(document.text.empty()) << document.name;
+        std::set<std::string> named = namedOptions(document.text);
+        for (const std::string &name : real)
+            EXPECT_TRUE(named.count(name)) << document.name << " lacks --" << name;
+        for (const std::string &name : named)
+            EXPECT_TRUE(real.count(name)) << document.name << " names --" << name << ", which does not exist";
+    }
+}
+
+TEST(Documentation, HelpAndManPageNameExitStatusesEncodingsAndSettingsPlaces)
+{
+    for (const Document &document : documents()) {
+        if (document.name == std::string("bash completion"))
+            continue;
+        for (const char *needle : {"UTF-8", "UTF-16LE", "UTF-16BE", "GB18030", "GBK", "XDG_CONFIG_HOME",
+                                   "tervolan/config.ini", "~/.config/tervolan/config.ini"})
+            EXPECT_NE(document.text.find(needle), std::string::npos) << document.name << " lacks " << needle;
+        std::regex statuses(R"(0[\s\S]*every input[\s\S]*1[\s\S]*some[\s\S]*2[\s\S]*usage error)", std::regex::icase);
+        EXPECT_TRUE(std::regex_search(document.text, statuses)) << document.name << " lacks the exit statuses";
+    }
+}
+
+// The completion as bash runs it: words so far in, candidates out.
+TEST(BashCompletion, CompletesOptionsAndTheirValues)
+{
+    const std::string library = "/usr/share/bash-completion/bash_completion";
+    if (!std::filesystem::exists(library))
+        GTEST_SKIP() << "bash-completion is not installed";
+    auto complete = [&](const std::string &words) {
+        std::string script = "source " + library + " && source " + Data
+            + "tervolan-convert.bash-completion && COMP_WORDS=(" + words
+            + ") && COMP_CWORD=$((${#COMP_WORDS[@]} - 1)) && COMP_LINE=\"${COMP_WORDS[*]}\" && "
+              "COMP_POINT=${#COMP_LINE} && _tervolan_convert && printf '%s\\n' \"${COMPREPLY[@]}\"";
+        return CommandRun::run("bash -c " + shellQuote(script)).out;
+    };
+    EXPECT_EQ(complete("tervolan-convert --page-size ''"), "A3\nA4\nA5\n");
+    EXPECT_EQ(complete("tervolan-convert --lang e"), "en\n");
+    EXPECT_EQ(complete("tervolan-convert --chars"), "--chars-per-line\n");
+    EXPECT_EQ(complete("tervolan-convert -o out --re"), "--recursive\n");
+}
