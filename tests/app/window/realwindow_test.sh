@@ -97,6 +97,25 @@ if [ -n "${TERVOLAN_SCREENSHOT:-}" ]; then
   import -window root "$TERVOLAN_SCREENSHOT"
 fi
 
+# The Settings dialog opens modally over the window and Return closes it.
+click_twips 3652 862             # KAVOButton7: settings
+wait_for 100 xdotool search --onlyvisible --name '^设置选项$' || fail "no Settings dialog"
+settings_window=$(xdotool search --onlyvisible --name '^设置选项$' | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$settings_window")"
+[ "$WIDTH" = 353 ] && [ "$HEIGHT" = 141 ] || fail "Settings dialog is ${WIDTH}x${HEIGHT}"
+xdotool mousemove $((X + 4372 / 15)) $((Y + 1642 / 15)) sleep 0.2 click 1   # KAVOButton2: Return
+wait_for 100 sh -c "! xdotool search --onlyvisible --name '^设置选项\$'" || fail "Settings dialog stayed open"
+
+# Dragging the header moves the window one to one with the pointer.
+xdotool mousemove $((left + 150)) $((top + 10)) sleep 0.2 mousedown 1 \
+  mousemove $((left + 170)) $((top + 25)) sleep 0.1 mousemove $((left + 190)) $((top + 40)) sleep 0.2 mouseup 1
+moved() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ "$X" = $((left + 40)) ] && [ "$Y" = $((top + 30)) ]
+}
+wait_for 50 moved || fail "header drag left the window at $X,$Y, not $((left + 40)),$((top + 30))"
+left=$((left + 40)); top=$((top + 30))
+
 click_twips 6067 172             # KAVOButton1: the X in the header
 wait_for 100 sh -c "! kill -0 $app_pid" || fail "the window did not close"
 app_pid=""
