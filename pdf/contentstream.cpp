@@ -35,22 +35,12 @@ void ContentStream::showLine(const std::string &font, int points, uint32_t colou
     }
     moveTo(x, y);
 
-    // Glyphs go out in runs; a tab's extra advance turns the run into an
-    // array with a shift, and a glyph whose map entry names another
-    // character is shown alone, wrapped with its own text.
+    // Glyphs go out in one string; a tab's extra advance turns it into an
+    // array with a shift.
     m_array = false;
     m_run.clear();
     for (const LineLayout::Glyph &glyph : glyphs) {
-        if (glyph.ownText) {
-            flushRun();
-            m_data += "/Span<</ActualText<FEFF";
-            PdfSyntax::appendUtf16Hex(m_data, glyph.codepoint);
-            m_data += ">>>BDC ";
-            PdfSyntax::appendCodes(m_data, &glyph.code, 1);
-            m_data += "Tj EMC\n";
-        } else {
-            m_run.push_back(glyph.code);
-        }
+        m_run.push_back(glyph.code);
         if (glyph.extraAdvance != 0) {
             if (!m_array) {
                 m_data += '[';

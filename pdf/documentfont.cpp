@@ -4,7 +4,9 @@
 #include "fontsubset.h"
 #include "pdfobjectwriter.h"
 #include "pdfsyntax.h"
-#include "tounicodecmap.h"
+
+#include <algorithm>
+#include "cmapprogram.h"
 
 namespace tervolanpdf {
 
@@ -12,29 +14,36 @@ DocumentFont::DocumentFont(const FontFace &face, int number, std::string resourc
     : m_face(face)
     , m_number(number)
     , m_resourceName(std::move(resourceName))
-    , m_glyphs(face)
+    , m_codes(face)
 {
 }
 
 void DocumentFont::write(PdfObjectWriter &writer) const
 {
-    const std::vector<GlyphMap::Use> uses = m_glyphs.uses();
-    std::vector<uint16_t> ids;
-    ids.reserve(uses.size());
-    for (const GlyphMap::Use &use : uses)
-        ids.push_back(use.glyph);
-    const std::string program = FontSubset::make(m_face, ids);
-    const std::string name = subsetName(uses);
+    const std::vector<CodeMap::Entry> &entries = m_codes.entries();
+    std::vector<uint16_t> glyphs;
+    glyphs.reserve(entries.size());
+    for (const CodeMap::Entry &entry : entries)
+        glyphs.push_back(entry.glyph);
+    std::sort(glyphs.begin(), glyphs.end());
+    glyphs.erase(std::unique(glyphs.begin(), glyphs.end()), glyphs.end());
+    const std::string program = FontSubset::make(m_face, glyphs);
+    const std::string tag = subsetTag();
+    const std::string name = tag + "+" + m_face.postScriptName();
+    const std::string cmapName = "Tervolan-" + tag + "-" + m_resourceName;
     const bool trueType = m_face.outlines() == FontFace::Outlines::TrueType;
 
     const int cidFont = writer.reserve();
     const int descriptor = writer.reserve();
     const int fontFile = writer.reserve();
+    const int encoding = writer.reserve();
     const int toUnicode = writer.reserve();
 
     std::string &body = writer.body();
     writer.beginObject(m_number);
-    body += "<</Type/Font/Subtype/Type0/BaseFont/" + name + "/Encoding/Identity-H/DescendantFonts[";
+    body += "<</Type/Font/Subtype/Type0/BaseFont/" + name + "/Encoding ";
+    PdfSyntax::appendInteger(body, encoding);
+    body += " 0 R/DescendantFonts[";
     PdfSyntax::appendInteger(body, cidFont);
     body += " 0 R]/ToUnicode ";
     PdfSyntax::appendInteger(body, toUnicode);
@@ -51,7 +60,7 @@ void DocumentFont::write(PdfObjectWriter &writer) const
     if (trueType)
         body += "/CIDToGIDMap/Identity";
     body += "/W";
-    body += widthArray(uses);
+    body += widthArray(glyphs);
     body += ">>";
     writer.endObject();
 
@@ -59,41 +68,45 @@ void DocumentFont::write(PdfObjectWriter &writer) const
     writer.writeStream(fontFile, trueType ? std::string_view{}
                                           : std::string_view{"/Subtype/CIDFontType0C"},
                        program, /*compress*/ true);
-    writer.writeStream(toUnicode, {}, ToUnicodeCMap::make(uses), /*compress*/ true);
+    writer.writeStream(encoding,
+                       "/Type/CMap/CMapName/" + cmapName
+                           + "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>",
+                       CMapProgram::encoding(cmapName, entries), /*compress*/ true);
+    writer.writeStream(toUnicode, {}, CMapProgram::toUnicode(entries), /*compress*/ true);
 }
 
 // A subset font's name carries six capital letters before a "+"; they are
-// made from the glyphs it holds, so the same document gets the same name.
-std::string DocumentFont::subsetName(const std::vector<GlyphMap::Use> &uses) const
+// made from the codes it holds, so the same document gets the same name.
+std::string DocumentFont::subsetTag() const
 {
     uint64_t hash = 14695981039346656037ull;
-    for (const GlyphMap::Use &use : uses) {
-        hash = (hash ^ use.glyph) * 1099511628211ull;
-        hash = (hash ^ use.codepoint) * 1099511628211ull;
+    for (const CodeMap::Entry &entry : m_codes.entries()) {
+        hash = (hash ^ entry.glyph) * 1099511628211ull;
+        hash = (hash ^ entry.codepoint) * 1099511628211ull;
     }
     std::string tag(6, 'A');
     for (char &letter : tag) {
         letter = static_cast<char>('A' + hash % 26);
         hash /= 26;
     }
-    return tag + "+" + m_face.postScriptName();
+    return tag;
 }
 
 // Runs of consecutive glyph ids share one "first [w w w]" entry.
-std::string DocumentFont::widthArray(const std::vector<GlyphMap::Use> &uses) const
+std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
 {
     std::string out = "[";
     size_t i = 0;
-    while (i < uses.size()) {
-        PdfSyntax::appendInteger(out, uses[i].glyph);
+    while (i < glyphs.size()) {
+        PdfSyntax::appendInteger(out, glyphs[i]);
         out += '[';
         size_t next = i;
         do {
             if (next != i)
                 out += ' ';
-            PdfSyntax::appendReal(out, m_glyphs.width(uses[next].glyph));
+            PdfSyntax::appendReal(out, m_face.widthOf(glyphs[next]));
             ++next;
-        } while (next < uses.size() && uses[next].glyph == uses[next - 1].glyph + 1);
+        } while (next < glyphs.size() && glyphs[next] == glyphs[next - 1] + 1);
         out += ']';
         i = next;
     }

@@ -1,13 +1,15 @@
 // One face as one document uses it: its resource name on the pages, the
-// glyphs shown so far, and at the end of the document the font objects
-// (Type0 font, CID font with widths, descriptor, subset program, Unicode
-// map).
+// character codes handed out so far, and at the end of the document the
+// font objects (Type0 font with its encoding and Unicode maps, CID font
+// with widths, descriptor, subset program).
 #ifndef TERVOLANPDF_DOCUMENTFONT_H
 #define TERVOLANPDF_DOCUMENTFONT_H
 
-#include "glyphmap.h"
+#include "codemap.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tervolanpdf {
 
@@ -23,22 +25,22 @@ public:
     const FontFace &face() const { return m_face; }
     int number() const { return m_number; }
     const std::string &resourceName() const { return m_resourceName; }
-    GlyphMap &glyphs() { return m_glyphs; }
+    CodeMap &codes() { return m_codes; }
 
     // Writes the font objects. Throws PdfError when the subset cannot be
     // made, PdfWriteError when the file cannot be written.
     void write(PdfObjectWriter &writer) const;
 
 private:
-    std::string subsetName(const std::vector<GlyphMap::Use> &uses) const;
-    std::string widthArray(const std::vector<GlyphMap::Use> &uses) const;
+    std::string subsetTag() const;
+    std::string widthArray(const std::vector<uint16_t> &glyphs) const;
     void writeDescriptor(PdfObjectWriter &writer, int number, int program,
                          const std::string &name) const;
 
     const FontFace &m_face;
     int m_number;
     std::string m_resourceName;
-    GlyphMap m_glyphs;
+    CodeMap m_codes;
 };
 
 } // namespace tervolanpdf

@@ -207,10 +207,6 @@ void FontFace::readMetrics()
         m_ascent = 0.88 * m_unitsPerEm;
         m_descent = -0.12 * m_unitsPerEm;
     }
-    if (hb_font_get_nominal_glyph(m_hbFont, ' ', &m_spaceGlyph))
-        m_spaceAdvance = hb_font_get_glyph_h_advance(m_hbFont, m_spaceGlyph);
-    else
-        m_spaceAdvance = m_unitsPerEm / 4;
 
     // The head table holds the bounding box of all glyphs at bytes 36-43.
     hb_blob_t *head = hb_face_reference_table(m_hbFace, HB_TAG('h', 'e', 'a', 'd'));

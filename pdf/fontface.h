@@ -62,9 +62,6 @@ public:
     const std::array<int, 4> &boundingBox() const { return m_boundingBox; }
     // The PostScript name, as PDF font names want it (no blanks).
     const std::string &postScriptName() const { return m_postScriptName; }
-    // Glyph and advance used for blanks and control characters.
-    hb_codepoint_t spaceGlyph() const { return m_spaceGlyph; }
-    double spaceAdvance() const { return m_spaceAdvance; }
     const std::string &path() const { return m_path; }
 
 private:
@@ -87,8 +84,6 @@ private:
     // twice. Glyphs are stored plus one, so 0 means not looked up yet.
     std::unique_ptr<std::atomic<uint32_t>[]> m_bmpGlyphs[3]; // by LineScript
     std::unique_ptr<std::atomic<float>[]> m_widths; // below 0: not read yet
-    hb_codepoint_t m_spaceGlyph = 0;
-    double m_spaceAdvance = 250;
 };
 
 } // namespace tervolanpdf

@@ -1,6 +1,6 @@
 #include "linelayout.h"
 
-#include "glyphmap.h"
+#include "codemap.h"
 #include "utf8text.h"
 
 #include <hb.h>
@@ -37,23 +37,22 @@ FontFace::LineScript lineScript(const std::vector<char32_t> &codepoints)
 
 } // namespace
 
-void LineLayout::layOut(std::string_view text, GlyphMap &glyphs, uint16_t spaceGlyph)
+void LineLayout::layOut(std::string_view text, CodeMap &codes)
 {
     Utf8Text::decode(text, m_codepoints);
     m_glyphs.clear();
     m_glyphs.reserve(m_codepoints.size());
-    const double spaceWidth = glyphs.width(spaceGlyph);
-    const double tabStop = kBlanksPerTab * spaceWidth;
     const FontFace::LineScript script = lineScript(m_codepoints);
+    const uint16_t space = codes.code(U' ', script);
+    const double spaceWidth = codes.width(space);
+    const double tabStop = kBlanksPerTab * spaceWidth;
     double pen = 0; // thousandths of an em from the start of the line
     for (const char32_t original : m_codepoints) {
         // Control characters have no glyph in most fonts and would show as
         // boxes. They become blanks in the text too, not only in the
         // glyphs: a reader given a tab to extract breaks the line there.
-        const bool control = isControl(original);
-        const char32_t codepoint = control ? U' ' : original;
-        const uint16_t code = control ? spaceGlyph : glyphs.glyph(codepoint, script);
-        double advance = glyphs.width(code);
+        const uint16_t code = isControl(original) ? space : codes.code(original, script);
+        double advance = codes.width(code);
         float extra = 0;
         if (original == U'\t' && tabStop > 0) {
             const double reach = (std::floor(pen / tabStop) + 1) * tabStop - pen;
@@ -61,8 +60,7 @@ void LineLayout::layOut(std::string_view text, GlyphMap &glyphs, uint16_t spaceG
             advance = reach;
         }
         pen += advance;
-        const bool ownText = glyphs.use(code, codepoint);
-        m_glyphs.push_back({code, ownText, codepoint, extra});
+        m_glyphs.push_back({code, extra});
     }
 }
 

@@ -1,7 +1,7 @@
-// Turns one line of UTF-8 text into the glyph codes of a face: one glyph
-// per character, looked up in the face's cmap, so every glyph maps back to
-// exactly the character it shows. Invalid UTF-8 becomes U+FFFD, control
-// characters blanks, and a tab reaches the next stop of eight blanks.
+// Turns one line of UTF-8 text into the character codes of a face: one
+// code per character, so every glyph maps back to exactly the character it
+// shows. Invalid UTF-8 becomes U+FFFD, control characters blanks, and a tab
+// reaches the next stop of eight blanks.
 #ifndef TERVOLANPDF_LINELAYOUT_H
 #define TERVOLANPDF_LINELAYOUT_H
 
@@ -11,19 +11,17 @@
 
 namespace tervolanpdf {
 
-class GlyphMap;
+class CodeMap;
 
 class LineLayout {
 public:
     struct Glyph {
-        uint16_t code;       // glyph id, the two-byte code on the page
-        bool ownText;        // shows a character other than its map entry
-        char32_t codepoint;  // the character shown
+        uint16_t code;       // the two-byte code on the page
         float extraAdvance;  // past the glyph's width, in 1/1000 em (tabs)
     };
 
-    // Lays out text with glyphs; also records each glyph's use in glyphs.
-    void layOut(std::string_view text, GlyphMap &glyphs, uint16_t spaceGlyph);
+    // Lays out text with the codes of codes, handing out new ones as needed.
+    void layOut(std::string_view text, CodeMap &codes);
 
     // Results of the last layOut(), valid until the next one.
     const std::vector<Glyph> &glyphs() const { return m_glyphs; }

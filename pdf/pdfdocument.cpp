@@ -66,7 +66,7 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
                        + std::to_string(kMaxFontSize) + ")");
     }
     DocumentFont &font = fontFor(face);
-    m_layout.layOut(text, font.glyphs(), static_cast<uint16_t>(face.spaceGlyph()));
+    m_layout.layOut(text, font.codes());
     // y is the top of the line; the baseline lies one ascent below it.
     // PDF measures from the bottom edge in points.
     const double points = style.fontSize;

@@ -80,7 +80,8 @@ TEST(PdfGlyphs, CharactersSharingOneGlyphOrMissingReadBackExactly)
 {
     // The font draws a Kangxi radical with the glyph of its hanzi, and
     // every character it lacks with one empty box; the text must still
-    // tell them apart. (pdftotext finds no blank between two missing
+    // tell them apart, each character having its own code. (pdftotext
+    // finds no blank between two missing
     // characters, whoever wrote the file, so none stands there.)
     ScratchFolder folder;
     const std::string output = folder.output("shared");
