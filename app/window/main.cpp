@@ -10,6 +10,8 @@ int main(int argc, char **argv)
     // The single-instance test comes first: a second copy ends before it
     // shows anything.
     QApplication application(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName("org.tervolan.Tervolan");
     SingleInstance instance;
     if (!instance.acquired())
         return 0;
