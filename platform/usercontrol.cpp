@@ -22,6 +22,15 @@ Gdi::ColorRef UserControl::backColor()
     return Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonFace));
 }
 
+QImage UserControl::grabLogical(QWidget *widget, const QRect &rect)
+{
+    QImage image = widget->grab(rect).toImage();
+    if (image.size() != rect.size())
+        image = image.scaled(rect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
 void UserControl::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -45,6 +54,10 @@ void UserControl::hideEvent(QHideEvent *event)
 void UserControl::paintEvent(QPaintEvent *)
 {
     onPaint();
+    // Above device pixel ratio 1 the logical pixels are enlarged as they
+    // are: the design is in logical pixels and smoothing would blur every
+    // edge and frame.
     QPainter painter(this);
-    painter.drawImage(0, 0, m_surface.image());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(0, 0, m_surface.image().width(), m_surface.image().height()), m_surface.image());
 }

@@ -32,6 +32,11 @@ public:
     // The colour a cleared surface takes (the system button face).
     static Gdi::ColorRef backColor();
 
+    // What widget shows in rect, one pixel per logical pixel whatever the
+    // screen's device pixel ratio: controls that copy the window behind
+    // them work in logical pixels, and a plain grab is larger above ratio 1.
+    static QImage grabLogical(QWidget *widget, const QRect &rect);
+
 signals:
     // A stored property changed; the host saves the property set again.
     void propertyChanged(const QString &key);

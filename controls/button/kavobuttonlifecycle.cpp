@@ -236,7 +236,7 @@ void KAVOButton::captureBackground()
     m_resizeLock = true;
     resize(W, 0);
     if (parent && W > 0 && H > 0) {
-        const QImage behind = parent->grab(QRect(x(), y(), W, H)).toImage();
+        const QImage behind = UserControl::grabLogical(parent, QRect(x(), y(), W, H));
         // Kept at the button's current size, so a resized button still
         // finds its whole background.
         if (!m_background || m_background->width() != W || m_background->height() != H)
