@@ -60,31 +60,6 @@ size_t Utf8Text::sequenceLength(std::string_view text)
     return length;
 }
 
-void Utf8Text::sanitize(std::string_view text, std::string &out)
-{
-    out.clear();
-    out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        // Plain ASCII runs are by far the most common; copy them in bulk.
-        size_t run = i;
-        while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80)
-            ++run;
-        out.append(text.substr(i, run - i));
-        i = run;
-        if (i == text.size())
-            break;
-        const size_t length = sequenceLength(text.substr(i));
-        if (length == 0) {
-            out.append("\xEF\xBF\xBD");
-            ++i;
-        } else {
-            out.append(text.substr(i, length));
-            i += length;
-        }
-    }
-}
-
 void Utf8Text::decode(std::string_view text, std::vector<char32_t> &out)
 {
     out.clear();

@@ -1,5 +1,5 @@
 // UTF-8 helpers of the PDF writer: text arrives from callers unchecked, and
-// both HarfBuzz and cairo need well-formed UTF-8.
+// every byte of it must become a character the page can show.
 #ifndef TERVOLANPDF_UTF8TEXT_H
 #define TERVOLANPDF_UTF8TEXT_H
 
@@ -17,12 +17,7 @@ public:
     // forms, surrogates and values above U+10FFFF count as invalid).
     static size_t sequenceLength(std::string_view text);
 
-    // Copies text into out, every invalid byte replaced by U+FFFD, so cairo
-    // never rejects it (a rejected string would break the whole document).
-    static void sanitize(std::string_view text, std::string &out);
-
-    // The code points of text, each invalid byte as U+FFFD exactly as
-    // sanitize() would replace it.
+    // The code points of text, each invalid byte as one U+FFFD.
     static void decode(std::string_view text, std::vector<char32_t> &out);
 
     // The longest prefix of text that is at most limit bytes long and does
