@@ -1,0 +1,85 @@
+// Huge inputs: memory stays bounded and the run ends. Inputs are written
+// a megabyte at a time into a temporary folder and removed with it.
+
+#include "tests/app/pdfreadback.h"
+#include "tests/reliability/convertfixture.h"
+
+#include <fstream>
+
+namespace {
+
+constexpr long long MegaByte = 1024 * 1024;
+// Far below the size of the big input: the reader and the cutter hold a
+// block and a piece at a time, whatever the line length.
+constexpr long PeakRssLimitKb = 160 * 1024;
+
+// Lines stand at slots 2 and on, 5 x font size apart, and a page breaks
+// when the next line would come within 200 units of the bottom: with font
+// size 1 on A3 (4200 high) at slots 2 to 799, with 12 on A4 (2970) at 2 to 46.
+constexpr long long LinesPerA3PageAt1 = 798;
+constexpr long long LinesPerA4PageAt12 = 45;
+
+std::string writeRepeated(const std::string &path, const std::string &unit, long long count)
+{
+    std::ofstream out(path, std::ios::binary);
+    std::string chunk;
+    for (long long i = 0; i < MegaByte / (long long)unit.size() && i < count; ++i)
+        chunk += unit;
+    long long perChunk = (long long)(chunk.size() / unit.size());
+    for (long long written = 0; written < count; written += perChunk) {
+        long long units = std::min(perChunk, count - written);
+        out.write(chunk.data(), std::streamsize(units * (long long)unit.size()));
+    }
+    return path;
+}
+
+// A file's last page follows its last line; a full last page breaks once more.
+long long pagesFor(long long outputLines, long long linesPerPage)
+{
+    return outputLines / linesPerPage + 1;
+}
+
+// Output lines for a line of blanks only: each piece takes N blanks and
+// drops the blank after it; the rest, empty or not, is the last line.
+long long linesForBlankLine(long long length, long long charsPerLine)
+{
+    long long lines = 1;
+    for (long long rest = length; rest > charsPerLine; rest -= charsPerLine + 1)
+        ++lines;
+    return lines;
+}
+
+} // namespace
+
+class BigFiles : public ConvertFixture {};
+
+TEST_F(BigFiles, TwoHundredMegabyteSingleLine)
+{
+    constexpr long long Length = 200 * 1000 * 1000;
+    std::string input = writeRepeated(dir.file("line.txt"), " ", Length);
+    // The writer holds a page's text until the page is done, so the page is
+    // kept to the usual 45 lines; the line itself is 200 MB.
+    ChildResult run = convert({"--font-size", "12", "--page-size", "A4", "--chars-per-line", "32767", input},
+                              std::chrono::minutes(15));
+    std::filesystem::remove(input);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_LT(run.peakRssKb, PeakRssLimitKb);
+    // qpdf --check would parse all 200 million characters of page text,
+    // minutes of work; the page count read through the cross-reference
+    // table shows the document is whole.
+    EXPECT_EQ(PdfReadback::pages(pdf("line")), pagesFor(linesForBlankLine(Length, 32767), LinesPerA4PageAt12));
+}
+
+TEST_F(BigFiles, TenMillionEmptyLines)
+{
+    constexpr long long Lines = 10 * 1000 * 1000;
+    std::string input = writeRepeated(dir.file("empty.txt"), "\n", Lines);
+    ChildResult run = convert({"--font-size", "1", "--page-size", "A3", input}, std::chrono::minutes(10));
+    std::filesystem::remove(input);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_LT(run.peakRssKb, PeakRssLimitKb);
+    EXPECT_EQ(PdfReadback::pages(pdf("empty")), pagesFor(Lines, LinesPerA3PageAt1));
+    EXPECT_TRUE(passesQpdfCheck(pdf("empty")));
+}
