@@ -59,15 +59,16 @@ void InputCollector::addArgument(const std::string &argument)
 void InputCollector::addPathList(const std::string &listFile)
 {
     std::vector<std::string> paths;
-    if (listFile == "-") {
-        readPaths(std::cin, paths);
-    } else {
-        std::ifstream in(listFile);
-        if (!in) {
-            m_reporter.failed(listFile, "cannot read the list of paths");
-            return;
-        }
-        readPaths(in, paths);
+    std::ifstream file;
+    if (listFile != "-")
+        file.open(listFile);
+    std::istream &in = listFile == "-" ? std::cin : file;
+    readPaths(in, paths);
+    // A folder opens like a file and fails on its first read: only a read
+    // that reached the end counts as a list, never an empty one by mistake.
+    if (in.bad() || !in.eof()) {
+        m_reporter.failed(listFile, "cannot read the list of paths");
+        return;
     }
     for (const std::string &path : paths)
         addArgument(path);

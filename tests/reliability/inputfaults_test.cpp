@@ -125,3 +125,20 @@ TEST_F(InputFaults, InputsChangedAfterListing)
     EXPECT_EQ(run.out, pdf("good") + "\n");
     EXPECT_EQ(entries(out()), Names{"good.pdf"});
 }
+
+// A path list that is a folder, or whose read fails, used to pass for an
+// empty list: nothing converted, nothing said, exit status 0.
+TEST_F(InputFaults, UnreadablePathListIsReported)
+{
+    std::string good = dir.write("in/good.txt", "good");
+    std::string list = dir.write("list", good + "\n");
+    std::string folder = dir.file("in");
+    ChildResult run = convert({"-T", folder, "-T", "/proc/self/mem", "-T", dir.file("missing"), "-T", list},
+                              std::chrono::seconds(60));
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(lines(run.err), (Names{"tervolan-convert: " + folder + ": cannot read the list of paths",
+                                     "tervolan-convert: /proc/self/mem: cannot read the list of paths",
+                                     "tervolan-convert: " + dir.file("missing") + ": cannot read the list of paths"}));
+    EXPECT_EQ(run.out, pdf("good") + "\n");
+}
