@@ -84,6 +84,24 @@ TEST_F(InputFaults, SameBaseNameLastOneWins)
     EXPECT_EQ(entries(out()), Names{"notes.pdf"});
     EXPECT_EQ(allText(pdf("notes")), "third");
     EXPECT_TRUE(passesQpdfCheck(pdf("notes")));
+
+    // Converted at once by two workers, either may finish last; the file
+    // left is one of them whole, never a mix or a leftover temporary file.
+    std::string text1, text2;
+    for (int i = 0; i < 3000; ++i) {
+        text1 += "first " + std::to_string(i) + "\n";
+        text2 += "second " + std::to_string(i) + "\n";
+    }
+    dir.write("a/notes.txt", text1);
+    dir.write("b/notes.txt", text2);
+    run = convert({"-j", "2", first, second});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(entries(out()), Names{"notes.pdf"});
+    std::vector<std::string> got = PdfReadback::lines(pdf("notes"));
+    ASSERT_EQ(got.size(), 3000u);
+    EXPECT_TRUE(got.front() == "first 0" || got.front() == "second 0") << got.front();
+    EXPECT_EQ(got.back(), got.front() == "first 0" ? "first 2999" : "second 2999");
+    EXPECT_TRUE(passesQpdfCheck(pdf("notes")));
 }
 
 TEST_F(InputFaults, SymlinkLoopUnderASearchedFolderEnds)
