@@ -83,7 +83,9 @@ bool ComboListFile::load(ComboList &list, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
         return false;
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    // read() reserves what it is asked for: ask for the file's size, plus
+    // one byte to notice a file that grew past the limit meanwhile.
+    const QByteArray bytes = file.read(std::min<qint64>(file.size(), MaxFileSize) + 1);
     if (bytes.size() > MaxFileSize || file.error() != QFileDevice::NoError)
         return false;
     file.close();
