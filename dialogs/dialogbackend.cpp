@@ -1,20 +1,14 @@
 #include "dialogs/dialogbackend.h"
 
 #include "dialogs/qtdialogbackend.h"
-
-namespace {
-
-DialogBackend *installed = nullptr;
-
-} // namespace
+#include "platform/replaceableservice.h"
 
 DialogBackend &DialogBackend::instance()
 {
-    static QtDialogBackend qtBackend;
-    return installed ? *installed : qtBackend;
+    return ReplaceableService<DialogBackend, QtDialogBackend>::instance();
 }
 
 void DialogBackend::setInstance(DialogBackend *backend)
 {
-    installed = backend;
+    ReplaceableService<DialogBackend, QtDialogBackend>::install(backend);
 }

@@ -1,20 +1,14 @@
 #include "platform/messageboxservice.h"
 
 #include "platform/qtmessageboxservice.h"
-
-namespace {
-
-MessageBoxService *installed = nullptr;
-
-} // namespace
+#include "platform/replaceableservice.h"
 
 MessageBoxService &MessageBoxService::instance()
 {
-    static QtMessageBoxService real;
-    return installed ? *installed : real;
+    return ReplaceableService<MessageBoxService, QtMessageBoxService>::instance();
 }
 
 void MessageBoxService::setInstance(MessageBoxService *service)
 {
-    installed = service;
+    ReplaceableService<MessageBoxService, QtMessageBoxService>::install(service);
 }

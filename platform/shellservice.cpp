@@ -1,6 +1,7 @@
 #include "platform/shellservice.h"
 
 #include "platform/filemanagerbus.h"
+#include "platform/replaceableservice.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -31,17 +32,14 @@ public:
     }
 };
 
-ShellService *installed = nullptr;
-
 } // namespace
 
 ShellService &ShellService::instance()
 {
-    static DesktopShell desktop;
-    return installed ? *installed : desktop;
+    return ReplaceableService<ShellService, DesktopShell>::instance();
 }
 
 void ShellService::setInstance(ShellService *service)
 {
-    installed = service;
+    ReplaceableService<ShellService, DesktopShell>::install(service);
 }
