@@ -20,15 +20,7 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "install_test: $*"; }
-# Waits up to $1 tenths of a second for the command to succeed.
-wait_for() {
-  local tries=$1; shift
-  for _ in $(seq "$tries"); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+. "$(dirname "$0")/../support/waitfor.sh"
 
 unset LD_LIBRARY_PATH
 if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then

@@ -17,15 +17,7 @@ cleanup() {
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-# Waits up to $1 tenths of a second for the command to succeed.
-wait_for() {
-  local tries=$1; shift
-  for _ in $(seq "$tries"); do
-    if "$@" >/dev/null 2>&1; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
+. "$(dirname "$0")/../../support/waitfor.sh"
 
 mkdir -p "$work/program" "$work/out" "$work/in/tree/sub" "$work/fakebin" "$work/run"
 chmod 700 "$work/run"

@@ -1,20 +1,12 @@
 #include "controls/xpcombo/comboerror.h"
 #include "controls/xpcombo/xpcombo.h"
+#include "tests/controls/xpcombo/listeditems.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList listed(const XPCombo &combo)
-{
-    const auto *list = combo.findChild<QComboBox *>(QStringLiteral("JCombo"));
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items.append(list->itemText(i));
-    return items;
-}
 
 QStringList tags(const XPCombo &combo, int count)
 {

@@ -1,6 +1,7 @@
 #include "controls/xpcombo/combolistfile.h"
 #include "controls/xpcombo/xpcombo.h"
 #include "tests/support/tempdir.h"
+#include "tests/controls/xpcombo/listeditems.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -8,15 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QStringList listed(const XPCombo &combo)
-{
-    const auto *list = combo.findChild<QComboBox *>(QStringLiteral("JCombo"));
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items.append(list->itemText(i));
-    return items;
-}
 
 class ComboListFileTest : public testing::Test
 {
