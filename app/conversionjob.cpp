@@ -8,8 +8,12 @@
 #include "platform/text/textfilereader.h"
 #include "platform/text/utf8.h"
 
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
-#include <sys/stat.h>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +30,18 @@ private:
     bool &m_flag;
 };
 
+std::string homeFolder()
+{
+    const char *home = std::getenv("HOME");
+    return home && *home ? home : ".";
+}
+
+bool isDrivePath(const std::string &folder)
+{
+    return folder.size() >= 2 && std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':'
+        && (folder.size() == 2 || folder[2] == '\\' || folder[2] == '/');
+}
+
 } // namespace
 
 ConversionJob::ConversionJob(int box, const Settings &settings, ConversionHost &host,
@@ -39,10 +55,12 @@ ConversionJob::ConversionJob(int box, const Settings &settings, ConversionHost &
 
 std::string ConversionJob::outputFolder(const Settings &settings)
 {
-    if (!settings.OutputFolder.empty())
-        return settings.OutputFolder;
-    const char *home = std::getenv("HOME");
-    return std::string(home && *home ? home : ".") + "/output";
+    const std::string &folder = settings.OutputFolder;
+    if (folder.empty() || isDrivePath(folder))
+        return homeFolder() + "/output";
+    if (folder == "~" || folder.starts_with("~/"))
+        return homeFolder() + folder.substr(1);
+    return folder;
 }
 
 std::string ConversionJob::outputFolderText(const Settings &settings)
@@ -51,9 +69,18 @@ std::string ConversionJob::outputFolderText(const Settings &settings)
     return folder.ends_with('/') ? folder : folder + "/";
 }
 
-void ConversionJob::createOutputFolder(const Settings &settings)
+std::string ConversionJob::createOutputFolder(const Settings &settings)
 {
-    mkdir(outputFolder(settings).c_str(), 0777);
+    const std::string folder = outputFolder(settings);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        return error.message();
+    if (!std::filesystem::is_directory(folder, error))
+        return std::generic_category().message(ENOTDIR);
+    if (access(folder.c_str(), W_OK | X_OK) != 0)
+        return std::generic_category().message(errno);
+    return "";
 }
 
 int ConversionJob::progressPercent(long long pieceCount, long long itemCount)
@@ -77,7 +104,11 @@ void ConversionJob::ConvertList(PathList &list)
     // read again for every file.
     m_runFolderText = outputFolderText(m_settings);
     std::string folder = outputFolder(m_settings);
-    createOutputFolder(m_settings);
+    const std::string unusable = createOutputFolder(m_settings);
+    if (!unusable.empty()) {
+        m_host.outputFolderUnusable(folder, unusable);
+        return;
+    }
     while (list.count() > 0) {
         if (!convertTopEntry(list))
             return;

@@ -29,7 +29,8 @@ public:
     // Converts the list from the top until it is empty, removing each entry
     // once its document is written; then beeps, opens the output folder and
     // shows 100. A call made while the job runs (from the event processing
-    // of a running job) is ignored. A writer failure ends the run at once:
+    // of a running job) is ignored. When the output folder cannot be made
+    // or written, the host is told and nothing is converted. A writer failure ends the run at once:
     // its entry stays on the list and nothing more happens.
     void ConvertList(PathList &list);
 
@@ -40,14 +41,15 @@ public:
 
     bool isRunning() const { return m_running; }
 
-    // The output folder as the job uses it: OutputFolder, or $HOME/output
-    // when it is empty.
+    // The output folder as the job uses it: OutputFolder, with a leading
+    // "~" read as the home folder; $HOME/output when it is empty or a
+    // Windows drive path ("C:\output" from a config.ini made on Windows).
     static std::string outputFolder(const Settings &settings);
     // The same with a "/" at the end.
     static std::string outputFolderText(const Settings &settings);
-    // Creates the output folder, one level only; failure is left to the
-    // writer to report.
-    static void createOutputFolder(const Settings &settings);
+    // Creates the output folder with its parents. Returns "" when the job
+    // can write into it, else why not.
+    static std::string createOutputFolder(const Settings &settings);
 
     // piece count x 100 / item count, rounded half to even, at most 100.
     static int progressPercent(long long pieceCount, long long itemCount);

@@ -9,5 +9,12 @@ std::string GetFileName(const std::string &path)
 std::string GetBaseName(const std::string &path)
 {
     std::string name = GetFileName(path);
-    return name.substr(0, name.find('.'));
+    std::string base = name.substr(0, name.find('.'));
+    if (!base.empty() || name.empty())
+        return base;
+    // A name that starts with a dot would give every such input the same
+    // hidden ".pdf": it loses only its last suffix instead, if that leaves
+    // anything.
+    const size_t lastDot = name.rfind('.');
+    return lastDot == 0 ? name : name.substr(0, lastDot);
 }

@@ -19,6 +19,10 @@ public:
     void openFolder(const std::string &) override {}
     void inputSkipped(const std::string &input, const std::string &reason) override;
     void documentWritten(const std::string &pdfPath) override;
+    void outputFolderUnusable(const std::string &folder, const std::string &reason) override
+    {
+        failed(folder, reason);
+    }
     void pdfFailed(const std::string &input, const std::string &message) override { failed(input, message); }
     void setValue(int) override {}
 

@@ -92,7 +92,7 @@ bool readConfigFile(Settings &settings, const std::filesystem::path &file)
     TextFileReader reader;
     if (!reader.openAs(file.string(), TextEncoding::Gb18030))
         return false;
-    ItemReader items(reader, MaxItemLength);
+    ItemReader items(reader, MaxItemLength, ItemReader::QuoteEnd::LastQuoteOnLine);
     std::string *texts[] = {&settings.OutputFolder, &settings.Keywords, &settings.Author,
                             &settings.PageSize, &settings.FontName};
     std::u32string item;

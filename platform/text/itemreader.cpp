@@ -1,5 +1,7 @@
 #include "platform/text/itemreader.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isBlank(int32_t c)
@@ -14,9 +16,10 @@ bool isLineEnd(int32_t c)
 
 } // namespace
 
-ItemReader::ItemReader(CharSource &source, size_t maxLength)
+ItemReader::ItemReader(CharSource &source, size_t maxLength, QuoteEnd quoteEnd)
     : m_source(source)
     , m_maxLength(maxLength)
+    , m_quoteEnd(quoteEnd)
 {
 }
 
@@ -45,9 +48,40 @@ void ItemReader::keep(std::u32string *value, int32_t c)
 
 void ItemReader::readQuoted(std::u32string *value)
 {
+    if (m_quoteEnd == QuoteEnd::LastQuoteOnLine && readQuotedToLastOnLine(value))
+        return;
     for (int32_t c = m_source.get(); c >= 0 && c != '"'; c = m_source.get())
         keep(value, c);
     skipToDelimiter();
+}
+
+// Takes the rest of the line; when it holds a quote, the item is what
+// stands before the last one and the line is done. Otherwise the line so
+// far is kept and the caller reads on to the next quote. Only the part of
+// the line that can become the value is held.
+bool ItemReader::readQuotedToLastOnLine(std::u32string *value)
+{
+    std::u32string line;
+    size_t length = 0;
+    size_t lastQuote = std::u32string::npos;
+    while (m_source.peek() >= 0 && !isLineEnd(m_source.peek())) {
+        const int32_t c = m_source.get();
+        if (c == '"')
+            lastQuote = length;
+        if (line.size() < m_maxLength)
+            line.push_back(char32_t(c));
+        ++length;
+    }
+    if (lastQuote != std::u32string::npos)
+        line.resize(std::min(line.size(), lastQuote));
+    for (char32_t c : line)
+        keep(value, int32_t(c));
+    if (lastQuote == std::u32string::npos)
+        return false;
+    const int32_t end = m_source.get();
+    if (end >= 0)
+        consumeDelimiter(end);
+    return true;
 }
 
 void ItemReader::readPlain(std::u32string *value)

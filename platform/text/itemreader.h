@@ -18,9 +18,16 @@
 // A line ends at CR, CR LF or a lone LF.
 class ItemReader {
 public:
+    // Where a quoted item ends. A file whose every line is one item
+    // (config.ini) lets a quoted item run to the last quote on its line, so
+    // a quote inside a value cannot shift the items after it; without a
+    // second quote on the line the item runs on to the next one as usual.
+    enum class QuoteEnd { NextQuote, LastQuoteOnLine };
+
     // Values longer than maxLength characters are cut there; the rest of the
     // item is still consumed, so counting stays right for any file.
-    explicit ItemReader(CharSource &source, size_t maxLength = SIZE_MAX);
+    explicit ItemReader(CharSource &source, size_t maxLength = SIZE_MAX,
+                        QuoteEnd quoteEnd = QuoteEnd::NextQuote);
 
     // Reads the next item into value (when given). Returns false when the
     // source has no more data.
@@ -32,6 +39,7 @@ public:
 
 private:
     void readQuoted(std::u32string *value);
+    bool readQuotedToLastOnLine(std::u32string *value);
     void readPlain(std::u32string *value);
     void skipToDelimiter();
     bool consumeDelimiter(int32_t c);
@@ -39,4 +47,5 @@ private:
 
     CharSource &m_source;
     size_t m_maxLength;
+    QuoteEnd m_quoteEnd;
 };

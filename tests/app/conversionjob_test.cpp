@@ -32,6 +32,10 @@ public:
         if (onWritten)
             onWritten();
     }
+    void outputFolderUnusable(const std::string &folder, const std::string &reason) override
+    {
+        unusableFolders.push_back(folder + ": " + reason);
+    }
     void pdfFailed(const std::string &input, const std::string &message) override
     {
         writerFailures.push_back(input + ": " + message);
@@ -40,7 +44,7 @@ public:
 
     long eventCalls = 0;
     int beeps = 0;
-    std::vector<std::string> opened, skipped, written, writerFailures;
+    std::vector<std::string> opened, skipped, written, writerFailures, unusableFolders;
     std::vector<int> progress;
     std::function<void()> onEvents, onWritten;
 };
@@ -196,16 +200,52 @@ TEST_F(ConversionJobTest, UnreadableInputIsSkippedAndTheRestConverted)
 
 TEST_F(ConversionJobTest, WriterFailureStopsTheJobWithTheWritersMessage)
 {
-    settings.OutputFolder = dir.file("no/such/parent");
+    // A folder where the PDF should go cannot be replaced.
+    std::filesystem::create_directories(settings.OutputFolder + "/a.pdf");
     VectorPathList list({dir.write("in/a.txt", "x"), dir.write("in/b.txt", "y")});
     job.ConvertList(list);
     ASSERT_EQ(host.writerFailures.size(), 1u);
     EXPECT_TRUE(host.writerFailures[0].starts_with(list.entry(0) + ": ")) << host.writerFailures[0];
-    EXPECT_NE(host.writerFailures[0].find("no/such/parent"), std::string::npos) << host.writerFailures[0];
+    EXPECT_NE(host.writerFailures[0].find("a.pdf"), std::string::npos) << host.writerFailures[0];
     EXPECT_EQ(list.count(), 2) << "nothing more happens after a failure";
     EXPECT_EQ(host.beeps, 0);
     EXPECT_TRUE(host.opened.empty());
     EXPECT_FALSE(job.isRunning());
+}
+
+// A missing parent is made; a folder that cannot be made is named with its
+// cause, and the list waits for a better one.
+TEST_F(ConversionJobTest, OutputFolderIsMadeWithItsParentsOrTheRunWaits)
+{
+    settings.OutputFolder = dir.file("no/such/parent");
+    VectorPathList list({dir.write("in/a.txt", "x")});
+    job.ConvertList(list);
+    EXPECT_EQ(host.written, (std::vector<std::string>{settings.OutputFolder + "/a.pdf"}));
+
+    settings.OutputFolder = dir.write("plain-file", "") + "/pdf";
+    VectorPathList waiting({dir.write("in/b.txt", "y")});
+    job.ConvertList(waiting);
+    ASSERT_EQ(host.unusableFolders.size(), 1u);
+    EXPECT_TRUE(host.unusableFolders[0].starts_with(settings.OutputFolder + ": ")) << host.unusableFolders[0];
+    EXPECT_EQ(waiting.count(), 1);
+    EXPECT_TRUE(host.writerFailures.empty());
+    EXPECT_EQ(host.beeps, 1) << "only the first run finished";
+}
+
+TEST(OutputFolder, DrivePathsAndTheHomeSignMeanTheHomeFolder)
+{
+    const std::string home = std::getenv("HOME");
+    const std::pair<const char *, std::string> rows[] = {
+        {"", home + "/output"},         {"C:\\output", home + "/output"},
+        {"d:/pdf", home + "/output"},   {"~/pdf", home + "/pdf"},
+        {"/srv/pdf", "/srv/pdf"},       {"~user/pdf", "~user/pdf"},
+        {"Cx:/pdf", "Cx:/pdf"},
+    };
+    for (const auto &[stored, used] : rows) {
+        Settings settings;
+        settings.OutputFolder = stored;
+        EXPECT_EQ(ConversionJob::outputFolder(settings), used) << stored;
+    }
 }
 
 TEST_F(ConversionJobTest, ListEditsAndASecondConvertDuringTheJobAreHarmless)

@@ -148,11 +148,12 @@ TEST_F(ConvertTest, AFailedInputNeverReplacesAGoodPdf)
 TEST_F(ConvertTest, OutputFolderProblemsNameTheFolder)
 {
     std::string input = dir.write("a.txt", "a");
+    dir.write("plain", "");
     CommandRun run = CommandRun::run(Convert + " --settings " + shellQuote(emptySettings) + " -o "
-                                     + shellQuote(dir.file("no/such")) + " " + shellQuote(input));
+                                     + shellQuote(dir.file("plain/such")) + " " + shellQuote(input));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find(input + ": "), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("no/such"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("plain/such"), std::string::npos) << run.err;
 }
 
 TEST_F(ConvertTest, ReadOnlyOutputFolderFailsCleanly)

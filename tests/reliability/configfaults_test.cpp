@@ -36,7 +36,7 @@ std::vector<ConfigCase> configCases()
         {"cut inside a GB18030 character", "\"/o\"\r\n\"\"\r\n\"\xD5\xC5\xC8", record("/o", "", "张\uFFFD", "", 0)},
         {"cut after the font size", "\"/o\"\r\n\"\"\r\n\"\"\r\n\"A5\"\r\n\"\"\r\n1", record("/o", "", "", "A5", 1)},
         {"quote inside a text", "\"/tmp/o\"ut\"\r\n\"kw\"\r\n\"a\"\r\n\"A3\"\r\n\"x\"\r\n14\r\n60\r\n",
-         record("/tmp/o", "kw", "a", "A3", 14)},
+         record("/tmp/o\"ut", "kw", "a", "A3", 14)},
         {"numbers beyond 16 bits", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n40000\r\n-32769\r\n", record("", "", "", "", 0)},
         {"16-bit limits", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n-32768\r\n32767\r\n", record("", "", "", "", -32768)},
         {"twenty digits", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n99999999999999999999\r\n7\r\n", record("", "", "", "", 0)},

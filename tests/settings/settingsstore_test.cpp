@@ -68,6 +68,13 @@ TEST(ConfigFile, NegativeNumbersAreBare)
 TEST(ConfigFile, ReadsBackWhatWasWritten)
 {
     TempDir dir;
+    Settings quotes = sample();
+    quotes.Author = "John \"JD\", Doe";
+    ASSERT_TRUE(SaveSettings(quotes, dir.file("quotes.ini")));
+    ASSERT_TRUE(readConfigFile(quotes, dir.file("quotes.ini")));
+    EXPECT_EQ(quotes.Author, "John \"JD\", Doe") << "a quote inside a text shifts nothing";
+    EXPECT_EQ(quotes.PageSize, "A4");
+
     ASSERT_TRUE(SaveSettings(sample(), dir.file("config.ini")));
     Settings loaded;
     ASSERT_TRUE(readConfigFile(loaded, dir.file("config.ini")));
@@ -128,7 +135,7 @@ TEST(LoadSettings, DamagedFilesLoadWithoutHarm)
     dir.write("config.ini", "\"/o\"ut\"\r\nplain, two\r\n\"A4\"\r\n\"\xCB\"\r\nbig\r\n70000\r\n");
     Settings loaded;
     LoadSettings(loaded, dir.file("config.ini"));
-    EXPECT_EQ(loaded.OutputFolder, "/o");
+    EXPECT_EQ(loaded.OutputFolder, "/o\"ut");
     EXPECT_EQ(loaded.Keywords, "plain");
     EXPECT_EQ(loaded.Author, "two");
     EXPECT_EQ(loaded.PageSize, "A4");
