@@ -94,4 +94,5 @@ done < <(grep -rnE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*
            platform pdf settings dialogs controls app cli tools bench tests)
 
 echo "includelayers: $checked includes checked, $faults pointing the wrong way"
-[ "$faults" -eq 0 ]
+# Nothing found means the wrong folder, not a clean tree.
+[ "$checked" -gt 0 ] && [ "$faults" -eq 0 ]
