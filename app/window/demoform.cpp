@@ -14,7 +14,7 @@
 #include "platform/formdescription.h"
 #include "platform/messageboxservice.h"
 #include "platform/shellservice.h"
-#include "settings/frmsetting.h"
+#include "app/window/frmsetting.h"
 #include "settings/settingsstore.h"
 
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 #include "app/vectorpathlist.h"
 #include "app/pdfapi.h"
 #include "pdf/tervolanpdf.h"
-#include "tests/app/pdfreadback.h"
+#include "tests/support/pdfreadback.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>

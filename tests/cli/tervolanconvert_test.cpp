@@ -1,7 +1,7 @@
 #include "platform/text/textcodec.h"
 #include "platform/text/utf8.h"
-#include "tests/app/pdfreadback.h"
 #include "tests/support/commandrun.h"
+#include "tests/support/pdfreadback.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>

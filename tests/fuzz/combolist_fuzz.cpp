@@ -4,7 +4,7 @@
 
 #include "controls/xpcombo/combolist.h"
 #include "controls/xpcombo/combolistfile.h"
-#include "tests/fuzz/memoryfile.h"
+#include "tests/support/memoryfile.h"
 
 #include <QApplication>
 #include <QComboBox>

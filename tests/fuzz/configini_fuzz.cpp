@@ -3,7 +3,7 @@
 // break must come back exactly as it was written.
 
 #include "settings/settingsstore.h"
-#include "tests/fuzz/memoryfile.h"
+#include "tests/support/memoryfile.h"
 
 #include <cstdlib>
 

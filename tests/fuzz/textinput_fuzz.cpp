@@ -9,7 +9,7 @@
 #include "app/piececutter.h"
 #include "platform/text/itemreader.h"
 #include "platform/text/textfilereader.h"
-#include "tests/fuzz/memoryfile.h"
+#include "tests/support/memoryfile.h"
 
 #include <cstdlib>
 #include <string>

@@ -4,26 +4,22 @@
 #include "pdftestsupport.h"
 
 #include "pdf/tervolanpdf.h"
+#include "tests/support/pdfreadback.h"
+#include "tests/support/scopedmount.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
-#include <iterator>
+#include <optional>
 
 using namespace pdftest;
 
 namespace {
-
-std::string readFile(const std::filesystem::path &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 int beginAt(const std::string &output)
 {
@@ -32,35 +28,12 @@ int beginAt(const std::string &output)
     return box;
 }
 
-// A tmpfs of a few kilobytes, so that a document runs out of space. Needs
-// the right to mount, which CI has as root; the test is skipped otherwise.
-class TinyDisk {
-public:
-    explicit TinyDisk(const std::filesystem::path &where)
-        : m_path(where)
-    {
-        std::filesystem::create_directory(m_path);
-        m_mounted = mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=256k") == 0;
-    }
-    ~TinyDisk()
-    {
-        if (m_mounted)
-            umount2(m_path.c_str(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    const std::filesystem::path &path() const { return m_path; }
-
-private:
-    std::filesystem::path m_path;
-    bool m_mounted = false;
-};
-
 } // namespace
 
 TEST(PdfFailure, BeginDocIntoAMissingFolderNamesFolderAndCause)
 {
-    ScratchFolder folder;
-    const std::string missing = folder.output("no-such-folder");
+    TempDir folder;
+    const std::string missing = folder.file("no-such-folder");
     const int box = beginAt(missing + "/report");
     EXPECT_EQ(BeginDoc(box), -1);
     EXPECT_NE(lastError().find("\"" + missing + "\""), std::string::npos) << lastError();
@@ -70,9 +43,9 @@ TEST(PdfFailure, BeginDocIntoAMissingFolderNamesFolderAndCause)
 
 TEST(PdfFailure, BeginDocIntoAFolderThatCannotTakeFiles)
 {
-    ScratchFolder folder;
+    TempDir folder;
     // Even root cannot create a file inside a plain file or under /proc.
-    const std::string plainFile = folder.output("file");
+    const std::string plainFile = folder.file("file");
     std::ofstream(plainFile) << "not a folder";
     const int box = beginAt(plainFile + "/report");
     EXPECT_EQ(BeginDoc(box), -1);
@@ -95,14 +68,14 @@ TEST(PdfFailure, BeginDocWithoutAnOutputPathFails)
 
 TEST(PdfFailure, RewritingATargetReplacesItWithOrdinaryPermissions)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("again");
+    TempDir folder;
+    const std::string output = folder.file("again");
     for (const char *text : {"第一版", "第二版"}) {
         const int box = beginDocument(output);
         ASSERT_EQ(TextOut(box, 100, 100, text), 0);
         ASSERT_EQ(EndDoc(box), 0) << lastError();
     }
-    EXPECT_EQ(textLines(output + ".pdf"), std::vector<std::string>{"第二版"});
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"), std::vector<std::string>{"第二版"});
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"again.pdf"});
     const mode_t mask = umask(0);
     umask(mask);
@@ -113,11 +86,11 @@ TEST(PdfFailure, RewritingATargetReplacesItWithOrdinaryPermissions)
 
 TEST(PdfFailure, BeginDocAgainAbandonsTheOpenDocument)
 {
-    ScratchFolder folder;
-    const int box = beginDocument(folder.output("abandoned"));
+    TempDir folder;
+    const int box = beginDocument(folder.file("abandoned"));
     ASSERT_EQ(TextOut(box, 100, 100, "never finished"), 0);
     ASSERT_EQ(folder.entries().size(), 1u) << "the document streams into a hidden file";
-    ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, folder.output("kept").c_str()), 0);
+    ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, folder.file("kept").c_str()), 0);
     ASSERT_EQ(BeginDoc(box), 0) << lastError();
     ASSERT_EQ(EndDoc(box), 0) << lastError();
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"kept.pdf"});
@@ -125,12 +98,12 @@ TEST(PdfFailure, BeginDocAgainAbandonsTheOpenDocument)
 
 TEST(PdfFailure, UnfinishedDocumentLeavesNoTemporaryFileAtExit)
 {
-    ScratchFolder folder;
+    TempDir folder;
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         const int box = CreateBox(0, 0);
-        SetStrProp(box, PDF_OUTPUT_PATH, folder.output("unfinished").c_str());
+        SetStrProp(box, PDF_OUTPUT_PATH, folder.file("unfinished").c_str());
         const bool begun = BeginDoc(box) == 0 && TextOut(box, 100, 100, "x") == 0;
         std::exit(begun ? 0 : 1);
     }
@@ -146,14 +119,17 @@ class PdfFullDisk : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_disk = std::make_unique<TinyDisk>(m_folder.path() / "disk");
-        if (!m_disk->mounted())
+        // Needs the right to mount, which CI has as root.
+        m_disk = m_folder.file("disk");
+        std::filesystem::create_directory(m_disk);
+        m_mount.emplace(ScopedMount::tmpfs(m_disk, "256k"));
+        if (!m_mount->ok())
             GTEST_SKIP() << "cannot mount a tmpfs here";
-        m_output = (m_disk->path() / "report").string();
+        m_output = m_disk + "/report";
         m_box = beginDocument(m_output);
         ASSERT_EQ(TextOut(m_box, 100, 100, "早先的好文件"), 0);
         ASSERT_EQ(EndDoc(m_box), 0) << lastError();
-        m_earlier = readFile(m_output + ".pdf");
+        m_earlier = readBytes(m_output + ".pdf");
         ASSERT_FALSE(m_earlier.empty());
     }
 
@@ -161,15 +137,13 @@ protected:
     {
         EXPECT_NE(lastError().find("No space left on device (disk full)"), std::string::npos)
             << lastError();
-        EXPECT_EQ(readFile(m_output + ".pdf"), m_earlier);
-        std::vector<std::string> left;
-        for (const auto &entry : std::filesystem::directory_iterator(m_disk->path()))
-            left.push_back(entry.path().filename().string());
-        EXPECT_EQ(left, std::vector<std::string>{"report.pdf"});
+        EXPECT_EQ(readBytes(m_output + ".pdf"), m_earlier);
+        EXPECT_EQ(folderEntries(m_disk), std::vector<std::string>{"report.pdf"});
     }
 
-    ScratchFolder m_folder;
-    std::unique_ptr<TinyDisk> m_disk;
+    TempDir m_folder;
+    std::string m_disk;
+    std::optional<ScopedMount> m_mount;
     std::string m_output;
     std::string m_earlier;
     int m_box = 0;

@@ -1,8 +1,12 @@
 // Glyph codes, Unicode maps and line placement of the pages the writer
 // makes itself: every character must come back from pdftotext exactly,
 // wherever its glyph id and whatever the font lacks.
-#include "pdf/tervolanpdf.h"
 #include "pdftestsupport.h"
+
+#include "pdf/tervolanpdf.h"
+#include "tests/support/commandrun.h"
+#include "tests/support/pdfreadback.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +43,7 @@ struct Word {
 // Words with their boxes in points, from pdftotext -bbox.
 std::vector<Word> words(const std::string &pdf)
 {
-    const std::string html = run("pdftotext -bbox '" + pdf + "' -");
+    const std::string html = commandOutput("pdftotext -bbox '" + pdf + "' -");
     const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
     std::vector<Word> found;
     for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it)
@@ -53,8 +57,8 @@ TEST(PdfGlyphs, EveryByteOfAGlyphCodeSurvivesTheStringSyntax)
 {
     // Two thousand consecutive hanzi have glyph ids whose bytes take every
     // value, the string delimiters, backslash and line ends among them.
-    ScratchFolder folder;
-    const std::string output = folder.output("bytes");
+    TempDir folder;
+    const std::string output = folder.file("bytes");
     const int box = beginDocument(output);
     std::vector<std::string> expected;
     for (int line = 0; line < 64; ++line) {
@@ -67,9 +71,9 @@ TEST(PdfGlyphs, EveryByteOfAGlyphCodeSurvivesTheStringSyntax)
         expected.push_back(text);
     }
     ASSERT_EQ(EndDoc(box), 0) << lastError();
-    run("qpdf --check '" + output + ".pdf'");
-    std::vector<std::string> got = textLines(output + ".pdf", /*page*/ 1);
-    const std::vector<std::string> second = textLines(output + ".pdf", /*page*/ 2);
+    commandOutput("qpdf --check '" + output + ".pdf'");
+    std::vector<std::string> got = PdfReadback::lines(output + ".pdf", /*page*/ 1);
+    const std::vector<std::string> second = PdfReadback::lines(output + ".pdf", /*page*/ 2);
     got.insert(got.end(), second.begin(), second.end());
     ASSERT_EQ(got.size(), expected.size());
     for (size_t i = 0; i < got.size(); ++i)
@@ -83,8 +87,8 @@ TEST(PdfGlyphs, CharactersSharingOneGlyphOrMissingReadBackExactly)
     // tell them apart, each character having its own code. (pdftotext
     // finds no blank between two missing
     // characters, whoever wrote the file, so none stands there.)
-    ScratchFolder folder;
-    const std::string output = folder.output("shared");
+    TempDir folder;
+    const std::string output = folder.file("shared");
     const int box = beginDocument(output);
     const std::vector<std::string> lines = {
         "一⼀一⼀ 人⼈人",
@@ -97,7 +101,7 @@ TEST(PdfGlyphs, CharactersSharingOneGlyphOrMissingReadBackExactly)
         y += 80;
     }
     ASSERT_EQ(EndDoc(box), 0) << lastError();
-    EXPECT_EQ(textLines(output + ".pdf"), lines);
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"), lines);
 }
 
 TEST(PdfGlyphs, LinesStandWhereTheyWereDrawnInAnyOrder)
@@ -105,8 +109,8 @@ TEST(PdfGlyphs, LinesStandWhereTheyWereDrawnInAnyOrder)
     // Lines placed relative to each other must still land on their own
     // coordinates: a regular step, a jump back up, the same line twice, a
     // change of size in between.
-    ScratchFolder folder;
-    const std::string output = folder.output("places");
+    TempDir folder;
+    const std::string output = folder.file("places");
     const int box = beginDocument(output);
     struct Placed {
         int x, y, size;

@@ -3,12 +3,13 @@
 #include "pdftestsupport.h"
 
 #include "pdf/tervolanpdf.h"
+#include "tests/support/commandrun.h"
+#include "tests/support/pdfreadback.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <sstream>
 
@@ -37,18 +38,12 @@ void writeLines(int box, const std::vector<std::string> &lines, int &y)
     }
 }
 
-std::string readFile(const std::string &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
 } // namespace
 
 TEST(PdfOutput, TextInBothChineseFacesAndLatinReadsBackExactly)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("mixed");
+    TempDir folder;
+    const std::string output = folder.file("mixed");
     const int box = beginDocument(output);
     ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, 12), 0);
     int y = 100;
@@ -63,15 +58,15 @@ TEST(PdfOutput, TextInBothChineseFacesAndLatinReadsBackExactly)
     std::vector<std::string> expected = kSongLines;
     expected.insert(expected.end(), kHeiLines.begin(), kHeiLines.end());
     expected.insert(expected.end(), kLatinLines.begin(), kLatinLines.end());
-    EXPECT_EQ(textLines(output + ".pdf"), expected);
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"), expected);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"mixed.pdf"});
-    run("qpdf --check '" + output + ".pdf'");
+    commandOutput("qpdf --check '" + output + ".pdf'");
 }
 
 TEST(PdfOutput, FontsAreEmbeddedSubsetsWithUnicodeMaps)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("fonts");
+    TempDir folder;
+    const std::string output = folder.file("fonts");
     const int box = beginDocument(output);
     ASSERT_EQ(SetStrProp(box, PDF_FONT_NAME, "SimSun"), 0);
     ASSERT_EQ(TextOut(box, 100, 100, "宋体 Song 123"), 0);
@@ -79,7 +74,7 @@ TEST(PdfOutput, FontsAreEmbeddedSubsetsWithUnicodeMaps)
     ASSERT_EQ(TextOut(box, 100, 200, "黑体 Hei 456"), 0);
     ASSERT_EQ(EndDoc(box), 0) << lastError();
 
-    const std::string fonts = run("pdffonts '" + output + ".pdf'");
+    const std::string fonts = commandOutput("pdffonts '" + output + ".pdf'");
     EXPECT_NE(fonts.find("NotoSerifCJKsc-Regular"), std::string::npos) << fonts;
     EXPECT_NE(fonts.find("NotoSansCJKsc-Regular"), std::string::npos) << fonts;
     // Every font row: embedded, subset, with a Unicode map.
@@ -98,25 +93,25 @@ TEST(PdfOutput, FontsAreEmbeddedSubsetsWithUnicodeMaps)
 
 TEST(PdfOutput, UnknownFaceNamesFallBackToAChineseFace)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("fallback");
+    TempDir folder;
+    const std::string output = folder.file("fallback");
     const int box = beginDocument(output);
     ASSERT_EQ(SetStrProp(box, PDF_FONT_NAME, "No Such Face 无此字体"), 0);
     ASSERT_EQ(TextOut(box, 100, 100, "中文不会变成方框"), 0) << lastError();
     ASSERT_EQ(SetStrProp(box, PDF_FONT_NAME, "DejaVu Sans"), 0);
     ASSERT_EQ(TextOut(box, 100, 200, "Latin face"), 0) << lastError();
     ASSERT_EQ(EndDoc(box), 0) << lastError();
-    const std::string fonts = run("pdffonts '" + output + ".pdf'");
+    const std::string fonts = commandOutput("pdffonts '" + output + ".pdf'");
     EXPECT_NE(fonts.find("CJKsc"), std::string::npos) << fonts;
     EXPECT_NE(fonts.find("DejaVuSans"), std::string::npos) << fonts;
-    EXPECT_EQ(textLines(output + ".pdf"),
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"),
               (std::vector<std::string>{"中文不会变成方框", "Latin face"}));
 }
 
 TEST(PdfOutput, NewPageStartsPagesThatKeepTheirOwnText)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("pages");
+    TempDir folder;
+    const std::string output = folder.file("pages");
     const int box = beginDocument(output);
     for (int page = 1; page <= 4; ++page) {
         if (page > 1) {
@@ -127,17 +122,17 @@ TEST(PdfOutput, NewPageStartsPagesThatKeepTheirOwnText)
     }
     ASSERT_EQ(EndDoc(box), 0) << lastError();
 
-    EXPECT_EQ(pdfInfo(output + ".pdf", "Pages"), "4");
-    EXPECT_EQ(textLines(output + ".pdf", 3), std::vector<std::string>{"第3页 page 3"});
+    EXPECT_EQ(PdfReadback::info(output + ".pdf", "Pages"), "4");
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf", 3), std::vector<std::string>{"第3页 page 3"});
 }
 
 TEST(PdfOutput, EmptyDocumentHasOnePage)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("empty");
+    TempDir folder;
+    const std::string output = folder.file("empty");
     const int box = beginDocument(output);
     ASSERT_EQ(EndDoc(box), 0) << lastError();
-    EXPECT_EQ(pdfInfo(output + ".pdf", "Pages"), "1");
+    EXPECT_EQ(PdfReadback::info(output + ".pdf", "Pages"), "1");
 }
 
 struct PageSizeRow {
@@ -150,8 +145,8 @@ class PdfPageSize : public ::testing::TestWithParam<PageSizeRow> {};
 
 TEST_P(PdfPageSize, HeightAndPaperMatchTheSizeName)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("size");
+    TempDir folder;
+    const std::string output = folder.file("size");
     const int box = CreateBox(0, 0);
     ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, output.c_str()), 0);
     ASSERT_EQ(SetStrProp(box, PDF_PAGE_SIZE, GetParam().name), 0);
@@ -159,8 +154,8 @@ TEST_P(PdfPageSize, HeightAndPaperMatchTheSizeName)
     ASSERT_EQ(BeginDoc(box), 0) << lastError();
     ASSERT_EQ(NewPage(box), 0);
     ASSERT_EQ(EndDoc(box), 0) << lastError();
-    EXPECT_EQ(pdfInfo(output + ".pdf", "Page size").rfind(GetParam().points, 0), 0u)
-        << pdfInfo(output + ".pdf", "Page size");
+    EXPECT_EQ(PdfReadback::info(output + ".pdf", "Page size").rfind(GetParam().points, 0), 0u)
+        << PdfReadback::info(output + ".pdf", "Page size");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -177,8 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PdfOutput, DocumentInformationShowsAuthorKeywordsCreator)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("info");
+    TempDir folder;
+    const std::string output = folder.file("info");
     const int box = CreateBox(0, 0);
     ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, output.c_str()), 0);
     ASSERT_EQ(SetStrProp(box, PDF_AUTHOR, "张三 (Zhang San)"), 0);
@@ -186,32 +181,32 @@ TEST(PdfOutput, DocumentInformationShowsAuthorKeywordsCreator)
     ASSERT_EQ(SetStrProp(box, PDF_CREATOR, "Tervolan"), 0);
     ASSERT_EQ(BeginDoc(box), 0) << lastError();
     ASSERT_EQ(EndDoc(box), 0) << lastError();
-    EXPECT_EQ(pdfInfo(output + ".pdf", "Author"), "张三 (Zhang San)");
-    EXPECT_EQ(pdfInfo(output + ".pdf", "Keywords"), "报告, 2024");
-    EXPECT_EQ(pdfInfo(output + ".pdf", "Creator"), "Tervolan");
+    EXPECT_EQ(PdfReadback::info(output + ".pdf", "Author"), "张三 (Zhang San)");
+    EXPECT_EQ(PdfReadback::info(output + ".pdf", "Keywords"), "报告, 2024");
+    EXPECT_EQ(PdfReadback::info(output + ".pdf", "Creator"), "Tervolan");
 }
 
 TEST(PdfOutput, SourceDateEpochMakesOutputReproducible)
 {
-    ScratchFolder folder;
+    TempDir folder;
     setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
     for (const char *name : {"first", "second"}) {
-        const int box = beginDocument(folder.output(name));
+        const int box = beginDocument(folder.file(name));
         ASSERT_EQ(TextOut(box, 100, 100, "同样的文字 same text"), 0);
         ASSERT_EQ(NewPage(box), 0);
         ASSERT_EQ(EndDoc(box), 0) << lastError();
     }
     unsetenv("SOURCE_DATE_EPOCH");
-    const std::string first = readFile(folder.output("first.pdf"));
+    const std::string first = readBytes(folder.file("first.pdf"));
     EXPECT_FALSE(first.empty());
-    EXPECT_EQ(first, readFile(folder.output("second.pdf")));
-    EXPECT_EQ(pdfInfo(folder.output("first.pdf"), "CreationDate"), "Tue Nov 14 22:13:20 2023 UTC");
+    EXPECT_EQ(first, readBytes(folder.file("second.pdf")));
+    EXPECT_EQ(PdfReadback::info(folder.file("first.pdf"), "CreationDate"), "Tue Nov 14 22:13:20 2023 UTC");
 }
 
 TEST(PdfOutput, ControlsInvalidBytesAndMissingGlyphsDoNotBreakTheDocument)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("odd");
+    TempDir folder;
+    const std::string output = folder.file("odd");
     const int box = beginDocument(output);
     EXPECT_EQ(TextOut(box, 100, 100, "before\ttab\x01" "after"), 0) << lastError();
     EXPECT_EQ(TextOut(box, 100, 200, "bad \xff\xc0\xaf bytes \xe4\xb8"), 0) << lastError();
@@ -220,8 +215,8 @@ TEST(PdfOutput, ControlsInvalidBytesAndMissingGlyphsDoNotBreakTheDocument)
     EXPECT_EQ(TextOut(box, 100, 500, "still fine 仍然正常"), 0) << lastError();
     ASSERT_EQ(EndDoc(box), 0) << lastError();
 
-    run("qpdf --check '" + output + ".pdf'");
-    const std::string layout = run("pdftotext -layout -enc UTF-8 '" + output + ".pdf' -");
+    commandOutput("qpdf --check '" + output + ".pdf'");
+    const std::string layout = commandOutput("pdftotext -layout -enc UTF-8 '" + output + ".pdf' -");
     // A tab opens a gap of blanks instead of a glyph box or a line break;
     // every invalid byte becomes one U+FFFD.
     EXPECT_TRUE(std::regex_search(layout, std::regex("before +tab after\n"))) << layout;
@@ -234,8 +229,8 @@ TEST(PdfOutput, ControlsInvalidBytesAndMissingGlyphsDoNotBreakTheDocument)
 
 TEST(PdfOutput, LineTopIsAtYAndColourIsApplied)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("place");
+    TempDir folder;
+    const std::string output = folder.file("place");
     const int box = beginDocument(output);
     ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, 20), 0);
     ASSERT_EQ(SetNumProp(box, PDF_TEXT_COLOR, 0x0000FF), 0); // pure red
@@ -244,9 +239,9 @@ TEST(PdfOutput, LineTopIsAtYAndColourIsApplied)
     ASSERT_EQ(EndDoc(box), 0) << lastError();
 
     // At 254 dpi one pixel is 0.1 mm, a page unit.
-    run("pdftoppm -r 254 -png -singlefile '" + output + ".pdf' '" + output + "'");
+    commandOutput("pdftoppm -r 254 -png -singlefile '" + output + ".pdf' '" + output + "'");
     const std::string bounds =
-        run("convert '" + output + ".png' -fuzz 30% -fill white +opaque red -trim "
+        commandOutput("convert '" + output + ".png' -fuzz 30% -fill white +opaque red -trim "
             "-format '%X %Y' info:");
     int left = 0, top = 0;
     ASSERT_EQ(std::sscanf(bounds.c_str(), "+%d +%d", &left, &top), 2) << bounds;

@@ -3,6 +3,8 @@
 #include "pdftestsupport.h"
 
 #include "pdf/tervolanpdf.h"
+#include "tests/support/pdfreadback.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -33,8 +35,8 @@ TEST(PdfProperties, FontSizeBelowOneMeansTwelvePoints)
 
 TEST(PdfProperties, PageHeightKeepsTheOpenDocumentsSize)
 {
-    ScratchFolder folder;
-    const int box = beginDocument(folder.output("a5"), "A5");
+    TempDir folder;
+    const int box = beginDocument(folder.file("a5"), "A5");
     EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 2100);
     // A size set while a document is open is for the next document; the
     // page-break test must go on measuring the pages being written.
@@ -42,7 +44,7 @@ TEST(PdfProperties, PageHeightKeepsTheOpenDocumentsSize)
     EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 2100);
     ASSERT_EQ(NewPage(box), 0);
     ASSERT_EQ(EndDoc(box), 0) << lastError();
-    EXPECT_EQ(pdfInfo(folder.output("a5.pdf"), "Page size").rfind("419.528 x 595.276", 0), 0u);
+    EXPECT_EQ(PdfReadback::info(folder.file("a5.pdf"), "Page size").rfind("419.528 x 595.276", 0), 0u);
     EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 4200);
 }
 
@@ -77,14 +79,14 @@ TEST(PdfProperties, UnknownAndWrongKindPropertiesAreRefused)
 
 TEST(PdfProperties, DocumentCallsNeedAnOpenDocument)
 {
-    ScratchFolder folder;
+    TempDir folder;
     const int box = CreateBox(0, 0);
     expectFailure(TextOut(box, 100, 100, "x"), "TextOut without an open document");
     expectFailure(NewPage(box), "NewPage without an open document");
     expectFailure(EndDoc(box), "EndDoc without an open document");
 
     // A second EndDoc after a good one has nothing left to close.
-    ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, folder.output("once").c_str()), 0);
+    ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, folder.file("once").c_str()), 0);
     ASSERT_EQ(BeginDoc(box), 0) << lastError();
     ASSERT_EQ(EndDoc(box), 0) << lastError();
     expectFailure(EndDoc(box), "EndDoc without an open document");
@@ -92,9 +94,9 @@ TEST(PdfProperties, DocumentCallsNeedAnOpenDocument)
 
 TEST(PdfProperties, ErrorMessageIsCutOnACharacterBoundary)
 {
-    ScratchFolder folder;
+    TempDir folder;
     const int box = CreateBox(0, 0);
-    const std::string output = folder.output("缺少的目录/文件");
+    const std::string output = folder.file("缺少的目录/文件");
     ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, output.c_str()), 0);
     ASSERT_EQ(BeginDoc(box), -1);
     const std::string full = lastError();
@@ -122,13 +124,13 @@ TEST(PdfProperties, ErrorMessageIsCutOnACharacterBoundary)
 
 TEST(PdfProperties, OversizedFontFailsTheLineButNotTheDocument)
 {
-    ScratchFolder folder;
-    const std::string output = folder.output("oversized");
+    TempDir folder;
+    const std::string output = folder.file("oversized");
     const int box = beginDocument(output);
     ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, INT_MAX), 0);
     expectFailure(TextOut(box, 100, 100, "巨大"), "too large");
     ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, 12), 0);
     ASSERT_EQ(TextOut(box, 100, 200, "正常的一行"), 0) << lastError();
     ASSERT_EQ(EndDoc(box), 0) << lastError();
-    EXPECT_EQ(textLines(output + ".pdf"), std::vector<std::string>{"正常的一行"});
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"), std::vector<std::string>{"正常的一行"});
 }

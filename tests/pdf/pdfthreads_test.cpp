@@ -3,6 +3,9 @@
 #include "pdftestsupport.h"
 
 #include "pdf/tervolanpdf.h"
+#include "tests/support/commandrun.h"
+#include "tests/support/pdfreadback.h"
+#include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -38,25 +41,25 @@ std::string writeDocument(const std::string &output, const char *font, const std
 
 TEST(PdfThreads, TwoBoxesWriteTwoDocumentsAtOnce)
 {
-    ScratchFolder folder;
+    TempDir folder;
     std::string songError = "not run", heiError = "not run";
-    std::thread song([&] { songError = writeDocument(folder.output("song"), "宋体", "宋体行", 40); });
-    std::thread hei([&] { heiError = writeDocument(folder.output("hei"), "黑体", "黑体行", 40); });
+    std::thread song([&] { songError = writeDocument(folder.file("song"), "宋体", "宋体行", 40); });
+    std::thread hei([&] { heiError = writeDocument(folder.file("hei"), "黑体", "黑体行", 40); });
     song.join();
     hei.join();
     ASSERT_EQ(songError, "");
     ASSERT_EQ(heiError, "");
 
     for (const auto &[name, tag] : {std::pair{"song", "宋体行"}, std::pair{"hei", "黑体行"}}) {
-        const std::string pdf = folder.output(name) + ".pdf";
-        EXPECT_EQ(pdfInfo(pdf, "Pages"), "40");
-        const std::vector<std::string> lines = textLines(pdf, 40);
+        const std::string pdf = folder.file(name) + ".pdf";
+        EXPECT_EQ(PdfReadback::info(pdf, "Pages"), "40");
+        const std::vector<std::string> lines = PdfReadback::lines(pdf, 40);
         ASSERT_EQ(lines.size(), 53u) << name;
         EXPECT_EQ(lines.front(), std::string(tag) + " 39-2");
         EXPECT_EQ(lines.back(), std::string(tag) + " 39-54");
-        run("qpdf --check '" + pdf + "'");
+        commandOutput("qpdf --check '" + pdf + "'");
     }
-    const std::string fonts = run("pdffonts '" + folder.output("hei") + ".pdf'");
+    const std::string fonts = commandOutput("pdffonts '" + folder.file("hei") + ".pdf'");
     EXPECT_EQ(fonts.find("Serif"), std::string::npos) << "the Song thread's font leaked in";
 }
 

@@ -1,8 +1,8 @@
 // Huge inputs: memory stays bounded and the run ends. Inputs are written
 // a megabyte at a time into a temporary folder and removed with it.
 
-#include "tests/app/pdfreadback.h"
 #include "tests/reliability/convertfixture.h"
+#include "tests/support/pdfreadback.h"
 
 #include <fstream>
 

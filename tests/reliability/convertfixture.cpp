@@ -2,9 +2,6 @@
 
 #include "tests/support/commandrun.h"
 
-#include <algorithm>
-#include <filesystem>
-
 namespace {
 
 const std::string Convert = std::string(TERVOLAN_BINARY_DIR) + "/bin/tervolan-convert";
@@ -32,17 +29,6 @@ ChildResult ConvertFixture::convert(const std::vector<std::string> &arguments,
 bool ConvertFixture::passesQpdfCheck(const std::string &pdf)
 {
     return CommandRun::run("qpdf --check " + shellQuote(pdf)).exitCode == 0;
-}
-
-std::vector<std::string> ConvertFixture::entries(const std::string &folder)
-{
-    std::vector<std::string> names;
-    std::error_code error;
-    for (auto it = std::filesystem::directory_iterator(folder, error);
-         !error && it != std::filesystem::directory_iterator(); it.increment(error))
-        names.push_back(it->path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 std::vector<std::string> ConvertFixture::lines(const std::string &text)

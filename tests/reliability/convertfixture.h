@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/reliability/childprocess.h"
+#include "tests/support/childprocess.h"
 #include "tests/support/tempdir.h"
 
 #include <chrono>
@@ -14,9 +14,6 @@ class ConvertFixture : public ::testing::Test {
 public:
     // True when qpdf finds nothing wrong with the file.
     static bool passesQpdfCheck(const std::string &pdf);
-    // Every entry of folder, sorted; the writer's temporary files start
-    // with "." and must never outlive a run.
-    static std::vector<std::string> entries(const std::string &folder);
     // The lines of stderr.
     static std::vector<std::string> lines(const std::string &text);
 

@@ -2,8 +2,8 @@
 // gone or changed by the time they are read, loops in a searched tree.
 
 #include "platform/text/textcodec.h"
-#include "tests/app/pdfreadback.h"
 #include "tests/reliability/convertfixture.h"
+#include "tests/support/pdfreadback.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -40,7 +40,7 @@ TEST_F(InputFaults, DamagedBytesAreRefusedOrShownAsReplacements)
     EXPECT_EQ(lines(run.err), (Names{"tervolan-convert: " + binary + ": is a binary file (it holds NUL bytes)",
                                      "tervolan-convert: " + nul + ": is a binary file (it holds NUL bytes)"}));
     EXPECT_EQ(run.out, pdf("invalid") + "\n" + pdf("truncated") + "\n" + pdf("odd16") + "\n" + pdf("good") + "\n");
-    EXPECT_EQ(entries(out()), (Names{"good.pdf", "invalid.pdf", "odd16.pdf", "truncated.pdf"}));
+    EXPECT_EQ(folderEntries(out()), (Names{"good.pdf", "invalid.pdf", "odd16.pdf", "truncated.pdf"}));
     for (const char *base : {"invalid", "truncated", "odd16", "good"})
         EXPECT_TRUE(passesQpdfCheck(pdf(base))) << base;
     // Not valid UTF-8, so read as GB18030: the bytes that are not GB18030
@@ -63,13 +63,13 @@ TEST_F(InputFaults, AwkwardFileNamesKeepTheirNames)
         EXPECT_TRUE(passesQpdfCheck(pdf(base))) << base;
     }
     EXPECT_EQ(allText(pdf("春日 随笔")), "春日 随笔");
-    EXPECT_EQ(entries(out()).size(), bases.size());
+    EXPECT_EQ(folderEntries(out()).size(), bases.size());
 
     // The same names found by a folder search.
     std::filesystem::remove_all(out());
     run = convert({"-r", dir.file("in")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(entries(out()).size(), bases.size());
+    EXPECT_EQ(folderEntries(out()).size(), bases.size());
 }
 
 // The later document is written over the earlier one, as a whole.
@@ -81,7 +81,7 @@ TEST_F(InputFaults, SameBaseNameLastOneWins)
     ChildResult run = convert({first, second, third});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, pdf("notes") + "\n" + pdf("notes") + "\n" + pdf("notes") + "\n");
-    EXPECT_EQ(entries(out()), Names{"notes.pdf"});
+    EXPECT_EQ(folderEntries(out()), Names{"notes.pdf"});
     EXPECT_EQ(allText(pdf("notes")), "third");
     EXPECT_TRUE(passesQpdfCheck(pdf("notes")));
 
@@ -96,7 +96,7 @@ TEST_F(InputFaults, SameBaseNameLastOneWins)
     dir.write("b/notes.txt", text2);
     run = convert({"-j", "2", first, second});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(entries(out()), Names{"notes.pdf"});
+    EXPECT_EQ(folderEntries(out()), Names{"notes.pdf"});
     std::vector<std::string> got = PdfReadback::lines(pdf("notes"));
     ASSERT_EQ(got.size(), 3000u);
     EXPECT_TRUE(got.front() == "first 0" || got.front() == "second 0") << got.front();
@@ -141,7 +141,7 @@ TEST_F(InputFaults, InputsChangedAfterListing)
                      "tervolan-convert: " + fifo + ": is not a regular file",
                      "tervolan-convert: /proc/self/mem: cannot read: Input/output error"}));
     EXPECT_EQ(run.out, pdf("good") + "\n");
-    EXPECT_EQ(entries(out()), Names{"good.pdf"});
+    EXPECT_EQ(folderEntries(out()), Names{"good.pdf"});
 }
 
 // A path list that is a folder, or whose read fails, used to pass for an

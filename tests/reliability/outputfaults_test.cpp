@@ -4,7 +4,7 @@
 // are still converted.
 
 #include "tests/reliability/convertfixture.h"
-#include "tests/reliability/scopedmount.h"
+#include "tests/support/scopedmount.h"
 #include "tests/support/tempdir.h"
 
 #include <csignal>
@@ -43,7 +43,7 @@ std::string manyDistinctHanzi()
 // The hidden file a document streams into while it is open.
 bool hasTemporaryFile(const std::string &folder)
 {
-    for (const std::string &name : ConvertFixture::entries(folder)) {
+    for (const std::string &name : folderEntries(folder)) {
         if (name.starts_with(".tervolan-"))
             return true;
     }
@@ -75,7 +75,7 @@ TEST_F(OutputFolderFaults, ReadOnlyFolderKeepsItsPdfAndReportsEveryInput)
     EXPECT_TRUE(errors[1].starts_with("tervolan-convert: " + b + ": ")) << errors[1];
     for (const std::string &line : errors)
         EXPECT_NE(line.find("Read-only file system"), std::string::npos) << line;
-    EXPECT_EQ(entries(out()), Names{"a.pdf"});
+    EXPECT_EQ(folderEntries(out()), Names{"a.pdf"});
     EXPECT_EQ(readBytes(pdf("a")), before);
 }
 
@@ -109,7 +109,7 @@ TEST_F(OutputFolderFaults, FolderDeletedDuringABatch)
         EXPECT_TRUE(errors[0].starts_with("tervolan-convert: " + big + ": ")) << errors[0];
         if (recreated) {
             EXPECT_EQ(run.out, pdf("small1") + "\n" + pdf("small2") + "\n");
-            EXPECT_EQ(entries(out()), (Names{"small1.pdf", "small2.pdf"}));
+            EXPECT_EQ(folderEntries(out()), (Names{"small1.pdf", "small2.pdf"}));
             EXPECT_TRUE(passesQpdfCheck(pdf("small1")));
             EXPECT_TRUE(passesQpdfCheck(pdf("small2")));
         } else {
@@ -141,9 +141,9 @@ TEST_F(OutputFolderFaults, InterruptedConversionLeavesNoTemporaryFile)
         if (signal == SIGKILL) {
             EXPECT_TRUE(hasTemporaryFile(out()));
             ASSERT_EQ(convert({small}).exitCode, 0);
-            EXPECT_EQ(entries(out()), Names{"small.pdf"});
+            EXPECT_EQ(folderEntries(out()), Names{"small.pdf"});
         } else {
-            EXPECT_EQ(entries(out()), Names{});
+            EXPECT_EQ(folderEntries(out()), Names{});
         }
     }
 }
@@ -168,7 +168,7 @@ TEST_F(OutputFolderFaults, DiskFullAtEndDocKeepsTheOldPdf)
     EXPECT_TRUE(errors[0].starts_with("tervolan-convert: " + same + ": ")) << errors[0];
     EXPECT_NE(errors[0].find("No space left on device"), std::string::npos) << errors[0];
     EXPECT_EQ(run.out, pdf("after") + "\n");
-    EXPECT_EQ(entries(out()), (Names{"after.pdf", "same.pdf"}));
+    EXPECT_EQ(folderEntries(out()), (Names{"after.pdf", "same.pdf"}));
     EXPECT_EQ(readBytes(pdf("same")), before);
     EXPECT_TRUE(passesQpdfCheck(pdf("same")));
     EXPECT_TRUE(passesQpdfCheck(pdf("after")));

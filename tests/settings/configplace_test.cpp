@@ -1,5 +1,5 @@
 #include "settings/settingsstore.h"
-#include "tests/reliability/scopedmount.h"
+#include "tests/support/scopedmount.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #include "tests/support/tempdir.h"
 
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 CommandRun CommandRun::run(const std::string &command, const std::string &input)
@@ -18,6 +19,13 @@ CommandRun CommandRun::run(const std::string &command, const std::string &input)
     result.out = readBytes(out);
     result.err = readBytes(err);
     return result;
+}
+
+std::string commandOutput(const std::string &command)
+{
+    CommandRun run = CommandRun::run(command);
+    EXPECT_EQ(run.exitCode, 0) << command << "\n" << run.err;
+    return run.out;
 }
 
 std::string shellQuote(const std::string &text)

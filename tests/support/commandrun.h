@@ -11,5 +11,8 @@ struct CommandRun {
     static CommandRun run(const std::string &command, const std::string &input = {});
 };
 
+// Standard output of a shell command; the test fails if it exits non-zero.
+std::string commandOutput(const std::string &command);
+
 // Quotes text for the shell.
 std::string shellQuote(const std::string &text);

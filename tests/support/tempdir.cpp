@@ -1,5 +1,6 @@
 #include "tests/support/tempdir.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -35,10 +36,26 @@ std::string TempDir::write(const std::string &name, const std::string &bytes) co
     return target.string();
 }
 
+std::vector<std::string> TempDir::entries() const
+{
+    return folderEntries(m_path.string());
+}
+
 std::string readBytes(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+std::vector<std::string> folderEntries(const std::string &folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (auto it = std::filesystem::directory_iterator(folder, error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }

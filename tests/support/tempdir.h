@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // A fresh folder under /tmp, removed with everything in it at the end of
 // the test.
@@ -16,9 +17,14 @@ public:
     std::string file(const std::string &name) const { return (m_path / name).string(); }
     // Writes bytes to name (creating folders on the way) and returns its path.
     std::string write(const std::string &name, const std::string &bytes) const;
+    // Names of all entries, hidden ones included, sorted.
+    std::vector<std::string> entries() const;
 
 private:
     std::filesystem::path m_path;
 };
 
 std::string readBytes(const std::string &path);
+// Names of all entries of a folder, hidden ones included, sorted; none when
+// it cannot be read.
+std::vector<std::string> folderEntries(const std::string &folder);

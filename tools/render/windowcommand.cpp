@@ -1,5 +1,5 @@
 #include "app/window/demoform.h"
-#include "settings/frmsetting.h"
+#include "app/window/frmsetting.h"
 #include "settings/settingsstore.h"
 #include "tools/render/rendercommand.h"
 

@@ -9,7 +9,7 @@
 #include "platform/recordingmessageboxservice.h"
 #include "platform/shellservice.h"
 #include "settings/settingsstore.h"
-#include "tests/app/pdfreadback.h"
+#include "tests/support/pdfreadback.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>

@@ -24,7 +24,7 @@ public:
 
 TEST(FormDescription, MainWindowPlacesTheProgressBarFromTwips)
 {
-    const auto form = FormDescription::load(":/forms/demoform.json");
+    const auto form = FormDescription::load(TERVOLAN_SOURCE_DIR "/resources/forms/demoform.json");
     ASSERT_TRUE(form);
     EXPECT_EQ(form->name(), "DemoForm");
     ProbeControl bar;

@@ -1,4 +1,4 @@
-#include "tests/reliability/scopedmount.h"
+#include "tests/support/scopedmount.h"
 
 #include <sys/mount.h>
 

@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
-// Reads a PDF back with poppler's command-line tools.
+// Reads a PDF back with poppler's command-line tools. A tool that fails
+// fails the test.
 namespace PdfReadback {
 
 // The text of one page (1-based) or of all pages (0), line by line, with
-// empty lines left out and blanks at the line ends trimmed.
+// empty lines left out and blanks and page breaks at the line ends trimmed.
 std::vector<std::string> lines(const std::string &pdf, int page = 0);
 // One field of pdfinfo's output ("Pages", "Author", "Page size").
 std::string info(const std::string &pdf, const std::string &field);

@@ -1,8 +1,8 @@
+#include "app/window/frmsetting.h"
 #include "controls/xpcombo/xpcombo.h"
 #include "controls/xpcontainer/xpcontainer.h"
 #include "dialogs/dialogbackend.h"
 #include "platform/currentform.h"
-#include "settings/frmsetting.h"
 #include "settings/settingsstore.h"
 #include "tests/support/tempdir.h"
 

@@ -1,4 +1,4 @@
-#include "tests/app/pdfreadback.h"
+#include "tests/support/pdfreadback.h"
 
 #include "tests/support/commandrun.h"
 
@@ -23,9 +23,8 @@ std::string trim(const std::string &text)
 std::vector<std::string> lines(const std::string &pdf, int page)
 {
     std::string range = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
-    CommandRun run = CommandRun::run("pdftotext" + range + " " + shellQuote(pdf) + " -");
+    std::istringstream in(commandOutput("pdftotext -enc UTF-8" + range + " " + shellQuote(pdf) + " -"));
     std::vector<std::string> result;
-    std::istringstream in(run.out);
     std::string line;
     while (std::getline(in, line)) {
         line = trim(line);
@@ -37,8 +36,7 @@ std::vector<std::string> lines(const std::string &pdf, int page)
 
 std::string info(const std::string &pdf, const std::string &field)
 {
-    CommandRun run = CommandRun::run("pdfinfo " + shellQuote(pdf));
-    std::istringstream in(run.out);
+    std::istringstream in(commandOutput("pdfinfo -enc UTF-8 " + shellQuote(pdf)));
     std::string line;
     while (std::getline(in, line)) {
         if (line.starts_with(field + ":"))
@@ -55,10 +53,10 @@ int pages(const std::string &pdf)
 
 std::vector<double> lineTops(const std::string &pdf)
 {
-    CommandRun run = CommandRun::run("pdftotext -f 1 -l 1 -bbox-layout " + shellQuote(pdf) + " -");
+    std::string layout = commandOutput("pdftotext -f 1 -l 1 -bbox-layout " + shellQuote(pdf) + " -");
     std::vector<double> tops;
     std::regex lineTag("<line xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"");
-    for (auto it = std::sregex_iterator(run.out.begin(), run.out.end(), lineTag); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(layout.begin(), layout.end(), lineTag); it != std::sregex_iterator(); ++it)
         tops.push_back(std::stod((*it)[1]));
     return tops;
 }

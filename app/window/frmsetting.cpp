@@ -1,4 +1,4 @@
-#include "settings/frmsetting.h"
+#include "app/window/frmsetting.h"
 
 #include "controls/button/kavobutton.h"
 #include "controls/xpcombo/xpcombo.h"

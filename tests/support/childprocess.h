@@ -1,7 +1,8 @@
 #pragma once
 
+#include "tests/support/tempdir.h"
+
 #include <chrono>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <sys/types.h>
@@ -42,7 +43,7 @@ public:
 private:
     bool reap(int options, ChildResult &result);
 
-    std::filesystem::path m_scratch;
+    TempDir m_scratch;
     pid_t m_pid = -1;
     bool m_ended = false;
     ChildResult m_ending;

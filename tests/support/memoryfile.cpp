@@ -1,4 +1,4 @@
-#include "tests/fuzz/memoryfile.h"
+#include "tests/support/memoryfile.h"
 
 #include <cstdlib>
 #include <sys/mman.h>

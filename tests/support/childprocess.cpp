@@ -1,6 +1,4 @@
-#include "tests/reliability/childprocess.h"
-
-#include "tests/support/tempdir.h"
+#include "tests/support/childprocess.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -25,13 +23,7 @@ void redirect(const char *path, int flags, int target)
 
 } // namespace
 
-ChildProcess::ChildProcess()
-{
-    char pattern[] = "/tmp/tervolan-child-XXXXXX";
-    if (!mkdtemp(pattern))
-        throw std::runtime_error("cannot make a scratch folder");
-    m_scratch = pattern;
-}
+ChildProcess::ChildProcess() = default;
 
 ChildProcess::~ChildProcess()
 {
@@ -39,14 +31,12 @@ ChildProcess::~ChildProcess()
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(m_scratch, ignored);
 }
 
 void ChildProcess::start(const std::vector<std::string> &arguments)
 {
-    std::string out = (m_scratch / "out").string();
-    std::string err = (m_scratch / "err").string();
+    std::string out = m_scratch.file("out");
+    std::string err = m_scratch.file("err");
     std::vector<char *> argv;
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
@@ -101,8 +91,8 @@ ChildResult ChildProcess::finish(std::chrono::milliseconds limit)
         }
         std::this_thread::sleep_for(PollStep);
     }
-    result.out = readBytes((m_scratch / "out").string());
-    result.err = readBytes((m_scratch / "err").string());
+    result.out = readBytes(m_scratch.file("out"));
+    result.err = readBytes(m_scratch.file("err"));
     return result;
 }
 
