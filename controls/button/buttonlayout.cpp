@@ -24,12 +24,12 @@ Gdi::Rect ButtonLayout::ContentRect(int buttonType, int width, int height)
     return {client.left + 4, client.top + 4, client.right - 4, client.bottom - 4};
 }
 
-void ButtonLayout::Resize(ButtonState &state, int width, int height)
+void ButtonLayout::Resize(const ButtonProperties &properties, ButtonGeometry &geometry, int width, int height)
 {
-    state.geometry.W = width;
-    state.geometry.H = height;
-    state.geometry.ContentRect = ContentRect(state.buttonType, width, height);
-    LayoutCaption(state);
+    geometry.W = width;
+    geometry.H = height;
+    geometry.ContentRect = ContentRect(properties.buttonType, width, height);
+    LayoutCaption(properties, geometry);
 }
 
 QRegion ButtonLayout::BuildRegion(int buttonType, int width, int height)
@@ -91,12 +91,11 @@ PicturePosition ButtonLayout::effectivePosition(int picturePosition)
     return PicturePosition(picturePosition);
 }
 
-void ButtonLayout::LayoutCaption(ButtonState &state)
+void ButtonLayout::LayoutCaption(const ButtonProperties &properties, ButtonGeometry &g)
 {
-    ButtonGeometry &g = state.geometry;
     const int W = g.W;
     const int H = g.H;
-    const PicturePosition position = effectivePosition(state.picturePosition);
+    const PicturePosition position = effectivePosition(properties.picturePosition);
 
     switch (position) {
     case PicturePosition::PictureLeft: g.LayoutRect = {g.PictureWidth + 1, 1, W - 2, H - 2}; break;
@@ -106,8 +105,8 @@ void ButtonLayout::LayoutCaption(ButtonState &state)
     case PicturePosition::PictureCenter: g.LayoutRect = {1, 1, W - 2, H - 2}; break;
     }
 
-    const Gdi::Rect measured = Gdi::Surface::measureText(ansiCaption(state.caption), g.LayoutRect,
-                                                         state.font, CaptionFlags);
+    const Gdi::Rect measured = Gdi::Surface::measureText(ansiCaption(properties.caption), g.LayoutRect,
+                                                         properties.font, CaptionFlags);
     int dx = (W - measured.right) / 2;
     int dy = (H - measured.bottom) / 2;
     if (position == PicturePosition::PictureRight)
@@ -118,30 +117,28 @@ void ButtonLayout::LayoutCaption(ButtonState &state)
     g.CaptionWidth = g.CaptionRect.width();
     g.CaptionHeight = g.CaptionRect.height();
     g.PressedCaptionRect = g.CaptionRect.translated(1, 1);
-    PlacePicture(state);
+    PlacePicture(properties, g);
 }
 
-void ButtonLayout::MeasurePicture(ButtonState &state)
+void ButtonLayout::MeasurePicture(const ButtonProperties &properties, ButtonGeometry &g)
 {
-    ButtonGeometry &g = state.geometry;
-    if (state.pictureNormal.isNull()) {
+    if (properties.pictureNormal.isNull()) {
         g.PictureWidth = 0;
         g.PictureHeight = 0;
         return;
     }
     // HiMetric to pixels at 96 dots per inch, halves to even.
     auto toPixels = [](int hiMetric) { return int(std::nearbyint(hiMetric * 96.0 / 2540.0)); };
-    g.PictureWidth = toPixels(state.pictureNormal.widthHiMetric());
-    g.PictureHeight = toPixels(state.pictureNormal.heightHiMetric());
+    g.PictureWidth = toPixels(properties.pictureNormal.widthHiMetric());
+    g.PictureHeight = toPixels(properties.pictureNormal.heightHiMetric());
 }
 
-void ButtonLayout::PlacePicture(ButtonState &state)
+void ButtonLayout::PlacePicture(const ButtonProperties &properties, ButtonGeometry &g)
 {
-    if (state.pictureNormal.isNull() && state.pictureOver.isNull())
+    if (properties.pictureNormal.isNull() && properties.pictureOver.isNull())
         return;
-    ButtonGeometry &g = state.geometry;
-    const PicturePosition position = effectivePosition(state.picturePosition);
-    QString trimmed = state.caption;
+    const PicturePosition position = effectivePosition(properties.picturePosition);
+    QString trimmed = properties.caption;
     while (trimmed.startsWith(' '))
         trimmed.remove(0, 1);
     while (trimmed.endsWith(' '))
