@@ -33,6 +33,20 @@ TEST(PaintFrame, ReturnsEarlyWhenNothingChanged)
     EXPECT_FALSE(paintOn(surface, s, PaintUp, true));
 }
 
+TEST(PaintFrame, CaptionModeIsRememberedAcrossFrames)
+{
+    ButtonCase s = makeButton(5, 40, 20);
+    s.properties.enabled = false;
+    paintFrame(s);
+    EXPECT_EQ(s.memory.CaptionMode, CaptionColorMode::Greyed);
+    // The pressed etched caption has no mode of its own, so a centred
+    // picture would draw the caption in the one remembered.
+    s.properties.enabled = true;
+    paintFrame(s, PaintDown);
+    EXPECT_EQ(s.memory.CaptionMode, CaptionColorMode::Greyed);
+    EXPECT_EQ(s.memory.LastPaintedState, PaintDown);
+}
+
 TEST(PaintFrame, ClassicBevelPixels)
 {
     ButtonCase s = makeButton(2, 30, 12);

@@ -324,6 +324,42 @@ TEST(KAVOButtonProperties, EveryKeyIsWrittenAndReadBack)
     EXPECT_EQ(copy.FontSize(), 11);
 }
 
+TEST(KAVOButtonProperties, EverySetterAnnouncesItsStoredKey)
+{
+    KAVOButton b;
+    QStringList announced;
+    QObject::connect(&b, &UserControl::propertyChanged, [&](const QString &key) { announced.append(key); });
+    b.setButtonType(2);
+    b.setCaption(QStringLiteral("x"));
+    b.setEnabled(true);
+    b.setFont(b.Font());
+    b.setColorScheme(1);
+    b.setShowFocusRect(true);
+    b.setBackColor(0);
+    b.setBackOver(0);
+    b.setForeColor(0);
+    b.setForeOver(0);
+    b.setMaskColor(0);
+    b.setMousePointer(0);
+    b.setMouseIcon(ButtonPicture());
+    b.setPictureNormal(ButtonPicture());
+    b.setPictureOver(ButtonPicture());
+    b.setUseMaskColor(true);
+    b.setSoftBevel(false);
+    b.setPicturePosition(0);
+    b.setUseGreyscale(false);
+    b.setSpecialEffect(0);
+    b.setHandPointer(false);
+    b.setCheckBoxBehaviour(false);
+    b.setValue(false);
+
+    PropertyBag bag;
+    b.writeProperties(bag);
+    QStringList expected = bag.keys();
+    expected.replace(expected.indexOf(QStringLiteral("PICH")), QStringLiteral("PICO"));
+    EXPECT_EQ(announced, expected);
+}
+
 TEST(KAVOButtonProperties, MissingKeysTakeTheirDefaults)
 {
     PropertyBag bag;
