@@ -8,11 +8,14 @@
 class ButtonColor
 {
 public:
+    static constexpr Gdi::ColorRef White = 0xFFFFFF;
+    static constexpr Gdi::ColorRef Black = 0x000000;
+
     // The background and text colours of the parent window, which the
     // ParentColors scheme takes.
     struct ParentColors {
-        Gdi::ColorRef back = 0xFFFFFF;
-        Gdi::ColorRef text = 0x000000;
+        Gdi::ColorRef back = White;
+        Gdi::ColorRef text = Black;
     };
 
     // Plain RGB of a colour value; a system colour reference becomes its

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/button/buttoncolor.h"
 #include "controls/button/buttongeometry.h"
 #include "controls/button/buttonpalette.h"
 #include "controls/button/buttonproperties.h"
@@ -11,8 +12,6 @@ enum PaintState : int { PaintUp = 0, PaintDown = 2 };
 // Everything one frame is drawn from. The control builds one for every
 // paint; the painter only reads it.
 struct ButtonFrame {
-    static constexpr Gdi::ColorRef White = 0xFFFFFF;
-
     const ButtonProperties &properties;
     const ButtonGeometry &geometry;
     // The palette of this frame: a hovered custom-colour button is drawn
@@ -21,9 +20,9 @@ struct ButtonFrame {
     bool isHovering = false;
     bool hasFocus = false;
     bool paintingEnabled = true;
-    bool displayAsDefault = false;             // the host's answer for this frame
-    Gdi::ColorRef clearColor = White;          // what a frame starts from
-    const Gdi::Surface *background = nullptr;  // Transparent looks copy this
+    bool displayAsDefault = false;                 // the host's answer for this frame
+    Gdi::ColorRef clearColor = ButtonColor::White; // what a frame starts from
+    const Gdi::Surface *background = nullptr;      // Transparent looks copy this
 
     bool is(ButtonType type) const { return properties.is(type); }
 

@@ -4,6 +4,15 @@
 #include <QStringEncoder>
 #include <cmath>
 
+namespace {
+
+// The Round look's region is read off an ellipse drawn in one colour on
+// another.
+constexpr Gdi::ColorRef Outside = 0x000000;
+constexpr Gdi::ColorRef Inside = 0xFFFFFF;
+
+} // namespace
+
 QString ButtonLayout::ansiCaption(const QString &caption)
 {
     QStringEncoder encoder("GB18030");
@@ -37,16 +46,16 @@ QRegion ButtonLayout::BuildRegion(int buttonType, int width, int height)
     const int W = width;
     const int H = height;
     if (buttonType == int(ButtonType::Round)) {
-        Gdi::Surface shape(W, H, 0x000000);
-        shape.ellipse(Gdi::Rect::box(0, 0, W, H), 0xFFFFFF, 0, 0xFFFFFF);
+        Gdi::Surface shape(W, H, Outside);
+        shape.ellipse(Gdi::Rect::box(0, 0, W, H), Inside, /*penWidth*/ 0, Inside);
         QRegion region;
         for (int y = 0; y < H; ++y) {
             int x = 0;
             while (x < W) {
-                while (x < W && shape.pixel(x, y) != 0xFFFFFF)
+                while (x < W && shape.pixel(x, y) != Inside)
                     ++x;
                 const int start = x;
-                while (x < W && shape.pixel(x, y) == 0xFFFFFF)
+                while (x < W && shape.pixel(x, y) == Inside)
                     ++x;
                 if (x > start)
                     region += QRect(start, y, x - start, 1);
