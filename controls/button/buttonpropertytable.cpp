@@ -113,7 +113,8 @@ void ButtonPropertyTable::write(PropertyBag &bag, const ButtonProperties &proper
     // No default: a value equal to one would otherwise not be written.
     const QVariant always;
     for (const Entry &entry : entries()) {
-        const QVariant value = std::visit([&](auto member) { return toStored(properties.*member); }, entry.member);
+        const QVariant value =
+            std::visit([&](auto member) { return toStored(properties.*member); }, entry.member);
         bag.write(QString::fromLatin1(entry.key), value, always);
     }
 }

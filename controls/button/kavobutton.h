@@ -147,6 +147,8 @@ protected:
 
 private:
     bool designMode() const { return !ambient().userMode; }
+    // The palette of the current properties; computePalette keeps it.
+    ButtonPalette computedPalette() const;
     void computePalette();
     void layoutCaption();
     void repaintLast() { Paint(m_paintMemory.LastPaintedState, true); }

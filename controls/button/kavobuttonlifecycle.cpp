@@ -50,8 +50,8 @@ QVariant KAVOButton::derivedDefault(ButtonPropertyTable::Source source) const
     case Source::HostFont: return QVariant::fromValue(ambient().font);
     case Source::SystemFace: return Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonFace));
     case Source::SystemText: return Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonText));
-    case Source::PaletteFace: return ButtonColor::ComputePalette(m_properties, parentColors()).FaceColor;
-    case Source::PaletteCaption: return ButtonColor::ComputePalette(m_properties, parentColors()).CaptionColor;
+    case Source::PaletteFace: return computedPalette().FaceColor;
+    case Source::PaletteCaption: return computedPalette().CaptionColor;
     case Source::BackColor: return m_properties.backColor;
     case Source::ForeColor: return m_properties.foreColor;
     case Source::Fixed:
@@ -114,9 +114,14 @@ ButtonColor::ParentColors KAVOButton::parentColors() const
             Gdi::fromQRgb(parent->palette().color(parent->foregroundRole()).rgb())};
 }
 
+ButtonPalette KAVOButton::computedPalette() const
+{
+    return ButtonColor::ComputePalette(m_properties, parentColors());
+}
+
 void KAVOButton::computePalette()
 {
-    m_palette = ButtonColor::ComputePalette(m_properties, parentColors());
+    m_palette = computedPalette();
 }
 
 void KAVOButton::layoutCaption()

@@ -155,7 +155,8 @@ TEST(LayoutCaption, LongCaptionWrapsAndCentresAsABlock)
     s.properties.caption = QStringLiteral("one two three four");
     ButtonLayout::LayoutCaption(s.properties, s.geometry);
     const ButtonGeometry &g = s.geometry;
-    const int lineHeight = Gdi::Surface::measureText(QStringLiteral("one"), g.LayoutRect, s.properties.font, 0).height();
+    const int lineHeight =
+        Gdi::Surface::measureText(QStringLiteral("one"), g.LayoutRect, s.properties.font, 0).height();
     EXPECT_GT(g.CaptionHeight, lineHeight);
     EXPECT_LE(g.CaptionWidth, 57);
     EXPECT_EQ(g.CaptionRect.left, 1 + (60 - (1 + g.CaptionWidth)) / 2);
