@@ -13,13 +13,13 @@ void BevelLooks::FramedRaised(ButtonPainter &p, Look look)
 {
     const ButtonPalette &c = p.palette();
     if (look == Look::Disabled) {
-        p.DrawCaption(3);
+        p.DrawCaption(CaptionColorMode::Embossed);
         p.Bevel(c.HighlightColor, c.ShadowColor, c.HighlightColor, c.ShadowColor, Inner, TwoLevel);
         p.frame(0, 0, p.W(), p.H(), c.DarkShadowColor);
         return;
     }
     if (look == Look::Pressed) {
-        p.DrawCaption(2);
+        p.DrawCaption(CaptionColorMode::Pressed);
         p.Bevel(c.ShadowColor, c.HighlightColor, c.ShadowColor, c.HighlightColor, Inner, TwoLevel);
         p.frame(0, 0, p.W(), p.H(), c.DarkShadowColor);
         p.FocusMark();
@@ -36,14 +36,14 @@ void BevelLooks::Classic(ButtonPainter &p, Look look)
     const ButtonPalette &c = p.palette();
     // Shown as the window's default button: a dark frame around a bevel
     // moved one pixel in.
-    const bool asDefault = p.state().showFocusRect && p.defaultFlag();
+    const bool asDefault = p.properties().showFocusRect && p.defaultFlag();
     if (look == Look::Disabled) {
-        p.DrawCaption(3);
+        p.DrawCaption(CaptionColorMode::Embossed);
         p.Bevel(c.HighlightColor, c.DarkShadowColor, c.LightColor, c.ShadowColor, Outer, TwoLevel);
         return;
     }
     if (look == Look::Pressed) {
-        p.DrawCaption(2);
+        p.DrawCaption(CaptionColorMode::Pressed);
         if (asDefault) {
             p.frame(0, 0, p.W(), p.H(), c.DarkShadowColor);
             p.frame(1, 1, p.W() - 2, p.H() - 2, c.ShadowColor);
@@ -68,12 +68,12 @@ void BevelLooks::SoftRaised(ButtonPainter &p, Look look)
     const ButtonPalette &c = p.palette();
     const Gdi::ColorRef light = p.S(c.LightColor, 8);
     if (look == Look::Disabled) {
-        p.DrawCaption(4);
+        p.DrawCaption(CaptionColorMode::Greyed);
         p.Bevel(light, c.ShadowColor, light, c.ShadowColor, Outer, TwoLevel);
         return;
     }
     if (look == Look::Pressed) {
-        p.DrawCaption(2);
+        p.DrawCaption(CaptionColorMode::Pressed);
         p.Bevel(c.ShadowColor, light, c.ShadowColor, light, Outer, TwoLevel);
         p.FocusMark();
         return;
@@ -87,12 +87,12 @@ void BevelLooks::ThinRaised(ButtonPainter &p, Look look)
 {
     const ButtonPalette &c = p.palette();
     if (look == Look::Disabled) {
-        p.DrawCaption(3);
+        p.DrawCaption(CaptionColorMode::Embossed);
         p.Bevel(c.HighlightColor, c.ShadowColor, 0, 0, Outer, OneLevel);
         return;
     }
     if (look == Look::Pressed) {
-        p.DrawCaption(2);
+        p.DrawCaption(CaptionColorMode::Pressed);
         p.Bevel(c.ShadowColor, c.HighlightColor, 0, 0, Outer, OneLevel);
         p.FocusMark();
         return;
@@ -106,7 +106,7 @@ void BevelLooks::FlatThin(ButtonPainter &p, Look look)
 {
     const ButtonPalette &c = p.palette();
     if (look == Look::Disabled) {
-        p.DrawCaption(3);
+        p.DrawCaption(CaptionColorMode::Embossed);
         return;
     }
     if (look == Look::Pressed)
@@ -121,11 +121,11 @@ void BevelLooks::Flat3D(ButtonPainter &p, Look look)
 {
     const ButtonPalette &c = p.palette();
     if (look == Look::Disabled) {
-        p.DrawCaption(3);
+        p.DrawCaption(CaptionColorMode::Embossed);
         return;
     }
     if (look == Look::Pressed) {
-        p.DrawCaption(2);
+        p.DrawCaption(CaptionColorMode::Pressed);
         p.Bevel(c.DarkShadowColor, c.HighlightColor, c.ShadowColor, c.LightColor, Outer, TwoLevel);
         p.FocusMark();
         return;

@@ -22,6 +22,22 @@ Gdi::ColorRef assemble(const Channels &c)
     return Gdi::ColorRef(c.red + 256 * c.green + 65536 * c.blue);
 }
 
+// The FixedGrey scheme: the classic grey face whatever the colours say.
+constexpr ButtonPalette FixedGreyPalette{
+    .FaceColor = 0xC0C0C0,
+    .CaptionColor = 0x000000,
+    .CaptionOverColor = 0x000000,
+    .LightColor = 0xDFDFDF,
+    .HighlightColor = 0xFFFFFF,
+    .ShadowColor = 0x808080,
+    .DarkShadowColor = 0x000000,
+    .AccentColor = 0x800000,
+    .AccentLightColor = 0xD1ADAD,
+};
+
+// How far the light accent moves the selection colour towards white.
+constexpr int AccentTint = 176;
+
 Gdi::ColorRef sys(Gdi::SystemColorIndex index)
 {
     return Gdi::ColorRef(Gdi::sysColor(index));
@@ -63,17 +79,17 @@ Gdi::ColorRef ButtonColor::TintColor(Gdi::ColorRef colour, int amount)
     return assemble({tint(c.red), tint(c.green), tint(c.blue)});
 }
 
-void ButtonColor::ComputePalette(ButtonState &state)
+ButtonPalette ButtonColor::ComputePalette(const ButtonProperties &properties, const ParentColors &parent)
 {
-    ButtonPalette &p = state.palette;
-    const bool soft = state.softBevel;
+    ButtonPalette p;
+    const bool soft = properties.softBevel;
     auto shift = [soft](Gdi::ColorRef c, int amount) { return ShiftColor(c, amount, false, soft); };
 
-    switch (ColorScheme(state.colorScheme)) {
+    switch (ColorScheme(properties.colorScheme)) {
     case ColorScheme::CustomColors:
-        p.FaceColor = TranslateColor(state.backColor);
-        p.CaptionColor = TranslateColor(state.foreColor);
-        p.CaptionOverColor = TranslateColor(state.foreOver);
+        p.FaceColor = TranslateColor(properties.backColor);
+        p.CaptionColor = TranslateColor(properties.foreColor);
+        p.CaptionOverColor = TranslateColor(properties.foreOver);
         p.ShadowColor = shift(p.FaceColor, -64);
         p.LightColor = shift(p.FaceColor, 31);
         p.HighlightColor = shift(p.FaceColor, 47);
@@ -82,26 +98,18 @@ void ButtonColor::ComputePalette(ButtonState &state)
         p.AccentLightColor = p.FaceColor;
         break;
     case ColorScheme::FixedGrey:
-        p.FaceColor = 0xC0C0C0;
-        p.CaptionColor = 0x000000;
-        p.CaptionOverColor = 0x000000;
-        p.ShadowColor = 0x808080;
-        p.LightColor = 0xDFDFDF;
-        p.HighlightColor = 0xFFFFFF;
-        p.DarkShadowColor = 0x000000;
-        p.AccentColor = 0x800000;
-        p.AccentLightColor = 0xD1ADAD;
+        p = FixedGreyPalette;
         break;
     case ColorScheme::ParentColors:
-        p.FaceColor = TranslateColor(state.parentBackColor);
-        p.CaptionColor = TranslateColor(state.parentTextColor);
+        p.FaceColor = TranslateColor(parent.back);
+        p.CaptionColor = TranslateColor(parent.text);
         p.CaptionOverColor = p.CaptionColor;
         p.ShadowColor = shift(p.FaceColor, -64);
         p.LightColor = shift(p.FaceColor, 31);
         p.HighlightColor = shift(p.FaceColor, 47);
         p.DarkShadowColor = shift(p.FaceColor, -192);
         p.AccentColor = sys(Gdi::Highlight);
-        p.AccentLightColor = TintColor(p.AccentColor, 176);
+        p.AccentLightColor = TintColor(p.AccentColor, AccentTint);
         break;
     case ColorScheme::SystemColors:
     default:
@@ -113,9 +121,26 @@ void ButtonColor::ComputePalette(ButtonState &state)
         p.HighlightColor = sys(Gdi::ButtonHighlight);
         p.DarkShadowColor = sys(Gdi::DarkShadow3D);
         p.AccentColor = sys(Gdi::Highlight);
-        p.AccentLightColor = TintColor(p.AccentColor, 176);
+        p.AccentLightColor = TintColor(p.AccentColor, AccentTint);
         break;
     }
-    p.MaskColorValue = TranslateColor(state.maskColor);
-    p.GradientBaseColor = ShiftColor(p.FaceColor, 48, state.is(ButtonType::XPStyle), soft);
+    p.MaskColorValue = TranslateColor(properties.maskColor);
+    p.GradientBaseColor = ShiftColor(p.FaceColor, 48, properties.is(ButtonType::XPStyle), soft);
+    return p;
+}
+
+ButtonPalette ButtonColor::ComputePalette(const ButtonProperties &properties)
+{
+    return ComputePalette(properties, ParentColors());
+}
+
+ButtonPalette ButtonColor::FramePalette(const ButtonProperties &properties, const ButtonPalette &stored,
+                                        bool hovering)
+{
+    if (!hovering || properties.colorScheme != int(ColorScheme::CustomColors))
+        return stored;
+    // The parent's colours play no part in the custom scheme.
+    ButtonProperties over = properties;
+    over.backColor = properties.backOver;
+    return ComputePalette(over);
 }

@@ -1,12 +1,23 @@
 #pragma once
 
-#include "controls/button/buttonstate.h"
+#include "controls/button/buttonpalette.h"
+#include "controls/button/buttonproperties.h"
 
 // The colour arithmetic every shade of the button is made with, and the
 // palette built from it.
 class ButtonColor
 {
 public:
+    static constexpr Gdi::ColorRef White = 0xFFFFFF;
+    static constexpr Gdi::ColorRef Black = 0x000000;
+
+    // The background and text colours of the parent window, which the
+    // ParentColors scheme takes.
+    struct ParentColors {
+        Gdi::ColorRef back = White;
+        Gdi::ColorRef text = Black;
+    };
+
     // Plain RGB of a colour value; a system colour reference becomes its
     // current value. A value that names no colour gives black.
     static Gdi::ColorRef TranslateColor(Gdi::ColorRef colour);
@@ -20,7 +31,14 @@ public:
     // A blend towards white by amount/255.
     static Gdi::ColorRef TintColor(Gdi::ColorRef colour, int amount);
 
-    // Fills state.palette from the colour scheme, the colour properties,
-    // the parent's colours and the look.
-    static void ComputePalette(ButtonState &state);
+    // The palette of the colour scheme, the colour properties, the
+    // parent's colours and the look.
+    static ButtonPalette ComputePalette(const ButtonProperties &properties, const ParentColors &parent);
+    // With a white parent writing in black.
+    static ButtonPalette ComputePalette(const ButtonProperties &properties);
+
+    // The palette one frame is drawn with: the stored one, except that a
+    // hovered custom-colour button is drawn entirely from BackOver.
+    static ButtonPalette FramePalette(const ButtonProperties &properties, const ButtonPalette &stored,
+                                      bool hovering);
 };

@@ -1,5 +1,7 @@
 #include "controls/button/buttoninput.h"
 
+#include "controls/button/buttoncodes.h"
+
 #include <QKeyEvent>
 
 namespace ButtonInput {
@@ -28,10 +30,10 @@ short keyCode(const QKeyEvent &event)
     case Qt::Key_PageDown: return 34;
     case Qt::Key_End: return 35;
     case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
+    case Qt::Key_Left: return ButtonCodes::KeyLeft;
+    case Qt::Key_Up: return ButtonCodes::KeyUp;
+    case Qt::Key_Right: return ButtonCodes::KeyRight;
+    case Qt::Key_Down: return ButtonCodes::KeyDown;
     case Qt::Key_Insert: return 45;
     case Qt::Key_Delete: return 46;
     default: return 0;
@@ -42,11 +44,11 @@ short shiftState(Qt::KeyboardModifiers modifiers)
 {
     short shift = 0;
     if (modifiers & Qt::ShiftModifier)
-        shift |= 1;
+        shift |= ButtonCodes::ShiftMask;
     if (modifiers & Qt::ControlModifier)
-        shift |= 2;
+        shift |= ButtonCodes::CtrlMask;
     if (modifiers & Qt::AltModifier)
-        shift |= 4;
+        shift |= ButtonCodes::AltMask;
     return shift;
 }
 
@@ -59,11 +61,11 @@ short mouseButtons(Qt::MouseButtons buttons)
 {
     short mask = 0;
     if (buttons & Qt::LeftButton)
-        mask |= 1;
+        mask |= ButtonCodes::LeftButton;
     if (buttons & Qt::RightButton)
-        mask |= 2;
+        mask |= ButtonCodes::RightButton;
     if (buttons & Qt::MiddleButton)
-        mask |= 4;
+        mask |= ButtonCodes::MiddleButton;
     return mask;
 }
 

@@ -4,6 +4,15 @@
 #include <QStringEncoder>
 #include <cmath>
 
+namespace {
+
+// The Round look's region is read off an ellipse drawn in one colour on
+// another.
+constexpr Gdi::ColorRef Outside = 0x000000;
+constexpr Gdi::ColorRef Inside = 0xFFFFFF;
+
+} // namespace
+
 QString ButtonLayout::ansiCaption(const QString &caption)
 {
     QStringEncoder encoder("GB18030");
@@ -24,12 +33,12 @@ Gdi::Rect ButtonLayout::ContentRect(int buttonType, int width, int height)
     return {client.left + 4, client.top + 4, client.right - 4, client.bottom - 4};
 }
 
-void ButtonLayout::Resize(ButtonState &state, int width, int height)
+void ButtonLayout::Resize(const ButtonProperties &properties, ButtonGeometry &geometry, int width, int height)
 {
-    state.geometry.W = width;
-    state.geometry.H = height;
-    state.geometry.ContentRect = ContentRect(state.buttonType, width, height);
-    LayoutCaption(state);
+    geometry.W = width;
+    geometry.H = height;
+    geometry.ContentRect = ContentRect(properties.buttonType, width, height);
+    LayoutCaption(properties, geometry);
 }
 
 QRegion ButtonLayout::BuildRegion(int buttonType, int width, int height)
@@ -37,16 +46,16 @@ QRegion ButtonLayout::BuildRegion(int buttonType, int width, int height)
     const int W = width;
     const int H = height;
     if (buttonType == int(ButtonType::Round)) {
-        Gdi::Surface shape(W, H, 0x000000);
-        shape.ellipse(Gdi::Rect::box(0, 0, W, H), 0xFFFFFF, 0, 0xFFFFFF);
+        Gdi::Surface shape(W, H, Outside);
+        shape.ellipse(Gdi::Rect::box(0, 0, W, H), Inside, /*penWidth*/ 0, Inside);
         QRegion region;
         for (int y = 0; y < H; ++y) {
             int x = 0;
             while (x < W) {
-                while (x < W && shape.pixel(x, y) != 0xFFFFFF)
+                while (x < W && shape.pixel(x, y) != Inside)
                     ++x;
                 const int start = x;
-                while (x < W && shape.pixel(x, y) == 0xFFFFFF)
+                while (x < W && shape.pixel(x, y) == Inside)
                     ++x;
                 if (x > start)
                     region += QRect(start, y, x - start, 1);
@@ -91,12 +100,11 @@ PicturePosition ButtonLayout::effectivePosition(int picturePosition)
     return PicturePosition(picturePosition);
 }
 
-void ButtonLayout::LayoutCaption(ButtonState &state)
+void ButtonLayout::LayoutCaption(const ButtonProperties &properties, ButtonGeometry &g)
 {
-    ButtonGeometry &g = state.geometry;
     const int W = g.W;
     const int H = g.H;
-    const PicturePosition position = effectivePosition(state.picturePosition);
+    const PicturePosition position = effectivePosition(properties.picturePosition);
 
     switch (position) {
     case PicturePosition::PictureLeft: g.LayoutRect = {g.PictureWidth + 1, 1, W - 2, H - 2}; break;
@@ -106,8 +114,8 @@ void ButtonLayout::LayoutCaption(ButtonState &state)
     case PicturePosition::PictureCenter: g.LayoutRect = {1, 1, W - 2, H - 2}; break;
     }
 
-    const Gdi::Rect measured = Gdi::Surface::measureText(ansiCaption(state.caption), g.LayoutRect,
-                                                         state.font, CaptionFlags);
+    const Gdi::Rect measured = Gdi::Surface::measureText(ansiCaption(properties.caption), g.LayoutRect,
+                                                         properties.font, CaptionFlags);
     int dx = (W - measured.right) / 2;
     int dy = (H - measured.bottom) / 2;
     if (position == PicturePosition::PictureRight)
@@ -118,30 +126,28 @@ void ButtonLayout::LayoutCaption(ButtonState &state)
     g.CaptionWidth = g.CaptionRect.width();
     g.CaptionHeight = g.CaptionRect.height();
     g.PressedCaptionRect = g.CaptionRect.translated(1, 1);
-    PlacePicture(state);
+    PlacePicture(properties, g);
 }
 
-void ButtonLayout::MeasurePicture(ButtonState &state)
+void ButtonLayout::MeasurePicture(const ButtonProperties &properties, ButtonGeometry &g)
 {
-    ButtonGeometry &g = state.geometry;
-    if (state.pictureNormal.isNull()) {
+    if (properties.pictureNormal.isNull()) {
         g.PictureWidth = 0;
         g.PictureHeight = 0;
         return;
     }
     // HiMetric to pixels at 96 dots per inch, halves to even.
     auto toPixels = [](int hiMetric) { return int(std::nearbyint(hiMetric * 96.0 / 2540.0)); };
-    g.PictureWidth = toPixels(state.pictureNormal.widthHiMetric());
-    g.PictureHeight = toPixels(state.pictureNormal.heightHiMetric());
+    g.PictureWidth = toPixels(properties.pictureNormal.widthHiMetric());
+    g.PictureHeight = toPixels(properties.pictureNormal.heightHiMetric());
 }
 
-void ButtonLayout::PlacePicture(ButtonState &state)
+void ButtonLayout::PlacePicture(const ButtonProperties &properties, ButtonGeometry &g)
 {
-    if (state.pictureNormal.isNull() && state.pictureOver.isNull())
+    if (properties.pictureNormal.isNull() && properties.pictureOver.isNull())
         return;
-    ButtonGeometry &g = state.geometry;
-    const PicturePosition position = effectivePosition(state.picturePosition);
-    QString trimmed = state.caption;
+    const PicturePosition position = effectivePosition(properties.picturePosition);
+    QString trimmed = properties.caption;
     while (trimmed.startsWith(' '))
         trimmed.remove(0, 1);
     while (trimmed.endsWith(' '))

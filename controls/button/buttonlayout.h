@@ -1,11 +1,14 @@
 #pragma once
 
-#include "controls/button/buttonstate.h"
+#include "controls/button/buttongeometry.h"
+#include "controls/button/buttonproperties.h"
+#include "platform/gdi/surface.h"
 
 #include <QRegion>
 
 // The button's geometry: content rectangle, window region, caption and
-// picture placement. Everything reads and writes a ButtonState.
+// picture placement. Everything reads the properties and writes the
+// geometry.
 class ButtonLayout
 {
 public:
@@ -23,7 +26,7 @@ public:
 
     // What a resize computes before the region and the repaint: W, H,
     // ContentRect and the caption layout.
-    static void Resize(ButtonState &state, int width, int height);
+    static void Resize(const ButtonProperties &properties, ButtonGeometry &geometry, int width, int height);
 
     // The window region: the full rectangle less a few corner pixels, or
     // the inscribed ellipse for Round (rasterised like the painter's
@@ -32,10 +35,10 @@ public:
 
     // Measures the caption in the font and centres it, leaving room for the
     // picture by PicturePosition, then places the picture.
-    static void LayoutCaption(ButtonState &state);
+    static void LayoutCaption(const ButtonProperties &properties, ButtonGeometry &geometry);
     // PictureWidth/Height from PictureNormal's HiMetric size.
-    static void MeasurePicture(ButtonState &state);
-    static void PlacePicture(ButtonState &state);
+    static void MeasurePicture(const ButtonProperties &properties, ButtonGeometry &geometry);
+    static void PlacePicture(const ButtonProperties &properties, ButtonGeometry &geometry);
 
     // Positions outside 0 to 4 are treated as PictureCenter.
     static PicturePosition effectivePosition(int picturePosition);

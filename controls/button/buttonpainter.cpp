@@ -10,30 +10,21 @@
 #include <cmath>
 #include <cstdlib>
 
-bool ButtonPainter::Paint(Gdi::Surface &surface, ButtonState &state, int paintState, bool force)
+std::optional<PaintMemory> ButtonPainter::Paint(Gdi::Surface &surface, const ButtonFrame &frame,
+                                                const PaintMemory &last, int paintState, bool force)
 {
-    if (state.checkBoxBehaviour && state.value)
+    const ButtonProperties &properties = frame.properties;
+    if (properties.checkBoxBehaviour && properties.value)
         paintState = PaintDown;
-    if (!force && state.caption == state.LastPaintedCaption && paintState == state.LastPaintedState)
-        return false;
-    if (state.geometry.H == 0 || !state.paintingEnabled)
-        return false;
-    state.LastPaintedState = paintState;
-    state.LastPaintedCaption = state.caption;
+    if (!force && properties.caption == last.LastPaintedCaption && paintState == last.LastPaintedState)
+        return std::nullopt;
+    if (frame.geometry.H == 0 || !frame.paintingEnabled)
+        return std::nullopt;
 
-    surface.clear(state.clearColor);
-    // A hovered custom-colour button is drawn entirely from BackOver for
-    // this one frame.
-    const bool hoverPalette = state.isHovering && state.colorScheme == int(ColorScheme::CustomColors);
-    const Gdi::ColorRef savedBackColor = state.backColor;
-    if (hoverPalette) {
-        state.backColor = state.backOver;
-        ButtonColor::ComputePalette(state);
-    }
-
-    ButtonPainter painter(surface, state);
-    painter.fill(0, 0, painter.W(), painter.H(), state.palette.FaceColor);
-    if (!state.enabled) {
+    surface.clear(frame.clearColor);
+    ButtonPainter painter(surface, frame, paintState, last.CaptionMode);
+    painter.fill(0, 0, painter.W(), painter.H(), frame.palette.FaceColor);
+    if (!properties.enabled) {
         painter.drawLook(Look::Disabled);
         PicturePainter::DrawPicture(painter, PicturePainter::Disabled);
     } else if (paintState == PaintDown) {
@@ -43,23 +34,21 @@ bool ButtonPainter::Paint(Gdi::Surface &surface, ButtonState &state, int paintSt
         painter.drawLook(Look::Normal);
         PicturePainter::DrawPicture(painter, PicturePainter::Normal);
     }
-
-    if (hoverPalette) {
-        state.backColor = savedBackColor;
-        ButtonColor::ComputePalette(state);
-    }
-    return true;
+    return PaintMemory{paintState, properties.caption, painter.captionMode()};
 }
 
-ButtonPainter::ButtonPainter(Gdi::Surface &surface, ButtonState &state)
+ButtonPainter::ButtonPainter(Gdi::Surface &surface, const ButtonFrame &frame, int paintState,
+                             CaptionColorMode captionMode)
     : m_surface(surface)
-    , m_state(state)
+    , m_frame(frame)
+    , m_paintState(paintState)
+    , m_captionMode(captionMode)
 {
 }
 
 void ButtonPainter::drawLook(Look look)
 {
-    switch (ButtonType(m_state.buttonType)) {
+    switch (ButtonType(properties().buttonType)) {
     case ButtonType::FramedRaised: return BevelLooks::FramedRaised(*this, look);
     case ButtonType::Classic: return BevelLooks::Classic(*this, look);
     case ButtonType::XPStyle: return XPStyleLook::XPStyle(*this, look);
@@ -80,12 +69,12 @@ void ButtonPainter::drawLook(Look look)
 
 Gdi::ColorRef ButtonPainter::S(Gdi::ColorRef colour, int amount) const
 {
-    return ButtonColor::ShiftColor(colour, amount, false, m_state.softBevel);
+    return ButtonColor::ShiftColor(colour, amount, false, properties().softBevel);
 }
 
 Gdi::ColorRef ButtonPainter::SB(Gdi::ColorRef colour, int amount) const
 {
-    return ButtonColor::ShiftColor(colour, amount, true, m_state.softBevel);
+    return ButtonColor::ShiftColor(colour, amount, true, properties().softBevel);
 }
 
 Gdi::ColorRef ButtonPainter::T(Gdi::ColorRef colour, int amount)
@@ -146,14 +135,14 @@ void ButtonPainter::ellipse(int x, int y, int width, int height, Gdi::ColorRef p
 
 void ButtonPainter::FocusMark()
 {
-    if (m_state.showFocusRect && m_state.hasFocus)
+    if (properties().showFocusRect && m_frame.hasFocus)
         m_surface.drawFocusRect(geometry().ContentRect);
 }
 
 void ButtonPainter::backgroundCopy()
 {
-    if (m_state.background)
-        m_surface.bitBlt(0, 0, W(), H(), *m_state.background, 0, 0);
+    if (m_frame.background)
+        m_surface.bitBlt(0, 0, W(), H(), *m_frame.background, 0, 0);
 }
 
 int ButtonPainter::gradientAmount(int steps, int height, int y)
@@ -174,26 +163,31 @@ void ButtonPainter::gradient(int steps, Gdi::ColorRef base, bool scaleBlue, bool
 
 void ButtonPainter::captionText(const Gdi::Rect &rect, Gdi::ColorRef colour)
 {
-    m_surface.drawText(ButtonLayout::ansiCaption(m_state.caption), rect, m_state.font, colour,
+    m_surface.drawText(ButtonLayout::ansiCaption(properties().caption), rect, properties().font, colour,
                        ButtonLayout::CaptionFlags);
 }
 
-void ButtonPainter::captionEffects(const Gdi::Rect &rect)
+Gdi::ColorRef ButtonPainter::effectBase() const
 {
-    if (m_state.specialEffect <= 0)
-        return;
-    Gdi::ColorRef base = palette().FaceColor;
-    if (m_state.is(ButtonType::XPStyle) || m_state.is(ButtonType::RoundedBorder)
-        || m_state.is(ButtonType::Gradient)) {
-        base = palette().GradientBaseColor;
-    } else if (m_state.is(ButtonType::FlatHighlight) && m_state.LastPaintedState == PaintUp
-               && m_state.isHovering && m_state.colorScheme != int(ColorScheme::CustomColors)) {
+    if (m_frame.is(ButtonType::XPStyle) || m_frame.is(ButtonType::RoundedBorder)
+        || m_frame.is(ButtonType::Gradient))
+        return palette().GradientBaseColor;
+    if (m_frame.is(ButtonType::FlatHighlight) && m_paintState == PaintUp && hovering()
+        && properties().colorScheme != int(ColorScheme::CustomColors)) {
         // The hover fill of this look.
-        base = palette().AccentLightColor;
+        return palette().AccentLightColor;
     }
+    return palette().FaceColor;
+}
+
+void ButtonPainter::captionEffects(const Gdi::Rect &rect, Gdi::ColorRef base)
+{
+    const int effect = properties().specialEffect;
+    if (effect <= 0)
+        return;
     const Gdi::ColorRef light = S(base, 40);
     const Gdi::ColorRef dark = S(base, -40);
-    switch (m_state.specialEffect) {
+    switch (effect) {
     case int(SpecialEffect::EffectSunken):
         captionText(rect.translated(1, 1), light);
         captionText(rect.translated(-1, -1), dark);
@@ -208,44 +202,43 @@ void ButtonPainter::captionEffects(const Gdi::Rect &rect)
     }
 }
 
-void ButtonPainter::DrawCaption(int mode)
+void ButtonPainter::DrawCaption(CaptionColorMode mode, std::optional<Gdi::ColorRef> effectBase)
 {
-    m_state.CaptionMode = mode;
+    m_captionMode = mode;
+    const Gdi::ColorRef base = effectBase.value_or(this->effectBase());
     const ButtonGeometry &g = geometry();
     const ButtonPalette &p = palette();
     switch (mode) {
-    case 0:
-        captionEffects(g.CaptionRect);
+    case CaptionColorMode::Normal:
+        captionEffects(g.CaptionRect, base);
         captionText(g.CaptionRect, p.CaptionColor);
         break;
-    case 1:
-        captionEffects(g.CaptionRect);
+    case CaptionColorMode::Hover:
+        captionEffects(g.CaptionRect, base);
         captionText(g.CaptionRect, p.CaptionOverColor);
         break;
-    case 2:
-        captionEffects(g.PressedCaptionRect);
+    case CaptionColorMode::Pressed:
+        captionEffects(g.PressedCaptionRect, base);
         captionText(g.PressedCaptionRect,
-                    m_state.is(ButtonType::RoundedBorder) ? p.LightColor : p.CaptionOverColor);
+                    m_frame.is(ButtonType::RoundedBorder) ? p.LightColor : p.CaptionOverColor);
         break;
-    case 3:
+    case CaptionColorMode::Embossed:
         captionText(g.PressedCaptionRect, p.HighlightColor);
         captionText(g.CaptionRect, p.ShadowColor);
         break;
-    case 4:
+    case CaptionColorMode::Greyed:
         captionText(g.CaptionRect, p.ShadowColor);
         break;
-    case 5:
+    case CaptionColorMode::GradientGreyed:
         captionText(g.CaptionRect, SB(p.GradientBaseColor, -104));
         break;
-    case 6:
+    case CaptionColorMode::FaceEmbossed:
         captionText(g.PressedCaptionRect, p.HighlightColor);
         captionText(g.CaptionRect, p.FaceColor);
         break;
-    case 7:
+    case CaptionColorMode::PressedGradient:
         captionText(g.PressedCaptionRect, S(p.ShadowColor, -50));
         captionText(g.CaptionRect, p.HighlightColor);
-        break;
-    default:
         break;
     }
 }

@@ -1,32 +1,46 @@
 #pragma once
 
-#include "controls/button/buttonstate.h"
+#include "controls/button/buttonframe.h"
+#include "controls/button/paintmemory.h"
 
-// Draws whole frames of the button on its surface from a ButtonState. The
-// looks themselves live in BevelLooks, XPStyleLook and ShapedLooks; they
-// draw through the primitives here.
+#include <optional>
+
+// Draws whole frames of the button on its surface from a ButtonFrame, which
+// it never changes. The looks themselves live in BevelLooks, XPStyleLook
+// and ShapedLooks; they draw through the primitives here.
 class ButtonPainter
 {
 public:
     enum class Look { Normal, Pressed, Disabled };
 
-    // One complete frame for paintState (0 up, 2 down). Returns false, and
-    // draws nothing, when neither state nor caption changed and force is
-    // false, while painting is disabled, or when the surface has no height.
-    // Checked check-box buttons are drawn down whatever is asked.
-    static bool Paint(Gdi::Surface &surface, ButtonState &state, int paintState, bool force);
+    // One complete frame for paintState (0 up, 2 down), given what the
+    // last frame left. Returns what the caller keeps for the next request;
+    // returns nothing, and draws nothing, when neither state nor caption
+    // changed and force is false, while painting is disabled, or when the
+    // surface has no height. Checked check-box buttons are drawn down
+    // whatever is asked.
+    static std::optional<PaintMemory> Paint(Gdi::Surface &surface, const ButtonFrame &frame,
+                                            const PaintMemory &last, int paintState, bool force);
 
-    ButtonPainter(Gdi::Surface &surface, ButtonState &state);
+    // captionMode is the mode a caption drawn again over a centred picture
+    // takes until this frame draws a caption of its own.
+    ButtonPainter(Gdi::Surface &surface, const ButtonFrame &frame, int paintState,
+                  CaptionColorMode captionMode);
 
     Gdi::Surface &surface() { return m_surface; }
-    ButtonState &state() { return m_state; }
-    const ButtonState &state() const { return m_state; }
-    const ButtonPalette &palette() const { return m_state.palette; }
-    const ButtonGeometry &geometry() const { return m_state.geometry; }
-    int W() const { return m_state.geometry.W; }
-    int H() const { return m_state.geometry.H; }
-    bool hovering() const { return m_state.isHovering; }
-    bool defaultFlag() const { return m_state.displayAsDefault; }
+    // What this frame is drawn from.
+    const ButtonFrame &input() const { return m_frame; }
+    const ButtonProperties &properties() const { return m_frame.properties; }
+    const ButtonPalette &palette() const { return m_frame.palette; }
+    const ButtonGeometry &geometry() const { return m_frame.geometry; }
+    int W() const { return m_frame.geometry.W; }
+    int H() const { return m_frame.geometry.H; }
+    int paintState() const { return m_paintState; }
+    bool hovering() const { return m_frame.isHovering; }
+    bool defaultFlag() const { return m_frame.displayAsDefault; }
+    CaptionColorMode captionMode() const { return m_captionMode; }
+    // For a caption that another painter drew on this frame.
+    void setCaptionMode(CaptionColorMode mode) { m_captionMode = mode; }
 
     // Shades: S plain, SB with the blue channel scaled, T tinted.
     Gdi::ColorRef S(Gdi::ColorRef colour, int amount) const;
@@ -53,10 +67,11 @@ public:
     // -steps/H * y; bottomUp puts row y's colour at row H - y instead.
     void gradient(int steps, Gdi::ColorRef base, bool scaleBlue, bool bottomUp);
 
-    // Caption in colour mode 0 to 7 (remembered in CaptionMode).
-    void DrawCaption(int mode);
-    // Mode 0 or 1 by hover.
-    void normalCaption() { DrawCaption(hovering() ? 1 : 0); }
+    // The caption in mode, which is remembered. The effect copies are
+    // shaded from effectBase when given, otherwise from the look's face.
+    void DrawCaption(CaptionColorMode mode, std::optional<Gdi::ColorRef> effectBase = std::nullopt);
+    // Normal or Hover by hover.
+    void normalCaption() { DrawCaption(hovering() ? CaptionColorMode::Hover : CaptionColorMode::Normal); }
     // The caption text alone, in colour at rect.
     void captionText(const Gdi::Rect &rect, Gdi::ColorRef colour);
 
@@ -66,8 +81,11 @@ public:
 
 private:
     void drawLook(Look look);
-    void captionEffects(const Gdi::Rect &rect);
+    Gdi::ColorRef effectBase() const;
+    void captionEffects(const Gdi::Rect &rect, Gdi::ColorRef base);
 
     Gdi::Surface &m_surface;
-    ButtonState &m_state;
+    const ButtonFrame &m_frame;
+    const int m_paintState;
+    CaptionColorMode m_captionMode;
 };

@@ -1,6 +1,7 @@
 // KAVOButton: creation and the set operations of its properties.
 #include "controls/button/kavobutton.h"
 
+#include "controls/button/buttoncodes.h"
 #include "controls/button/buttonlayout.h"
 #include "controls/button/handcursor.h"
 
@@ -15,7 +16,7 @@ constexpr int HoverPollMs = 3;
 KAVOButton::KAVOButton(QWidget *parent)
     : UserControl(parent)
 {
-    m_state.paintingEnabled = true;
+    m_paintingEnabled = true;
     m_overTimer.setInterval(HoverPollMs);
     connect(&m_overTimer, &QTimer::timeout, this, &KAVOButton::overTimerTick);
     setMouseTracking(true);
@@ -25,206 +26,206 @@ KAVOButton::KAVOButton(QWidget *parent)
 
 KAVOButton::~KAVOButton()
 {
-    m_state.paintingEnabled = false;
+    m_paintingEnabled = false;
     m_overTimer.stop();
 }
 
 void KAVOButton::setButtonType(int type)
 {
-    m_state.buttonType = type;
+    m_properties.buttonType = type;
     if (type == int(ButtonType::EtchedBold) && designMode())
-        setFontAttribute([&] { QFont f = m_state.font; f.setBold(true); return f; }());
-    else if (type == int(ButtonType::Transparent) && m_state.paintingEnabled)
+        setFontAttribute([&] { QFont f = m_properties.font; f.setBold(true); return f; }());
+    else if (type == int(ButtonType::Transparent) && m_paintingEnabled)
         captureBackground();
     // The gradient base depends on the look, so it must follow it.
     computePalette();
     resizeHandling();
-    notifyPropertyChanged(QStringLiteral("BTYPE"));
+    notifyChanged(&ButtonProperties::buttonType);
 }
 
 void KAVOButton::setCaption(const QString &caption)
 {
-    m_state.caption = caption;
+    m_properties.caption = caption;
     updateAccessKey();
     layoutCaption();
     Paint(PaintUp, true);
-    notifyPropertyChanged(QStringLiteral("TX"));
+    notifyChanged(&ButtonProperties::caption);
 }
 
 void KAVOButton::setEnabled(bool enabled)
 {
-    m_state.enabled = enabled;
+    m_properties.enabled = enabled;
     Paint(PaintUp, true);
     QWidget::setEnabled(enabled);
-    notifyPropertyChanged(QStringLiteral("ENAB"));
+    notifyChanged(&ButtonProperties::enabled);
 }
 
 void KAVOButton::setFont(const QFont &font)
 {
-    m_state.font = font;
+    m_properties.font = font;
     QWidget::setFont(font);
     layoutCaption();
     Paint(PaintUp, true);
-    notifyPropertyChanged(QStringLiteral("FONT"));
+    notifyChanged(&ButtonProperties::font);
 }
 
 void KAVOButton::setColorScheme(int scheme)
 {
-    m_state.colorScheme = scheme;
+    m_properties.colorScheme = scheme;
     computePalette();
     Paint(PaintUp, true);
-    notifyPropertyChanged(QStringLiteral("COLTYPE"));
+    notifyChanged(&ButtonProperties::colorScheme);
 }
 
 void KAVOButton::setShowFocusRect(bool show)
 {
-    m_state.showFocusRect = show;
+    m_properties.showFocusRect = show;
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("FOCUSR"));
+    notifyChanged(&ButtonProperties::showFocusRect);
 }
 
 void KAVOButton::setBackColor(Gdi::ColorRef colour)
 {
-    m_state.backColor = colour;
+    m_properties.backColor = colour;
     if (designMode())
-        m_state.backOver = colour;
+        m_properties.backOver = colour;
     computePalette();
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("BCOL"));
+    notifyChanged(&ButtonProperties::backColor);
 }
 
 void KAVOButton::setBackOver(Gdi::ColorRef colour)
 {
-    m_state.backOver = colour;
+    m_properties.backOver = colour;
     computePalette();
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("BCOLO"));
+    notifyChanged(&ButtonProperties::backOver);
 }
 
 void KAVOButton::setForeColor(Gdi::ColorRef colour)
 {
-    m_state.foreColor = colour;
+    m_properties.foreColor = colour;
     if (designMode())
-        m_state.foreOver = colour;
+        m_properties.foreOver = colour;
     computePalette();
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("FCOL"));
+    notifyChanged(&ButtonProperties::foreColor);
 }
 
 void KAVOButton::setForeOver(Gdi::ColorRef colour)
 {
-    m_state.foreOver = colour;
+    m_properties.foreOver = colour;
     computePalette();
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("FCOLO"));
+    notifyChanged(&ButtonProperties::foreOver);
 }
 
 void KAVOButton::setMaskColor(Gdi::ColorRef colour)
 {
-    m_state.maskColor = colour;
+    m_properties.maskColor = colour;
     computePalette();
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("MCOL"));
+    notifyChanged(&ButtonProperties::maskColor);
 }
 
 void KAVOButton::setMousePointer(short pointer)
 {
-    m_mousePointer = pointer;
+    m_properties.mousePointer = pointer;
     applyPointer();
-    notifyPropertyChanged(QStringLiteral("MPTR"));
+    notifyChanged(&ButtonProperties::mousePointer);
 }
 
 void KAVOButton::setMouseIcon(const ButtonPicture &icon)
 {
-    m_mouseIcon = icon;
+    m_properties.mouseIcon = icon;
     applyPointer();
-    notifyPropertyChanged(QStringLiteral("MICON"));
+    notifyChanged(&ButtonProperties::mouseIcon);
 }
 
 void KAVOButton::setHandPointer(bool hand)
 {
-    m_handPointer = hand;
-    m_mouseIcon = hand ? HandCursor::picture() : ButtonPicture();
-    m_mousePointer = hand ? 99 : 1;
+    m_properties.handPointer = hand;
+    m_properties.mouseIcon = hand ? HandCursor::picture() : ButtonPicture();
+    m_properties.mousePointer = hand ? ButtonCodes::PointerCustom : ButtonCodes::PointerArrow;
     applyPointer();
-    notifyPropertyChanged(QStringLiteral("HAND"));
+    notifyChanged(&ButtonProperties::handPointer);
 }
 
 void KAVOButton::setSoftBevel(bool soft)
 {
-    m_state.softBevel = soft;
+    m_properties.softBevel = soft;
     computePalette();
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("SOFT"));
+    notifyChanged(&ButtonProperties::softBevel);
 }
 
 void KAVOButton::setPictureNormal(const ButtonPicture &picture)
 {
-    m_state.pictureNormal = picture;
-    ButtonLayout::MeasurePicture(m_state);
+    m_properties.pictureNormal = picture;
+    ButtonLayout::MeasurePicture(m_properties, m_geometry);
     layoutCaption();
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("PICN"));
+    notifyChanged(&ButtonProperties::pictureNormal);
 }
 
 void KAVOButton::setPictureOver(const ButtonPicture &picture)
 {
-    m_state.pictureOver = picture;
+    m_properties.pictureOver = picture;
     if (IsPointerOver())
         repaintLast();
-    // Stored under "PICH", but announced as "PICO".
-    notifyPropertyChanged(QStringLiteral("PICO"));
+    // Announced under another key than it is stored under.
+    notifyChanged(&ButtonProperties::pictureOver);
 }
 
 void KAVOButton::setUseMaskColor(bool use)
 {
-    m_state.useMaskColor = use;
-    if (!m_state.pictureNormal.isNull())
+    m_properties.useMaskColor = use;
+    if (!m_properties.pictureNormal.isNull())
         repaintLast();
-    notifyPropertyChanged(QStringLiteral("UMCOL"));
+    notifyChanged(&ButtonProperties::useMaskColor);
 }
 
 void KAVOButton::setPicturePosition(int position)
 {
-    m_state.picturePosition = position;
-    notifyPropertyChanged(QStringLiteral("PICPOS"));
+    m_properties.picturePosition = position;
+    notifyChanged(&ButtonProperties::picturePosition);
     layoutCaption();
     repaintLast();
 }
 
 void KAVOButton::setUseGreyscale(bool grey)
 {
-    m_state.useGreyscale = grey;
-    if (!m_state.pictureNormal.isNull())
+    m_properties.useGreyscale = grey;
+    if (!m_properties.pictureNormal.isNull())
         repaintLast();
-    notifyPropertyChanged(QStringLiteral("NGREY"));
+    notifyChanged(&ButtonProperties::useGreyscale);
 }
 
 void KAVOButton::setSpecialEffect(int effect)
 {
-    m_state.specialEffect = effect;
+    m_properties.specialEffect = effect;
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("FX"));
+    notifyChanged(&ButtonProperties::specialEffect);
 }
 
 void KAVOButton::setCheckBoxBehaviour(bool check)
 {
-    m_state.checkBoxBehaviour = check;
+    m_properties.checkBoxBehaviour = check;
     repaintLast();
-    notifyPropertyChanged(QStringLiteral("CHECK"));
+    notifyChanged(&ButtonProperties::checkBoxBehaviour);
 }
 
 void KAVOButton::setValue(bool value)
 {
-    m_state.value = value;
-    if (m_state.checkBoxBehaviour)
+    m_properties.value = value;
+    if (m_properties.checkBoxBehaviour)
         Paint(PaintUp, true);
-    notifyPropertyChanged(QStringLiteral("VALUE"));
+    notifyChanged(&ButtonProperties::value);
 }
 
 void KAVOButton::setFontAttribute(const QFont &font)
 {
-    m_state.font = font;
+    m_properties.font = font;
     QWidget::setFont(font);
     layoutCaption();
     Paint(PaintUp, true);
@@ -232,33 +233,33 @@ void KAVOButton::setFontAttribute(const QFont &font)
 
 void KAVOButton::setFontBold(bool bold)
 {
-    QFont f = m_state.font;
+    QFont f = m_properties.font;
     f.setBold(bold);
     setFontAttribute(f);
 }
 
 void KAVOButton::setFontItalic(bool italic)
 {
-    QFont f = m_state.font;
+    QFont f = m_properties.font;
     f.setItalic(italic);
     setFontAttribute(f);
 }
 
 void KAVOButton::setFontUnderLine(bool underline)
 {
-    QFont f = m_state.font;
+    QFont f = m_properties.font;
     f.setUnderline(underline);
     setFontAttribute(f);
 }
 
 short KAVOButton::FontSize() const
 {
-    return short(std::nearbyint(float(m_state.font.pointSizeF())));
+    return short(std::nearbyint(float(m_properties.font.pointSizeF())));
 }
 
 void KAVOButton::setFontSize(short size)
 {
-    QFont f = m_state.font;
+    QFont f = m_properties.font;
     if (size > 0)
         f.setPointSizeF(size);
     setFontAttribute(f);
@@ -266,8 +267,13 @@ void KAVOButton::setFontSize(short size)
 
 void KAVOButton::setFontName(const QString &name)
 {
-    QFont f = m_state.font;
+    QFont f = m_properties.font;
     f.setFamily(name);
     setFontAttribute(f);
 }
 
+
+void KAVOButton::notifyChanged(ButtonPropertyTable::Member member)
+{
+    notifyPropertyChanged(ButtonPropertyTable::notifyKey(member));
+}

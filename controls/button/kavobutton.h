@@ -1,6 +1,9 @@
 #pragma once
 
-#include "controls/button/buttonstate.h"
+#include "controls/button/buttoncolor.h"
+#include "controls/button/buttonframe.h"
+#include "controls/button/buttonpropertytable.h"
+#include "controls/button/paintmemory.h"
 #include "platform/usercontrol.h"
 
 #include <QTimer>
@@ -28,63 +31,63 @@ public:
     ~KAVOButton() override;
 
     // Persisted properties.
-    int ButtonType() const { return m_state.buttonType; }
+    int ButtonType() const { return m_properties.buttonType; }
     void setButtonType(int type);
-    QString Caption() const { return m_state.caption; }
+    QString Caption() const { return m_properties.caption; }
     void setCaption(const QString &caption);
-    bool Enabled() const { return m_state.enabled; }
+    bool Enabled() const { return m_properties.enabled; }
     void setEnabled(bool enabled);
-    QFont Font() const { return m_state.font; }
+    QFont Font() const { return m_properties.font; }
     void setFont(const QFont &font);
-    int ColorScheme() const { return m_state.colorScheme; }
+    int ColorScheme() const { return m_properties.colorScheme; }
     void setColorScheme(int scheme);
-    bool ShowFocusRect() const { return m_state.showFocusRect; }
+    bool ShowFocusRect() const { return m_properties.showFocusRect; }
     void setShowFocusRect(bool show);
-    Gdi::ColorRef BackColor() const { return m_state.backColor; }
+    Gdi::ColorRef BackColor() const { return m_properties.backColor; }
     void setBackColor(Gdi::ColorRef colour);
-    Gdi::ColorRef BackOver() const { return m_state.backOver; }
+    Gdi::ColorRef BackOver() const { return m_properties.backOver; }
     void setBackOver(Gdi::ColorRef colour);
-    Gdi::ColorRef ForeColor() const { return m_state.foreColor; }
+    Gdi::ColorRef ForeColor() const { return m_properties.foreColor; }
     void setForeColor(Gdi::ColorRef colour);
-    Gdi::ColorRef ForeOver() const { return m_state.foreOver; }
+    Gdi::ColorRef ForeOver() const { return m_properties.foreOver; }
     void setForeOver(Gdi::ColorRef colour);
-    Gdi::ColorRef MaskColor() const { return m_state.maskColor; }
+    Gdi::ColorRef MaskColor() const { return m_properties.maskColor; }
     void setMaskColor(Gdi::ColorRef colour);
-    short MousePointer() const { return m_mousePointer; }
+    short MousePointer() const { return m_properties.mousePointer; }
     void setMousePointer(short pointer);
-    ButtonPicture MouseIcon() const { return m_mouseIcon; }
+    ButtonPicture MouseIcon() const { return m_properties.mouseIcon; }
     void setMouseIcon(const ButtonPicture &icon);
-    bool HandPointer() const { return m_handPointer; }
+    bool HandPointer() const { return m_properties.handPointer; }
     void setHandPointer(bool hand);
-    bool SoftBevel() const { return m_state.softBevel; }
+    bool SoftBevel() const { return m_properties.softBevel; }
     void setSoftBevel(bool soft);
-    ButtonPicture PictureNormal() const { return m_state.pictureNormal; }
+    ButtonPicture PictureNormal() const { return m_properties.pictureNormal; }
     void setPictureNormal(const ButtonPicture &picture);
-    ButtonPicture PictureOver() const { return m_state.pictureOver; }
+    ButtonPicture PictureOver() const { return m_properties.pictureOver; }
     void setPictureOver(const ButtonPicture &picture);
-    bool UseMaskColor() const { return m_state.useMaskColor; }
+    bool UseMaskColor() const { return m_properties.useMaskColor; }
     void setUseMaskColor(bool use);
-    int PicturePosition() const { return m_state.picturePosition; }
+    int PicturePosition() const { return m_properties.picturePosition; }
     void setPicturePosition(int position);
-    bool UseGreyscale() const { return m_state.useGreyscale; }
+    bool UseGreyscale() const { return m_properties.useGreyscale; }
     void setUseGreyscale(bool grey);
-    int SpecialEffect() const { return m_state.specialEffect; }
+    int SpecialEffect() const { return m_properties.specialEffect; }
     void setSpecialEffect(int effect);
-    bool CheckBoxBehaviour() const { return m_state.checkBoxBehaviour; }
+    bool CheckBoxBehaviour() const { return m_properties.checkBoxBehaviour; }
     void setCheckBoxBehaviour(bool check);
-    bool Value() const { return m_state.value; }
+    bool Value() const { return m_properties.value; }
     void setValue(bool value);
 
     // The font's attributes one by one; not stored on their own.
-    bool FontBold() const { return m_state.font.bold(); }
+    bool FontBold() const { return m_properties.font.bold(); }
     void setFontBold(bool bold);
-    bool FontItalic() const { return m_state.font.italic(); }
+    bool FontItalic() const { return m_properties.font.italic(); }
     void setFontItalic(bool italic);
-    bool FontUnderLine() const { return m_state.font.underline(); }
+    bool FontUnderLine() const { return m_properties.font.underline(); }
     void setFontUnderLine(bool underline);
     short FontSize() const;
     void setFontSize(short size);
-    QString FontName() const { return m_state.font.family(); }
+    QString FontName() const { return m_properties.font.family(); }
     void setFontName(const QString &name);
 
     // Creates the native window on first use.
@@ -105,7 +108,13 @@ public:
     void writeProperties(PropertyBag &bag) const override;
 
     // For the painter's inputs and tests.
-    const ButtonState &state() const { return m_state; }
+    const ButtonProperties &properties() const { return m_properties; }
+    // Named apart from QWidget's palette() and geometry().
+    const ButtonPalette &buttonPalette() const { return m_palette; }
+    const ButtonGeometry &buttonGeometry() const { return m_geometry; }
+    const PaintMemory &paintMemory() const { return m_paintMemory; }
+    // What a frame painted now is drawn from.
+    ButtonFrame frame() const;
     QString accessKey() const { return m_accessKey; }
     bool isHoverTimerActive() const { return m_overTimer.isActive(); }
     const Gdi::Surface *background() const { return m_background ? &*m_background : nullptr; }
@@ -138,23 +147,31 @@ protected:
 
 private:
     bool designMode() const { return !ambient().userMode; }
+    // The palette of the current properties; computePalette keeps it.
+    ButtonPalette computedPalette() const;
     void computePalette();
     void layoutCaption();
-    void repaintLast() { Paint(m_state.LastPaintedState, true); }
+    void repaintLast() { Paint(m_paintMemory.LastPaintedState, true); }
     void resizeHandling();
     void updateAccessKey();
     void applyPointer();
     void captureBackground();
     void setFontAttribute(const QFont &font);
+    void notifyChanged(ButtonPropertyTable::Member member);
+    QVariant derivedDefault(ButtonPropertyTable::Source source) const;
+    ButtonColor::ParentColors parentColors() const;
 
     void mouseDownHandling(short button, short shift, float x, float y);
     void clickHandling();
     void overTimerTick();
 
-    ButtonState m_state;
-    short m_mousePointer = 0;
-    ButtonPicture m_mouseIcon;
-    bool m_handPointer = false;
+    ButtonProperties m_properties;
+    ButtonPalette m_palette;
+    ButtonGeometry m_geometry;
+    PaintMemory m_paintMemory;
+    bool m_isHovering = false;
+    bool m_hasFocus = false;
+    bool m_paintingEnabled = true;
     int m_lastMouseButton = 0;
     int m_lastKeyCode = 0;
     bool m_resizeLock = false;

@@ -1,5 +1,6 @@
 // KAVOButton's input handling: mouse, hover tracking, keyboard, focus and
 // the access key.
+#include "controls/button/buttoncodes.h"
 #include "controls/button/buttoninput.h"
 #include "controls/button/kavobutton.h"
 
@@ -7,13 +8,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace {
-
-constexpr short LeftButton = 1;
-constexpr short RightButton = 2;
-constexpr short SpaceKey = 32;
-
-} // namespace
+using ButtonCodes::LeftButton;
+using ButtonCodes::RightButton;
 
 bool KAVOButton::IsPointerOver() const
 {
@@ -26,7 +22,7 @@ void KAVOButton::updateAccessKey()
         releaseShortcut(m_shortcutId);
         m_shortcutId = 0;
     }
-    m_accessKey = ButtonInput::accessKey(m_state.caption);
+    m_accessKey = ButtonInput::accessKey(m_properties.caption);
     if (!m_accessKey.isEmpty())
         m_shortcutId = grabShortcut(QKeySequence::mnemonic(QStringLiteral("&") + m_accessKey));
 }
@@ -52,10 +48,10 @@ void KAVOButton::mouseDownHandling(short button, short shift, float x, float y)
 
 void KAVOButton::clickHandling()
 {
-    if (m_lastMouseButton != LeftButton || !m_state.enabled)
+    if (m_lastMouseButton != LeftButton || !m_properties.enabled)
         return;
-    if (m_state.checkBoxBehaviour)
-        m_state.value = !m_state.value;
+    if (m_properties.checkBoxBehaviour)
+        m_properties.value = !m_properties.value;
     Paint(PaintUp, false);
     repaint();
     emit Click();
@@ -108,17 +104,17 @@ void KAVOButton::mouseMoveEvent(QMouseEvent *event)
         return;
     if (!IsPointerOver()) {
         Paint(PaintUp, false);
-    } else if (button == 0 && !m_state.isHovering) {
+    } else if (button == 0 && !m_isHovering) {
         m_overTimer.start();
-        m_state.isHovering = true;
+        m_isHovering = true;
         Paint(PaintUp, true);
         emit MouseOver();
     } else if (button == LeftButton) {
         // Back on the button with the left button held: pressed, without
         // counting as hover.
-        m_state.isHovering = true;
+        m_isHovering = true;
         Paint(PaintDown, false);
-        m_state.isHovering = false;
+        m_isHovering = false;
     }
 }
 
@@ -127,7 +123,7 @@ void KAVOButton::overTimerTick()
     if (IsPointerOver())
         return;
     m_overTimer.stop();
-    m_state.isHovering = false;
+    m_isHovering = false;
     Paint(PaintUp, true);
     emit MouseOut();
 }
@@ -139,15 +135,15 @@ void KAVOButton::keyPressEvent(QKeyEvent *event)
     emit KeyDown(keyCode, shift);
     m_lastKeyCode = keyCode & 0xFF;
     switch (keyCode) {
-    case SpaceKey:
+    case ButtonCodes::KeySpace:
         Paint(PaintDown, false);
         break;
-    case 37: // Left
-    case 38: // Up
+    case ButtonCodes::KeyLeft:
+    case ButtonCodes::KeyUp:
         focusNextPrevChild(false);
         break;
-    case 39: // Right
-    case 40: // Down
+    case ButtonCodes::KeyRight:
+    case ButtonCodes::KeyDown:
         focusNextPrevChild(true);
         break;
     default:
@@ -170,14 +166,14 @@ void KAVOButton::keyReleaseEvent(QKeyEvent *event)
     short keyCode = ButtonInput::keyCode(*event);
     short shift = ButtonInput::shiftState(event->modifiers());
     emit KeyUp(keyCode, shift);
-    if (m_lastKeyCode != SpaceKey || keyCode != SpaceKey) {
+    if (m_lastKeyCode != ButtonCodes::KeySpace || keyCode != ButtonCodes::KeySpace) {
         event->ignore();
         return;
     }
     // One press, one click: a later stray release must not click again.
     m_lastKeyCode = 0;
-    if (m_state.checkBoxBehaviour)
-        m_state.value = !m_state.value;
+    if (m_properties.checkBoxBehaviour)
+        m_properties.value = !m_properties.value;
     Paint(PaintUp, false);
     repaint();
     emit Click();
@@ -186,7 +182,7 @@ void KAVOButton::keyReleaseEvent(QKeyEvent *event)
 void KAVOButton::focusInEvent(QFocusEvent *event)
 {
     UserControl::focusInEvent(event);
-    m_state.hasFocus = true;
+    m_hasFocus = true;
     repaintLast();
 }
 
@@ -195,6 +191,6 @@ void KAVOButton::focusOutEvent(QFocusEvent *event)
     UserControl::focusOutEvent(event);
     // A Space pressed here and released elsewhere is no click here.
     m_lastKeyCode = 0;
-    m_state.hasFocus = false;
+    m_hasFocus = false;
     repaintLast();
 }

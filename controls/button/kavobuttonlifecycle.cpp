@@ -1,4 +1,5 @@
 // KAVOButton's persistence, lifecycle and the glue to its painter.
+#include "controls/button/buttoncodes.h"
 #include "controls/button/buttoncolor.h"
 #include "controls/button/buttoninput.h"
 #include "controls/button/buttonlayout.h"
@@ -8,40 +9,14 @@
 
 #include <QPixmap>
 
-namespace {
-
-constexpr int DefaultType = int(ButtonType::Classic);
-constexpr int DefaultScheme = int(ColorScheme::SystemColors);
-constexpr Gdi::ColorRef DefaultMaskColor = 0xC0C0C0;
-
-Gdi::ColorRef systemFace()
-{
-    return Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonFace));
-}
-
-Gdi::ColorRef systemText()
-{
-    return Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonText));
-}
-
-} // namespace
-
 void KAVOButton::initProperties()
 {
-    m_state.enabled = true;
-    m_state.showFocusRect = true;
-    m_state.useMaskColor = true;
-    m_state.caption = ambient().displayName;
-    m_state.font = ambient().font;
-    QWidget::setFont(m_state.font);
-    m_state.buttonType = DefaultType;
-    m_state.colorScheme = DefaultScheme;
+    ButtonPropertyTable::initialise(m_properties, [this](ButtonPropertyTable::Source source) {
+        return derivedDefault(source);
+    });
+    QWidget::setFont(m_properties.font);
+    applyPointer();
     computePalette();
-    m_state.backColor = m_state.palette.FaceColor;
-    m_state.backOver = m_state.palette.FaceColor;
-    m_state.foreColor = m_state.palette.CaptionColor;
-    m_state.foreOver = m_state.palette.CaptionColor;
-    m_state.maskColor = DefaultMaskColor;
     updateAccessKey();
     layoutCaption();
 }
@@ -49,75 +24,40 @@ void KAVOButton::initProperties()
 void KAVOButton::readProperties(const PropertyBag &bag)
 {
     // Straight into the stored values: no repaint, no notification.
-    auto key = [](const char *name) { return QString::fromLatin1(name); };
-    auto picture = [&](const char *name) {
-        return ButtonPicture::fromStoredString(bag.read(key(name), QString()).toString());
-    };
-    m_state.buttonType = bag.read(key("BTYPE"), DefaultType).toInt();
-    m_state.caption = bag.read(key("TX"), QString()).toString();
-    m_state.enabled = bag.read(key("ENAB"), true).toBool();
-    QFont font = m_state.font;
-    if (bag.contains(key("FONT")) && font.fromString(bag.read(key("FONT"), QString()).toString()))
-        m_state.font = font;
-    QWidget::setFont(m_state.font);
-    m_state.colorScheme = bag.read(key("COLTYPE"), DefaultScheme).toInt();
-    m_state.showFocusRect = bag.read(key("FOCUSR"), true).toBool();
-    m_state.backColor = bag.read(key("BCOL"), systemFace()).toUInt();
-    m_state.backOver = bag.read(key("BCOLO"), m_state.backColor).toUInt();
-    m_state.foreColor = bag.read(key("FCOL"), systemText()).toUInt();
-    m_state.foreOver = bag.read(key("FCOLO"), m_state.foreColor).toUInt();
-    m_state.maskColor = bag.read(key("MCOL"), DefaultMaskColor).toUInt();
-    m_mousePointer = short(bag.read(key("MPTR"), 0).toInt());
-    m_mouseIcon = picture("MICON");
-    applyPointer();
-    m_state.pictureNormal = picture("PICN");
-    m_state.pictureOver = picture("PICH");
-    m_state.useMaskColor = bag.read(key("UMCOL"), true).toBool();
-    m_state.softBevel = bag.read(key("SOFT"), false).toBool();
-    m_state.picturePosition = bag.read(key("PICPOS"), 0).toInt();
-    m_state.useGreyscale = bag.read(key("NGREY"), false).toBool();
-    m_state.specialEffect = bag.read(key("FX"), 0).toInt();
+    ButtonPropertyTable::read(bag, m_properties, [this](ButtonPropertyTable::Source source) {
+        return derivedDefault(source);
+    });
+    QWidget::setFont(m_properties.font);
     // Through its set operation, so it decides the pointer over "MPTR".
-    setHandPointer(bag.read(key("HAND"), false).toBool());
-    m_state.checkBoxBehaviour = bag.read(key("CHECK"), false).toBool();
-    m_state.value = bag.read(key("VALUE"), false).toBool();
+    setHandPointer(m_properties.handPointer);
 
-    QWidget::setEnabled(m_state.enabled);
-    ButtonLayout::MeasurePicture(m_state);
+    QWidget::setEnabled(m_properties.enabled);
+    ButtonLayout::MeasurePicture(m_properties, m_geometry);
     layoutCaption();
     updateAccessKey();
 }
 
 void KAVOButton::writeProperties(PropertyBag &bag) const
 {
-    // Every key is written, whatever its value.
-    const QVariant always;
-    auto put = [&](const char *name, const QVariant &value) {
-        bag.write(QString::fromLatin1(name), value, always);
-    };
-    put("BTYPE", m_state.buttonType);
-    put("TX", m_state.caption);
-    put("ENAB", m_state.enabled);
-    put("FONT", m_state.font.toString());
-    put("COLTYPE", m_state.colorScheme);
-    put("FOCUSR", m_state.showFocusRect);
-    put("BCOL", m_state.backColor);
-    put("BCOLO", m_state.backOver);
-    put("FCOL", m_state.foreColor);
-    put("FCOLO", m_state.foreOver);
-    put("MCOL", m_state.maskColor);
-    put("MPTR", int(m_mousePointer));
-    put("MICON", m_mouseIcon.toStoredString());
-    put("PICN", m_state.pictureNormal.toStoredString());
-    put("PICH", m_state.pictureOver.toStoredString());
-    put("UMCOL", m_state.useMaskColor);
-    put("SOFT", m_state.softBevel);
-    put("PICPOS", m_state.picturePosition);
-    put("NGREY", m_state.useGreyscale);
-    put("FX", m_state.specialEffect);
-    put("HAND", m_handPointer);
-    put("CHECK", m_state.checkBoxBehaviour);
-    put("VALUE", m_state.value);
+    ButtonPropertyTable::write(bag, m_properties);
+}
+
+QVariant KAVOButton::derivedDefault(ButtonPropertyTable::Source source) const
+{
+    using Source = ButtonPropertyTable::Source;
+    switch (source) {
+    case Source::HostName: return ambient().displayName;
+    case Source::HostFont: return QVariant::fromValue(ambient().font);
+    case Source::SystemFace: return Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonFace));
+    case Source::SystemText: return Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonText));
+    case Source::PaletteFace: return computedPalette().FaceColor;
+    case Source::PaletteCaption: return computedPalette().CaptionColor;
+    case Source::BackColor: return m_properties.backColor;
+    case Source::ForeColor: return m_properties.foreColor;
+    case Source::Fixed:
+    case Source::KeepCurrent: break;
+    }
+    return {};
 }
 
 quint32 KAVOButton::hWnd()
@@ -127,53 +67,73 @@ quint32 KAVOButton::hWnd()
 
 void KAVOButton::DisableRefresh()
 {
-    m_state.paintingEnabled = false;
+    m_paintingEnabled = false;
 }
 
 void KAVOButton::Refresh()
 {
-    if (m_state.is(ButtonType::Transparent))
+    if (m_properties.is(ButtonType::Transparent))
         captureBackground();
     computePalette();
     layoutCaption();
-    m_state.paintingEnabled = true;
+    m_paintingEnabled = true;
     repaintLast();
+}
+
+ButtonFrame KAVOButton::frame() const
+{
+    // The host's answers are read anew for every frame.
+    return {
+        .properties = m_properties,
+        .geometry = m_geometry,
+        .palette = ButtonColor::FramePalette(m_properties, m_palette, m_isHovering),
+        .isHovering = m_isHovering,
+        .hasFocus = m_hasFocus,
+        .paintingEnabled = m_paintingEnabled,
+        .displayAsDefault = ambient().displayAsDefault,
+        .clearColor = UserControl::backColor(),
+        .background = background(),
+    };
 }
 
 void KAVOButton::Paint(int paintState, bool force)
 {
-    // The host's answers are read anew for every frame.
-    m_state.displayAsDefault = ambient().displayAsDefault;
-    m_state.clearColor = UserControl::backColor();
-    m_state.background = background();
-    if (ButtonPainter::Paint(surface(), m_state, paintState, force))
+    if (const auto drawn = ButtonPainter::Paint(surface(), frame(), m_paintMemory, paintState, force)) {
+        m_paintMemory = *drawn;
         update();
+    }
+}
+
+ButtonColor::ParentColors KAVOButton::parentColors() const
+{
+    // The ParentColors scheme takes the parent's background and text.
+    const QWidget *parent = parentWidget();
+    if (!parent)
+        return {};
+    return {Gdi::fromQRgb(parent->palette().color(parent->backgroundRole()).rgb()),
+            Gdi::fromQRgb(parent->palette().color(parent->foregroundRole()).rgb())};
+}
+
+ButtonPalette KAVOButton::computedPalette() const
+{
+    return ButtonColor::ComputePalette(m_properties, parentColors());
 }
 
 void KAVOButton::computePalette()
 {
-    // The ParentColors scheme takes the parent's background and text.
-    const QWidget *parent = parentWidget();
-    if (parent) {
-        m_state.parentBackColor = Gdi::fromQRgb(parent->palette().color(parent->backgroundRole()).rgb());
-        m_state.parentTextColor = Gdi::fromQRgb(parent->palette().color(parent->foregroundRole()).rgb());
-    } else {
-        m_state.parentBackColor = 0xFFFFFF;
-        m_state.parentTextColor = 0x000000;
-    }
-    ButtonColor::ComputePalette(m_state);
+    m_palette = computedPalette();
 }
 
 void KAVOButton::layoutCaption()
 {
-    ButtonLayout::LayoutCaption(m_state);
+    ButtonLayout::LayoutCaption(m_properties, m_geometry);
 }
 
 void KAVOButton::resizeHandling()
 {
-    ButtonLayout::Resize(m_state, width(), height());
+    ButtonLayout::Resize(m_properties, m_geometry, width(), height());
     if (width() > 0 && height() > 0)
-        setMask(ButtonLayout::BuildRegion(m_state.buttonType, width(), height()));
+        setMask(ButtonLayout::BuildRegion(m_properties.buttonType, width(), height()));
     else
         clearMask();
     if (height() != 0)
@@ -182,17 +142,17 @@ void KAVOButton::resizeHandling()
 
 void KAVOButton::applyPointer()
 {
-    if (m_mousePointer == 0) {
+    const ButtonPicture &icon = m_properties.mouseIcon;
+    if (m_properties.mousePointer == ButtonCodes::PointerDefault) {
         unsetCursor();
-    } else if (m_mousePointer == 99) {
+    } else if (m_properties.mousePointer == ButtonCodes::PointerCustom) {
         // A custom pointer without a picture falls back to the arrow.
-        if (m_mouseIcon.isNull())
+        if (icon.isNull())
             setCursor(Qt::ArrowCursor);
         else
-            setCursor(QCursor(QPixmap::fromImage(m_mouseIcon.image()), m_mouseIcon.hotSpot().x(),
-                              m_mouseIcon.hotSpot().y()));
+            setCursor(QCursor(QPixmap::fromImage(icon.image()), icon.hotSpot().x(), icon.hotSpot().y()));
     } else {
-        setCursor(ButtonInput::pointerShape(m_mousePointer));
+        setCursor(ButtonInput::pointerShape(m_properties.mousePointer));
     }
 }
 
@@ -204,24 +164,24 @@ void KAVOButton::onResize()
 
 void KAVOButton::onShow()
 {
-    if (m_state.is(ButtonType::Transparent)) {
+    if (m_properties.is(ButtonType::Transparent)) {
         if (!m_background)
             m_background.emplace(width(), height(), UserControl::backColor());
         captureBackground();
     }
-    m_state.paintingEnabled = true;
+    m_paintingEnabled = true;
     computePalette();
     Paint(PaintUp, true);
 }
 
 void KAVOButton::onHide()
 {
-    m_state.paintingEnabled = false;
+    m_paintingEnabled = false;
 }
 
 void KAVOButton::onAmbientChanged()
 {
-    if (m_state.colorScheme == int(ColorScheme::CustomColors))
+    if (m_properties.colorScheme == int(ColorScheme::CustomColors))
         return;
     computePalette();
     repaintLast();

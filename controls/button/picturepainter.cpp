@@ -68,10 +68,9 @@ void PicturePainter::BlitPicture(Gdi::Surface &surface, int x, int y, int width,
 
 PicturePainter::Blit PicturePainter::plain(const ButtonPainter &p)
 {
-    const ButtonState &s = p.state();
     Blit how;
     how.transparent = p.palette().MaskColorValue;
-    how.useMask = s.useMaskColor;
+    how.useMask = p.properties().useMaskColor;
     // Icons sit on the mask colour, translated so that they stay
     // transparent even when MaskColor names a system colour.
     how.iconBackground = p.palette().MaskColorValue;
@@ -86,7 +85,7 @@ void PicturePainter::blit(ButtonPainter &p, int x, int y, const ButtonPicture &p
 
 void PicturePainter::PictureEffect(ButtonPainter &p, int offset, const ButtonPicture &picture)
 {
-    const ButtonState &s = p.state();
+    const ButtonProperties &s = p.properties();
     if (s.specialEffect <= 0)
         return;
     Gdi::ColorRef base = p.palette().FaceColor;
@@ -99,8 +98,8 @@ void PicturePainter::PictureEffect(ButtonPainter &p, int offset, const ButtonPic
     Blit dark = plain(p);
     dark.solid = p.S(base, -40);
 
-    const int X = s.geometry.PictureX + offset;
-    const int Y = s.geometry.PictureY + offset;
+    const int X = p.geometry().PictureX + offset;
+    const int Y = p.geometry().PictureY + offset;
     switch (s.specialEffect) {
     case int(SpecialEffect::EffectSunken):
         blit(p, X + 1, Y + 1, picture, light);
@@ -118,17 +117,17 @@ void PicturePainter::PictureEffect(ButtonPainter &p, int offset, const ButtonPic
 
 void PicturePainter::DrawPicture(ButtonPainter &p, Mode mode)
 {
-    ButtonState &s = p.state();
+    const ButtonProperties &s = p.properties();
     if (s.pictureNormal.isNull())
         return;
     const ButtonPicture &normal = s.pictureNormal;
     const ButtonPicture &over = s.pictureOver;
-    const int X = s.geometry.PictureX;
-    const int Y = s.geometry.PictureY;
+    const int X = p.geometry().PictureX;
+    const int Y = p.geometry().PictureY;
     const bool flatHighlight = s.is(ButtonType::FlatHighlight);
     const bool etched = s.is(ButtonType::EtchedBold);
 
-    if (mode == Normal && !s.isHovering) {
+    if (mode == Normal && !p.hovering()) {
         PictureEffect(p, 0, normal);
         Blit how = plain(p);
         how.greyscale = s.useGreyscale;
@@ -178,5 +177,5 @@ void PicturePainter::DrawPicture(ButtonPainter &p, Mode mode)
     const bool showsCaption = s.buttonType >= int(ButtonType::FramedRaised)
         && s.buttonType <= int(ButtonType::Gradient) && !s.is(ButtonType::PictureOnly);
     if (s.picturePosition == int(PicturePosition::PictureCenter) && showsCaption)
-        p.DrawCaption(s.CaptionMode);
+        p.DrawCaption(p.captionMode());
 }

@@ -15,7 +15,7 @@ void ShapedLooks::RoundedBorder(ButtonPainter &p, Look look)
         return roundedBorderPressed(p);
     p.fill(1, 1, p.W() - 2, p.H() - 2, p.palette().LightColor);
     if (look == Look::Disabled)
-        p.DrawCaption(3);
+        p.DrawCaption(CaptionColorMode::Embossed);
     else
         p.normalCaption();
     roundedBorderStrokes(p);
@@ -42,15 +42,13 @@ void ShapedLooks::roundedBorderStrokes(ButtonPainter &p)
 
 void ShapedLooks::roundedBorderPressed(ButtonPainter &p)
 {
-    ButtonPalette &c = p.state().palette;
+    const ButtonPalette &c = p.palette();
     const int W = p.W();
     const int H = p.H();
     const Gdi::ColorRef D = c.ShadowColor;
     p.fill(1, 1, W - 2, H - 2, p.S(D, -16));
     // The caption's effect copies take the pressed face as their base.
-    c.GradientBaseColor = p.S(D, -16);
-    p.DrawCaption(2);
-    c.GradientBaseColor = p.S(c.FaceColor, 48);
+    p.DrawCaption(CaptionColorMode::Pressed, /*effectBase*/ p.S(D, -16));
     p.frame(0, 0, W, H, c.DarkShadowColor);
     p.frame(1, 1, W - 2, H - 2, p.S(D, -64));
     p.frame(2, 2, W - 4, H - 4, p.S(D, -32));
@@ -69,8 +67,7 @@ void ShapedLooks::roundedBorderPressed(ButtonPainter &p)
 
 void ShapedLooks::etchedFocusBox(ButtonPainter &p)
 {
-    const ButtonState &s = p.state();
-    if (!s.hasFocus || !s.showFocusRect)
+    if (!p.input().hasFocus || !p.properties().showFocusRect)
         return;
     const ButtonGeometry &g = p.geometry();
     p.frame(g.CaptionRect.left - 2, g.CaptionRect.top - 1, g.CaptionWidth + 4, g.CaptionHeight + 2,
@@ -83,7 +80,7 @@ void ShapedLooks::EtchedBold(ButtonPainter &p, Look look)
     const int W = p.W();
     const int H = p.H();
     if (look == Look::Disabled) {
-        p.DrawCaption(4);
+        p.DrawCaption(CaptionColorMode::Greyed);
         p.frame(0, 0, W, H, c.ShadowColor);
         return;
     }
@@ -112,16 +109,16 @@ void ShapedLooks::FlatHighlight(ButtonPainter &p, Look look)
     const int W = p.W();
     const int H = p.H();
     if (look == Look::Disabled) {
-        p.DrawCaption(4);
+        p.DrawCaption(CaptionColorMode::Greyed);
         return;
     }
     if (look == Look::Pressed) {
         // Pressed with Space while the pointer is elsewhere: frame only.
         if (p.hovering()) {
-            const bool custom = p.state().colorScheme == int(ColorScheme::CustomColors);
+            const bool custom = p.properties().colorScheme == int(ColorScheme::CustomColors);
             p.fill(0, 0, W, H, custom ? p.S(c.AccentLightColor, -32) : p.T(c.AccentColor, 128));
         }
-        p.DrawCaption(2);
+        p.DrawCaption(CaptionColorMode::Pressed);
         p.frame(0, 0, W, H, c.AccentColor);
         p.FocusMark();
         return;
@@ -138,11 +135,11 @@ void ShapedLooks::Transparent(ButtonPainter &p, Look look)
 {
     p.backgroundCopy();
     if (look == Look::Disabled) {
-        p.DrawCaption(3);
+        p.DrawCaption(CaptionColorMode::Embossed);
         return;
     }
     if (look == Look::Pressed)
-        p.DrawCaption(2);
+        p.DrawCaption(CaptionColorMode::Pressed);
     else
         p.normalCaption();
     p.FocusMark();
@@ -153,12 +150,12 @@ void ShapedLooks::Round(ButtonPainter &p, Look look)
     const ButtonPalette &c = p.palette();
     if (look == Look::Disabled) {
         // No outline: the region alone gives the shape.
-        p.DrawCaption(3);
+        p.DrawCaption(CaptionColorMode::Embossed);
         return;
     }
     if (look == Look::Pressed) {
         p.ellipse(0, 0, p.W(), p.H(), c.DarkShadowColor, p.S(c.FaceColor, -32));
-        p.DrawCaption(2);
+        p.DrawCaption(CaptionColorMode::Pressed);
         return;
     }
     p.ellipse(0, 0, p.W(), p.H(), p.hovering() ? c.ShadowColor : c.FaceColor, c.FaceColor);
@@ -178,19 +175,18 @@ void ShapedLooks::gradientFace(ButtonPainter &p)
 
 void ShapedLooks::boldDefaultCaption(ButtonPainter &p)
 {
-    ButtonState &s = p.state();
     if (!p.defaultFlag())
         return p.normalCaption();
     // The default button's caption is laid out and drawn bold for this
-    // frame only; painting is held off meanwhile so nothing nests.
-    s.paintingEnabled = false;
-    const bool wasBold = s.font.bold();
-    s.font.setBold(true);
-    ButtonLayout::LayoutCaption(s);
-    p.normalCaption();
-    s.font.setBold(wasBold);
-    ButtonLayout::LayoutCaption(s);
-    s.paintingEnabled = true;
+    // frame only, by a painter of the same frame with a bold layout.
+    ButtonProperties bold = p.properties();
+    bold.font.setBold(true);
+    ButtonGeometry boldGeometry = p.geometry();
+    ButtonLayout::LayoutCaption(bold, boldGeometry);
+    const ButtonFrame boldFrame = p.input().withLayout(bold, boldGeometry);
+    ButtonPainter boldPainter(p.surface(), boldFrame, p.paintState(), p.captionMode());
+    boldPainter.normalCaption();
+    p.setCaptionMode(boldPainter.captionMode());
 }
 
 void ShapedLooks::Gradient(ButtonPainter &p, Look look)
@@ -201,7 +197,7 @@ void ShapedLooks::Gradient(ButtonPainter &p, Look look)
     if (look == Look::Disabled) {
         p.gradient(GradientSteps, c.HighlightColor, /*scaleBlue*/ false, /*bottomUp*/ false);
         gradientFace(p);
-        p.DrawCaption(6);
+        p.DrawCaption(CaptionColorMode::FaceEmbossed);
         return;
     }
     if (look == Look::Pressed) {
@@ -209,7 +205,7 @@ void ShapedLooks::Gradient(ButtonPainter &p, Look look)
         p.frame(0, 0, W, H, p.S(c.ShadowColor, -48));
         p.line(2, H - 2, W - 2, H - 2, c.HighlightColor);
         p.line(W - 2, 2, W - 2, H - 1, c.HighlightColor);
-        p.DrawCaption(7);
+        p.DrawCaption(CaptionColorMode::PressedGradient);
         p.FocusMark();
         return;
     }

@@ -44,10 +44,9 @@ void XPStyleLook::normal(ButtonPainter &p)
     p.innerCorners(BorderCorner);
 
     // Hover wins over focus and default.
-    const ButtonState &s = p.state();
     if (p.hovering()) {
         rim(p, OrangeRim);
-    } else if (s.showFocusRect && (s.hasFocus || p.defaultFlag())) {
+    } else if (p.properties().showFocusRect && (p.input().hasFocus || p.defaultFlag())) {
         rim(p, BlueRim);
     } else {
         p.line(2, H - 2, W - 2, H - 2, p.SB(G, -48));
@@ -69,7 +68,7 @@ void XPStyleLook::pressed(ButtonPainter &p)
     const Gdi::ColorRef P = p.SB(G, -32);
     // Darkest at the top: the face looks pushed in.
     p.gradient(GradientSteps, P, /*scaleBlue*/ true, /*bottomUp*/ true);
-    p.DrawCaption(2);
+    p.DrawCaption(CaptionColorMode::Pressed);
     p.frame(0, 0, W, H, Border);
     p.innerCorners(BorderCorner);
     p.line(2, H - 2, W - 2, H - 2, p.SB(P, 16));
@@ -86,7 +85,7 @@ void XPStyleLook::disabled(ButtonPainter &p)
 {
     const Gdi::ColorRef G = p.palette().GradientBaseColor;
     p.fill(0, 0, p.W(), p.H(), p.SB(G, -24));
-    p.DrawCaption(5);
+    p.DrawCaption(CaptionColorMode::GradientGreyed);
     p.frame(0, 0, p.W(), p.H(), p.SB(G, -84));
     p.innerCorners(p.SB(G, -72));
 }

@@ -1,3 +1,4 @@
+#include "controls/button/buttoncolor.h"
 #include "controls/button/buttonlayout.h"
 #include "controls/button/buttonpainter.h"
 #include "controls/button/kavobutton.h"
@@ -73,14 +74,16 @@ QImage drawButton(const ButtonOptions &o, int type, const QString &stateName, QS
     if (stateName == QLatin1String("disabled"))
         button.setEnabled(false);
 
-    // Hover and focus are drawn from a copy of the button's state, as the
+    // Hover and focus are drawn from a copy of the button's frame, as the
     // pointer and the keyboard would leave it.
-    ButtonState state = button.state();
-    state.isHovering = stateName == QLatin1String("hover");
-    state.hasFocus = stateName == QLatin1String("focused");
+    const bool hover = stateName == QLatin1String("hover");
+    ButtonFrame frame = button.frame();
+    frame.isHovering = hover;
+    frame.hasFocus = stateName == QLatin1String("focused");
+    frame.palette = ButtonColor::FramePalette(button.properties(), button.buttonPalette(), hover);
     Gdi::Surface surface(size.width(), size.height());
-    ButtonPainter::Paint(surface, state, stateName == QLatin1String("pressed") ? PaintDown : PaintUp,
-                         true);
+    ButtonPainter::Paint(surface, frame, button.paintMemory(),
+                         stateName == QLatin1String("pressed") ? PaintDown : PaintUp, /*force*/ true);
 
     QImage image = backdrop.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRegion region = ButtonLayout::BuildRegion(type, size.width(), size.height());

@@ -1,3 +1,4 @@
+#include "buttontestsupport.h"
 #include "controls/button/buttoncolor.h"
 
 #include <gtest/gtest.h>
@@ -6,16 +7,16 @@ namespace {
 
 constexpr Gdi::ColorRef grey(int level) { return Gdi::rgb(level, level, level); }
 
-ButtonState customState(Gdi::ColorRef back, bool soft = false, int type = 2)
+ButtonCase customState(Gdi::ColorRef back, bool soft = false, int type = 2)
 {
-    ButtonState state;
-    state.colorScheme = int(ColorScheme::CustomColors);
-    state.backColor = back;
-    state.foreColor = 0x0000FF;
-    state.foreOver = 0x00FF00;
-    state.softBevel = soft;
-    state.buttonType = type;
-    ButtonColor::ComputePalette(state);
+    ButtonCase state;
+    state.properties.colorScheme = int(ColorScheme::CustomColors);
+    state.properties.backColor = back;
+    state.properties.foreColor = 0x0000FF;
+    state.properties.foreOver = 0x00FF00;
+    state.properties.softBevel = soft;
+    state.properties.buttonType = type;
+    state.palette = ButtonColor::ComputePalette(state.properties);
     return state;
 }
 
@@ -54,7 +55,7 @@ TEST(TintColor, BlendsTowardWhite)
 
 TEST(ComputePalette, CustomSchemeOnMidGrey)
 {
-    const ButtonState s = customState(0xC0C0C0);
+    const ButtonCase s = customState(0xC0C0C0);
     EXPECT_EQ(s.palette.FaceColor, grey(192));
     EXPECT_EQ(s.palette.ShadowColor, grey(128));
     EXPECT_EQ(s.palette.LightColor, grey(223));
@@ -69,7 +70,7 @@ TEST(ComputePalette, CustomSchemeOnMidGrey)
 
 TEST(ComputePalette, SoftBevelHalvesEveryStep)
 {
-    const ButtonState s = customState(0xC0C0C0, /*soft*/ true);
+    const ButtonCase s = customState(0xC0C0C0, /*soft*/ true);
     EXPECT_EQ(s.palette.ShadowColor, grey(160));
     EXPECT_EQ(s.palette.DarkShadowColor, grey(96));
     EXPECT_EQ(s.palette.LightColor, grey(207));
@@ -80,9 +81,9 @@ TEST(ComputePalette, SoftBevelHalvesEveryStep)
 
 TEST(ComputePalette, XPGradientBaseOfTheSystemFaceIsWhite)
 {
-    ButtonState s;
-    s.buttonType = int(ButtonType::XPStyle);
-    ButtonColor::ComputePalette(s);
+    ButtonCase s;
+    s.properties.buttonType = int(ButtonType::XPStyle);
+    s.palette = ButtonColor::ComputePalette(s.properties);
     EXPECT_EQ(s.palette.FaceColor, Gdi::rgb(236, 233, 216));
     EXPECT_EQ(s.palette.GradientBaseColor, 0xFFFFFFu);
     // Other looks add 48 to blue as well: 216 + 48 caps too, but a bluer
@@ -93,9 +94,9 @@ TEST(ComputePalette, XPGradientBaseOfTheSystemFaceIsWhite)
 
 TEST(ComputePalette, SystemSchemeReadsTheSystemTable)
 {
-    ButtonState s;
-    s.backColor = 0x0000FF; // ignored by this scheme
-    ButtonColor::ComputePalette(s);
+    ButtonCase s;
+    s.properties.backColor = 0x0000FF; // ignored by this scheme
+    s.palette = ButtonColor::ComputePalette(s.properties);
     EXPECT_EQ(s.palette.FaceColor, Gdi::rgb(236, 233, 216));
     EXPECT_EQ(s.palette.ShadowColor, Gdi::rgb(172, 168, 153));
     EXPECT_EQ(s.palette.LightColor, Gdi::rgb(241, 239, 226));
@@ -108,10 +109,10 @@ TEST(ComputePalette, SystemSchemeReadsTheSystemTable)
 
 TEST(ComputePalette, FixedGreyIgnoresEveryColourInput)
 {
-    ButtonState s = customState(0x0000FF, true);
-    s.colorScheme = int(ColorScheme::FixedGrey);
-    s.maskColor = 0x8000000F;
-    ButtonColor::ComputePalette(s);
+    ButtonCase s = customState(0x0000FF, true);
+    s.properties.colorScheme = int(ColorScheme::FixedGrey);
+    s.properties.maskColor = 0x8000000F;
+    s.palette = ButtonColor::ComputePalette(s.properties);
     EXPECT_EQ(s.palette.FaceColor, 0xC0C0C0u);
     EXPECT_EQ(s.palette.ShadowColor, 0x808080u);
     EXPECT_EQ(s.palette.LightColor, 0xDFDFDFu);
@@ -123,11 +124,9 @@ TEST(ComputePalette, FixedGreyIgnoresEveryColourInput)
 
 TEST(ComputePalette, ParentSchemeDerivesFromTheParentsColours)
 {
-    ButtonState s;
-    s.colorScheme = int(ColorScheme::ParentColors);
-    s.parentBackColor = grey(100);
-    s.parentTextColor = 0x00FF00;
-    ButtonColor::ComputePalette(s);
+    ButtonCase s;
+    s.properties.colorScheme = int(ColorScheme::ParentColors);
+    s.palette = ButtonColor::ComputePalette(s.properties, {.back = grey(100), .text = 0x00FF00});
     EXPECT_EQ(s.palette.FaceColor, grey(100));
     EXPECT_EQ(s.palette.CaptionOverColor, 0x00FF00u);
     EXPECT_EQ(s.palette.ShadowColor, grey(36));

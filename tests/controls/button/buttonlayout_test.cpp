@@ -71,16 +71,16 @@ TEST(BuildRegionRound, IsTheInscribedEllipse)
 
 TEST(LayoutCaption, PictureLeftOfATwoLetterCaption)
 {
-    ButtonState s = makeState(2, 100, 30);
-    s.caption = QStringLiteral("OK");
-    s.pictureNormal = bitmap(32, 32, QList<Gdi::ColorRef>(32 * 32, 0x0000FF));
-    ButtonLayout::MeasurePicture(s);
-    ButtonLayout::LayoutCaption(s);
+    ButtonCase s = makeButton(2, 100, 30);
+    s.properties.caption = QStringLiteral("OK");
+    s.properties.pictureNormal = bitmap(32, 32, QList<Gdi::ColorRef>(32 * 32, 0x0000FF));
+    ButtonLayout::MeasurePicture(s.properties, s.geometry);
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     const ButtonGeometry &g = s.geometry;
     ASSERT_EQ(g.PictureWidth, 32);
     ASSERT_EQ(g.PictureHeight, 32);
     EXPECT_EQ(g.LayoutRect, (Gdi::Rect{33, 1, 98, 28}));
-    const Gdi::Rect text = Gdi::Surface::measureText(QStringLiteral("OK"), g.LayoutRect, s.font,
+    const Gdi::Rect text = Gdi::Surface::measureText(QStringLiteral("OK"), g.LayoutRect, s.properties.font,
                                                      ButtonLayout::CaptionFlags);
     // Centred in what is left of the picture, by halving (W - right).
     EXPECT_EQ(g.CaptionRect.left, 33 + (100 - text.right) / 2);
@@ -93,69 +93,70 @@ TEST(LayoutCaption, PictureLeftOfATwoLetterCaption)
 
 TEST(LayoutCaption, EachPositionLeavesRoomOnItsSide)
 {
-    ButtonState s = makeState(2, 120, 80);
-    s.caption = QStringLiteral("Go");
-    s.pictureNormal = bitmap(16, 20, QList<Gdi::ColorRef>(16 * 20, 0));
-    ButtonLayout::MeasurePicture(s);
+    ButtonCase s = makeButton(2, 120, 80);
+    s.properties.caption = QStringLiteral("Go");
+    s.properties.pictureNormal = bitmap(16, 20, QList<Gdi::ColorRef>(16 * 20, 0));
+    ButtonLayout::MeasurePicture(s.properties, s.geometry);
     const ButtonGeometry &g = s.geometry;
 
-    s.picturePosition = 1;
-    ButtonLayout::LayoutCaption(s);
+    s.properties.picturePosition = 1;
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     EXPECT_EQ(g.LayoutRect, (Gdi::Rect{1, 1, 102, 78}));
     EXPECT_EQ(g.PictureX, g.CaptionRect.right + 4);
     EXPECT_EQ(g.PictureY, 30);
 
-    s.picturePosition = 2;
-    ButtonLayout::LayoutCaption(s);
+    s.properties.picturePosition = 2;
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     EXPECT_EQ(g.LayoutRect, (Gdi::Rect{1, 21, 118, 78}));
     EXPECT_EQ(g.PictureX, 52);
     EXPECT_EQ(g.PictureY, g.CaptionRect.top - 22);
 
-    s.picturePosition = 3;
-    ButtonLayout::LayoutCaption(s);
+    s.properties.picturePosition = 3;
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     EXPECT_EQ(g.LayoutRect, (Gdi::Rect{1, 1, 118, 58}));
     EXPECT_EQ(g.PictureY, g.CaptionRect.bottom + 2);
     // Centred with the picture's height and 4 pixels held back.
     const int measuredBottom = 1 + g.CaptionHeight;
     EXPECT_EQ(g.CaptionRect.top, 1 + (80 - measuredBottom - 20 - 4) / 2);
 
-    s.picturePosition = 4;
-    ButtonLayout::LayoutCaption(s);
+    s.properties.picturePosition = 4;
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     EXPECT_EQ(g.PictureX, 52);
     EXPECT_EQ(g.PictureY, 30);
 }
 
 TEST(LayoutCaption, BlankCaptionCentresThePicture)
 {
-    ButtonState s = makeState(2, 100, 30);
-    s.caption = QStringLiteral("   ");
-    s.picturePosition = 0;
-    s.pictureNormal = bitmap(10, 10, QList<Gdi::ColorRef>(100, 0));
-    ButtonLayout::MeasurePicture(s);
-    ButtonLayout::LayoutCaption(s);
+    ButtonCase s = makeButton(2, 100, 30);
+    s.properties.caption = QStringLiteral("   ");
+    s.properties.picturePosition = 0;
+    s.properties.pictureNormal = bitmap(10, 10, QList<Gdi::ColorRef>(100, 0));
+    ButtonLayout::MeasurePicture(s.properties, s.geometry);
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     EXPECT_EQ(s.geometry.PictureX, 45);
     EXPECT_EQ(s.geometry.PictureY, 10);
 }
 
 TEST(LayoutCaption, OutOfRangePositionDoesNotCreep)
 {
-    ButtonState s = makeState(2, 100, 30);
-    s.caption = QStringLiteral("OK");
-    s.picturePosition = 9;
-    ButtonLayout::LayoutCaption(s);
+    ButtonCase s = makeButton(2, 100, 30);
+    s.properties.caption = QStringLiteral("OK");
+    s.properties.picturePosition = 9;
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     const Gdi::Rect first = s.geometry.CaptionRect;
-    ButtonLayout::LayoutCaption(s);
-    ButtonLayout::LayoutCaption(s);
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     EXPECT_EQ(s.geometry.CaptionRect, first);
 }
 
 TEST(LayoutCaption, LongCaptionWrapsAndCentresAsABlock)
 {
-    ButtonState s = makeState(2, 60, 60);
-    s.caption = QStringLiteral("one two three four");
-    ButtonLayout::LayoutCaption(s);
+    ButtonCase s = makeButton(2, 60, 60);
+    s.properties.caption = QStringLiteral("one two three four");
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     const ButtonGeometry &g = s.geometry;
-    const int lineHeight = Gdi::Surface::measureText(QStringLiteral("one"), g.LayoutRect, s.font, 0).height();
+    const int lineHeight =
+        Gdi::Surface::measureText(QStringLiteral("one"), g.LayoutRect, s.properties.font, 0).height();
     EXPECT_GT(g.CaptionHeight, lineHeight);
     EXPECT_LE(g.CaptionWidth, 57);
     EXPECT_EQ(g.CaptionRect.left, 1 + (60 - (1 + g.CaptionWidth)) / 2);
@@ -163,15 +164,15 @@ TEST(LayoutCaption, LongCaptionWrapsAndCentresAsABlock)
 
 TEST(MeasurePicture, NoPictureMeansNoSize)
 {
-    ButtonState s = makeState(2, 100, 30);
-    s.pictureNormal = bitmap(7, 5, QList<Gdi::ColorRef>(35, 0));
-    ButtonLayout::MeasurePicture(s);
+    ButtonCase s = makeButton(2, 100, 30);
+    s.properties.pictureNormal = bitmap(7, 5, QList<Gdi::ColorRef>(35, 0));
+    ButtonLayout::MeasurePicture(s.properties, s.geometry);
     EXPECT_EQ(s.geometry.PictureWidth, 7);
     EXPECT_EQ(s.geometry.PictureHeight, 5);
     // PictureOver alone is never measured.
-    s.pictureOver = s.pictureNormal;
-    s.pictureNormal = ButtonPicture();
-    ButtonLayout::MeasurePicture(s);
+    s.properties.pictureOver = s.properties.pictureNormal;
+    s.properties.pictureNormal = ButtonPicture();
+    ButtonLayout::MeasurePicture(s.properties, s.geometry);
     EXPECT_EQ(s.geometry.PictureWidth, 0);
     EXPECT_EQ(s.geometry.PictureHeight, 0);
 }

@@ -14,28 +14,42 @@ constexpr Gdi::ColorRef inverted(Gdi::ColorRef c) { return c ^ 0xFFFFFF; }
 
 TEST(PaintFrame, ReturnsEarlyWhenNothingChanged)
 {
-    ButtonState s = makeState(2, 40, 20);
+    ButtonCase s = makeButton(2, 40, 20);
     Gdi::Surface surface(40, 20, 0x123456);
-    EXPECT_TRUE(ButtonPainter::Paint(surface, s, PaintUp, true));
+    EXPECT_TRUE(paintOn(surface, s, PaintUp, true));
     surface.setPixel(5, 5, 0x010203);
-    EXPECT_FALSE(ButtonPainter::Paint(surface, s, PaintUp, false));
+    EXPECT_FALSE(paintOn(surface, s, PaintUp, false));
     EXPECT_EQ(surface.pixel(5, 5), 0x010203u) << "an unchanged request must not draw";
-    EXPECT_TRUE(ButtonPainter::Paint(surface, s, PaintDown, false));
-    EXPECT_EQ(s.LastPaintedState, PaintDown);
-    s.caption = QStringLiteral("x");
-    EXPECT_TRUE(ButtonPainter::Paint(surface, s, PaintDown, false));
-    EXPECT_EQ(s.LastPaintedCaption, QStringLiteral("x"));
+    EXPECT_TRUE(paintOn(surface, s, PaintDown, false));
+    EXPECT_EQ(s.memory.LastPaintedState, PaintDown);
+    s.properties.caption = QStringLiteral("x");
+    EXPECT_TRUE(paintOn(surface, s, PaintDown, false));
+    EXPECT_EQ(s.memory.LastPaintedCaption, QStringLiteral("x"));
 
     s.paintingEnabled = false;
-    EXPECT_FALSE(ButtonPainter::Paint(surface, s, PaintUp, true));
+    EXPECT_FALSE(paintOn(surface, s, PaintUp, true));
     s.paintingEnabled = true;
     s.geometry.H = 0;
-    EXPECT_FALSE(ButtonPainter::Paint(surface, s, PaintUp, true));
+    EXPECT_FALSE(paintOn(surface, s, PaintUp, true));
+}
+
+TEST(PaintFrame, CaptionModeIsRememberedAcrossFrames)
+{
+    ButtonCase s = makeButton(5, 40, 20);
+    s.properties.enabled = false;
+    paintFrame(s);
+    EXPECT_EQ(s.memory.CaptionMode, CaptionColorMode::Greyed);
+    // The pressed etched caption has no mode of its own, so a centred
+    // picture would draw the caption in the one remembered.
+    s.properties.enabled = true;
+    paintFrame(s, PaintDown);
+    EXPECT_EQ(s.memory.CaptionMode, CaptionColorMode::Greyed);
+    EXPECT_EQ(s.memory.LastPaintedState, PaintDown);
 }
 
 TEST(PaintFrame, ClassicBevelPixels)
 {
-    ButtonState s = makeState(2, 30, 12);
+    ButtonCase s = makeButton(2, 30, 12);
     const ButtonPalette &c = s.palette;
     const Gdi::Surface f = paintFrame(s);
     EXPECT_EQ(f.pixel(0, 0), c.HighlightColor);
@@ -51,8 +65,8 @@ TEST(PaintFrame, ClassicBevelPixels)
 
 TEST(PaintFrame, ClassicMarksFocusOnlyAsTheDefaultButton)
 {
-    ButtonState plain = makeState(2, 30, 12);
-    ButtonState focused = makeState(2, 30, 12);
+    ButtonCase plain = makeButton(2, 30, 12);
+    ButtonCase focused = makeButton(2, 30, 12);
     focused.hasFocus = true;
     EXPECT_EQ(paintFrame(focused).image(), paintFrame(plain).image());
 
@@ -73,7 +87,7 @@ TEST(PaintFrame, XPStyleGradientOn23Rows)
     EXPECT_EQ(ButtonPainter::gradientAmount(25, 10, 1), -2);
     EXPECT_EQ(ButtonPainter::gradientAmount(25, 10, 3), -8);
 
-    ButtonState s = makeState(3, 40, 23);
+    ButtonCase s = makeButton(3, 40, 23);
     const Gdi::ColorRef G = s.palette.GradientBaseColor;
     ASSERT_EQ(G, 0xFFFFFFu);
     const Gdi::Surface f = paintFrame(s);
@@ -92,7 +106,7 @@ TEST(PaintFrame, XPStyleGradientOn23Rows)
 
 TEST(PaintFrame, XPStylePressedIsDarkestAtTheTop)
 {
-    ButtonState s = makeState(3, 40, 23);
+    ButtonCase s = makeButton(3, 40, 23);
     const Gdi::ColorRef P = SB(s.palette.GradientBaseColor, -32);
     const Gdi::Surface f = paintFrame(s, PaintDown);
     for (int y = 4; y <= 19; ++y)
@@ -103,7 +117,7 @@ TEST(PaintFrame, XPStylePressedIsDarkestAtTheTop)
 
 TEST(PaintFrame, XPStyleHoverBeatsFocus)
 {
-    ButtonState s = makeState(3, 40, 23);
+    ButtonCase s = makeButton(3, 40, 23);
     s.hasFocus = true;
     EXPECT_EQ(paintFrame(s).pixel(1, 10), 0xE7AE8Cu);
     s.isHovering = true;
@@ -117,14 +131,14 @@ TEST(PaintFrame, XPStyleHoverBeatsFocus)
     s.hasFocus = false;
     s.displayAsDefault = true;
     EXPECT_EQ(paintFrame(s).pixel(1, 10), 0xE7AE8Cu) << "the default button has the blue rim";
-    s.showFocusRect = false;
+    s.properties.showFocusRect = false;
     EXPECT_EQ(paintFrame(s).pixel(1, 10), SB(s.palette.GradientBaseColor, -5));
 }
 
 TEST(PaintFrame, XPStyleDisabled)
 {
-    ButtonState s = makeState(3, 40, 23);
-    s.enabled = false;
+    ButtonCase s = makeButton(3, 40, 23);
+    s.properties.enabled = false;
     const Gdi::ColorRef G = s.palette.GradientBaseColor;
     const Gdi::Surface f = paintFrame(s);
     EXPECT_EQ(f.pixel(20, 10), SB(G, -24));
@@ -134,10 +148,10 @@ TEST(PaintFrame, XPStyleDisabled)
 
 TEST(PaintFrame, DisabledRoundHasNoOutline)
 {
-    ButtonState s = makeState(13, 40, 20);
+    ButtonCase s = makeButton(13, 40, 20);
     s.isHovering = true;
     EXPECT_EQ(paintFrame(s).pixel(0, 10), s.palette.ShadowColor);
-    s.enabled = false;
+    s.properties.enabled = false;
     const Gdi::Surface f = paintFrame(s);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 40; ++x)
@@ -146,7 +160,7 @@ TEST(PaintFrame, DisabledRoundHasNoOutline)
 
 TEST(PaintFrame, RoundPressedFillsTheEllipseDarker)
 {
-    ButtonState s = makeState(13, 40, 20);
+    ButtonCase s = makeButton(13, 40, 20);
     const Gdi::Surface f = paintFrame(s, PaintDown);
     EXPECT_EQ(f.pixel(0, 10), s.palette.DarkShadowColor);
     EXPECT_EQ(f.pixel(20, 10), S(s.palette.FaceColor, -32));
@@ -154,7 +168,7 @@ TEST(PaintFrame, RoundPressedFillsTheEllipseDarker)
 }
 
 // Every pixel away from the picture is plain face.
-void expectFaceAroundPicture(const Gdi::Surface &f, const ButtonState &s)
+void expectFaceAroundPicture(const Gdi::Surface &f, const ButtonCase &s)
 {
     const Gdi::Rect picture = Gdi::Rect::box(s.geometry.PictureX - 1, s.geometry.PictureY - 1,
                                              s.geometry.PictureWidth + 3, s.geometry.PictureHeight + 3);
@@ -168,52 +182,52 @@ void expectFaceAroundPicture(const Gdi::Surface &f, const ButtonState &s)
 TEST(PaintFrame, PictureOnlyNeverShowsCaptionOrFocus)
 {
     for (const int position : {0, 4}) {
-        ButtonState s = makeState(10, 60, 24);
-        s.caption = QStringLiteral("Hello");
+        ButtonCase s = makeButton(10, 60, 24);
+        s.properties.caption = QStringLiteral("Hello");
         s.hasFocus = true;
-        s.picturePosition = position;
-        s.pictureNormal = bitmap(2, 2, QList<Gdi::ColorRef>(4, 0x00AA00));
-        ButtonLayout::MeasurePicture(s);
-        ButtonLayout::LayoutCaption(s);
+        s.properties.picturePosition = position;
+        s.properties.pictureNormal = bitmap(2, 2, QList<Gdi::ColorRef>(4, 0x00AA00));
+        ButtonLayout::MeasurePicture(s.properties, s.geometry);
+        ButtonLayout::LayoutCaption(s.properties, s.geometry);
         for (const bool hover : {false, true}) {
             s.isHovering = hover;
             expectFaceAroundPicture(paintFrame(s), s);
             expectFaceAroundPicture(paintFrame(s, PaintDown), s);
         }
-        s.enabled = false;
+        s.properties.enabled = false;
         expectFaceAroundPicture(paintFrame(s), s);
     }
 }
 
 TEST(PaintFrame, CheckedButtonDrawsPressedUnlessDisabled)
 {
-    ButtonState s = makeState(7, 30, 12);
-    s.checkBoxBehaviour = true;
-    s.value = true;
+    ButtonCase s = makeButton(7, 30, 12);
+    s.properties.checkBoxBehaviour = true;
+    s.properties.value = true;
     EXPECT_EQ(paintFrame(s, PaintUp).pixel(0, 5), s.palette.ShadowColor);
-    EXPECT_EQ(s.LastPaintedState, PaintDown);
-    s.enabled = false;
+    EXPECT_EQ(s.memory.LastPaintedState, PaintDown);
+    s.properties.enabled = false;
     EXPECT_EQ(paintFrame(s, PaintUp).pixel(0, 5), s.palette.HighlightColor);
 }
 
 TEST(PaintFrame, CustomHoverPaletteLastsOneFrame)
 {
-    ButtonState s = makeState(7, 30, 12, int(ColorScheme::CustomColors));
-    s.backColor = 0x4080C0;
-    s.backOver = 0x30A030;
-    ButtonColor::ComputePalette(s);
+    ButtonCase s = makeButton(7, 30, 12, int(ColorScheme::CustomColors));
+    s.properties.backColor = 0x4080C0;
+    s.properties.backOver = 0x30A030;
+    s.palette = ButtonColor::ComputePalette(s.properties);
     s.isHovering = true;
     const Gdi::Surface f = paintFrame(s);
     EXPECT_EQ(f.pixel(15, 6), 0x30A030u);
     EXPECT_EQ(f.pixel(0, 5), S(0x30A030, 47)) << "shades come from the hover colour";
-    EXPECT_EQ(s.backColor, 0x4080C0u);
+    EXPECT_EQ(s.properties.backColor, 0x4080C0u);
     EXPECT_EQ(s.palette.FaceColor, 0x4080C0u);
     EXPECT_EQ(s.palette.HighlightColor, S(0x4080C0, 47));
 }
 
 TEST(PaintFrame, FlatHighlightPressedWithoutHoverShowsOnlyTheFrame)
 {
-    ButtonState s = makeState(9, 30, 12);
+    ButtonCase s = makeButton(9, 30, 12);
     Gdi::Surface f = paintFrame(s, PaintDown);
     EXPECT_EQ(f.pixel(10, 5), s.palette.FaceColor);
     EXPECT_EQ(f.pixel(0, 0), s.palette.AccentColor);
@@ -227,7 +241,7 @@ TEST(PaintFrame, FlatHighlightPressedWithoutHoverShowsOnlyTheFrame)
 
 TEST(PaintFrame, RoundedBorderPressedRestoresTheGradientBase)
 {
-    ButtonState s = makeState(4, 30, 14);
+    ButtonCase s = makeButton(4, 30, 14);
     const Gdi::ColorRef D = s.palette.ShadowColor;
     const Gdi::Surface f = paintFrame(s, PaintDown);
     EXPECT_EQ(f.pixel(0, 5), s.palette.DarkShadowColor);
@@ -246,7 +260,7 @@ TEST(PaintFrame, RoundedBorderPressedRestoresTheGradientBase)
 
 TEST(PaintFrame, GradientLookBars)
 {
-    ButtonState s = makeState(14, 40, 20);
+    ButtonCase s = makeButton(14, 40, 20);
     const Gdi::Surface f = paintFrame(s);
     EXPECT_EQ(f.pixel(0, 10), S(s.palette.ShadowColor, -50));
     EXPECT_EQ(f.pixel(1, 10), S(s.palette.FaceColor, -9));
@@ -279,10 +293,10 @@ class SpecialEffectCopies : public ::testing::Test
 protected:
     Gdi::Surface paintWithEffect(int effect)
     {
-        ButtonState s = makeState(7, 80, 30);
-        s.caption = QStringLiteral("Hi");
-        s.specialEffect = effect;
-        ButtonLayout::LayoutCaption(s);
+        ButtonCase s = makeButton(7, 80, 30);
+        s.properties.caption = QStringLiteral("Hi");
+        s.properties.specialEffect = effect;
+        ButtonLayout::LayoutCaption(s.properties, s.geometry);
         area = {s.geometry.CaptionRect.left - 2, s.geometry.CaptionRect.top - 2,
                 s.geometry.CaptionRect.right + 2, s.geometry.CaptionRect.bottom + 2};
         light = S(s.palette.FaceColor, 40);

@@ -4,21 +4,42 @@
 #include "controls/button/buttonlayout.h"
 #include "controls/button/buttonpainter.h"
 
-ButtonState makeState(int type, int width, int height, int scheme)
+ButtonFrame ButtonCase::frame() const
 {
-    ButtonState state;
-    state.buttonType = type;
-    state.colorScheme = scheme;
-    state.font = crispFont();
-    ButtonColor::ComputePalette(state);
-    ButtonLayout::Resize(state, width, height);
-    return state;
+    return {
+        .properties = properties,
+        .geometry = geometry,
+        .palette = ButtonColor::FramePalette(properties, palette, isHovering),
+        .isHovering = isHovering,
+        .hasFocus = hasFocus,
+        .paintingEnabled = paintingEnabled,
+        .displayAsDefault = displayAsDefault,
+    };
 }
 
-Gdi::Surface paintFrame(ButtonState &state, int paintState)
+ButtonCase makeButton(int type, int width, int height, int scheme)
 {
-    Gdi::Surface surface(state.geometry.W, state.geometry.H, 0x123456);
-    ButtonPainter::Paint(surface, state, paintState, true);
+    ButtonCase button;
+    button.properties.buttonType = type;
+    button.properties.colorScheme = scheme;
+    button.properties.font = crispFont();
+    button.palette = ButtonColor::ComputePalette(button.properties);
+    ButtonLayout::Resize(button.properties, button.geometry, width, height);
+    return button;
+}
+
+bool paintOn(Gdi::Surface &surface, ButtonCase &button, int paintState, bool force)
+{
+    const auto drawn = ButtonPainter::Paint(surface, button.frame(), button.memory, paintState, force);
+    if (drawn)
+        button.memory = *drawn;
+    return drawn.has_value();
+}
+
+Gdi::Surface paintFrame(ButtonCase &button, int paintState)
+{
+    Gdi::Surface surface(button.geometry.W, button.geometry.H, 0x123456);
+    paintOn(surface, button, paintState, /*force*/ true);
     return surface;
 }
 

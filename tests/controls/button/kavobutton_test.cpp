@@ -65,16 +65,16 @@ protected:
 TEST_F(ButtonWindow, LeftClickPressesAndClicks)
 {
     QTest::mousePress(button, Qt::LeftButton, {}, centre);
-    EXPECT_EQ(button->state().LastPaintedState, PaintDown);
+    EXPECT_EQ(button->paintMemory().LastPaintedState, PaintDown);
     QTest::mouseRelease(button, Qt::LeftButton, {}, centre);
-    EXPECT_EQ(button->state().LastPaintedState, PaintUp);
+    EXPECT_EQ(button->paintMemory().LastPaintedState, PaintUp);
     EXPECT_EQ(events, QStringList({"MouseDown 1", "MouseUp 1", "Click"}));
 }
 
 TEST_F(ButtonWindow, RightPressNeverClicksNorPresses)
 {
     QTest::mousePress(button, Qt::RightButton, {}, centre);
-    EXPECT_EQ(button->state().LastPaintedState, PaintUp);
+    EXPECT_EQ(button->paintMemory().LastPaintedState, PaintUp);
     QTest::mouseRelease(button, Qt::RightButton, {}, centre);
     EXPECT_EQ(events, QStringList({"MouseDown 2", "MouseUp 2"}));
 }
@@ -83,7 +83,7 @@ TEST_F(ButtonWindow, ReleaseOutsideIsNoClick)
 {
     QTest::mousePress(button, Qt::LeftButton, {}, centre);
     QTest::mouseMove(button, QPoint(150, 15));
-    EXPECT_EQ(button->state().LastPaintedState, PaintUp) << "up look once the pointer leaves";
+    EXPECT_EQ(button->paintMemory().LastPaintedState, PaintUp) << "up look once the pointer leaves";
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(150, 15));
     EXPECT_EQ(events, QStringList({"MouseDown 1", "MouseUp 1"}));
 }
@@ -93,7 +93,7 @@ TEST_F(ButtonWindow, DoubleClickIsOneClickAndASecondPress)
     QTest::mousePress(button, Qt::LeftButton, {}, centre);
     QTest::mouseRelease(button, Qt::LeftButton, {}, centre);
     QTest::mouseDClick(button, Qt::LeftButton, {}, centre);
-    EXPECT_EQ(button->state().LastPaintedState, PaintDown);
+    EXPECT_EQ(button->paintMemory().LastPaintedState, PaintDown);
     QTest::mouseRelease(button, Qt::LeftButton, {}, centre);
     EXPECT_EQ(events, QStringList({"MouseDown 1", "MouseUp 1", "Click", "MouseDown 1", "MouseUp 1"}));
 }
@@ -102,7 +102,7 @@ TEST_F(ButtonWindow, SpacePressAndReleaseClickOnce)
 {
     button->setFocus();
     QTest::keyPress(button, Qt::Key_Space);
-    EXPECT_EQ(button->state().LastPaintedState, PaintDown);
+    EXPECT_EQ(button->paintMemory().LastPaintedState, PaintDown);
     QTest::keyRelease(button, Qt::Key_Space);
     EXPECT_EQ(events, QStringList({"KeyDown 32", "KeyPress 32", "KeyUp 32", "Click"}));
     // A release with no press of its own, now or after an earlier click.
@@ -124,7 +124,7 @@ TEST_F(ButtonWindow, KeyDownHandlerCanSwallowTheKey)
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_FALSE(events.contains("Click"));
-    EXPECT_EQ(button->state().LastPaintedState, PaintUp);
+    EXPECT_EQ(button->paintMemory().LastPaintedState, PaintUp);
 }
 
 TEST_F(ButtonWindow, ArrowKeysMoveTheFocus)
@@ -141,10 +141,10 @@ TEST_F(ButtonWindow, ArrowKeysMoveTheFocus)
     EXPECT_TRUE(buttons[1]->hasFocus());
     QTest::keyClick(buttons[1], Qt::Key_Left);
     EXPECT_TRUE(button->hasFocus());
-    EXPECT_TRUE(button->state().hasFocus);
+    EXPECT_TRUE(button->frame().hasFocus);
     QTest::keyClick(button, Qt::Key_Down);
     EXPECT_TRUE(buttons[1]->hasFocus());
-    EXPECT_FALSE(button->state().hasFocus);
+    EXPECT_FALSE(button->frame().hasFocus);
 }
 
 TEST_F(ButtonWindow, CheckBoxTogglesAndStaysPressed)
@@ -152,10 +152,10 @@ TEST_F(ButtonWindow, CheckBoxTogglesAndStaysPressed)
     button->setCheckBoxBehaviour(true);
     QTest::mouseClick(button, Qt::LeftButton, {}, centre);
     EXPECT_TRUE(button->Value());
-    EXPECT_EQ(button->state().LastPaintedState, PaintDown);
+    EXPECT_EQ(button->paintMemory().LastPaintedState, PaintDown);
     QTest::mouseClick(button, Qt::LeftButton, {}, centre);
     EXPECT_FALSE(button->Value());
-    EXPECT_EQ(button->state().LastPaintedState, PaintUp);
+    EXPECT_EQ(button->paintMemory().LastPaintedState, PaintUp);
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
     EXPECT_TRUE(button->Value());
@@ -173,14 +173,14 @@ TEST_F(ButtonWindow, HoverEntersAndTheTimerFindsThePointerGone)
 {
     QTest::mouseMove(button, centre);
     ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("MouseOver"); }, 2000));
-    EXPECT_TRUE(button->state().isHovering);
+    EXPECT_TRUE(button->frame().isHovering);
     EXPECT_TRUE(button->isHoverTimerActive());
     QTest::mouseMove(button, QPoint(60, 20));
     EXPECT_EQ(events.count("MouseOver"), 1) << "one MouseOver per visit";
 
     QCursor::setPos(QPoint(2000, 2000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("MouseOut"); }, 2000));
-    EXPECT_FALSE(button->state().isHovering);
+    EXPECT_FALSE(button->frame().isHovering);
     EXPECT_FALSE(button->isHoverTimerActive());
 }
 
@@ -313,7 +313,7 @@ TEST(KAVOButtonProperties, EveryKeyIsWrittenAndReadBack)
     EXPECT_TRUE(copy.SoftBevel());
     EXPECT_FALSE(copy.ShowFocusRect());
     EXPECT_EQ(copy.PictureNormal(), source.PictureNormal());
-    EXPECT_EQ(copy.state().geometry.PictureWidth, 3);
+    EXPECT_EQ(copy.buttonGeometry().PictureWidth, 3);
     EXPECT_EQ(copy.PicturePosition(), 3);
     EXPECT_EQ(copy.SpecialEffect(), 2);
     EXPECT_TRUE(copy.Value());
@@ -322,6 +322,42 @@ TEST(KAVOButtonProperties, EveryKeyIsWrittenAndReadBack)
     EXPECT_EQ(copy.FontName(), QStringLiteral("DejaVu Serif"));
     EXPECT_TRUE(copy.FontItalic());
     EXPECT_EQ(copy.FontSize(), 11);
+}
+
+TEST(KAVOButtonProperties, EverySetterAnnouncesItsStoredKey)
+{
+    KAVOButton b;
+    QStringList announced;
+    QObject::connect(&b, &UserControl::propertyChanged, [&](const QString &key) { announced.append(key); });
+    b.setButtonType(2);
+    b.setCaption(QStringLiteral("x"));
+    b.setEnabled(true);
+    b.setFont(b.Font());
+    b.setColorScheme(1);
+    b.setShowFocusRect(true);
+    b.setBackColor(0);
+    b.setBackOver(0);
+    b.setForeColor(0);
+    b.setForeOver(0);
+    b.setMaskColor(0);
+    b.setMousePointer(0);
+    b.setMouseIcon(ButtonPicture());
+    b.setPictureNormal(ButtonPicture());
+    b.setPictureOver(ButtonPicture());
+    b.setUseMaskColor(true);
+    b.setSoftBevel(false);
+    b.setPicturePosition(0);
+    b.setUseGreyscale(false);
+    b.setSpecialEffect(0);
+    b.setHandPointer(false);
+    b.setCheckBoxBehaviour(false);
+    b.setValue(false);
+
+    PropertyBag bag;
+    b.writeProperties(bag);
+    QStringList expected = bag.keys();
+    expected.replace(expected.indexOf(QStringLiteral("PICH")), QStringLiteral("PICO"));
+    EXPECT_EQ(announced, expected);
 }
 
 TEST(KAVOButtonProperties, MissingKeysTakeTheirDefaults)

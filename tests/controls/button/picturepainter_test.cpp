@@ -103,22 +103,22 @@ TEST(BlitPicture, IconsComposeOverTheMaskColour)
 
 // A 40x20 button of the look with a 2x2 picture centred at (19, 9): one
 // red pixel, one dark and one light grey, one mask-coloured.
-ButtonState withPicture(int type)
+ButtonCase withPicture(int type)
 {
-    ButtonState s = makeState(type, 40, 20);
-    s.pictureNormal = bitmap(2, 2, {Gdi::rgb(255, 0, 0), Gdi::rgb(40, 40, 40),
+    ButtonCase s = makeButton(type, 40, 20);
+    s.properties.pictureNormal = bitmap(2, 2, {Gdi::rgb(255, 0, 0), Gdi::rgb(40, 40, 40),
                                     Gdi::rgb(240, 240, 240), 0xC0C0C0});
-    ButtonLayout::MeasurePicture(s);
-    ButtonLayout::LayoutCaption(s);
+    ButtonLayout::MeasurePicture(s.properties, s.geometry);
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     return s;
 }
 
 TEST(DrawPicture, GreyUntilHovered)
 {
-    ButtonState s = withPicture(7);
+    ButtonCase s = withPicture(7);
     ASSERT_EQ(s.geometry.PictureX, 19);
     ASSERT_EQ(s.geometry.PictureY, 9);
-    s.useGreyscale = true;
+    s.properties.useGreyscale = true;
     EXPECT_EQ(paintFrame(s).pixel(19, 9), Gdi::rgb(76, 76, 76));
     EXPECT_EQ(paintFrame(s).pixel(20, 10), s.palette.FaceColor) << "mask colour stays transparent";
     s.isHovering = true;
@@ -127,7 +127,7 @@ TEST(DrawPicture, GreyUntilHovered)
 
 TEST(DrawPicture, PressedMovesDownRight)
 {
-    ButtonState s = withPicture(7);
+    ButtonCase s = withPicture(7);
     const Gdi::Surface f = paintFrame(s, PaintDown);
     EXPECT_EQ(f.pixel(20, 10), Gdi::rgb(255, 0, 0));
     EXPECT_EQ(f.pixel(19, 9), s.palette.FaceColor);
@@ -135,8 +135,8 @@ TEST(DrawPicture, PressedMovesDownRight)
 
 TEST(DrawPicture, DisabledIsAnEmbossedSilhouetteOfTheDarkPixels)
 {
-    ButtonState s = withPicture(7);
-    s.enabled = false;
+    ButtonCase s = withPicture(7);
+    s.properties.enabled = false;
     const Gdi::Surface f = paintFrame(s);
     EXPECT_EQ(f.pixel(19, 9), s.palette.ShadowColor);          // red: 255 <= 384
     EXPECT_EQ(f.pixel(20, 9), s.palette.ShadowColor);          // dark grey
@@ -147,14 +147,14 @@ TEST(DrawPicture, DisabledIsAnEmbossedSilhouetteOfTheDarkPixels)
 
 TEST(DrawPicture, DisabledXPStyleIsGreyAndMoved)
 {
-    ButtonState s = withPicture(3);
-    s.enabled = false;
+    ButtonCase s = withPicture(3);
+    s.properties.enabled = false;
     EXPECT_EQ(paintFrame(s).pixel(20, 10), Gdi::rgb(76, 76, 76));
 }
 
 TEST(DrawPicture, FlatHighlightBlendsUntilHovered)
 {
-    ButtonState s = withPicture(9);
+    ButtonCase s = withPicture(9);
     const Gdi::ColorRef face = s.palette.FaceColor;
     const Gdi::Surface f = paintFrame(s);
     EXPECT_EQ(f.pixel(19, 9), Gdi::rgb((510 + Gdi::red(face)) / 3, Gdi::green(face) / 3,
@@ -167,8 +167,8 @@ TEST(DrawPicture, FlatHighlightBlendsUntilHovered)
 
 TEST(DrawPicture, PictureOverReplacesWhileHovered)
 {
-    ButtonState s = withPicture(7);
-    s.pictureOver = bitmap(3, 3, QList<Gdi::ColorRef>(9, 0x00AA00));
+    ButtonCase s = withPicture(7);
+    s.properties.pictureOver = bitmap(3, 3, QList<Gdi::ColorRef>(9, 0x00AA00));
     s.isHovering = true;
     const Gdi::Surface f = paintFrame(s);
     EXPECT_EQ(f.pixel(20, 10), 0x00AA00u);
@@ -177,10 +177,10 @@ TEST(DrawPicture, PictureOverReplacesWhileHovered)
 
 TEST(DrawPicture, PictureOverAloneIsNeverDrawn)
 {
-    ButtonState s = makeState(7, 40, 20);
-    s.pictureOver = bitmap(2, 2, QList<Gdi::ColorRef>(4, 0x00AA00));
-    ButtonLayout::MeasurePicture(s);
-    ButtonLayout::LayoutCaption(s);
+    ButtonCase s = makeButton(7, 40, 20);
+    s.properties.pictureOver = bitmap(2, 2, QList<Gdi::ColorRef>(4, 0x00AA00));
+    ButtonLayout::MeasurePicture(s.properties, s.geometry);
+    ButtonLayout::LayoutCaption(s.properties, s.geometry);
     s.isHovering = true;
     const Gdi::Surface f = paintFrame(s);
     for (int y = 1; y < 19; ++y)
@@ -190,8 +190,8 @@ TEST(DrawPicture, PictureOverAloneIsNeverDrawn)
 
 TEST(DrawPicture, EffectShadowUnderThePicture)
 {
-    ButtonState s = withPicture(7);
-    s.specialEffect = 3;
+    ButtonCase s = withPicture(7);
+    s.properties.specialEffect = 3;
     const Gdi::Surface f = paintFrame(s);
     EXPECT_EQ(f.pixel(21, 10), ButtonColor::ShiftColor(s.palette.FaceColor, -40, false, false));
     EXPECT_EQ(f.pixel(19, 9), Gdi::rgb(255, 0, 0));
