@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/xpprogressbar/progressbarpainter.h"
+#include "platform/propertytable.h"
 #include "platform/usercontrol.h"
 
 #include <array>
@@ -43,6 +44,10 @@ protected:
     void onResize() override;
 
 private:
+    enum class Property { Min, Max, Value, Style, ProgressLook };
+    static const PropertyTable<Xp_ProgressBar, Property> &properties();
+    void notify(Property property);
+
     ProgressBarState paintState() const;
     void refuse(const QString &message);
 
