@@ -2,23 +2,26 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace {
 
 constexpr int MaxStoredSubFolders = 200;
+// Any name ending so, in any case: "a.txt", "notes.TXT", also "mytxt".
+constexpr std::string_view TextSuffix = "txt";
 
 using FolderId = std::pair<dev_t, ino_t>;
 
 bool isTextFileName(const std::string &name)
 {
-    if (name.size() < 3)
+    if (name.size() < TextSuffix.size())
         return false;
-    std::string tail = name.substr(name.size() - 3);
+    std::string tail = name.substr(name.size() - TextSuffix.size());
     for (char &c : tail)
         c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return tail == "txt";
+    return tail == TextSuffix;
 }
 
 class FolderSearch {
