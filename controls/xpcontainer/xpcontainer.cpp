@@ -8,7 +8,7 @@
 namespace {
 
 const QString DefaultCaption = QStringLiteral("XPContainer");
-constexpr int DefaultStyle = 0;
+constexpr int DefaultStyle = ContainerState::HeaderStyle;
 constexpr int DefaultTheme = 0;
 
 const ContainerTheme &defaultColours()
@@ -150,7 +150,7 @@ void XPContainer::writeProperties(PropertyBag &bag) const
 
 Gdi::Rect XPContainer::headerRect() const
 {
-    if (m_state.style != 0)
+    if (m_state.style != ContainerState::HeaderStyle)
         return {};
     return Gdi::Rect::box(ContainerLayout::HeaderLeft, ContainerLayout::HeaderTop,
                           m_state.layout.headerWidth, ContainerLayout::HeaderHeight);

@@ -8,7 +8,7 @@ namespace {
 constexpr int DefaultMin = 0;
 constexpr int DefaultMax = 100;
 constexpr int DefaultValue = 0;
-constexpr int DefaultStyle = 0;
+constexpr int DefaultStyle = Xp_ProgressBar::BlocksStyle;
 constexpr int DefaultLook = 0;
 
 } // namespace
@@ -50,7 +50,7 @@ void Xp_ProgressBar::setValue(int value)
 
     const ProgressBarState state = paintState();
     ProgressBarPainter painter(surface(), state);
-    if (m_style == 0)
+    if (m_style == BlocksStyle)
         painter.updateBlocks(m_track);
     else if (value == m_max)
         painter.repaint(m_track);

@@ -19,6 +19,9 @@ class Xp_ProgressBar : public UserControl
     Q_PROPERTY(int ProgressLook READ ProgressLook WRITE setProgressLook)
 
 public:
+    // Style 0 grows a row of blocks; any other style moves a group.
+    static constexpr int BlocksStyle = 0;
+
     explicit Xp_ProgressBar(QWidget *parent = nullptr);
 
     int Min() const { return m_min; }
