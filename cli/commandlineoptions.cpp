@@ -216,49 +216,60 @@ bool CommandLineOptions::take(int code, const char *value, std::string &error)
 
 bool CommandLineOptions::takeValue(int code, const std::string &value, std::string &error)
 {
-    const std::string name = longName(code);
-    int number = 0;
     switch (code) {
-    case Settings: settingsFile = value; break;
-    case OutputDir: outputDir = value; break;
-    case Font: fontName = value; break;
-    case Author: author = value; break;
-    case Keywords: keywords = value; break;
-    case FilesFrom: filesFrom.push_back(value); break;
-    case PageSize: {
-        std::string size = value;
-        if (size.size() == 2 && (size[0] == 'a' || size[0] == 'A'))
-            size[0] = 'A';
-        if (size != "A3" && size != "A4" && size != "A5") {
-            error = "page size must be A3, A4 or A5, not \"" + value + "\"";
-            return false;
-        }
-        pageSize = size;
-        break;
-    }
-    case Lang:
-        if (value != "zh" && value != "en") {
-            error = "--lang must be zh or en, not \"" + value + "\"";
-            return false;
-        }
-        language = value;
-        break;
-    case FontSize:
-    case CharsPerLine:
+    case Settings: settingsFile = value; return true;
+    case OutputDir: outputDir = value; return true;
+    case Font: fontName = value; return true;
+    case Author: author = value; return true;
+    case Keywords: keywords = value; return true;
+    case FilesFrom: filesFrom.push_back(value); return true;
+    case PageSize: return takePageSize(value, error);
+    case Lang: return takeLanguage(value, error);
+    case FontSize: return takeNumber(code, value, MaxFontSize, fontSize, error);
+    case CharsPerLine: return takeNumber(code, value, MaxCharsPerLine, charsPerLine, error);
     case Jobs: {
-        const int high = code == FontSize ? MaxFontSize : code == Jobs ? MaxJobs : MaxCharsPerLine;
-        if (!toNumber(value, 1, high, number)) {
-            error = "--" + name + " needs a whole number from 1 to " + std::to_string(high) + ", not \"" + value + "\"";
+        std::optional<int> number;
+        if (!takeNumber(code, value, MaxJobs, number, error))
             return false;
-        }
-        if (code == FontSize)
-            fontSize = number;
-        else if (code == Jobs)
-            jobs = number;
-        else
-            charsPerLine = number;
-        break;
+        jobs = *number;
+        return true;
     }
+    default: return true;
     }
+}
+
+bool CommandLineOptions::takePageSize(const std::string &value, std::string &error)
+{
+    std::string size = value;
+    if (size.size() == 2 && (size[0] == 'a' || size[0] == 'A'))
+        size[0] = 'A';
+    if (size != "A3" && size != "A4" && size != "A5") {
+        error = "page size must be A3, A4 or A5, not \"" + value + "\"";
+        return false;
+    }
+    pageSize = size;
+    return true;
+}
+
+bool CommandLineOptions::takeLanguage(const std::string &value, std::string &error)
+{
+    if (value != "zh" && value != "en") {
+        error = "--lang must be zh or en, not \"" + value + "\"";
+        return false;
+    }
+    language = value;
+    return true;
+}
+
+bool CommandLineOptions::takeNumber(int code, const std::string &value, int high, std::optional<int> &target,
+                                    std::string &error)
+{
+    int number = 0;
+    if (!toNumber(value, 1, high, number)) {
+        error = "--" + longName(code) + " needs a whole number from 1 to " + std::to_string(high) + ", not \""
+            + value + "\"";
+        return false;
+    }
+    target = number;
     return true;
 }

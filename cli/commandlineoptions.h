@@ -43,4 +43,8 @@ struct CommandLineOptions {
 private:
     bool take(int code, const char *value, std::string &error);
     bool takeValue(int code, const std::string &value, std::string &error);
+    bool takePageSize(const std::string &value, std::string &error);
+    bool takeLanguage(const std::string &value, std::string &error);
+    static bool takeNumber(int code, const std::string &value, int high, std::optional<int> &target,
+                           std::string &error);
 };

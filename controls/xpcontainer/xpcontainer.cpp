@@ -50,12 +50,35 @@ void XPContainer::setColour(Gdi::ColorRef &field, Gdi::ColorRef colour, Property
     repaintPanel();
 }
 
-void XPContainer::setBackDarkColor(Gdi::ColorRef c) { setColour(m_state.backDarkColor, c, Property::BackDarkColor); }
-void XPContainer::setBackLightColor(Gdi::ColorRef c) { setColour(m_state.backLightColor, c, Property::BackLightColor); }
-void XPContainer::setBorderColor(Gdi::ColorRef c) { setColour(m_state.borderColor, c, Property::BorderColor); }
-void XPContainer::setHeaderDarkColor(Gdi::ColorRef c) { setColour(m_state.headerDarkColor, c, Property::HeaderDarkColor); }
-void XPContainer::setHeaderLightColor(Gdi::ColorRef c) { setColour(m_state.headerLightColor, c, Property::HeaderLightColor); }
-void XPContainer::setTextColor(Gdi::ColorRef c) { setColour(m_state.textColor, c, Property::TextColor); }
+void XPContainer::setBackDarkColor(Gdi::ColorRef c)
+{
+    setColour(m_state.backDarkColor, c, Property::BackDarkColor);
+}
+
+void XPContainer::setBackLightColor(Gdi::ColorRef c)
+{
+    setColour(m_state.backLightColor, c, Property::BackLightColor);
+}
+
+void XPContainer::setBorderColor(Gdi::ColorRef c)
+{
+    setColour(m_state.borderColor, c, Property::BorderColor);
+}
+
+void XPContainer::setHeaderDarkColor(Gdi::ColorRef c)
+{
+    setColour(m_state.headerDarkColor, c, Property::HeaderDarkColor);
+}
+
+void XPContainer::setHeaderLightColor(Gdi::ColorRef c)
+{
+    setColour(m_state.headerLightColor, c, Property::HeaderLightColor);
+}
+
+void XPContainer::setTextColor(Gdi::ColorRef c)
+{
+    setColour(m_state.textColor, c, Property::TextColor);
+}
 
 void XPContainer::setCaption(const QString &caption)
 {

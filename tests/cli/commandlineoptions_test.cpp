@@ -36,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalRow{"LetterWithoutValue", {"x", "-o"}, "option --output-dir needs a value"},
                       RefusalRow{"NameWithoutValue", {"--files-from"}, "option --files-from needs a value"},
                       RefusalRow{"FlagWithValue", {"--quiet=1"}, "option --quiet takes no value"},
-                      RefusalRow{"NumberOutOfRange", {"-j65"}, "--jobs needs a whole number from 1 to 64, not \"65\""}),
+                      RefusalRow{"NumberOutOfRange", {"-j65"},
+                                 "--jobs needs a whole number from 1 to 64, not \"65\""}),
     [](const ::testing::TestParamInfo<RefusalRow> &row) { return std::string(row.param.name); });
 
 // Inputs keep their order among the options; after "--" and as "-" a dash
@@ -45,9 +46,9 @@ TEST(CommandLineOptions, GnuArgumentsKeepInputsInOrder)
 {
     CommandLineOptions options;
     std::string error;
-    ASSERT_TRUE(options.parse({"a", "-qrj2", "-", "--output-dir=out", "-T-", "b", "--lang", "en", "--", "-c", "--quiet"},
-                              error))
-        << error;
+    const std::vector<std::string> arguments = {"a",  "-qrj2", "-",  "--output-dir=out", "-T-",
+                                                "b",  "--lang", "en", "--",               "-c", "--quiet"};
+    ASSERT_TRUE(options.parse(arguments, error)) << error;
     EXPECT_EQ(options.inputs, (std::vector<std::string>{"a", "-", "b", "-c", "--quiet"}));
     EXPECT_TRUE(options.quiet);
     EXPECT_TRUE(options.recursive);
