@@ -157,10 +157,15 @@ void XPCombo::setToolTipText(const QString &text)
 
 void XPCombo::setFieldName(const QString &name)
 {
+    keepFieldName(name);
+    notify(Property::FieldName);
+}
+
+void XPCombo::keepFieldName(const QString &name)
+{
     // Only data binding would read it; the field keeps it for that.
     m_fieldName = name;
     m_jTexto->setProperty("FieldName", name);
-    notify(Property::FieldName);
 }
 
 int XPCombo::SelStart() const

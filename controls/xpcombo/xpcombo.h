@@ -158,6 +158,7 @@ private:
     static const PropertyTable<XPCombo, Property> &properties();
     void notify(Property property);
     void applyMaxLength();
+    void keepFieldName(const QString &name);
 
     void copySelectionToText();
     void applyTextColours();

@@ -55,10 +55,7 @@ const PropertyTable<XPCombo, XPCombo::Property> &XPCombo::properties()
          [](XPCombo &combo, const QVariant &stored) { combo.m_jTexto->setToolTip(stored.toString()); }},
         {Property::FieldName, "FieldName", [](const XPCombo &) -> QVariant { return QString(); },
          [](const XPCombo &combo) -> QVariant { return combo.m_fieldName; },
-         [](XPCombo &combo, const QVariant &stored) {
-             combo.m_fieldName = stored.toString();
-             combo.m_jTexto->setProperty("FieldName", combo.m_fieldName);
-         }},
+         [](XPCombo &combo, const QVariant &stored) { combo.keepFieldName(stored.toString()); }},
         {Property::Enabled, "Enabled", [](const XPCombo &) -> QVariant { return false; },
          [](const XPCombo &combo) -> QVariant { return combo.m_enabled; },
          [](XPCombo &combo, const QVariant &stored) { combo.m_enabled = stored.toBool(); }},
