@@ -14,4 +14,8 @@ public:
     virtual void inputSkipped(const std::string &input, const std::string &reason) = 0;
     // A finished PDF, by its full path.
     virtual void documentWritten(const std::string &pdfPath) = 0;
+    // The PDF writer failed on input with this message. The document is
+    // left as the writer left it; the job converts nothing more in this
+    // run unless its caller goes on with the next file itself.
+    virtual void pdfFailed(const std::string &input, const std::string &message) = 0;
 };

@@ -1,8 +1,8 @@
 #include "app/conversionjob.h"
 
 #include "app/getfile.h"
+#include "app/pdfapi.h"
 #include "app/piececutter.h"
-#include "pdf/api.h"
 #include "pdf/tervolanpdf.h"
 #include "platform/text/itemreader.h"
 #include "platform/text/textfilereader.h"
@@ -78,38 +78,54 @@ void ConversionJob::ConvertList(PathList &list)
     m_runFolderText = outputFolderText(m_settings);
     std::string folder = outputFolder(m_settings);
     createOutputFolder(m_settings);
-    while (list.count() > 0)
-        convertTopEntry(list);
+    while (list.count() > 0) {
+        if (!convertTopEntry(list))
+            return;
+    }
     m_host.beep();
     m_host.openFolder(folder);
     m_progress.setValue(100);
 }
 
-void ConversionJob::convertTopEntry(PathList &list)
+// Returns false when the writer failed and the run must end.
+bool ConversionJob::convertTopEntry(PathList &list)
 {
     // Our own copy: the list may change while the file converts.
     std::string input = list.entry(0);
-    convertFile(input, m_runFolderText);
+    if (convertFile(input, m_runFolderText) == ConversionOutcome::WriterFailed)
+        return false;
     if (list.count() > 0 && list.entry(0) == input) {
         list.removeEntry(0);
-        return;
+        return true;
     }
     for (int index = 0; index < list.count(); ++index) {
         if (list.entry(index) == input) {
             list.removeEntry(index);
-            return;
+            break;
         }
     }
+    return true;
 }
 
-bool ConversionJob::convertFile(const std::string &input, const std::string &folderText)
+ConversionOutcome ConversionJob::convertFile(const std::string &input, const std::string &folderText)
 {
     m_fileSettings = m_settings;
     TextFileReader reader;
     if (!reader.open(input)) {
         m_host.inputSkipped(input, reader.error());
-        return false;
+        return ConversionOutcome::Skipped;
     }
+    try {
+        return writeDocument(reader, input, folderText);
+    } catch (const PdfFailure &failure) {
+        m_host.pdfFailed(input, failure.what());
+        return ConversionOutcome::WriterFailed;
+    }
+}
+
+ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std::string &input,
+                                               const std::string &folderText)
+{
     setDocumentProperties(input, folderText);
     PdfCheck(BeginDoc(m_box));
     setTextProperties();
@@ -117,12 +133,12 @@ bool ConversionJob::convertFile(const std::string &input, const std::string &fol
         // The document stays unfinished; the writer drops it at the next
         // BeginDoc, so no partial PDF appears.
         m_host.inputSkipped(input, reader.error());
-        return false;
+        return ConversionOutcome::Skipped;
     }
     m_host.processPendingEvents();
     PdfCheck(EndDoc(m_box));
     m_host.documentWritten(folderText + GetBaseName(input) + ".pdf");
-    return true;
+    return ConversionOutcome::Written;
 }
 
 void ConversionJob::setDocumentProperties(const std::string &input, const std::string &folderText)

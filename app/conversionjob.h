@@ -11,6 +11,13 @@
 class PieceCutter;
 class TextFileReader;
 
+// What became of one input.
+enum class ConversionOutcome {
+    Written,      // its PDF is in place
+    Skipped,      // it could not be read; the host was told why
+    WriterFailed, // the PDF writer failed; the host was told its message
+};
+
 // Turns text files into PDFs through the PDF writer, one document per
 // input: lines are broken at CharsPerLine characters, placed down the page
 // at a step of 5 x font size, and a page is broken when the next line would
@@ -22,13 +29,14 @@ public:
     // Converts the list from the top until it is empty, removing each entry
     // once its document is written; then beeps, opens the output folder and
     // shows 100. A call made while the job runs (from the event processing
-    // of a running job) is ignored.
+    // of a running job) is ignored. A writer failure ends the run at once:
+    // its entry stays on the list and nothing more happens.
     void ConvertList(PathList &list);
 
     // Converts one input into the folder text (a folder path ending in
-    // "/"). Returns false when the input could not be read; the host is
-    // told why and no document is written.
-    bool convertFile(const std::string &input, const std::string &folderText);
+    // "/"). An input that cannot be read is skipped and no document is
+    // written; the host hears of every outcome but Written.
+    ConversionOutcome convertFile(const std::string &input, const std::string &folderText);
 
     bool isRunning() const { return m_running; }
 
@@ -45,7 +53,9 @@ public:
     static int progressPercent(long long pieceCount, long long itemCount);
 
 private:
-    void convertTopEntry(PathList &list);
+    bool convertTopEntry(PathList &list);
+    ConversionOutcome writeDocument(TextFileReader &reader, const std::string &input,
+                                    const std::string &folderText);
     void setDocumentProperties(const std::string &input, const std::string &folderText);
     void setTextProperties();
     bool countItems(TextFileReader &reader);

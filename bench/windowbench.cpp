@@ -42,6 +42,7 @@ public:
     void openFolder(const std::string &) override {}
     void inputSkipped(const std::string &, const std::string &) override {}
     void documentWritten(const std::string &) override {}
+    void pdfFailed(const std::string &, const std::string &) override {}
     void setValue(int) override {}
 };
 

@@ -1,27 +1,10 @@
 #include "cli/batchconverter.h"
 
 #include "app/conversionjob.h"
-#include "pdf/api.h"
 #include "pdf/tervolanpdf.h"
 
-#include <stdexcept>
+#include <algorithm>
 #include <thread>
-
-namespace {
-
-class PdfFailure : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// On the command line a writer failure belongs to one file: it is thrown
-// out of that file's conversion and reported, and the batch goes on.
-class ThrowingFailureHandler : public PdfFailureHandler {
-public:
-    void pdfFailed(const std::string &message) override { throw PdfFailure(message); }
-};
-
-} // namespace
 
 BatchConverter::BatchConverter(const Settings &settings, ConsoleReporter &reporter, int jobs)
     : m_settings(settings)
@@ -32,8 +15,6 @@ BatchConverter::BatchConverter(const Settings &settings, ConsoleReporter &report
 
 void BatchConverter::run(const std::vector<std::string> &files)
 {
-    static ThrowingFailureHandler handler;
-    setPdfFailureHandler(&handler);
     m_folderText = ConversionJob::outputFolderText(m_settings);
     ConversionJob::createOutputFolder(m_settings);
     m_next = 0;
@@ -51,12 +32,10 @@ void BatchConverter::work(const std::vector<std::string> &files)
 {
     int box = CreateBox(/*window*/ 0, /*reserved*/ 0);
     ConversionJob job(box, m_settings, m_reporter, m_reporter);
+    // A writer failure belongs to its file: the reporter marks that file
+    // failed and the batch goes on.
     for (size_t index = m_next++; index < files.size(); index = m_next++) {
-        try {
-            job.convertFile(files[index], m_folderText);
-        } catch (const PdfFailure &failure) {
-            m_reporter.failed(files[index], failure.what());
-        }
+        job.convertFile(files[index], m_folderText);
         m_reporter.fileFinished();
     }
 }

@@ -19,6 +19,7 @@ public:
     void openFolder(const std::string &) override {}
     void inputSkipped(const std::string &input, const std::string &reason) override;
     void documentWritten(const std::string &pdfPath) override;
+    void pdfFailed(const std::string &input, const std::string &message) override { failed(input, message); }
     void setValue(int) override {}
 
     // A failure found outside the job (a folder without -r, a writer error).

@@ -1,14 +1,13 @@
 #include "settings/settingsstore.h"
 
+#include "platform/file/atomicfile.h"
 #include "platform/text/itemreader.h"
 #include "platform/text/textcodec.h"
 #include "platform/text/textfilereader.h"
 #include "platform/text/utf8.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,20 +27,6 @@ std::string quoted(const std::string &utf8Text)
             c = ' ';
     }
     return "\"" + text + "\"\r\n";
-}
-
-bool writeAll(int fd, const std::string &bytes)
-{
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            return false;
-        done += size_t(wrote);
-    }
-    return true;
 }
 
 std::string environment(const char *name)
@@ -143,17 +128,8 @@ bool SaveSettings(const Settings &settings, const std::filesystem::path &file)
     std::error_code ignored;
     if (file.has_parent_path())
         std::filesystem::create_directories(file.parent_path(), ignored);
-    std::string temporary = file.string() + ".XXXXXX";
-    int fd = mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    // mkstemp makes the file private; config.ini is an ordinary file.
-    fchmod(fd, 0644);
-    bool written = writeAll(fd, formatConfig(settings)) && fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), file.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    // A read-only config.ini is refused and stays as it was; a symlinked
+    // one is written through to its target.
+    AtomicFile out(file.string());
+    return out.open() && out.write(formatConfig(settings)) && out.commit();
 }

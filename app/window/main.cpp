@@ -1,5 +1,4 @@
 #include "app/window/demoform.h"
-#include "app/window/pdffailurebox.h"
 #include "app/window/singleinstance.h"
 #include "settings/settingsstore.h"
 
@@ -15,8 +14,6 @@ int main(int argc, char **argv)
     SingleInstance instance;
     if (!instance.acquired())
         return 0;
-    static PdfFailureBox pdfFailureBox;
-    setPdfFailureHandler(&pdfFailureBox);
 
     DemoForm form;
     form.load(QString::fromStdString(configIniPath().string()));

@@ -1,8 +1,11 @@
 #include "app/window/windowconversionhost.h"
 
+#include "platform/messageboxservice.h"
 #include "platform/shellservice.h"
 
 #include <QApplication>
+
+#include <cstdlib>
 
 namespace {
 
@@ -43,6 +46,13 @@ void WindowConversionHost::documentWritten(const std::string &pdfPath)
 void WindowConversionHost::inputSkipped(const std::string &input, const std::string &reason)
 {
     m_skipped << QString::fromStdString(input) + ": " + QString::fromStdString(reason);
+}
+
+void WindowConversionHost::pdfFailed(const std::string &, const std::string &message)
+{
+    MessageBoxService::instance().show(nullptr, QString::fromStdString(message), "PDF",
+                                       MessageBoxService::Icon::Error);
+    std::exit(1);
 }
 
 void WindowConversionHost::setValue(int value)

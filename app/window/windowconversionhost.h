@@ -25,6 +25,9 @@ public:
     void openFolder(const std::string &folder) override;
     void inputSkipped(const std::string &input, const std::string &reason) override;
     void documentWritten(const std::string &pdfPath) override;
+    // Shows the writer's message in a box titled "PDF" with the stop icon,
+    // then ends the program at once: nothing of the run may go on.
+    void pdfFailed(const std::string &input, const std::string &message) override;
     void setValue(int value) override;
 
     // The skipped inputs, one "path: reason" line each, and forgets them.

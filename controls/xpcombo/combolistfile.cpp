@@ -1,11 +1,11 @@
 #include "controls/xpcombo/combolistfile.h"
 
 #include "controls/xpcombo/combolist.h"
+#include "platform/file/atomicfile.h"
 #include "platform/text/textcodec.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -36,14 +36,8 @@ bool ComboListFile::save(const ComboList &list, const QString &path)
     }
     // Written beside the old file and renamed over it, so a full disk or a
     // crash half-way never leaves a damaged list behind.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    AtomicFile file(QFile::encodeName(path).toStdString());
+    return file.open() && file.write(bytes) && file.commit();
 }
 
 void ComboListFile::setBuffer(std::u32string text)

@@ -1,6 +1,6 @@
 #include "app/conversionjob.h"
 #include "app/vectorpathlist.h"
-#include "pdf/api.h"
+#include "app/pdfapi.h"
 #include "pdf/tervolanpdf.h"
 #include "tests/app/pdfreadback.h"
 #include "tests/support/tempdir.h"
@@ -11,24 +11,6 @@
 #include <stdexcept>
 
 namespace {
-
-struct PdfFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// Stands in for the window's "PDF" box: records the message and stops the
-// job the way ending the program would.
-class RecordingFailure : public PdfFailureHandler {
-public:
-    RecordingFailure() { setPdfFailureHandler(this); }
-    ~RecordingFailure() override { setPdfFailureHandler(nullptr); }
-    void pdfFailed(const std::string &message) override
-    {
-        messages.push_back(message);
-        throw PdfFailure(message);
-    }
-    std::vector<std::string> messages;
-};
 
 class RecordingHost : public ConversionHost, public ProgressDisplay {
 public:
@@ -50,11 +32,15 @@ public:
         if (onWritten)
             onWritten();
     }
+    void pdfFailed(const std::string &input, const std::string &message) override
+    {
+        writerFailures.push_back(input + ": " + message);
+    }
     void setValue(int value) override { progress.push_back(value); }
 
     long eventCalls = 0;
     int beeps = 0;
-    std::vector<std::string> opened, skipped, written;
+    std::vector<std::string> opened, skipped, written, writerFailures;
     std::vector<int> progress;
     std::function<void()> onEvents, onWritten;
 };
@@ -81,7 +67,6 @@ protected:
     TempDir dir;
     Settings settings;
     RecordingHost host;
-    RecordingFailure failure;
     int box = CreateBox(0, 0);
     ConversionJob job{box, settings, host, host};
 };
@@ -213,11 +198,13 @@ TEST_F(ConversionJobTest, WriterFailureStopsTheJobWithTheWritersMessage)
 {
     settings.OutputFolder = dir.file("no/such/parent");
     VectorPathList list({dir.write("in/a.txt", "x"), dir.write("in/b.txt", "y")});
-    EXPECT_THROW(job.ConvertList(list), PdfFailure);
-    ASSERT_EQ(failure.messages.size(), 1u);
-    EXPECT_NE(failure.messages[0].find("no/such/parent"), std::string::npos) << failure.messages[0];
+    job.ConvertList(list);
+    ASSERT_EQ(host.writerFailures.size(), 1u);
+    EXPECT_TRUE(host.writerFailures[0].starts_with(list.entry(0) + ": ")) << host.writerFailures[0];
+    EXPECT_NE(host.writerFailures[0].find("no/such/parent"), std::string::npos) << host.writerFailures[0];
     EXPECT_EQ(list.count(), 2) << "nothing more happens after a failure";
     EXPECT_EQ(host.beeps, 0);
+    EXPECT_TRUE(host.opened.empty());
     EXPECT_FALSE(job.isRunning());
 }
 
@@ -241,7 +228,12 @@ TEST_F(ConversionJobTest, ListEditsAndASecondConvertDuringTheJobAreHarmless)
     EXPECT_EQ(host.beeps, 1);
 }
 
-TEST(PdfCheck, DefaultFailureEndsTheProgramWithTheMessage)
+TEST(PdfCheck, FailureCarriesTheWritersMessage)
 {
-    EXPECT_EXIT(PdfCheck(SetNumProp(/*box*/ 987654, 28, 12)), ::testing::ExitedWithCode(1), "PDF: .*987654");
+    try {
+        PdfCheck(SetNumProp(/*box*/ 987654, 28, 12));
+        FAIL() << "a -1 passed unnoticed";
+    } catch (const PdfFailure &failure) {
+        EXPECT_NE(std::string(failure.what()).find("987654"), std::string::npos) << failure.what();
+    }
 }

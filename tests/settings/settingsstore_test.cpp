@@ -176,3 +176,27 @@ TEST(SaveSettings, FailureLeavesTheOldFileAndNoLeftovers)
         ++entries;
     EXPECT_EQ(entries, 2) << "no temporary file may stay behind";
 }
+
+// A config.ini the user made read-only stays as it was; one that is a link
+// into a dotfiles folder stays a link, and the file it points at keeps its
+// mode.
+TEST(SaveSettings, RespectsReadOnlyFilesLinksAndModes)
+{
+    TempDir dir;
+    dir.write("frozen/config.ini", "frozen");
+    std::filesystem::permissions(dir.file("frozen/config.ini"), std::filesystem::perms::owner_read);
+    EXPECT_FALSE(SaveSettings(sample(), dir.file("frozen/config.ini")));
+    EXPECT_EQ(readBytes(dir.file("frozen/config.ini")), "frozen");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("frozen")), {}), 1);
+
+    dir.write("dotfiles/config.ini", "old");
+    const auto shared = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write
+        | std::filesystem::perms::group_read;
+    std::filesystem::permissions(dir.file("dotfiles/config.ini"), shared);
+    std::filesystem::create_directory(dir.file("program"));
+    std::filesystem::create_symlink("../dotfiles/config.ini", dir.file("program/config.ini"));
+    ASSERT_TRUE(SaveSettings(sample(), dir.file("program/config.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("program/config.ini")));
+    EXPECT_EQ(readBytes(dir.file("dotfiles/config.ini")), formatConfig(sample()));
+    EXPECT_EQ(std::filesystem::status(dir.file("dotfiles/config.ini")).permissions(), shared);
+}

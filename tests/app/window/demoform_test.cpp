@@ -1,7 +1,7 @@
 #include "app/window/demoform.h"
 #include "app/window/hintlabel.h"
 #include "app/window/linklabel.h"
-#include "app/window/pdffailurebox.h"
+#include "app/window/windowconversionhost.h"
 #include "controls/button/kavobutton.h"
 #include "controls/xpcontainer/xpcontainer.h"
 #include "controls/xpprogressbar/xp_progressbar.h"
@@ -195,14 +195,14 @@ void printRecordedBoxes()
 
 } // namespace
 
-TEST(PdfFailureBox, ShowsTheWritersMessageUnderPdfThenEnds)
+TEST(WindowConversionHost, ShowsTheWritersMessageUnderPdfThenEnds)
 {
     EXPECT_EXIT(
         {
             static RecordingMessageBoxService messages;
             recordedBoxes = &messages;
             std::atexit(printRecordedBoxes);
-            PdfFailureBox().pdfFailed("cannot write");
+            WindowConversionHost([](int) {}).pdfFailed("/in/a.txt", "cannot write");
         },
         ::testing::ExitedWithCode(1), "box PDF: cannot write, icon 3");
 }

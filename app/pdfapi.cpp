@@ -1,14 +1,8 @@
-#include "pdf/api.h"
+#include "app/pdfapi.h"
 
 #include "pdf/tervolanpdf.h"
 
-#include <atomic>
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
-
-std::atomic<PdfFailureHandler *> failureHandler{nullptr};
 
 // The writer's messages fit in 255 characters; a Chinese character takes
 // up to four bytes in UTF-8.
@@ -18,18 +12,10 @@ constexpr int MessageCapacity = 255 * 4 + 1;
 {
     char message[MessageCapacity] = {};
     GetErrorMsg(message, MessageCapacity);
-    if (PdfFailureHandler *handler = failureHandler.load())
-        handler->pdfFailed(message);
-    std::fprintf(stderr, "PDF: %s\n", message);
-    std::exit(1);
+    throw PdfFailure(message);
 }
 
 } // namespace
-
-void setPdfFailureHandler(PdfFailureHandler *handler)
-{
-    failureHandler.store(handler);
-}
 
 void PdfCheck(int code)
 {
