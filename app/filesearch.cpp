@@ -1,8 +1,8 @@
 #include "app/filesearch.h"
 
 #include <filesystem>
-#include <sys/stat.h>
 #include <string_view>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 

@@ -184,7 +184,8 @@ bool CommandLineOptions::parse(const std::vector<std::string> &arguments, std::s
     optind = 0;
     opterr = 0;
     int code = 0;
-    while ((code = getopt_long(argc, argv.data(), shortOptions().c_str(), Options, nullptr)) != -1) {
+    while ((code = getopt_long(argc, argv.data(), shortOptions().c_str(), Options, nullptr))
+           != -1) {
         if (code == '?') {
             error = refusal(optopt, argv[optind - 1]);
             return false;
@@ -261,13 +262,13 @@ bool CommandLineOptions::takeLanguage(const std::string &value, std::string &err
     return true;
 }
 
-bool CommandLineOptions::takeNumber(int code, const std::string &value, int high, std::optional<int> &target,
-                                    std::string &error)
+bool CommandLineOptions::takeNumber(int code, const std::string &value, int high,
+                                    std::optional<int> &target, std::string &error)
 {
     int number = 0;
     if (!toNumber(value, 1, high, number)) {
-        error = "--" + longName(code) + " needs a whole number from 1 to " + std::to_string(high) + ", not \""
-            + value + "\"";
+        error = "--" + longName(code) + " needs a whole number from 1 to " + std::to_string(high)
+            + ", not \"" + value + "\"";
         return false;
     }
     target = number;

@@ -82,7 +82,8 @@ QString CCommonDialogs::singleByteFaceName(const QString &name)
 {
     QString face;
     for (QChar c : name) {
-        if (c.unicode() == 0 || c.unicode() >= FirstNonAsciiCharacter || face.size() == MaxFaceNameLength)
+        if (c.unicode() == 0 || c.unicode() >= FirstNonAsciiCharacter
+            || face.size() == MaxFaceNameLength)
             break;
         face += c;
     }

@@ -12,8 +12,7 @@
 // how its value is taken for saving and how a stored value is put back.
 // Plain function pointers, so a control's whole table can be constexpr and
 // checked at compile time.
-template <typename Control, typename Property>
-struct PropertyRow {
+template <typename Control, typename Property> struct PropertyRow {
     Property property;
     const char *key;
     QVariant (*defaultValue)(const Control &control);
@@ -26,16 +25,11 @@ struct PropertyRow {
 // and saved: the one place where a key and its default are spelled.
 // Reading, saving and change notification all go through it, so a key
 // cannot differ between them. Property is an enum numbering the rows.
-template <typename Control, typename Property>
-class PropertyTable
-{
+template <typename Control, typename Property> class PropertyTable {
 public:
     using Row = PropertyRow<Control, Property>;
 
-    constexpr explicit PropertyTable(std::span<const Row> rows)
-        : m_rows(rows)
-    {
-    }
+    constexpr explicit PropertyTable(std::span<const Row> rows) : m_rows(rows) {}
 
     // True when row n describes Property(n): key() relies on it, so each
     // table asserts it at compile time.
@@ -60,7 +54,8 @@ public:
     {
         for (const Row &row : m_rows) {
             if (row.load)
-                row.load(control, bag.read(QString::fromLatin1(row.key), row.defaultValue(control)));
+                row.load(control,
+                         bag.read(QString::fromLatin1(row.key), row.defaultValue(control)));
         }
     }
 

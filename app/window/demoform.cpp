@@ -50,16 +50,14 @@ Widget *created(const FormDescription &form, const char *name, QWidget *parent)
     else
         found = form.place(name, *widget);
     if (!found)
-        throw std::runtime_error(std::string("the main window's form description has no control ") + name);
+        throw std::runtime_error(std::string("the main window's form description has no control ")
+                                 + name);
     return widget;
 }
 
 } // namespace
 
-DemoForm::DemoForm(QWidget *parent)
-    : DemoForm(mainWindowForm(), parent)
-{
-}
+DemoForm::DemoForm(QWidget *parent) : DemoForm(mainWindowForm(), parent) {}
 
 DemoForm::DemoForm(const FormDescription &form, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)

@@ -1,8 +1,8 @@
 #include "controls/xpcombo/xpcombo.h"
 
 #include "controls/xpcombo/combobackground.h"
-#include "controls/xpcombo/combolistfile.h"
 #include "controls/xpcombo/comboinput.h"
+#include "controls/xpcombo/combolistfile.h"
 #include "platform/twips.h"
 
 #include <QAbstractItemView>

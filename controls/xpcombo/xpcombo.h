@@ -152,8 +152,21 @@ protected:
 private:
     // The stored properties in the order they are read and saved.
     enum class Property {
-        Text, BackColor, Font, ForeColor, ListIndex, Locked, MaxLength, ToolTipText,
-        FieldName, Enabled, TagCode, SelStart, SelLength, SelText, FileName,
+        Text,
+        BackColor,
+        Font,
+        ForeColor,
+        ListIndex,
+        Locked,
+        MaxLength,
+        ToolTipText,
+        FieldName,
+        Enabled,
+        TagCode,
+        SelStart,
+        SelLength,
+        SelText,
+        FileName,
     };
     static const PropertyTable<XPCombo, Property> &properties();
     void notify(Property property);

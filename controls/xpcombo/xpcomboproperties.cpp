@@ -18,23 +18,29 @@ const PropertyTable<XPCombo, XPCombo::Property> &XPCombo::properties()
     static constexpr PropertyRow<XPCombo, Property> rows[] = {
         {Property::Text, "Text", [](const XPCombo &) -> QVariant { return DefaultText; },
          [](const XPCombo &combo) -> QVariant { return combo.Text(); },
-         [](XPCombo &combo, const QVariant &stored) { combo.m_jTexto->setText(stored.toString()); }},
-        {Property::BackColor, "BackColor", [](const XPCombo &) -> QVariant { return uint(DefaultBackColor); },
+         [](XPCombo &combo, const QVariant &stored) {
+             combo.m_jTexto->setText(stored.toString());
+         }},
+        {Property::BackColor, "BackColor",
+         [](const XPCombo &) -> QVariant { return uint(DefaultBackColor); },
          [](const XPCombo &combo) -> QVariant { return uint(combo.m_textBackColor); },
          [](XPCombo &combo, const QVariant &stored) { combo.m_textBackColor = stored.toUInt(); }},
-        {Property::Font, "Font", [](const XPCombo &combo) -> QVariant { return combo.ambient().font.toString(); },
+        {Property::Font, "Font",
+         [](const XPCombo &combo) -> QVariant { return combo.ambient().font.toString(); },
          [](const XPCombo &combo) -> QVariant { return combo.Font().toString(); },
          [](XPCombo &combo, const QVariant &stored) {
              QFont font = combo.ambient().font;
              font.fromString(stored.toString());
              combo.m_jTexto->setFont(font);
          }},
-        {Property::ForeColor, "ForeColor", [](const XPCombo &) -> QVariant { return uint(DefaultForeColor); },
+        {Property::ForeColor, "ForeColor",
+         [](const XPCombo &) -> QVariant { return uint(DefaultForeColor); },
          [](const XPCombo &combo) -> QVariant { return uint(combo.m_foreColor); },
          [](XPCombo &combo, const QVariant &stored) { combo.m_foreColor = stored.toUInt(); }},
         // The list is still empty when properties are read: a stored
         // selection other than "none" cannot be applied and is dropped.
-        {Property::ListIndex, "ListIndex", [](const XPCombo &) -> QVariant { return ComboList::NoSelection; },
+        {Property::ListIndex, "ListIndex",
+         [](const XPCombo &) -> QVariant { return ComboList::NoSelection; },
          [](const XPCombo &combo) -> QVariant { return combo.ListIndex(); },
          [](XPCombo &combo, const QVariant &stored) {
              const int index = stored.toInt();
@@ -43,16 +49,21 @@ const PropertyTable<XPCombo, XPCombo::Property> &XPCombo::properties()
          }},
         {Property::Locked, "Locked", [](const XPCombo &) -> QVariant { return false; },
          [](const XPCombo &combo) -> QVariant { return combo.Locked(); },
-         [](XPCombo &combo, const QVariant &stored) { combo.m_jTexto->setReadOnly(stored.toBool()); }},
+         [](XPCombo &combo, const QVariant &stored) {
+             combo.m_jTexto->setReadOnly(stored.toBool());
+         }},
         {Property::MaxLength, "MaxLength", [](const XPCombo &) -> QVariant { return 0; },
          [](const XPCombo &combo) -> QVariant { return combo.m_maxLength; },
          [](XPCombo &combo, const QVariant &stored) {
              combo.m_maxLength = stored.toInt();
              combo.applyMaxLength();
          }},
-        {Property::ToolTipText, "ToolTipText", [](const XPCombo &) -> QVariant { return QString(); },
+        {Property::ToolTipText, "ToolTipText",
+         [](const XPCombo &) -> QVariant { return QString(); },
          [](const XPCombo &combo) -> QVariant { return combo.ToolTipText(); },
-         [](XPCombo &combo, const QVariant &stored) { combo.m_jTexto->setToolTip(stored.toString()); }},
+         [](XPCombo &combo, const QVariant &stored) {
+             combo.m_jTexto->setToolTip(stored.toString());
+         }},
         {Property::FieldName, "FieldName", [](const XPCombo &) -> QVariant { return QString(); },
          [](const XPCombo &combo) -> QVariant { return combo.m_fieldName; },
          [](XPCombo &combo, const QVariant &stored) { combo.keepFieldName(stored.toString()); }},

@@ -62,7 +62,8 @@ void ContainerPainter::verticalGradient(Gdi::Surface &surface, Gdi::ColorRef sta
 
 int ContainerPainter::captionHeight(const QFont &font, const QString &caption)
 {
-    return Gdi::Surface::measureText(caption, Gdi::Rect::box(0, 0, MeasuringWidth, 0), font, CaptionFlags)
+    return Gdi::Surface::measureText(caption, Gdi::Rect::box(0, 0, MeasuringWidth, 0), font,
+                                     CaptionFlags)
         .height();
 }
 

@@ -117,19 +117,27 @@ const PropertyTable<XPContainer, XPContainer::Property> &XPContainer::properties
         {Property::HeaderLightColor, "HeaderLightColor",
          [](const Panel &) -> QVariant { return defaultColours().headerLight; },
          [](const Panel &panel) -> QVariant { return panel.m_state.headerLightColor; },
-         [](Panel &panel, const QVariant &stored) { panel.m_state.headerLightColor = stored.toUInt(); }},
+         [](Panel &panel, const QVariant &stored) {
+             panel.m_state.headerLightColor = stored.toUInt();
+         }},
         {Property::HeaderDarkColor, "HeaderDarkColor",
          [](const Panel &) -> QVariant { return defaultColours().headerDark; },
          [](const Panel &panel) -> QVariant { return panel.m_state.headerDarkColor; },
-         [](Panel &panel, const QVariant &stored) { panel.m_state.headerDarkColor = stored.toUInt(); }},
+         [](Panel &panel, const QVariant &stored) {
+             panel.m_state.headerDarkColor = stored.toUInt();
+         }},
         {Property::BackLightColor, "BackLightColor",
          [](const Panel &) -> QVariant { return defaultColours().backLight; },
          [](const Panel &panel) -> QVariant { return panel.m_state.backLightColor; },
-         [](Panel &panel, const QVariant &stored) { panel.m_state.backLightColor = stored.toUInt(); }},
+         [](Panel &panel, const QVariant &stored) {
+             panel.m_state.backLightColor = stored.toUInt();
+         }},
         {Property::BackDarkColor, "BackDarkColor",
          [](const Panel &) -> QVariant { return defaultColours().backDark; },
          [](const Panel &panel) -> QVariant { return panel.m_state.backDarkColor; },
-         [](Panel &panel, const QVariant &stored) { panel.m_state.backDarkColor = stored.toUInt(); }},
+         [](Panel &panel, const QVariant &stored) {
+             panel.m_state.backDarkColor = stored.toUInt();
+         }},
         {Property::BorderColor, "BorderColor",
          [](const Panel &) -> QVariant { return defaultColours().border; },
          [](const Panel &panel) -> QVariant { return panel.m_state.borderColor; },
@@ -138,16 +146,13 @@ const PropertyTable<XPContainer, XPContainer::Property> &XPContainer::properties
          [](const Panel &) -> QVariant { return defaultColours().text; },
          [](const Panel &panel) -> QVariant { return panel.m_state.textColor; },
          [](Panel &panel, const QVariant &stored) { panel.m_state.textColor = stored.toUInt(); }},
-        {Property::Caption, "Caption",
-         [](const Panel &) -> QVariant { return DefaultCaption; },
+        {Property::Caption, "Caption", [](const Panel &) -> QVariant { return DefaultCaption; },
          [](const Panel &panel) -> QVariant { return panel.m_state.caption; },
          [](Panel &panel, const QVariant &stored) { panel.m_state.caption = stored.toString(); }},
-        {Property::Style, "Style",
-         [](const Panel &) -> QVariant { return DefaultStyle; },
+        {Property::Style, "Style", [](const Panel &) -> QVariant { return DefaultStyle; },
          [](const Panel &panel) -> QVariant { return panel.m_state.style; },
          [](Panel &panel, const QVariant &stored) { panel.m_state.style = stored.toInt(); }},
-        {Property::Theme, "Theme",
-         [](const Panel &) -> QVariant { return DefaultTheme; },
+        {Property::Theme, "Theme", [](const Panel &) -> QVariant { return DefaultTheme; },
          [](const Panel &panel) -> QVariant { return panel.m_theme; },
          [](Panel &panel, const QVariant &stored) { panel.m_theme = stored.toInt(); }},
     };

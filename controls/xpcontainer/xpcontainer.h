@@ -64,8 +64,15 @@ protected:
 
 private:
     enum class Property {
-        HeaderLightColor, HeaderDarkColor, BackLightColor, BackDarkColor, BorderColor,
-        TextColor, Caption, Style, Theme,
+        HeaderLightColor,
+        HeaderDarkColor,
+        BackLightColor,
+        BackDarkColor,
+        BorderColor,
+        TextColor,
+        Caption,
+        Style,
+        Theme,
     };
     static const PropertyTable<XPContainer, Property> &properties();
     void notify(Property property);

@@ -91,7 +91,8 @@ const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::p
         {Property::Style, "Style", [](const Bar &) -> QVariant { return DefaultStyle; },
          [](const Bar &bar) -> QVariant { return bar.m_style; },
          [](Bar &bar, const QVariant &stored) { bar.m_style = stored.toInt(); }},
-        {Property::ProgressLook, "ProgressLook", [](const Bar &) -> QVariant { return DefaultLook; },
+        {Property::ProgressLook, "ProgressLook",
+         [](const Bar &) -> QVariant { return DefaultLook; },
          [](const Bar &bar) -> QVariant { return bar.m_progressLook; },
          [](Bar &bar, const QVariant &stored) { bar.setProgressLook(stored.toInt()); }},
     };

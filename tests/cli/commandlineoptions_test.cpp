@@ -30,14 +30,15 @@ TEST_P(CommandLineRefusal, NamesTheOptionAsBefore)
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, CommandLineRefusal,
-    ::testing::Values(RefusalRow{"UnknownLetter", {"-qz"}, "unknown option -z"},
-                      RefusalRow{"UnknownName", {"--bogus", "x"}, "unknown option --bogus"},
-                      RefusalRow{"AmbiguousName", {"--fo", "x"}, "unknown option --fo"},
-                      RefusalRow{"LetterWithoutValue", {"x", "-o"}, "option --output-dir needs a value"},
-                      RefusalRow{"NameWithoutValue", {"--files-from"}, "option --files-from needs a value"},
-                      RefusalRow{"FlagWithValue", {"--quiet=1"}, "option --quiet takes no value"},
-                      RefusalRow{"NumberOutOfRange", {"-j65"},
-                                 "--jobs needs a whole number from 1 to 64, not \"65\""}),
+    ::testing::Values(
+        RefusalRow{"UnknownLetter", {"-qz"}, "unknown option -z"},
+        RefusalRow{"UnknownName", {"--bogus", "x"}, "unknown option --bogus"},
+        RefusalRow{"AmbiguousName", {"--fo", "x"}, "unknown option --fo"},
+        RefusalRow{"LetterWithoutValue", {"x", "-o"}, "option --output-dir needs a value"},
+        RefusalRow{"NameWithoutValue", {"--files-from"}, "option --files-from needs a value"},
+        RefusalRow{"FlagWithValue", {"--quiet=1"}, "option --quiet takes no value"},
+        RefusalRow{
+            "NumberOutOfRange", {"-j65"}, "--jobs needs a whole number from 1 to 64, not \"65\""}),
     [](const ::testing::TestParamInfo<RefusalRow> &row) { return std::string(row.param.name); });
 
 // Inputs keep their order among the options; after "--" and as "-" a dash
@@ -46,8 +47,8 @@ TEST(CommandLineOptions, GnuArgumentsKeepInputsInOrder)
 {
     CommandLineOptions options;
     std::string error;
-    const std::vector<std::string> arguments = {"a",  "-qrj2", "-",  "--output-dir=out", "-T-",
-                                                "b",  "--lang", "en", "--",               "-c", "--quiet"};
+    const std::vector<std::string> arguments = {
+        "a", "-qrj2", "-", "--output-dir=out", "-T-", "b", "--lang", "en", "--", "-c", "--quiet"};
     ASSERT_TRUE(options.parse(arguments, error)) << error;
     EXPECT_EQ(options.inputs, (std::vector<std::string>{"a", "-", "b", "-c", "--quiet"}));
     EXPECT_TRUE(options.quiet);

@@ -65,7 +65,8 @@ public:
         }
         if (parser.isSet("text"))
             combo.setText(parser.value("text"));
-        ControlRenderer::place(combo, QSize(size.width() / Twips::PerPixel, size.height() / Twips::PerPixel));
+        ControlRenderer::place(
+            combo, QSize(size.width() / Twips::PerPixel, size.height() / Twips::PerPixel));
         if (parser.isSet("state") || enabled != 0)
             combo.showPicture(ComboPictures::Look(look));
         // The text field and the drop button are child widgets: grab them

@@ -106,7 +106,8 @@ TEST_F(DemoFormTest, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(form.Pro()->Value(), 20);
     EXPECT_EQ(form.KAVOButton2()->Caption(), "添加文件    ");
     EXPECT_EQ(form.Command1()->Caption(), "   立刻开始转换      ");
-    for (KAVOButton *button : {form.KAVOButton1(), form.KAVOButton2(), form.Command1(), form.KAVOButton8()}) {
+    for (KAVOButton *button :
+         {form.KAVOButton1(), form.KAVOButton2(), form.Command1(), form.KAVOButton8()}) {
         const std::string name = button->objectName().toStdString();
         EXPECT_EQ(button->ButtonType(), 3) << name;
         EXPECT_EQ(button->BackColor(), 0xD8E9ECu) << name;

@@ -87,8 +87,8 @@ TEST_F(HighDpiTest, LayoutStaysInLogicalPixels)
 // smoothing would leave along every edge.
 TEST_F(HighDpiTest, OwnerDrawnControlsAreEnlargedWithoutBlur)
 {
-    const QList<UserControl *> controls = {form.Command1(), form.KAVOButton2(), form.Pro(),
-                                           form.XPC()};
+    const QList<UserControl *> controls
+        = {form.Command1(), form.KAVOButton2(), form.Pro(), form.XPC()};
     for (UserControl *control : controls) {
         QImage shot = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QImage logical = control->surface().image().convertToFormat(QImage::Format_RGB32);
