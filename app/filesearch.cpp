@@ -1,6 +1,7 @@
 #include "app/filesearch.h"
 
 #include <filesystem>
+#include <string_view>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
@@ -8,17 +9,19 @@
 namespace {
 
 constexpr int MaxStoredSubFolders = 200;
+// Any name ending so, in any case: "a.txt", "notes.TXT", also "mytxt".
+constexpr std::string_view TextSuffix = "txt";
 
 using FolderId = std::pair<dev_t, ino_t>;
 
 bool isTextFileName(const std::string &name)
 {
-    if (name.size() < 3)
+    if (name.size() < TextSuffix.size())
         return false;
-    std::string tail = name.substr(name.size() - 3);
+    std::string tail = name.substr(name.size() - TextSuffix.size());
     for (char &c : tail)
         c = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return tail == "txt";
+    return tail == TextSuffix;
 }
 
 class FolderSearch {

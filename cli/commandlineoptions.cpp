@@ -1,22 +1,113 @@
 #include "cli/commandlineoptions.h"
 
+#include <getopt.h>
+
 #include <charconv>
-#include <map>
+#include <string_view>
 
 namespace {
 
-const std::map<std::string, std::string> &shortNames()
+// getopt_long's code for each option: its letter where it has one, else a
+// number beyond every character.
+enum OptionCode : int {
+    OutputDir = 'o',
+    Recursive = 'r',
+    FilesFrom = 'T',
+    Jobs = 'j',
+    Quiet = 'q',
+    Help = 'h',
+    Settings = 256,
+    PageSize,
+    Font,
+    FontSize,
+    CharsPerLine,
+    Lang,
+    Author,
+    Keywords,
+    Version,
+};
+
+// What getopt_long returns for an input in "return in order" mode, and for
+// an option that lacks its value when the short options start with ":".
+constexpr int InputCode = 1;
+constexpr int MissingValueCode = ':';
+constexpr int FirstLongOnlyCode = Settings;
+
+constexpr option Options[] = {
+    {"settings", required_argument, nullptr, Settings},
+    {"output-dir", required_argument, nullptr, OutputDir},
+    {"page-size", required_argument, nullptr, PageSize},
+    {"font", required_argument, nullptr, Font},
+    {"font-size", required_argument, nullptr, FontSize},
+    {"chars-per-line", required_argument, nullptr, CharsPerLine},
+    {"lang", required_argument, nullptr, Lang},
+    {"author", required_argument, nullptr, Author},
+    {"keywords", required_argument, nullptr, Keywords},
+    {"files-from", required_argument, nullptr, FilesFrom},
+    {"jobs", required_argument, nullptr, Jobs},
+    {"recursive", no_argument, nullptr, Recursive},
+    {"quiet", no_argument, nullptr, Quiet},
+    {"help", no_argument, nullptr, Help},
+    {"version", no_argument, nullptr, Version},
+    {nullptr, 0, nullptr, 0},
+};
+
+const option *optionFor(int code)
 {
-    static const std::map<std::string, std::string> names = {
-        {"o", "output-dir"}, {"r", "recursive"}, {"T", "files-from"}, {"j", "jobs"},
-        {"q", "quiet"},      {"h", "help"}};
-    return names;
+    for (const option &candidate : Options) {
+        if (candidate.name && candidate.val == code)
+            return &candidate;
+    }
+    return nullptr;
+}
+
+std::string longName(int code)
+{
+    return optionFor(code)->name;
+}
+
+// "-" first: inputs come back in their place among the options, whatever
+// POSIXLY_CORRECT says. ":" next: a missing value is told apart from an
+// unknown option. Then the letters, from the option table.
+const std::string &shortOptions()
+{
+    static const std::string letters = [] {
+        std::string text = "-:";
+        for (const option &candidate : Options) {
+            if (!candidate.name || candidate.val >= FirstLongOnlyCode)
+                continue;
+            text += char(candidate.val);
+            if (candidate.has_arg == required_argument)
+                text += ':';
+        }
+        return text;
+    }();
+    return letters;
 }
 
 bool toNumber(const std::string &text, int low, int high, int &value)
 {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
+}
+
+// getopt_long's verdict on argument as a usage message: an unknown or
+// ambiguous option, or a flag given a value.
+std::string refusal(int optionCode, const char *argument)
+{
+    if (optionFor(optionCode))
+        return "option --" + longName(optionCode) + " takes no value";
+    // getopt names an unknown letter; an unknown long name it leaves to be
+    // read from the argument it skipped.
+    if (optionCode != 0)
+        return "unknown option -" + std::string(1, char(optionCode));
+    // An unknown name given a value was always refused as a flag with one.
+    const std::string_view text = argument;
+    const size_t equals = text.find('=');
+    const std::string name(text.substr(2, equals - 2));
+    if (equals != std::string_view::npos)
+        return "option --" + name + " takes no value";
+    return "unknown option --" + name;
 }
 
 } // namespace
@@ -68,149 +159,118 @@ Exit status:
 )";
 }
 
-bool CommandLineOptions::needsValue(const std::string &name)
-{
-    for (const char *candidate : valueOptions()) {
-        if (name == candidate)
-            return true;
-    }
-    return false;
-}
-
-const std::vector<const char *> &CommandLineOptions::valueOptions()
-{
-    static const std::vector<const char *> names = {"settings", "output-dir",     "page-size", "font",
-                                                    "font-size", "chars-per-line", "lang",      "author",
-                                                    "keywords",  "files-from",     "jobs"};
-    return names;
-}
-
 std::vector<std::string> CommandLineOptions::longNames()
 {
-    std::vector<std::string> names(valueOptions().begin(), valueOptions().end());
-    for (const char *flag : {"recursive", "quiet", "help", "version"})
-        names.push_back(flag);
+    std::vector<std::string> names;
+    for (const option &candidate : Options) {
+        if (candidate.name)
+            names.push_back(candidate.name);
+    }
     return names;
 }
 
 bool CommandLineOptions::parse(const std::vector<std::string> &arguments, std::string &error)
 {
-    bool optionsEnded = false;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        const std::string &argument = arguments[i];
-        if (optionsEnded || argument == "-" || !argument.starts_with('-')) {
-            inputs.push_back(argument);
-            continue;
+    // getopt_long wants a writable argv with the program's name first.
+    std::vector<std::string> words = {"tervolan-convert"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char *> argv;
+    for (std::string &word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const int argc = int(words.size());
+
+    // optind 0 starts getopt afresh; opterr 0 leaves the messages to us.
+    optind = 0;
+    opterr = 0;
+    int code = 0;
+    while ((code = getopt_long(argc, argv.data(), shortOptions().c_str(), Options, nullptr))
+           != -1) {
+        if (code == '?') {
+            error = refusal(optopt, argv[optind - 1]);
+            return false;
         }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
+        if (code == MissingValueCode) {
+            error = "option --" + longName(optopt) + " needs a value";
+            return false;
         }
-        std::vector<std::pair<std::string, std::optional<std::string>>> names;
-        if (argument.starts_with("--")) {
-            size_t equals = argument.find('=');
-            if (equals == std::string::npos)
-                names.push_back({argument.substr(2), std::nullopt});
-            else
-                names.push_back({argument.substr(2, equals - 2), argument.substr(equals + 1)});
-        } else {
-            // Bundled short options: "-qr", "-j2", "-o DIR".
-            for (size_t k = 1; k < argument.size(); ++k) {
-                auto found = shortNames().find(argument.substr(k, 1));
-                if (found == shortNames().end()) {
-                    error = "unknown option -" + argument.substr(k, 1);
-                    return false;
-                }
-                if (needsValue(found->second) && k + 1 < argument.size()) {
-                    names.push_back({found->second, argument.substr(k + 1)});
-                    break;
-                }
-                names.push_back({found->second, std::nullopt});
-            }
-        }
-        for (auto &[name, value] : names) {
-            if (!needsValue(name)) {
-                if (value) {
-                    error = "option --" + name + " takes no value";
-                    return false;
-                }
-                if (!takeFlag(name, error))
-                    return false;
-                continue;
-            }
-            if (!value) {
-                if (i + 1 >= arguments.size()) {
-                    error = "option --" + name + " needs a value";
-                    return false;
-                }
-                value = arguments[++i];
-            }
-            if (!takeOption(name, *value, error))
-                return false;
-        }
+        if (!take(code, optarg, error))
+            return false;
     }
+    // Whatever follows "--" is an input, even when it starts with a dash.
+    for (int i = optind; i < argc; ++i)
+        inputs.push_back(argv[i]);
     return true;
 }
 
-bool CommandLineOptions::takeFlag(const std::string &name, std::string &error)
+bool CommandLineOptions::take(int code, const char *value, std::string &error)
 {
-    if (name == "recursive")
-        recursive = true;
-    else if (name == "quiet")
-        quiet = true;
-    else if (name == "help")
-        help = true;
-    else if (name == "version")
-        version = true;
-    else {
-        error = "unknown option --" + name;
+    switch (code) {
+    case InputCode: inputs.push_back(value); return true;
+    case Recursive: recursive = true; return true;
+    case Quiet: quiet = true; return true;
+    case Help: help = true; return true;
+    case Version: version = true; return true;
+    default: return takeValue(code, value, error);
+    }
+}
+
+bool CommandLineOptions::takeValue(int code, const std::string &value, std::string &error)
+{
+    switch (code) {
+    case Settings: settingsFile = value; return true;
+    case OutputDir: outputDir = value; return true;
+    case Font: fontName = value; return true;
+    case Author: author = value; return true;
+    case Keywords: keywords = value; return true;
+    case FilesFrom: filesFrom.push_back(value); return true;
+    case PageSize: return takePageSize(value, error);
+    case Lang: return takeLanguage(value, error);
+    case FontSize: return takeNumber(code, value, MaxFontSize, fontSize, error);
+    case CharsPerLine: return takeNumber(code, value, MaxCharsPerLine, charsPerLine, error);
+    case Jobs: {
+        std::optional<int> number;
+        if (!takeNumber(code, value, MaxJobs, number, error))
+            return false;
+        jobs = *number;
+        return true;
+    }
+    default: return true;
+    }
+}
+
+bool CommandLineOptions::takePageSize(const std::string &value, std::string &error)
+{
+    std::string size = value;
+    if (size.size() == 2 && (size[0] == 'a' || size[0] == 'A'))
+        size[0] = 'A';
+    if (size != "A3" && size != "A4" && size != "A5") {
+        error = "page size must be A3, A4 or A5, not \"" + value + "\"";
         return false;
     }
+    pageSize = size;
     return true;
 }
 
-bool CommandLineOptions::takeOption(const std::string &name, const std::string &value, std::string &error)
+bool CommandLineOptions::takeLanguage(const std::string &value, std::string &error)
+{
+    if (value != "zh" && value != "en") {
+        error = "--lang must be zh or en, not \"" + value + "\"";
+        return false;
+    }
+    language = value;
+    return true;
+}
+
+bool CommandLineOptions::takeNumber(int code, const std::string &value, int high,
+                                    std::optional<int> &target, std::string &error)
 {
     int number = 0;
-    if (name == "settings") {
-        settingsFile = value;
-    } else if (name == "output-dir") {
-        outputDir = value;
-    } else if (name == "page-size") {
-        std::string size = value;
-        if (size.size() == 2 && (size[0] == 'a' || size[0] == 'A'))
-            size[0] = 'A';
-        if (size != "A3" && size != "A4" && size != "A5") {
-            error = "page size must be A3, A4 or A5, not \"" + value + "\"";
-            return false;
-        }
-        pageSize = size;
-    } else if (name == "font") {
-        fontName = value;
-    } else if (name == "font-size" || name == "chars-per-line" || name == "jobs") {
-        int high = name == "font-size" ? 500 : name == "jobs" ? 64 : 32767;
-        if (!toNumber(value, 1, high, number)) {
-            error = "--" + name + " needs a whole number from 1 to " + std::to_string(high) + ", not \"" + value + "\"";
-            return false;
-        }
-        if (name == "font-size")
-            fontSize = number;
-        else if (name == "jobs")
-            jobs = number;
-        else
-            charsPerLine = number;
-    } else if (name == "lang") {
-        if (value != "zh" && value != "en") {
-            error = "--lang must be zh or en, not \"" + value + "\"";
-            return false;
-        }
-        language = value;
-    } else if (name == "author") {
-        author = value;
-    } else if (name == "keywords") {
-        keywords = value;
-    } else if (name == "files-from") {
-        filesFrom.push_back(value);
+    if (!toNumber(value, 1, high, number)) {
+        error = "--" + longName(code) + " needs a whole number from 1 to " + std::to_string(high)
+            + ", not \"" + value + "\"";
+        return false;
     }
+    target = number;
     return true;
 }

@@ -6,6 +6,12 @@
 
 // What tervolan-convert was asked to do.
 struct CommandLineOptions {
+    // The path that names standard input, as an input or a list of paths.
+    static constexpr const char *StandardInput = "-";
+    static constexpr int MaxFontSize = 500;
+    static constexpr int MaxCharsPerLine = 32767;
+    static constexpr int MaxJobs = 64;
+
     std::optional<std::string> settingsFile;
     std::optional<std::string> outputDir;
     std::optional<std::string> pageSize;
@@ -15,16 +21,19 @@ struct CommandLineOptions {
     std::optional<std::string> language; // "zh" or "en"
     std::optional<std::string> author;
     std::optional<std::string> keywords;
-    std::vector<std::string> filesFrom; // "-" is standard input
-    std::vector<std::string> inputs;    // files and folders, "-" is standard input
+    std::vector<std::string> filesFrom; // StandardInput is standard input
+    std::vector<std::string> inputs;    // files and folders, StandardInput is standard input
     bool recursive = false;
     bool quiet = false;
     bool help = false;
     bool version = false;
     int jobs = 1;
 
-    // Reads GNU-style arguments. Returns false with a message in error for
-    // a usage error.
+    // Reads GNU-style arguments with getopt_long: bundled short options,
+    // "--name=value", unambiguous abbreviations of long names, "--" ending
+    // the options; inputs keep their order among the options. Returns false
+    // with a message in error for a usage error. Uses getopt's global
+    // state, so one thread at a time.
     bool parse(const std::vector<std::string> &arguments, std::string &error);
 
     static const char *helpText();
@@ -32,8 +41,10 @@ struct CommandLineOptions {
     static std::vector<std::string> longNames();
 
 private:
-    bool takeOption(const std::string &name, const std::string &value, std::string &error);
-    bool takeFlag(const std::string &name, std::string &error);
-    static bool needsValue(const std::string &name);
-    static const std::vector<const char *> &valueOptions();
+    bool take(int code, const char *value, std::string &error);
+    bool takeValue(int code, const std::string &value, std::string &error);
+    bool takePageSize(const std::string &value, std::string &error);
+    bool takeLanguage(const std::string &value, std::string &error);
+    static bool takeNumber(int code, const std::string &value, int high, std::optional<int> &target,
+                           std::string &error);
 };

@@ -66,7 +66,8 @@ void ConsoleReporter::drawBar(bool force)
     if (!m_showBar || m_total <= 0)
         return;
     auto now = std::chrono::steady_clock::now();
-    if (!force && now - m_lastDraw < std::chrono::milliseconds(100))
+    constexpr std::chrono::milliseconds RedrawInterval(100);
+    if (!force && now - m_lastDraw < RedrawInterval)
         return;
     m_lastDraw = now;
     constexpr int Width = 30;
@@ -81,6 +82,7 @@ void ConsoleReporter::clearBar()
 {
     if (!m_barShown)
         return;
+    // Back to the line's start, then the terminal's "erase to end of line".
     std::fprintf(stderr, "\r\033[K");
     m_barShown = false;
 }

@@ -44,8 +44,8 @@ std::vector<std::string> InputCollector::collect()
 
 void InputCollector::addArgument(const std::string &argument)
 {
-    if (argument == "-") {
-        addPathList("-");
+    if (argument == CommandLineOptions::StandardInput) {
+        addPathList(CommandLineOptions::StandardInput);
         return;
     }
     std::error_code error;
@@ -60,9 +60,9 @@ void InputCollector::addPathList(const std::string &listFile)
 {
     std::vector<std::string> paths;
     std::ifstream file;
-    if (listFile != "-")
+    if (listFile != CommandLineOptions::StandardInput)
         file.open(listFile);
-    std::istream &in = listFile == "-" ? std::cin : file;
+    std::istream &in = listFile == CommandLineOptions::StandardInput ? std::cin : file;
     readPaths(in, paths);
     // A folder opens like a file and fails on its first read: only a read
     // that reached the end counts as a list, never an empty one by mistake.

@@ -36,7 +36,8 @@ bool settingsFor(const CommandLineOptions &options, Settings &settings, std::str
     }
     if (options.language) {
         settings.Language = *options.language == "en" ? "英文" : "中文";
-        settings.CharsPerLine = *options.language == "en" ? 60 : 30;
+        settings.CharsPerLine
+            = int16_t(*options.language == "en" ? EnglishCharsPerLine : ChineseCharsPerLine);
     }
     if (options.outputDir)
         settings.OutputFolder = *options.outputDir;

@@ -1,6 +1,7 @@
 #include "dialogs/ccommondialogs.h"
 
 #include "dialogs/dialogbackend.h"
+#include "platform/gdi/gdicolor.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,21 +14,26 @@ namespace {
 constexpr int MaxPathLength = 260;
 constexpr int MaxSaveNameLength = 255;
 constexpr int MaxFaceNameLength = 32;
+// Characters from here on take more than one byte in a face name.
+constexpr char16_t FirstNonAsciiCharacter = 0x80;
+constexpr int PointsPerInch = 72;
+// What a desktop without a screen to ask is taken to have.
+constexpr int DefaultPixelsPerInch = 96;
 
 QColor fromBgr(uint32_t value)
 {
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+    return QColor(Gdi::red(value), Gdi::green(value), Gdi::blue(value));
 }
 
 uint32_t toBgr(const QColor &color)
 {
-    return uint32_t(color.red()) | uint32_t(color.green()) << 8 | uint32_t(color.blue()) << 16;
+    return Gdi::rgb(color.red(), color.green(), color.blue());
 }
 
 int desktopPixelsPerInch()
 {
     QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+    return screen ? qRound(screen->logicalDotsPerInchY()) : DefaultPixelsPerInch;
 }
 
 } // namespace
@@ -76,7 +82,8 @@ QString CCommonDialogs::singleByteFaceName(const QString &name)
 {
     QString face;
     for (QChar c : name) {
-        if (c.unicode() == 0 || c.unicode() >= 0x80 || face.size() == MaxFaceNameLength)
+        if (c.unicode() == 0 || c.unicode() >= FirstNonAsciiCharacter
+            || face.size() == MaxFaceNameLength)
             break;
         face += c;
     }
@@ -169,14 +176,14 @@ bool CCommonDialogs::ShowFont()
     initial.italic = m_fontItalic;
     initial.underline = m_fontUnderLine;
     initial.bold = m_fontBold;
-    initial.logicalHeight = -MulDiv(m_fontSize, desktopPixelsPerInch(), 72);
+    initial.logicalHeight = -MulDiv(m_fontSize, desktopPixelsPerInch(), PointsPerInch);
     std::optional<DialogBackend::FontChoice> chosen = DialogBackend::instance().font(m_owner, initial);
     if (!chosen)
         return false;
     m_fontName = upToNul(chosen->faceName);
     m_fontBold = chosen->bold;
     m_fontItalic = chosen->italic;
-    m_fontSize = int16_t(chosen->pointTenths / 10);
+    m_fontSize = int16_t(chosen->pointTenths / DialogBackend::FontChoice::TenthsPerPoint);
     return true;
 }
 

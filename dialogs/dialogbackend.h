@@ -22,6 +22,8 @@ public:
         bool mustExist = false;
     };
     struct FontChoice {
+        static constexpr int TenthsPerPoint = 10;
+
         QString faceName;
         // As a logical font has it: minus the character height in pixels.
         int logicalHeight = 0;

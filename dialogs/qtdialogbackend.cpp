@@ -77,7 +77,7 @@ std::optional<DialogBackend::FontChoice> QtDialogBackend::font(QWidget *owner, c
         return std::nullopt;
     FontChoice choice;
     choice.faceName = chosen.family();
-    choice.pointTenths = qRound(chosen.pointSizeF() * 10);
+    choice.pointTenths = qRound(chosen.pointSizeF() * FontChoice::TenthsPerPoint);
     choice.bold = chosen.bold();
     choice.italic = chosen.italic();
     choice.underline = chosen.underline();

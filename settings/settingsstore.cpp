@@ -113,7 +113,7 @@ void LoadSettings(Settings &settings, const std::filesystem::path &file)
 {
     readConfigFile(settings, file);
     settings.FontName = "宋体";
-    settings.CharsPerLine = 30;
+    settings.CharsPerLine = ChineseCharsPerLine;
 }
 
 std::string formatConfig(const Settings &settings)

@@ -5,6 +5,11 @@
 #include <filesystem>
 #include <string>
 
+// Characters per line for Chinese texts, and for English ones, whose
+// letters are half as wide.
+constexpr int ChineseCharsPerLine = 30;
+constexpr int EnglishCharsPerLine = 60;
+
 // The folder that holds the running executable.
 std::filesystem::path programFolder();
 
@@ -34,7 +39,7 @@ std::filesystem::path configIniPath();
 bool readConfigFile(Settings &settings, const std::filesystem::path &file);
 
 // The start-up load: reads the file if it can, then forces FontName to
-// "宋体" and CharsPerLine to 30 whatever it held.
+// "宋体" and CharsPerLine to ChineseCharsPerLine whatever it held.
 void LoadSettings(Settings &settings, const std::filesystem::path &file);
 
 // The seven CR LF lines of config.ini, GB18030 encoded.

@@ -25,23 +25,48 @@
 #include <QScreen>
 
 #include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
 
 namespace {
 
-const char *const ButtonNames[] = {"KAVOButton1", "KAVOButton2", "KAVOButton3", "KAVOButton4", "KAVOButton7",
-                                   "KAVOButton5", "KAVOButton6", "Command1",    "KAVOButton8"};
+FormDescription mainWindowForm()
+{
+    std::optional<FormDescription> form = FormDescription::load(":/forms/demoform.json");
+    return form ? *form : FormDescription();
+}
+
+// Makes a control of the form description and puts it where the form
+// says; a user control also loads its stored properties. A name the form
+// lacks stops the start-up.
+template <typename Widget>
+Widget *created(const FormDescription &form, const char *name, QWidget *parent)
+{
+    auto *widget = new Widget(parent);
+    bool found = false;
+    if constexpr (std::is_base_of_v<UserControl, Widget>)
+        found = form.apply(name, *widget);
+    else
+        found = form.place(name, *widget);
+    if (!found)
+        throw std::runtime_error(std::string("the main window's form description has no control ")
+                                 + name);
+    return widget;
+}
 
 } // namespace
 
-DemoForm::DemoForm(QWidget *parent)
+DemoForm::DemoForm(QWidget *parent) : DemoForm(mainWindowForm(), parent) {}
+
+DemoForm::DemoForm(const FormDescription &form, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_dialogs(std::make_unique<CCommonDialogs>())
     , m_endProgram([](int status) { std::exit(status); })
 {
     setObjectName("DemoForm");
     setWindowIcon(QIcon(":/pictures/tervolan.png"));
-    std::optional<FormDescription> form = FormDescription::load(":/forms/demoform.json");
-    createControls(form ? *form : FormDescription());
+    createControls(form);
     m_host = std::make_unique<WindowConversionHost>([this](int value) { m_pro->setValue(value); });
     m_pathList = std::make_unique<ListWidgetPathList>(m_list);
     m_inputs = new InputList(m_list, m_picText, m_lblText, *m_dialogs, *m_host, this);
@@ -52,28 +77,27 @@ DemoForm::~DemoForm() = default;
 
 void DemoForm::createControls(const FormDescription &form)
 {
-    // Made first, so every other control lies on top of the panel.
-    m_xpc = new XPContainer(this);
-    form.apply("XPC", *m_xpc);
-    for (const char *name : ButtonNames) {
-        auto *button = new KAVOButton(this);
-        form.apply(name, *button);
-        m_buttons << button;
-    }
-    m_list = new QListWidget(this);
-    form.place("List1", *m_list);
-    m_picText = new QWidget(this);
-    form.place("picText", *m_picText);
+    // Made in this order, so later controls lie on top of earlier ones and
+    // all of them on top of the panel.
+    m_xpc = created<XPContainer>(form, "XPC", this);
+    m_closeButton = created<KAVOButton>(form, "KAVOButton1", this);
+    m_addFileButton = created<KAVOButton>(form, "KAVOButton2", this);
+    m_addFolderButton = created<KAVOButton>(form, "KAVOButton3", this);
+    m_removeButton = created<KAVOButton>(form, "KAVOButton4", this);
+    m_settingsButton = created<KAVOButton>(form, "KAVOButton7", this);
+    m_websiteButton = created<KAVOButton>(form, "KAVOButton5", this);
+    m_exitButton = created<KAVOButton>(form, "KAVOButton6", this);
+    m_convertButton = created<KAVOButton>(form, "Command1", this);
+    m_helpButton = created<KAVOButton>(form, "KAVOButton8", this);
+    m_list = created<QListWidget>(form, "List1", this);
+    m_picText = created<QWidget>(form, "picText", this);
     m_picText->setAutoFillBackground(true);
-    m_lblText = new HintLabel(m_picText);
-    form.place("lblText", *m_lblText);
+    m_lblText = created<HintLabel>(form, "lblText", m_picText);
     m_lblText->setCaption("拖拽TXT文件到这里放开");
     m_lblText->setStyleSheet("color: grey");
     m_lblText->setAlignment(Qt::AlignCenter);
-    m_pro = new Xp_ProgressBar(this);
-    form.apply("Pro", *m_pro);
-    m_label3 = new LinkLabel(this);
-    form.place("Label3", *m_label3);
+    m_pro = created<Xp_ProgressBar>(form, "Pro", this);
+    m_label3 = created<LinkLabel>(form, "Label3", this);
     m_label3->setStyleSheet("color: blue");
     for (QWidget *plain : std::initializer_list<QWidget *>{m_list, m_picText, m_label3})
         plain->setFont(QFont("Tahoma", 9));
@@ -81,27 +105,18 @@ void DemoForm::createControls(const FormDescription &form)
     m_frmMenu->hide();
 }
 
-KAVOButton *DemoForm::button(const QString &name) const
-{
-    for (KAVOButton *candidate : m_buttons) {
-        if (candidate->objectName() == name)
-            return candidate;
-    }
-    return nullptr;
-}
-
 void DemoForm::connectHandlers()
 {
-    connect(button("Command1"), &KAVOButton::Click, this, &DemoForm::Command1_Click);
-    connect(button("KAVOButton1"), &KAVOButton::Click, this, &DemoForm::endProgram);
-    connect(button("KAVOButton6"), &KAVOButton::Click, this, &DemoForm::endProgram);
-    connect(button("KAVOButton2"), &KAVOButton::Click, m_inputs, &InputList::addOneFile);
-    connect(button("KAVOButton3"), &KAVOButton::Click, m_inputs, &InputList::AddFolder);
-    connect(button("KAVOButton4"), &KAVOButton::Click, this, &DemoForm::showRemoveMenu);
-    connect(button("KAVOButton7"), &KAVOButton::Click, this, &DemoForm::KAVOButton7_Click);
+    connect(m_convertButton, &KAVOButton::Click, this, &DemoForm::Command1_Click);
+    connect(m_closeButton, &KAVOButton::Click, this, &DemoForm::endProgram);
+    connect(m_exitButton, &KAVOButton::Click, this, &DemoForm::endProgram);
+    connect(m_addFileButton, &KAVOButton::Click, m_inputs, &InputList::addOneFile);
+    connect(m_addFolderButton, &KAVOButton::Click, m_inputs, &InputList::AddFolder);
+    connect(m_removeButton, &KAVOButton::Click, this, &DemoForm::showRemoveMenu);
+    connect(m_settingsButton, &KAVOButton::Click, this, &DemoForm::KAVOButton7_Click);
     auto openHelp = [] { ShellService::instance().open(HelpPage); };
-    connect(button("KAVOButton5"), &KAVOButton::Click, this, openHelp);
-    connect(button("KAVOButton8"), &KAVOButton::Click, this, openHelp);
+    connect(m_websiteButton, &KAVOButton::Click, this, openHelp);
+    connect(m_helpButton, &KAVOButton::Click, this, openHelp);
     connect(m_label3, &LinkLabel::clicked, this, [this] { ShellService::instance().open(m_label3->text()); });
     connect(m_frmMenu->MenuRemoveSelected(), &QAction::triggered, m_inputs, &InputList::removeSelected);
     connect(m_frmMenu->menuRemoveAll(), &QAction::triggered, m_inputs, &InputList::removeAll);

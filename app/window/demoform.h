@@ -31,7 +31,11 @@ public:
     static constexpr const char *HomePage = "https://tervolan.org/";
     static constexpr const char *HelpPage = "https://tervolan.org/#help";
 
+    // Built from the window's form description in the resources.
     explicit DemoForm(QWidget *parent = nullptr);
+    // Throws std::runtime_error naming the first control form lacks: a
+    // window missing one would start with a dead button.
+    explicit DemoForm(const FormDescription &form, QWidget *parent = nullptr);
     ~DemoForm() override;
 
     // The start-up after the single-instance test: CurrentForm, the dialog
@@ -47,7 +51,15 @@ public:
 
     // The window's controls under their design names.
     XPContainer *XPC() const { return m_xpc; }
-    KAVOButton *button(const QString &name) const;
+    KAVOButton *KAVOButton1() const { return m_closeButton; }
+    KAVOButton *KAVOButton2() const { return m_addFileButton; }
+    KAVOButton *KAVOButton3() const { return m_addFolderButton; }
+    KAVOButton *KAVOButton4() const { return m_removeButton; }
+    KAVOButton *KAVOButton5() const { return m_websiteButton; }
+    KAVOButton *KAVOButton6() const { return m_exitButton; }
+    KAVOButton *KAVOButton7() const { return m_settingsButton; }
+    KAVOButton *KAVOButton8() const { return m_helpButton; }
+    KAVOButton *Command1() const { return m_convertButton; }
     QListWidget *List1() const { return m_list; }
     QWidget *picText() const { return m_picText; }
     HintLabel *lblText() const { return m_lblText; }
@@ -71,7 +83,15 @@ private:
     void endProgram();
 
     XPContainer *m_xpc = nullptr;
-    QList<KAVOButton *> m_buttons;
+    KAVOButton *m_closeButton = nullptr;
+    KAVOButton *m_addFileButton = nullptr;
+    KAVOButton *m_addFolderButton = nullptr;
+    KAVOButton *m_removeButton = nullptr;
+    KAVOButton *m_settingsButton = nullptr;
+    KAVOButton *m_websiteButton = nullptr;
+    KAVOButton *m_exitButton = nullptr;
+    KAVOButton *m_convertButton = nullptr;
+    KAVOButton *m_helpButton = nullptr;
     QListWidget *m_list = nullptr;
     QWidget *m_picText = nullptr;
     HintLabel *m_lblText = nullptr;

@@ -37,14 +37,16 @@ QByteArray percentDecoded(const QByteArray &text)
 std::optional<QString> localPath(QByteArray uri)
 {
     uri = uri.trimmed();
-    if (!uri.toLower().startsWith("file:"))
+    constexpr QByteArrayView Scheme = "file:";
+    constexpr QByteArrayView HostStart = "//";
+    if (!uri.toLower().startsWith(Scheme))
         return std::nullopt;
-    QByteArray rest = uri.mid(5);
-    if (rest.startsWith("//")) {
-        qsizetype pathStart = rest.indexOf('/', 2);
+    QByteArray rest = uri.mid(Scheme.size());
+    if (rest.startsWith(HostStart)) {
+        qsizetype pathStart = rest.indexOf('/', HostStart.size());
         if (pathStart < 0)
             return std::nullopt;
-        QByteArray host = rest.mid(2, pathStart - 2).toLower();
+        QByteArray host = rest.mid(HostStart.size(), pathStart - HostStart.size()).toLower();
         if (!host.isEmpty() && host != "localhost")
             return std::nullopt;
         rest = rest.mid(pathStart);

@@ -12,6 +12,10 @@ class ComboBackground : public QWidget
     Q_OBJECT
 
 public:
+    // White inside the combo's normal blue-grey border.
+    static constexpr Gdi::ColorRef InitialBackColor = 0x00FFFFFF;
+    static constexpr Gdi::ColorRef InitialBorderColor = 0x00B99D7F;
+
     explicit ComboBackground(QWidget *parent = nullptr);
 
     Gdi::ColorRef backColor() const { return m_backColor; }
@@ -28,7 +32,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    Gdi::ColorRef m_backColor = 0x00FFFFFF;
-    Gdi::ColorRef m_borderColor = 0x00B99D7F;
+    Gdi::ColorRef m_backColor = InitialBackColor;
+    Gdi::ColorRef m_borderColor = InitialBorderColor;
     Gdi::Rect m_border;
 };

@@ -55,10 +55,11 @@ bool ComboList::insertItem(const QString &item, std::optional<int> index)
     const int before = count();
     if (before >= MaxCount)
         return false;
-    // -1 stands for an append.
-    int at = index ? std::max(*index, 0) : -1;
+    // No position, or one past the items, appends.
+    constexpr int Append = -1;
+    int at = index ? std::max(*index, 0) : Append;
     if (at > before - 1)
-        at = -1;
+        at = Append;
 
     QString shown = item;
     if (m_tagCode) {
@@ -76,7 +77,7 @@ bool ComboList::insertItem(const QString &item, std::optional<int> index)
     const int selected = selection();
     m_combo->insertItem(at >= 0 ? at : before, shown);
     if (selected < 0)
-        m_combo->setCurrentIndex(-1);
+        m_combo->setCurrentIndex(NoSelection);
 
     if (m_tagCode) {
         if (at >= 0)
@@ -139,7 +140,7 @@ bool ComboList::removeItem(std::optional<int> index)
     const bool wasSelected = position == selection();
     m_combo->removeItem(position);
     if (wasSelected)
-        m_combo->setCurrentIndex(-1);
+        m_combo->setCurrentIndex(NoSelection);
     return true;
 }
 
@@ -161,7 +162,7 @@ int ComboList::selection() const
 
 void ComboList::select(int index)
 {
-    if (index < -1 || index >= count())
+    if (index < NoSelection || index >= count())
         throw ComboError("Invalid property value");
     m_combo->setCurrentIndex(index);
 }
@@ -188,7 +189,7 @@ bool ComboList::findTag(const QString &tag, int &startingFrom)
     start = std::max(start, 0);
     const int found = m_tags.find(trimSpaces(tag).toUpper(), start, last);
     if (found < 0) {
-        m_combo->setCurrentIndex(-1);
+        m_combo->setCurrentIndex(NoSelection);
         return false;
     }
     m_combo->setCurrentIndex(found);

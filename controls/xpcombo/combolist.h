@@ -16,6 +16,8 @@ class ComboList
 public:
     // List positions are 16-bit: the list never grows beyond this.
     static constexpr int MaxCount = 32767;
+    // The selection when no item is selected.
+    static constexpr int NoSelection = -1;
 
     explicit ComboList(QComboBox *combo);
 

@@ -1,6 +1,7 @@
 #include "controls/xpcombo/designeventargs.h"
 
 #include "platform/twips.h"
+#include "platform/virtualkey.h"
 
 #include <QKeyEvent>
 
@@ -36,28 +37,29 @@ short DesignEventArgs::keyCode(const QKeyEvent *event)
         || key == Qt::Key_Space)
         return short(key);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return short(0x70 + (key - Qt::Key_F1));
+        return short(VirtualKey::F1 + (key - Qt::Key_F1));
     switch (key) {
-    case Qt::Key_Backspace: return 0x08;
-    case Qt::Key_Tab: return 0x09;
+    case Qt::Key_Backspace: return VirtualKey::Backspace;
+    case Qt::Key_Tab: return VirtualKey::Tab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 0x0D;
-    case Qt::Key_Shift: return 0x10;
-    case Qt::Key_Control: return 0x11;
-    case Qt::Key_Alt: return 0x12;
-    case Qt::Key_Pause: return 0x13;
-    case Qt::Key_CapsLock: return 0x14;
-    case Qt::Key_Escape: return 0x1B;
-    case Qt::Key_PageUp: return 0x21;
-    case Qt::Key_PageDown: return 0x22;
-    case Qt::Key_End: return 0x23;
-    case Qt::Key_Home: return 0x24;
-    case Qt::Key_Left: return 0x25;
-    case Qt::Key_Up: return 0x26;
-    case Qt::Key_Right: return 0x27;
-    case Qt::Key_Down: return 0x28;
-    case Qt::Key_Insert: return 0x2D;
-    case Qt::Key_Delete: return 0x2E;
+    case Qt::Key_Enter: return VirtualKey::Return;
+    case Qt::Key_Shift: return VirtualKey::Shift;
+    case Qt::Key_Control: return VirtualKey::Control;
+    case Qt::Key_Alt: return VirtualKey::Alt;
+    case Qt::Key_Pause: return VirtualKey::Pause;
+    case Qt::Key_CapsLock: return VirtualKey::CapsLock;
+    case Qt::Key_Escape: return VirtualKey::Escape;
+    case Qt::Key_PageUp: return VirtualKey::PageUp;
+    case Qt::Key_PageDown: return VirtualKey::PageDown;
+    case Qt::Key_End: return VirtualKey::End;
+    case Qt::Key_Home: return VirtualKey::Home;
+    case Qt::Key_Left: return VirtualKey::Left;
+    case Qt::Key_Up: return VirtualKey::Up;
+    case Qt::Key_Right: return VirtualKey::Right;
+    case Qt::Key_Down: return VirtualKey::Down;
+    case Qt::Key_Insert: return VirtualKey::Insert;
+    case Qt::Key_Delete: return VirtualKey::Delete;
+    // Key codes are 16-bit signed: the native number without the sign.
     default: return short(event->nativeVirtualKey() & 0x7FFF);
     }
 }

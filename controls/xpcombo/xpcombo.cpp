@@ -1,9 +1,8 @@
 #include "controls/xpcombo/xpcombo.h"
 
 #include "controls/xpcombo/combobackground.h"
-#include "controls/xpcombo/combolistfile.h"
 #include "controls/xpcombo/comboinput.h"
-#include "platform/propertybag.h"
+#include "controls/xpcombo/combolistfile.h"
 #include "platform/twips.h"
 
 #include <QAbstractItemView>
@@ -17,10 +16,6 @@
 
 namespace {
 
-const QString DefaultText = QStringLiteral("0");
-constexpr Gdi::ColorRef DefaultBackColor = 0x00FFFFFF;
-constexpr Gdi::ColorRef DefaultForeColor = 0x80000008;
-
 // Positions of the inner parts, in twips.
 constexpr int ButtonTop = 30;
 constexpr int ButtonFromRight = 285;
@@ -28,6 +23,12 @@ constexpr int ListTop = 30;
 constexpr int TextLeft = 75;
 constexpr int TextTop = 60;
 constexpr int TextRightMargin = 375;
+// The largest font, in points, that fits the field at TextTop.
+constexpr double LargestUnshiftedPoints = 8;
+
+// Font sizes given in pixels are measured at the layouts' screen.
+constexpr double PointsPerInch = 72.0;
+constexpr double LayoutDotsPerInch = 96.0;
 
 // A line edit holds at most this many characters; it stands for "no limit".
 constexpr int UnlimitedLength = 32767;
@@ -42,7 +43,7 @@ double pointSize(const QFont &font)
 {
     if (font.pointSizeF() > 0)
         return font.pointSizeF();
-    return font.pixelSize() * 72.0 / 96.0;
+    return font.pixelSize() * PointsPerInch / LayoutDotsPerInch;
 }
 
 } // namespace
@@ -77,7 +78,7 @@ XPCombo::XPCombo(QWidget *parent)
     showPicture(ComboPictures::Normal);
     connect(m_jTexto, &QLineEdit::textChanged, this, [this] { emit Change(); });
     connect(m_jCombo, &QComboBox::activated, this, [this] { copySelectionToText(); });
-    resize(Twips::toPixels(1215), Twips::toPixels(FixedHeight));
+    resize(Twips::toPixels(DefaultWidth), Twips::toPixels(FixedHeight));
     ArrangeParts();
 }
 
@@ -86,13 +87,13 @@ QString XPCombo::Text() const { return m_jTexto->text(); }
 void XPCombo::setText(const QString &text)
 {
     m_jTexto->setText(text);
-    notifyPropertyChanged(QStringLiteral("Text"));
+    notify(Property::Text);
 }
 
 void XPCombo::setFileName(const QString &fileName)
 {
     m_fileName = fileName;
-    notifyPropertyChanged(QStringLiteral("FileName"));
+    notify(Property::FileName);
 }
 
 void XPCombo::setBackColor(Gdi::ColorRef colour)
@@ -100,7 +101,7 @@ void XPCombo::setBackColor(Gdi::ColorRef colour)
     m_textBackColor = colour;
     m_backMain->setBackColor(colour);
     applyTextColours();
-    notifyPropertyChanged(QStringLiteral("BackColor"));
+    notify(Property::BackColor);
 }
 
 QFont XPCombo::Font() const { return m_jTexto->font(); }
@@ -108,7 +109,7 @@ QFont XPCombo::Font() const { return m_jTexto->font(); }
 void XPCombo::setFont(const QFont &font)
 {
     m_jTexto->setFont(font);
-    notifyPropertyChanged(QStringLiteral("Font"));
+    notify(Property::Font);
     ArrangeParts();
 }
 
@@ -116,7 +117,7 @@ void XPCombo::setForeColor(Gdi::ColorRef colour)
 {
     m_foreColor = colour;
     applyTextColours();
-    notifyPropertyChanged(QStringLiteral("ForeColor"));
+    notify(Property::ForeColor);
 }
 
 int XPCombo::ListIndex() const { return m_list.selection(); }
@@ -126,7 +127,7 @@ void XPCombo::setListIndex(int index)
     m_list.select(index);
     if (m_list.selection() >= 0)
         copySelectionToText();
-    notifyPropertyChanged(QStringLiteral("ListIndex"));
+    notify(Property::ListIndex);
 }
 
 int XPCombo::ListCount() const { return m_list.count(); }
@@ -136,14 +137,14 @@ bool XPCombo::Locked() const { return m_jTexto->isReadOnly(); }
 void XPCombo::setLocked(bool locked)
 {
     m_jTexto->setReadOnly(locked);
-    notifyPropertyChanged(QStringLiteral("Locked"));
+    notify(Property::Locked);
 }
 
 void XPCombo::setMaxLength(int length)
 {
     m_maxLength = length;
-    m_jTexto->setMaxLength(length > 0 ? length : UnlimitedLength);
-    notifyPropertyChanged(QStringLiteral("MaxLength"));
+    applyMaxLength();
+    notify(Property::MaxLength);
 }
 
 QString XPCombo::ToolTipText() const { return m_jTexto->toolTip(); }
@@ -151,15 +152,20 @@ QString XPCombo::ToolTipText() const { return m_jTexto->toolTip(); }
 void XPCombo::setToolTipText(const QString &text)
 {
     m_jTexto->setToolTip(text);
-    notifyPropertyChanged(QStringLiteral("ToolTipText"));
+    notify(Property::ToolTipText);
 }
 
 void XPCombo::setFieldName(const QString &name)
 {
+    keepFieldName(name);
+    notify(Property::FieldName);
+}
+
+void XPCombo::keepFieldName(const QString &name)
+{
     // Only data binding would read it; the field keeps it for that.
     m_fieldName = name;
     m_jTexto->setProperty("FieldName", name);
-    notifyPropertyChanged(QStringLiteral("FieldName"));
 }
 
 int XPCombo::SelStart() const
@@ -174,13 +180,13 @@ QString XPCombo::SelText() const { return m_jTexto->selectedText(); }
 void XPCombo::setTagCode(bool on)
 {
     m_list.setTagCode(on);
-    notifyPropertyChanged(QStringLiteral("TagCode"));
+    notify(Property::TagCode);
 }
 
 void XPCombo::setEnabled(bool enabled)
 {
     m_enabled = enabled;
-    notifyPropertyChanged(QStringLiteral("Enabled"));
+    notify(Property::Enabled);
     m_jTexto->setEnabled(enabled);
     if (enabled) {
         ResetPic();
@@ -249,6 +255,11 @@ void XPCombo::showPicture(ComboPictures::Look look)
     m_jImgCbo->setPixmap(QPixmap::fromImage(ComboPictures::draw(look).image()));
 }
 
+void XPCombo::applyMaxLength()
+{
+    m_jTexto->setMaxLength(m_maxLength > 0 ? m_maxLength : UnlimitedLength);
+}
+
 void XPCombo::copySelectionToText()
 {
     m_jTexto->setText(m_list.selectedText());
@@ -295,8 +306,8 @@ void XPCombo::ArrangeParts()
     // stays inside the border.
     int textTop = TextTop;
     const double points = pointSize(m_jTexto->font());
-    if (points > 8)
-        textTop = TextTop - int(std::nearbyint(points - 8)) * Twips::PerPixel;
+    if (points > LargestUnshiftedPoints)
+        textTop = TextTop - int(std::nearbyint(points - LargestUnshiftedPoints)) * Twips::PerPixel;
     const int textHeight = QFontMetrics(m_jTexto->font()).height() + 1;
     m_jTexto->setGeometry(Twips::toPixels(TextLeft), Twips::toPixels(textTop),
                           Twips::toPixels(w - TextRightMargin), textHeight);
@@ -318,58 +329,6 @@ bool XPCombo::LoadedFromFile()
 {
     ComboListFile file;
     return file.load(m_list, listFilePath());
-}
-
-void XPCombo::initProperties()
-{
-    m_enabled = false;
-    m_list.setTagCode(false);
-    m_fileName.clear();
-}
-
-void XPCombo::readProperties(const PropertyBag &bag)
-{
-    m_jTexto->setText(bag.read(QStringLiteral("Text"), DefaultText).toString());
-    m_textBackColor = bag.read(QStringLiteral("BackColor"), DefaultBackColor).toUInt();
-    QFont font = ambient().font;
-    font.fromString(bag.read(QStringLiteral("Font"), ambient().font.toString()).toString());
-    m_jTexto->setFont(font);
-    m_foreColor = bag.read(QStringLiteral("ForeColor"), DefaultForeColor).toUInt();
-    applyTextColours();
-    // The list is still empty here: a stored selection other than "none"
-    // cannot be applied and is dropped.
-    const int index = bag.read(QStringLiteral("ListIndex"), -1).toInt();
-    if (index >= -1 && index < m_list.count())
-        m_list.select(index);
-    m_jTexto->setReadOnly(bag.read(QStringLiteral("Locked"), false).toBool());
-    m_maxLength = bag.read(QStringLiteral("MaxLength"), 0).toInt();
-    m_jTexto->setMaxLength(m_maxLength > 0 ? m_maxLength : UnlimitedLength);
-    m_jTexto->setToolTip(bag.read(QStringLiteral("ToolTipText"), QString()).toString());
-    m_fieldName = bag.read(QStringLiteral("FieldName"), QString()).toString();
-    m_jTexto->setProperty("FieldName", m_fieldName);
-    ArrangeParts();
-    m_enabled = bag.read(QStringLiteral("Enabled"), false).toBool();
-    m_list.setTagCode(bag.read(QStringLiteral("TagCode"), false).toBool());
-    m_fileName = bag.read(QStringLiteral("FileName"), QString()).toString();
-}
-
-void XPCombo::writeProperties(PropertyBag &bag) const
-{
-    bag.write(QStringLiteral("Text"), Text(), DefaultText);
-    bag.write(QStringLiteral("BackColor"), uint(m_textBackColor), uint(DefaultBackColor));
-    bag.write(QStringLiteral("Font"), Font().toString(), ambient().font.toString());
-    bag.write(QStringLiteral("ForeColor"), uint(m_foreColor), uint(DefaultForeColor));
-    bag.write(QStringLiteral("ListIndex"), ListIndex(), -1);
-    bag.write(QStringLiteral("Locked"), Locked(), false);
-    bag.write(QStringLiteral("MaxLength"), m_maxLength, 0);
-    bag.write(QStringLiteral("ToolTipText"), ToolTipText(), QString());
-    bag.write(QStringLiteral("FieldName"), m_fieldName, QString());
-    bag.write(QStringLiteral("Enabled"), m_enabled, false);
-    bag.write(QStringLiteral("TagCode"), TagCode(), false);
-    bag.write(QStringLiteral("SelStart"), SelStart(), 0);
-    bag.write(QStringLiteral("SelLength"), SelLength(), 0);
-    bag.write(QStringLiteral("SelText"), SelText(), QString());
-    bag.write(QStringLiteral("FileName"), m_fileName, QString());
 }
 
 bool XPCombo::isDroppedDown() const

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "controls/xpcombo/combobackground.h"
 #include "controls/xpcombo/combolist.h"
 #include "controls/xpcombo/combopictures.h"
+#include "platform/propertytable.h"
 #include "platform/usercontrol.h"
 
 #include <QFont>
 #include <optional>
 
-class ComboBackground;
 class ComboInput;
 class QComboBox;
 class QLabel;
@@ -41,10 +42,13 @@ class XPCombo : public UserControl
 public:
     // Layout lengths in twips.
     static constexpr int MinWidth = 400;
+    static constexpr int DefaultWidth = 1215;
     static constexpr int FixedHeight = 315;
 
-    static constexpr Gdi::ColorRef BorderColour = 0x00B99D7F;
+    static constexpr Gdi::ColorRef BorderColour = ComboBackground::InitialBorderColor;
     static constexpr Gdi::ColorRef DisabledBorderColour = 0x00C0C0C0;
+    static constexpr Gdi::ColorRef DefaultBackColor = ComboBackground::InitialBackColor;
+    static constexpr Gdi::ColorRef DefaultForeColor = Gdi::systemColor(Gdi::WindowText);
 
     explicit XPCombo(QWidget *parent = nullptr);
 
@@ -146,6 +150,29 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    // The stored properties in the order they are read and saved.
+    enum class Property {
+        Text,
+        BackColor,
+        Font,
+        ForeColor,
+        ListIndex,
+        Locked,
+        MaxLength,
+        ToolTipText,
+        FieldName,
+        Enabled,
+        TagCode,
+        SelStart,
+        SelLength,
+        SelText,
+        FileName,
+    };
+    static const PropertyTable<XPCombo, Property> &properties();
+    void notify(Property property);
+    void applyMaxLength();
+    void keepFieldName(const QString &name);
+
     void copySelectionToText();
     void applyTextColours();
     void placePopup();
@@ -160,8 +187,8 @@ private:
     bool m_enabled = false;
     QString m_fileName;
     QString m_fieldName;
-    Gdi::ColorRef m_textBackColor = 0x00FFFFFF;
-    Gdi::ColorRef m_foreColor = 0x80000008;
+    Gdi::ColorRef m_textBackColor = DefaultBackColor;
+    Gdi::ColorRef m_foreColor = DefaultForeColor;
     int m_maxLength = 0;
     bool m_arranging = false;
 };

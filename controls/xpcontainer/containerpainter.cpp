@@ -5,14 +5,18 @@
 namespace {
 
 constexpr unsigned CaptionFlags = Gdi::TextLeft | Gdi::TextSingleLine;
+// Wider than any caption, so measuring never wraps or clips it.
+constexpr int MeasuringWidth = 1 << 16;
 
 struct Channels {
     double red, green, blue;
 };
 
+// c is a translated colour, never negative.
 Channels channelsOf(std::int32_t c)
 {
-    return {double(c % 256), double((c / 256) % 256), double((c / 65536) % 256)};
+    const auto colour = Gdi::ColorRef(c);
+    return {double(Gdi::red(colour)), double(Gdi::green(colour)), double(Gdi::blue(colour))};
 }
 
 int roundHalfEven(double value)
@@ -27,7 +31,7 @@ void ContainerPainter::paint(Gdi::Surface &surface, const ContainerState &state)
 {
     surface.resetClip();
     surface.clear(Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonFace)));
-    if (state.style == 0)
+    if (state.style == ContainerState::HeaderStyle)
         paintHeader(surface, state);
     paintBody(surface, state);
     paintBorder(surface, state);
@@ -58,7 +62,8 @@ void ContainerPainter::verticalGradient(Gdi::Surface &surface, Gdi::ColorRef sta
 
 int ContainerPainter::captionHeight(const QFont &font, const QString &caption)
 {
-    return Gdi::Surface::measureText(caption, Gdi::Rect::box(0, 0, 1 << 16, 0), font, CaptionFlags)
+    return Gdi::Surface::measureText(caption, Gdi::Rect::box(0, 0, MeasuringWidth, 0), font,
+                                     CaptionFlags)
         .height();
 }
 
@@ -92,7 +97,7 @@ void ContainerPainter::paintBody(Gdi::Surface &surface, const ContainerState &st
     const int height = surface.height();
     // Rows run the full width of the panel (the border covers the outer
     // columns), so no column of the cleared surface stays behind.
-    if (state.style != 0) {
+    if (state.style != ContainerState::HeaderStyle) {
         verticalGradient(surface, state.backLightColor, state.backDarkColor, 0, height - 1,
                          height - 1, width);
         return;

@@ -21,6 +21,9 @@ struct ContainerLayout {
 
 // What the panel painter reads.
 struct ContainerState {
+    // Style 0 has the header strip; any other style is body only.
+    static constexpr int HeaderStyle = 0;
+
     Gdi::ColorRef headerLightColor = 0;
     Gdi::ColorRef headerDarkColor = 0;
     Gdi::ColorRef backLightColor = 0;
@@ -28,7 +31,7 @@ struct ContainerState {
     Gdi::ColorRef borderColor = 0;
     Gdi::ColorRef textColor = 0;
     QString caption;
-    int style = 0;
+    int style = HeaderStyle;
     QFont captionFont;
     ContainerLayout layout;
 };

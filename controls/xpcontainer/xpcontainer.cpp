@@ -2,14 +2,13 @@
 
 #include "controls/xpcontainer/containertheme.h"
 #include "platform/currentform.h"
-#include "platform/propertybag.h"
 
 #include <QMouseEvent>
 
 namespace {
 
 const QString DefaultCaption = QStringLiteral("XPContainer");
-constexpr int DefaultStyle = 0;
+constexpr int DefaultStyle = ContainerState::HeaderStyle;
 constexpr int DefaultTheme = 0;
 
 const ContainerTheme &defaultColours()
@@ -22,8 +21,9 @@ QFont captionFont()
 {
     // Arial 9 point bold at 96 dots per inch; fontconfig supplies a
     // metric-compatible face where Arial itself is missing.
+    constexpr int NinePointsInPixels = 12;
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(12);
+    font.setPixelSize(NinePointsInPixels);
     font.setBold(true);
     return font;
 }
@@ -39,50 +39,65 @@ XPContainer::XPContainer(QWidget *parent)
 
 void XPContainer::initProperties()
 {
-    const ContainerTheme &colours = defaultColours();
-    m_state.headerLightColor = colours.headerLight;
-    m_state.headerDarkColor = colours.headerDark;
-    m_state.backLightColor = colours.backLight;
-    m_state.backDarkColor = colours.backDark;
-    m_state.borderColor = colours.border;
-    m_state.textColor = colours.text;
-    m_state.caption = DefaultCaption;
-    m_state.style = DefaultStyle;
-    m_theme = DefaultTheme;
+    // Every property at its default: what an empty property set reads as.
+    properties().read(*this, PropertyBag());
 }
 
-void XPContainer::setColour(Gdi::ColorRef &field, Gdi::ColorRef colour, const char *key)
+void XPContainer::setColour(Gdi::ColorRef &field, Gdi::ColorRef colour, Property property)
 {
     field = colour;
-    notifyPropertyChanged(QString::fromLatin1(key));
+    notify(property);
     repaintPanel();
 }
 
-void XPContainer::setBackDarkColor(Gdi::ColorRef c) { setColour(m_state.backDarkColor, c, "BackDarkColor"); }
-void XPContainer::setBackLightColor(Gdi::ColorRef c) { setColour(m_state.backLightColor, c, "BackLightColor"); }
-void XPContainer::setBorderColor(Gdi::ColorRef c) { setColour(m_state.borderColor, c, "BorderColor"); }
-void XPContainer::setHeaderDarkColor(Gdi::ColorRef c) { setColour(m_state.headerDarkColor, c, "HeaderDarkColor"); }
-void XPContainer::setHeaderLightColor(Gdi::ColorRef c) { setColour(m_state.headerLightColor, c, "HeaderLightColor"); }
-void XPContainer::setTextColor(Gdi::ColorRef c) { setColour(m_state.textColor, c, "TextColor"); }
+void XPContainer::setBackDarkColor(Gdi::ColorRef c)
+{
+    setColour(m_state.backDarkColor, c, Property::BackDarkColor);
+}
+
+void XPContainer::setBackLightColor(Gdi::ColorRef c)
+{
+    setColour(m_state.backLightColor, c, Property::BackLightColor);
+}
+
+void XPContainer::setBorderColor(Gdi::ColorRef c)
+{
+    setColour(m_state.borderColor, c, Property::BorderColor);
+}
+
+void XPContainer::setHeaderDarkColor(Gdi::ColorRef c)
+{
+    setColour(m_state.headerDarkColor, c, Property::HeaderDarkColor);
+}
+
+void XPContainer::setHeaderLightColor(Gdi::ColorRef c)
+{
+    setColour(m_state.headerLightColor, c, Property::HeaderLightColor);
+}
+
+void XPContainer::setTextColor(Gdi::ColorRef c)
+{
+    setColour(m_state.textColor, c, Property::TextColor);
+}
 
 void XPContainer::setCaption(const QString &caption)
 {
     m_state.caption = caption;
-    notifyPropertyChanged(QStringLiteral("Caption"));
+    notify(Property::Caption);
     layout();
 }
 
 void XPContainer::setStyle(int style)
 {
     m_state.style = style;
-    notifyPropertyChanged(QStringLiteral("Style"));
+    notify(Property::Style);
     repaintPanel();
 }
 
 void XPContainer::setTheme(int theme)
 {
     m_theme = theme;
-    notifyPropertyChanged(QStringLiteral("Theme"));
+    notify(Property::Theme);
     const std::optional<ContainerTheme> colours = ContainerTheme::byNumber(theme);
     if (!colours)
         return;
@@ -94,38 +109,76 @@ void XPContainer::setTheme(int theme)
     setTextColor(colours->text);
 }
 
-void XPContainer::readProperties(const PropertyBag &bag)
+const PropertyTable<XPContainer, XPContainer::Property> &XPContainer::properties()
 {
     // Stored values only; the theme is not applied again and nothing paints.
-    const ContainerTheme &d = defaultColours();
-    m_state.headerLightColor = bag.read(QStringLiteral("HeaderLightColor"), d.headerLight).toUInt();
-    m_state.headerDarkColor = bag.read(QStringLiteral("HeaderDarkColor"), d.headerDark).toUInt();
-    m_state.backLightColor = bag.read(QStringLiteral("BackLightColor"), d.backLight).toUInt();
-    m_state.backDarkColor = bag.read(QStringLiteral("BackDarkColor"), d.backDark).toUInt();
-    m_state.borderColor = bag.read(QStringLiteral("BorderColor"), d.border).toUInt();
-    m_state.textColor = bag.read(QStringLiteral("TextColor"), d.text).toUInt();
-    m_state.caption = bag.read(QStringLiteral("Caption"), DefaultCaption).toString();
-    m_state.style = bag.read(QStringLiteral("Style"), DefaultStyle).toInt();
-    m_theme = bag.read(QStringLiteral("Theme"), DefaultTheme).toInt();
+    using Panel = XPContainer;
+    static constexpr PropertyRow<Panel, Property> rows[] = {
+        {Property::HeaderLightColor, "HeaderLightColor",
+         [](const Panel &) -> QVariant { return defaultColours().headerLight; },
+         [](const Panel &panel) -> QVariant { return panel.m_state.headerLightColor; },
+         [](Panel &panel, const QVariant &stored) {
+             panel.m_state.headerLightColor = stored.toUInt();
+         }},
+        {Property::HeaderDarkColor, "HeaderDarkColor",
+         [](const Panel &) -> QVariant { return defaultColours().headerDark; },
+         [](const Panel &panel) -> QVariant { return panel.m_state.headerDarkColor; },
+         [](Panel &panel, const QVariant &stored) {
+             panel.m_state.headerDarkColor = stored.toUInt();
+         }},
+        {Property::BackLightColor, "BackLightColor",
+         [](const Panel &) -> QVariant { return defaultColours().backLight; },
+         [](const Panel &panel) -> QVariant { return panel.m_state.backLightColor; },
+         [](Panel &panel, const QVariant &stored) {
+             panel.m_state.backLightColor = stored.toUInt();
+         }},
+        {Property::BackDarkColor, "BackDarkColor",
+         [](const Panel &) -> QVariant { return defaultColours().backDark; },
+         [](const Panel &panel) -> QVariant { return panel.m_state.backDarkColor; },
+         [](Panel &panel, const QVariant &stored) {
+             panel.m_state.backDarkColor = stored.toUInt();
+         }},
+        {Property::BorderColor, "BorderColor",
+         [](const Panel &) -> QVariant { return defaultColours().border; },
+         [](const Panel &panel) -> QVariant { return panel.m_state.borderColor; },
+         [](Panel &panel, const QVariant &stored) { panel.m_state.borderColor = stored.toUInt(); }},
+        {Property::TextColor, "TextColor",
+         [](const Panel &) -> QVariant { return defaultColours().text; },
+         [](const Panel &panel) -> QVariant { return panel.m_state.textColor; },
+         [](Panel &panel, const QVariant &stored) { panel.m_state.textColor = stored.toUInt(); }},
+        {Property::Caption, "Caption", [](const Panel &) -> QVariant { return DefaultCaption; },
+         [](const Panel &panel) -> QVariant { return panel.m_state.caption; },
+         [](Panel &panel, const QVariant &stored) { panel.m_state.caption = stored.toString(); }},
+        {Property::Style, "Style", [](const Panel &) -> QVariant { return DefaultStyle; },
+         [](const Panel &panel) -> QVariant { return panel.m_state.style; },
+         [](Panel &panel, const QVariant &stored) { panel.m_state.style = stored.toInt(); }},
+        {Property::Theme, "Theme", [](const Panel &) -> QVariant { return DefaultTheme; },
+         [](const Panel &panel) -> QVariant { return panel.m_theme; },
+         [](Panel &panel, const QVariant &stored) { panel.m_theme = stored.toInt(); }},
+    };
+    static constexpr PropertyTable<Panel, Property> table{rows};
+    static_assert(table.rowsFollowTheEnum());
+    return table;
+}
+
+void XPContainer::notify(Property property)
+{
+    notifyPropertyChanged(properties().key(property));
+}
+
+void XPContainer::readProperties(const PropertyBag &bag)
+{
+    properties().read(*this, bag);
 }
 
 void XPContainer::writeProperties(PropertyBag &bag) const
 {
-    const ContainerTheme &d = defaultColours();
-    bag.write(QStringLiteral("HeaderLightColor"), m_state.headerLightColor, d.headerLight);
-    bag.write(QStringLiteral("HeaderDarkColor"), m_state.headerDarkColor, d.headerDark);
-    bag.write(QStringLiteral("BackLightColor"), m_state.backLightColor, d.backLight);
-    bag.write(QStringLiteral("BackDarkColor"), m_state.backDarkColor, d.backDark);
-    bag.write(QStringLiteral("BorderColor"), m_state.borderColor, d.border);
-    bag.write(QStringLiteral("TextColor"), m_state.textColor, d.text);
-    bag.write(QStringLiteral("Caption"), m_state.caption, DefaultCaption);
-    bag.write(QStringLiteral("Style"), m_state.style, DefaultStyle);
-    bag.write(QStringLiteral("Theme"), m_theme, DefaultTheme);
+    properties().write(*this, bag);
 }
 
 Gdi::Rect XPContainer::headerRect() const
 {
-    if (m_state.style != 0)
+    if (m_state.style != ContainerState::HeaderStyle)
         return {};
     return Gdi::Rect::box(ContainerLayout::HeaderLeft, ContainerLayout::HeaderTop,
                           m_state.layout.headerWidth, ContainerLayout::HeaderHeight);

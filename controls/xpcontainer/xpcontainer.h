@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/xpcontainer/containerpainter.h"
+#include "platform/propertytable.h"
 #include "platform/usercontrol.h"
 
 // A themed panel: vertical gradient body, an optional gradient header with
@@ -62,7 +63,21 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void setColour(Gdi::ColorRef &field, Gdi::ColorRef colour, const char *key);
+    enum class Property {
+        HeaderLightColor,
+        HeaderDarkColor,
+        BackLightColor,
+        BackDarkColor,
+        BorderColor,
+        TextColor,
+        Caption,
+        Style,
+        Theme,
+    };
+    static const PropertyTable<XPContainer, Property> &properties();
+    void notify(Property property);
+
+    void setColour(Gdi::ColorRef &field, Gdi::ColorRef colour, Property property);
     void layout();
     void repaintPanel();
     QPoint headerPoint(const QMouseEvent *event) const;

@@ -4,6 +4,13 @@
 
 namespace {
 
+// Where the frame image's right and bottom borders start.
+constexpr int RightBorderX = ProgressBarTiles::FrameWidth - ProgressBarPainter::Border;
+constexpr int BottomBorderY = ProgressBarTiles::FrameHeight - ProgressBarPainter::Border;
+
+// Where the moving group starts again once it has run off the end.
+constexpr int GroupRestartX = 2;
+
 struct FramePiece {
     int x, y, width, height; // target, in terms of the control's W and H below
     Gdi::Rect source;
@@ -24,18 +31,19 @@ void ProgressBarPainter::repaint(ProgressBarTrack &track)
     const Gdi::Surface &img = ProgressBarTiles::frame();
     const int w = width();
     const int h = height();
-    // Nine pieces: corners copied, edges and trough stretched from the
-    // frame image's own border and middle.
+    // Nine pieces: corners copied, edges and trough stretched from samples
+    // of the frame image's own border and middle.
+    constexpr int B = Border; // short, to keep the table readable
     const FramePiece pieces[] = {
-        {0, 0, 3, 3, Gdi::Rect::box(0, 0, 3, 3)},
-        {w - 3, 0, 3, 3, Gdi::Rect::box(56, 0, 3, 3)},
-        {w - 3, h - 3, 3, 3, Gdi::Rect::box(56, 10, 3, 3)},
-        {0, h - 3, 3, 3, Gdi::Rect::box(0, 10, 3, 3)},
-        {3, 0, w - 6, 3, Gdi::Rect::box(3, 0, 12, 3)},
-        {w - 3, 3, 3, h - 6, Gdi::Rect::box(56, 3, 3, 3)},
-        {3, h - 3, w - 6, 3, Gdi::Rect::box(3, 10, 1, 3)},
-        {0, 3, 3, h - 6, Gdi::Rect::box(0, 3, 3, 3)},
-        {3, 3, w - 6, h - 6, Gdi::Rect::box(4, 4, 51, 7)},
+        {0, 0, B, B, Gdi::Rect::box(0, 0, B, B)},
+        {w - B, 0, B, B, Gdi::Rect::box(RightBorderX, 0, B, B)},
+        {w - B, h - B, B, B, Gdi::Rect::box(RightBorderX, BottomBorderY, B, B)},
+        {0, h - B, B, B, Gdi::Rect::box(0, BottomBorderY, B, B)},
+        {B, 0, w - 2 * B, B, Gdi::Rect::box(B, 0, /*width*/ 12, B)},
+        {w - B, B, B, h - 2 * B, Gdi::Rect::box(RightBorderX, B, B, B)},
+        {B, h - B, w - 2 * B, B, Gdi::Rect::box(B, BottomBorderY, /*width*/ 1, B)},
+        {0, B, B, h - 2 * B, Gdi::Rect::box(0, B, B, B)},
+        {B, B, w - 2 * B, h - 2 * B, Gdi::Rect::box(/*x*/ 4, /*y*/ 4, /*width*/ 51, /*height*/ 7)},
     };
     for (const FramePiece &piece : pieces)
         m_surface.stretchBlt(Gdi::Rect::box(piece.x, piece.y, piece.width, piece.height), img,
@@ -83,17 +91,19 @@ void ProgressBarPainter::advanceGroup(ProgressBarTrack &track)
     const int half = ProgressBarTiles::TileWidth / 2;
     // The group may touch the frame near either end; keep it in the trough.
     m_surface.setClipRect({Border, Border, w - Border, height() - Border});
-    if (p != 2 && p != 4)
-        m_surface.stretchBlt(Gdi::Rect::box(p - 5, Border, half, height() - 2 * Border),
+    // The three tiles stand a step apart; the step behind the group is
+    // erased unless the group has just (re)started.
+    if (p != GroupRestartX && p != FirstBlockX)
+        m_surface.stretchBlt(Gdi::Rect::box(p - GroupStep, Border, half, height() - 2 * Border),
                              ProgressBarTiles::blank(), ProgressBarTiles::blank().bounds());
-    if (p + 20 < w)
-        drawTile(m_state.tiles[2], p + 10, half);
-    if (p + 10 < w)
-        drawTile(m_state.tiles[1], p + 5, half);
-    if (p + 5 < w)
+    if (p + 4 * GroupStep < w)
+        drawTile(m_state.tiles[2], p + 2 * GroupStep, half);
+    if (p + 2 * GroupStep < w)
+        drawTile(m_state.tiles[1], p + GroupStep, half);
+    if (p + GroupStep < w)
         drawTile(m_state.tiles[0], p, half);
     m_surface.resetClip();
-    track.groupX = p + GroupStep >= w ? 2 : p + GroupStep;
+    track.groupX = p + GroupStep >= w ? GroupRestartX : p + GroupStep;
 }
 
 void ProgressBarPainter::drawTile(const Gdi::Surface *tile, int x, int tileWidth)

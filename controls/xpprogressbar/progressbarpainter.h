@@ -13,14 +13,7 @@ struct ProgressBarState {
     std::array<const Gdi::Surface *, 3> tiles{};
 };
 
-// Where drawing stands since the last repaint; the painter keeps it up to
-// date and the control keeps it until the next resize.
-struct ProgressBarTrack {
-    int nextBlockX = 4;
-    int groupX = 4;
-    bool trackFull = false;
-    int lastValue = 0;
-};
+struct ProgressBarTrack;
 
 // Draws the tiled bar on a surface the size of the control.
 class ProgressBarPainter
@@ -49,4 +42,13 @@ private:
 
     Gdi::Surface &m_surface;
     const ProgressBarState &m_state;
+};
+
+// Where drawing stands since the last repaint; the painter keeps it up to
+// date and the control keeps it until the next resize.
+struct ProgressBarTrack {
+    int nextBlockX = ProgressBarPainter::FirstBlockX;
+    int groupX = ProgressBarPainter::FirstBlockX;
+    bool trackFull = false;
+    int lastValue = 0;
 };

@@ -2,14 +2,13 @@
 
 #include "controls/xpprogressbar/progressbartiles.h"
 #include "platform/messageboxservice.h"
-#include "platform/propertybag.h"
 
 namespace {
 
 constexpr int DefaultMin = 0;
 constexpr int DefaultMax = 100;
 constexpr int DefaultValue = 0;
-constexpr int DefaultStyle = 0;
+constexpr int DefaultStyle = Xp_ProgressBar::BlocksStyle;
 constexpr int DefaultLook = 0;
 
 } // namespace
@@ -29,7 +28,7 @@ void Xp_ProgressBar::setMin(int min)
     if (min < 0)
         return refuse(QStringLiteral("Minimum can NOT be smaller then 0 !"));
     m_min = min;
-    notifyPropertyChanged(QStringLiteral("Min"));
+    notify(Property::Min);
 }
 
 void Xp_ProgressBar::setMax(int max)
@@ -37,7 +36,7 @@ void Xp_ProgressBar::setMax(int max)
     if (max < m_min)
         return refuse(QStringLiteral("Maximum can NOT be smaller than minimum !"));
     m_max = max;
-    notifyPropertyChanged(QStringLiteral("Max"));
+    notify(Property::Max);
 }
 
 void Xp_ProgressBar::setValue(int value)
@@ -47,11 +46,11 @@ void Xp_ProgressBar::setValue(int value)
     if (value < m_min)
         return refuse(QStringLiteral("Value can NOT be smaller than minimum !"));
     m_value = value;
-    notifyPropertyChanged(QStringLiteral("Value"));
+    notify(Property::Value);
 
     const ProgressBarState state = paintState();
     ProgressBarPainter painter(surface(), state);
-    if (m_style == 0)
+    if (m_style == BlocksStyle)
         painter.updateBlocks(m_track);
     else if (value == m_max)
         painter.repaint(m_track);
@@ -63,34 +62,58 @@ void Xp_ProgressBar::setValue(int value)
 void Xp_ProgressBar::setStyle(int style)
 {
     m_style = style;
-    notifyPropertyChanged(QStringLiteral("Style"));
+    notify(Property::Style);
 }
 
 void Xp_ProgressBar::setProgressLook(int look)
 {
     m_progressLook = look;
-    notifyPropertyChanged(QStringLiteral("ProgressLook"));
+    notify(Property::ProgressLook);
     if (const ProgressBarTiles::TileSet *tiles = ProgressBarTiles::look(look))
         m_tiles = *tiles;
 }
 
-void Xp_ProgressBar::readProperties(const PropertyBag &bag)
+const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::properties()
 {
     // Stored values are taken as they are: no range checks, no drawing.
-    m_min = bag.read(QStringLiteral("Min"), DefaultMin).toInt();
-    m_max = bag.read(QStringLiteral("Max"), DefaultMax).toInt();
-    m_value = bag.read(QStringLiteral("Value"), DefaultValue).toInt();
-    m_style = bag.read(QStringLiteral("Style"), DefaultStyle).toInt();
-    setProgressLook(bag.read(QStringLiteral("ProgressLook"), DefaultLook).toInt());
+    // Only the look is applied, since the tiles come from it.
+    using Bar = Xp_ProgressBar;
+    static constexpr PropertyRow<Bar, Property> rows[] = {
+        {Property::Min, "Min", [](const Bar &) -> QVariant { return DefaultMin; },
+         [](const Bar &bar) -> QVariant { return bar.m_min; },
+         [](Bar &bar, const QVariant &stored) { bar.m_min = stored.toInt(); }},
+        {Property::Max, "Max", [](const Bar &) -> QVariant { return DefaultMax; },
+         [](const Bar &bar) -> QVariant { return bar.m_max; },
+         [](Bar &bar, const QVariant &stored) { bar.m_max = stored.toInt(); }},
+        {Property::Value, "Value", [](const Bar &) -> QVariant { return DefaultValue; },
+         [](const Bar &bar) -> QVariant { return bar.m_value; },
+         [](Bar &bar, const QVariant &stored) { bar.m_value = stored.toInt(); }},
+        {Property::Style, "Style", [](const Bar &) -> QVariant { return DefaultStyle; },
+         [](const Bar &bar) -> QVariant { return bar.m_style; },
+         [](Bar &bar, const QVariant &stored) { bar.m_style = stored.toInt(); }},
+        {Property::ProgressLook, "ProgressLook",
+         [](const Bar &) -> QVariant { return DefaultLook; },
+         [](const Bar &bar) -> QVariant { return bar.m_progressLook; },
+         [](Bar &bar, const QVariant &stored) { bar.setProgressLook(stored.toInt()); }},
+    };
+    static constexpr PropertyTable<Bar, Property> table{rows};
+    static_assert(table.rowsFollowTheEnum());
+    return table;
+}
+
+void Xp_ProgressBar::notify(Property property)
+{
+    notifyPropertyChanged(properties().key(property));
+}
+
+void Xp_ProgressBar::readProperties(const PropertyBag &bag)
+{
+    properties().read(*this, bag);
 }
 
 void Xp_ProgressBar::writeProperties(PropertyBag &bag) const
 {
-    bag.write(QStringLiteral("Min"), m_min, DefaultMin);
-    bag.write(QStringLiteral("Max"), m_max, DefaultMax);
-    bag.write(QStringLiteral("Value"), m_value, DefaultValue);
-    bag.write(QStringLiteral("Style"), m_style, DefaultStyle);
-    bag.write(QStringLiteral("ProgressLook"), m_progressLook, DefaultLook);
+    properties().write(*this, bag);
 }
 
 void Xp_ProgressBar::onResize()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/xpprogressbar/progressbarpainter.h"
+#include "platform/propertytable.h"
 #include "platform/usercontrol.h"
 
 #include <array>
@@ -18,6 +19,9 @@ class Xp_ProgressBar : public UserControl
     Q_PROPERTY(int ProgressLook READ ProgressLook WRITE setProgressLook)
 
 public:
+    // Style 0 grows a row of blocks; any other style moves a group.
+    static constexpr int BlocksStyle = 0;
+
     explicit Xp_ProgressBar(QWidget *parent = nullptr);
 
     int Min() const { return m_min; }
@@ -43,6 +47,10 @@ protected:
     void onResize() override;
 
 private:
+    enum class Property { Min, Max, Value, Style, ProgressLook };
+    static const PropertyTable<Xp_ProgressBar, Property> &properties();
+    void notify(Property property);
+
     ProgressBarState paintState() const;
     void refuse(const QString &message);
 

@@ -1,4 +1,5 @@
 #include "controls/xpcombo/xpcombo.h"
+#include "platform/twips.h"
 #include "tools/render/controlrenderer.h"
 #include "tools/render/rendercommand.h"
 
@@ -64,7 +65,8 @@ public:
         }
         if (parser.isSet("text"))
             combo.setText(parser.value("text"));
-        ControlRenderer::place(combo, QSize(size.width() / 15, size.height() / 15));
+        ControlRenderer::place(
+            combo, QSize(size.width() / Twips::PerPixel, size.height() / Twips::PerPixel));
         if (parser.isSet("state") || enabled != 0)
             combo.showPicture(ComboPictures::Look(look));
         // The text field and the drop button are child widgets: grab them

@@ -6,6 +6,7 @@
 #include "controls/xpcontainer/xpcontainer.h"
 #include "controls/xpprogressbar/xp_progressbar.h"
 #include "platform/currentform.h"
+#include "platform/formdescription.h"
 #include "platform/recordingmessageboxservice.h"
 #include "platform/shellservice.h"
 #include "settings/settingsstore.h"
@@ -14,6 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QListWidget>
 #include <QTest>
 
@@ -91,39 +96,40 @@ TEST_F(DemoFormTest, StartUpLeavesTheWindowReady)
 
 TEST_F(DemoFormTest, ControlsStandWhereTheLayoutPutsThem)
 {
-    EXPECT_EQ(form.button("KAVOButton1")->geometry(), pixels(5940, 45, 255, 255));
-    EXPECT_EQ(form.button("KAVOButton7")->geometry(), pixels(3150, 420, 1005, 885));
+    EXPECT_EQ(form.KAVOButton1()->geometry(), pixels(5940, 45, 255, 255));
+    EXPECT_EQ(form.KAVOButton7()->geometry(), pixels(3150, 420, 1005, 885));
     EXPECT_EQ(form.List1()->geometry(), pixels(90, 1350, 6105, 2130));
     EXPECT_EQ(form.picText()->geometry(), pixels(1770, 2220, 2235, 285));
-    EXPECT_EQ(form.button("Command1")->geometry(), pixels(90, 3510, 2685, 645));
+    EXPECT_EQ(form.Command1()->geometry(), pixels(90, 3510, 2685, 645));
     EXPECT_EQ(form.Pro()->geometry(), pixels(2850, 3510, 3345, 645));
     EXPECT_EQ(form.Pro()->ProgressLook(), 6);
     EXPECT_EQ(form.Pro()->Value(), 20);
-    EXPECT_EQ(form.button("KAVOButton2")->Caption(), "添加文件    ");
-    EXPECT_EQ(form.button("Command1")->Caption(), "   立刻开始转换      ");
-    for (const char *name : {"KAVOButton1", "KAVOButton2", "Command1", "KAVOButton8"}) {
-        KAVOButton *button = form.button(name);
+    EXPECT_EQ(form.KAVOButton2()->Caption(), "添加文件    ");
+    EXPECT_EQ(form.Command1()->Caption(), "   立刻开始转换      ");
+    for (KAVOButton *button :
+         {form.KAVOButton1(), form.KAVOButton2(), form.Command1(), form.KAVOButton8()}) {
+        const std::string name = button->objectName().toStdString();
         EXPECT_EQ(button->ButtonType(), 3) << name;
         EXPECT_EQ(button->BackColor(), 0xD8E9ECu) << name;
         EXPECT_EQ(button->MaskColor(), 0xC0C0C0u) << name;
     }
-    EXPECT_EQ(form.button("KAVOButton2")->PicturePosition(), 2);
-    EXPECT_FALSE(form.button("KAVOButton2")->PictureNormal().isNull());
-    EXPECT_EQ(form.button("Command1")->PicturePosition(), 0);
+    EXPECT_EQ(form.KAVOButton2()->PicturePosition(), 2);
+    EXPECT_FALSE(form.KAVOButton2()->PictureNormal().isNull());
+    EXPECT_EQ(form.Command1()->PicturePosition(), 0);
 }
 
 TEST_F(DemoFormTest, WebButtonsOpenTheSamePageAndTheLabelTheHomePage)
 {
-    QTest::mouseClick(form.button("KAVOButton5"), Qt::LeftButton);
-    QTest::mouseClick(form.button("KAVOButton8"), Qt::LeftButton);
+    QTest::mouseClick(form.KAVOButton5(), Qt::LeftButton);
+    QTest::mouseClick(form.KAVOButton8(), Qt::LeftButton);
     QTest::mouseClick(form.Label3(), Qt::LeftButton);
     EXPECT_EQ(shell.opened, (QStringList{DemoForm::HelpPage, DemoForm::HelpPage, DemoForm::HomePage}));
 }
 
 TEST_F(DemoFormTest, ExitButtonsAndClosingEndTheProgram)
 {
-    QTest::mouseClick(form.button("KAVOButton1"), Qt::LeftButton);
-    QTest::mouseClick(form.button("KAVOButton6"), Qt::LeftButton);
+    QTest::mouseClick(form.KAVOButton1(), Qt::LeftButton);
+    QTest::mouseClick(form.KAVOButton6(), Qt::LeftButton);
     form.close();
     EXPECT_EQ(endings, (QList<int>{0, 0, 0}));
 }
@@ -134,7 +140,7 @@ TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
     form.List1()->addItem(QString::fromStdString(dir.file("in/missing.txt")));
     form.List1()->addItem(QString::fromStdString(dir.write("in/two.txt", std::string(70, 'x'))));
     form.picText()->hide();
-    QTest::mouseClick(form.button("Command1"), Qt::LeftButton);
+    QTest::mouseClick(form.Command1(), Qt::LeftButton);
     EXPECT_EQ(form.List1()->count(), 0);
     EXPECT_EQ(PdfReadback::lines(dir.file("out/一.pdf")), std::vector<std::string>{"第一个文件"});
     EXPECT_EQ(PdfReadback::lines(dir.file("out/two.pdf")).size(), 3u) << "30 characters per line";
@@ -150,10 +156,31 @@ TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
 
 TEST_F(DemoFormTest, EmptyListConvertDoesNothing)
 {
-    QTest::mouseClick(form.button("Command1"), Qt::LeftButton);
+    QTest::mouseClick(form.Command1(), Qt::LeftButton);
     EXPECT_TRUE(shell.opened.isEmpty());
     EXPECT_EQ(form.Pro()->Value(), 20);
     EXPECT_TRUE(messages.messages().isEmpty());
+}
+
+TEST(DemoFormStartUp, FormDescriptionWithoutAControlStopsTheStartUp)
+{
+    QFile file(":/forms/demoform.json");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+    QJsonArray controls;
+    for (const QJsonValue &control : json.value("controls").toArray()) {
+        if (control.toObject().value("name") != "Command1")
+            controls.append(control);
+    }
+    json.insert("controls", controls);
+    std::optional<FormDescription> lacking = FormDescription::parse(QJsonDocument(json).toJson());
+    ASSERT_TRUE(lacking);
+    try {
+        DemoForm window(*lacking);
+        FAIL() << "a window without its Convert button started";
+    } catch (const std::runtime_error &error) {
+        EXPECT_NE(std::string(error.what()).find("Command1"), std::string::npos) << error.what();
+    }
 }
 
 namespace {

@@ -72,10 +72,10 @@ TEST_F(HighDpiTest, LayoutStaysInLogicalPixels)
 {
     EXPECT_EQ(form.size(), QSize(419, 297));
     EXPECT_EQ(form.XPC()->size(), form.size());
-    EXPECT_EQ(form.button("KAVOButton1")->geometry(), pixels(5940, 45, 255, 255));
-    EXPECT_EQ(form.button("KAVOButton7")->geometry(), pixels(3150, 420, 1005, 885));
+    EXPECT_EQ(form.KAVOButton1()->geometry(), pixels(5940, 45, 255, 255));
+    EXPECT_EQ(form.KAVOButton7()->geometry(), pixels(3150, 420, 1005, 885));
     EXPECT_EQ(form.List1()->geometry(), pixels(90, 1350, 6105, 2130));
-    EXPECT_EQ(form.button("Command1")->geometry(), pixels(90, 3510, 2685, 645));
+    EXPECT_EQ(form.Command1()->geometry(), pixels(90, 3510, 2685, 645));
     EXPECT_EQ(form.Pro()->geometry(), pixels(2850, 3510, 3345, 645));
     QPixmap shot = form.grab();
     EXPECT_EQ(shot.deviceIndependentSize().toSize(), form.size());
@@ -87,8 +87,8 @@ TEST_F(HighDpiTest, LayoutStaysInLogicalPixels)
 // smoothing would leave along every edge.
 TEST_F(HighDpiTest, OwnerDrawnControlsAreEnlargedWithoutBlur)
 {
-    const QList<UserControl *> controls = {form.button("Command1"), form.button("KAVOButton2"), form.Pro(),
-                                           form.XPC()};
+    const QList<UserControl *> controls
+        = {form.Command1(), form.KAVOButton2(), form.Pro(), form.XPC()};
     for (UserControl *control : controls) {
         QImage shot = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QImage logical = control->surface().image().convertToFormat(QImage::Format_RGB32);
@@ -110,7 +110,7 @@ TEST_F(HighDpiTest, AtRatioTwoEachLogicalPixelIsATwoByTwoBlock)
 {
     if (scale() != 2.0)
         GTEST_SKIP() << "only at ratio 2";
-    KAVOButton *button = form.button("Command1");
+    KAVOButton *button = form.Command1();
     QImage shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage &logical = button->surface().image();
     ASSERT_EQ(shot.size(), button->size() * 2);
