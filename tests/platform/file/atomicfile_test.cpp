@@ -27,6 +27,10 @@ public:
             return;
         m_pid = fork();
         if (m_pid == 0) {
+            // Without the other ends a dead parent reads as an end of file,
+            // so no child outlives the test.
+            close(ready[0]);
+            close(go[1]);
             AtomicFile file(target);
             char byte = file.open() && file.write("written") ? 'y' : 'n';
             [[maybe_unused]] ssize_t said = ::write(ready[1], &byte, 1);
@@ -43,7 +47,12 @@ public:
     ~ChildWriter() { finish(); }
 
     bool opened() const { return m_opened; }
-    void kill() { ::kill(m_pid, SIGKILL); }
+
+    void kill()
+    {
+        ::kill(m_pid, SIGKILL);
+        reap();
+    }
 
     // Lets the child commit; returns its exit status.
     int finish()
@@ -51,14 +60,20 @@ public:
         if (m_pid <= 0)
             return -1;
         [[maybe_unused]] ssize_t said = ::write(m_go, "g", 1);
+        return reap();
+    }
+
+private:
+    int reap()
+    {
         close(m_go);
+        m_go = -1;
         int status = 0;
         waitpid(m_pid, &status, 0);
         m_pid = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-private:
     pid_t m_pid = -1;
     int m_go = -1;
     bool m_opened = false;
@@ -90,7 +105,6 @@ TEST(AtomicFile, NextWriterSweepsUpOnlyTheFilesOfWritersThatAreGone)
     ASSERT_TRUE(live.opened());
     ASSERT_TRUE(killed.opened());
     killed.kill();
-    killed.finish();
     ASSERT_EQ(temporaryCount(dir.path()), 2);
 
     AtomicFile next(dir.file("next.txt"));
