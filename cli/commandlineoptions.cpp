@@ -127,7 +127,7 @@ XDG_CONFIG_HOME is unset): the file the window's Settings dialog writes.
 Without an output folder the PDFs go to ~/output.
 
   --settings FILE        read this config.ini instead
-  -o, --output-dir DIR   write the PDFs into DIR (created if its parent exists)
+  -o, --output-dir DIR   write the PDFs into DIR (created with its parents)
       --page-size SIZE   A3, A4 or A5
       --font NAME        font face: 宋体 (serif), 黑体 (sans) or any installed face
       --font-size N      font size in points (1-500)

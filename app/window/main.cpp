@@ -4,6 +4,10 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
 int main(int argc, char **argv)
 {
     // The single-instance test comes first: a second copy ends before it
@@ -15,8 +19,16 @@ int main(int argc, char **argv)
     if (!instance.acquired())
         return 0;
 
-    DemoForm form;
-    form.load(QString::fromStdString(configIniPath().string()));
-    form.show();
+    // A form description without one of the window's controls is a broken
+    // build: say which control, instead of running with a dead button.
+    std::unique_ptr<DemoForm> form;
+    try {
+        form = std::make_unique<DemoForm>();
+    } catch (const std::runtime_error &error) {
+        std::fprintf(stderr, "tervolan: %s\n", error.what());
+        return 1;
+    }
+    form->load(QString::fromStdString(configIniPath().string()));
+    form->show();
     return application.exec();
 }
