@@ -38,8 +38,8 @@ std::string homeFolder()
 
 bool isDrivePath(const std::string &folder)
 {
-    return folder.size() >= 2 && std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':'
-        && (folder.size() == 2 || folder[2] == '\\' || folder[2] == '/');
+    return folder.size() >= 2 && std::isalpha(static_cast<unsigned char>(folder[0]))
+        && folder[1] == ':' && (folder.size() == 2 || folder[2] == '\\' || folder[2] == '/');
 }
 
 } // namespace
@@ -138,7 +138,8 @@ bool ConversionJob::convertTopEntry(PathList &list)
     return true;
 }
 
-ConversionOutcome ConversionJob::convertFile(const std::string &input, const std::string &folderText)
+ConversionOutcome ConversionJob::convertFile(const std::string &input,
+                                             const std::string &folderText)
 {
     m_fileSettings = m_settings;
     TextFileReader reader;
@@ -234,7 +235,8 @@ void ConversionJob::writeOutputLine(std::u32string_view text)
     int fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
     m_lineUtf8.clear();
     Utf8::append(m_lineUtf8, text);
-    PdfCheck(TextOut(m_box, /*x*/ LeftMargin, /*y*/ m_lineSlot * 50 * fontSize / 10, m_lineUtf8.c_str()));
+    PdfCheck(TextOut(m_box, /*x*/ LeftMargin, /*y*/ m_lineSlot * 50 * fontSize / 10,
+                     m_lineUtf8.c_str()));
     int pageHeight = PdfGetNum(m_box, PDF_PAGE_HEIGHT);
     fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
     if ((m_lineSlot + 1) * 50 * fontSize / 10 >= pageHeight - BottomReserve) {

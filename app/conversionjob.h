@@ -24,7 +24,8 @@ enum class ConversionOutcome {
 // come within 200 units of the bottom edge.
 class ConversionJob {
 public:
-    ConversionJob(int box, const Settings &settings, ConversionHost &host, ProgressDisplay &progress);
+    ConversionJob(int box, const Settings &settings, ConversionHost &host,
+                  ProgressDisplay &progress);
 
     // Converts the list from the top until it is empty, removing each entry
     // once its document is written; then beeps, opens the output folder and

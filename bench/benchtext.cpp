@@ -6,10 +6,10 @@
 std::string BenchText::chineseUtf8(size_t bytes)
 {
     // Common hanzi and punctuation; a fixed seed keeps the text the same.
-    const std::u32string hanzi =
-        U"的一是在不了有和人这中大为上个国我以要他时来用们生到作地于出就分对成会可主发年动"
-        U"同工也能下过子说产种面而方后多定行学法所民得经十三之进着等部度家电力里如水化高自二"
-        U"理起小物现实加量都两体制机当使点从业本去把性好应开它合还因由其些然前外天政四日那社";
+    const std::u32string hanzi
+        = U"的一是在不了有和人这中大为上个国我以要他时来用们生到作地于出就分对成会可主发年动"
+          U"同工也能下过子说产种面而方后多定行学法所民得经十三之进着等部度家电力里如水化高自二"
+          U"理起小物现实加量都两体制机当使点从业本去把性好应开它合还因由其些然前外天政四日那社";
     const std::u32string punctuation = U"，。、；：？！“”《》——";
     std::mt19937 random(20240607);
     std::u32string text;

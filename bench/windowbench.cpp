@@ -56,13 +56,15 @@ public:
     {
         const auto start = std::chrono::steady_clock::now();
         WindowConversionHost::processPendingEvents();
-        eventSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        eventSeconds
+            += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     void setValue(int value) override
     {
         const auto start = std::chrono::steady_clock::now();
         WindowConversionHost::setValue(value);
-        progressSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        progressSeconds
+            += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     double eventSeconds = 0;
     double progressSeconds = 0;

@@ -88,7 +88,8 @@ const std::string &shortOptions()
 bool toNumber(const std::string &text, int low, int high, int &value)
 {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && value >= low && value <= high;
+    return error == std::errc() && end == text.data() + text.size() && value >= low
+        && value <= high;
 }
 
 // getopt_long's verdict on argument as a usage message: an unknown or

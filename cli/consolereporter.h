@@ -23,7 +23,10 @@ public:
     {
         failed(folder, reason);
     }
-    void pdfFailed(const std::string &input, const std::string &message) override { failed(input, message); }
+    void pdfFailed(const std::string &input, const std::string &message) override
+    {
+        failed(input, message);
+    }
     void setValue(int) override {}
 
     // A failure found outside the job (a folder without -r, a writer error).

@@ -14,7 +14,8 @@ constexpr int ExitUsage = 2;
 
 int usageError(const std::string &message)
 {
-    std::fprintf(stderr, "tervolan-convert: %s\nTry 'tervolan-convert --help' for more information.\n",
+    std::fprintf(stderr,
+                 "tervolan-convert: %s\nTry 'tervolan-convert --help' for more information.\n",
                  message.c_str());
     return ExitUsage;
 }

@@ -162,7 +162,8 @@ bool CCommonDialogs::ShowColor(bool fullOpen)
 {
     if (!m_owner)
         return false;
-    std::optional<QColor> chosen = DialogBackend::instance().color(m_owner, fromBgr(m_color), fullOpen);
+    std::optional<QColor> chosen
+        = DialogBackend::instance().color(m_owner, fromBgr(m_color), fullOpen);
     if (!chosen)
         return false;
     m_color = toBgr(*chosen);
@@ -177,7 +178,8 @@ bool CCommonDialogs::ShowFont()
     initial.underline = m_fontUnderLine;
     initial.bold = m_fontBold;
     initial.logicalHeight = -MulDiv(m_fontSize, desktopPixelsPerInch(), PointsPerInch);
-    std::optional<DialogBackend::FontChoice> chosen = DialogBackend::instance().font(m_owner, initial);
+    std::optional<DialogBackend::FontChoice> chosen
+        = DialogBackend::instance().font(m_owner, initial);
     if (!chosen)
         return false;
     m_fontName = upToNul(chosen->faceName);

@@ -27,7 +27,7 @@ public:
         QString faceName;
         // As a logical font has it: minus the character height in pixels.
         int logicalHeight = 0;
-        int pointTenths = 0;  // the size chosen, in tenths of a point
+        int pointTenths = 0; // the size chosen, in tenths of a point
         bool bold = false;
         bool italic = false;
         bool underline = false;

@@ -63,7 +63,8 @@ std::optional<QColor> QtDialogBackend::color(QWidget *owner, QColor initial, boo
     return dialog.selectedColor();
 }
 
-std::optional<DialogBackend::FontChoice> QtDialogBackend::font(QWidget *owner, const FontChoice &initial)
+std::optional<DialogBackend::FontChoice> QtDialogBackend::font(QWidget *owner,
+                                                               const FontChoice &initial)
 {
     QFont start(initial.faceName);
     if (initial.logicalHeight < 0)

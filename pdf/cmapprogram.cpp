@@ -35,8 +35,7 @@ void appendFooter(std::string &out)
 
 // Sections of at most 100 entries, each entry written by line(code).
 template <typename Line>
-void appendSections(std::string &out, size_t count, const char *begin, const char *end,
-                    Line &&line)
+void appendSections(std::string &out, size_t count, const char *begin, const char *end, Line &&line)
 {
     for (size_t start = 0; start < count; start += kEntriesPerSection) {
         const size_t stop = std::min(count, start + kEntriesPerSection);

@@ -13,12 +13,7 @@ uint64_t key(char32_t codepoint, uint16_t glyph)
 
 } // namespace
 
-CodeMap::CodeMap(const FontFace &face)
-    : m_face(face)
-    , m_entries{{0, 0xFFFD}}
-    , m_bmp(0x10000, 0)
-{
-}
+CodeMap::CodeMap(const FontFace &face) : m_face(face), m_entries{{0, 0xFFFD}}, m_bmp(0x10000, 0) {}
 
 uint16_t CodeMap::code(char32_t codepoint, FontFace::LineScript script)
 {

@@ -5,8 +5,8 @@
 #include "pdfobjectwriter.h"
 #include "pdfsyntax.h"
 
-#include <algorithm>
 #include "cmapprogram.h"
+#include <algorithm>
 
 namespace tervolanpdf {
 
@@ -65,8 +65,8 @@ void DocumentFont::write(PdfObjectWriter &writer) const
     writer.endObject();
 
     writeDescriptor(writer, descriptor, fontFile, name);
-    writer.writeStream(fontFile, trueType ? std::string_view{}
-                                          : std::string_view{"/Subtype/CIDFontType0C"},
+    writer.writeStream(fontFile,
+                       trueType ? std::string_view{} : std::string_view{"/Subtype/CIDFontType0C"},
                        program, /*compress*/ true);
     writer.writeStream(encoding,
                        "/Type/CMap/CMapName/" + cmapName

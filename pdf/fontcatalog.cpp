@@ -23,10 +23,8 @@ constexpr const char *kSerifCjk = "Noto Serif CJK SC";
 constexpr const char *kSansCjk = "Noto Sans CJK SC";
 
 constexpr std::array kAliases{
-    Alias{"", kSerifCjk},
-    Alias{"\xE5\xAE\x8B\xE4\xBD\x93", kSerifCjk}, // 宋体
-    Alias{"SimSun", kSerifCjk},
-    Alias{"\xE9\xBB\x91\xE4\xBD\x93", kSansCjk}, // 黑体
+    Alias{"", kSerifCjk},       Alias{"\xE5\xAE\x8B\xE4\xBD\x93", kSerifCjk}, // 宋体
+    Alias{"SimSun", kSerifCjk}, Alias{"\xE9\xBB\x91\xE4\xBD\x93", kSansCjk},  // 黑体
     Alias{"SimHei", kSansCjk},
 };
 

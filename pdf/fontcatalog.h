@@ -19,8 +19,9 @@ public:
 
     // The face for name: "宋体"/"SimSun" and "" are Noto Serif CJK SC,
     // "黑体"/"SimHei" Noto Sans CJK SC, anything else what fontconfig picks
-    // for it (a face for simplified Chinese when it knows no such family). The catalog owns the face; it stays valid until the process
-    // ends. Throws PdfError when no font can be found or loaded.
+    // for it (a face for simplified Chinese when it knows no such family). The catalog owns the
+    // face; it stays valid until the process ends. Throws PdfError when no font can be found or
+    // loaded.
     const FontFace &face(const std::string &name);
 
 private:

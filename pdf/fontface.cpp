@@ -106,8 +106,7 @@ bool hasTable(hb_face_t *face, hb_tag_t tag)
 
 } // namespace
 
-FontFace::FontFace(const std::string &path, int index)
-    : m_path(path)
+FontFace::FontFace(const std::string &path, int index) : m_path(path)
 {
     m_hbFace = openHbFace(path, index);
     if (hasTable(m_hbFace, HB_TAG('C', 'F', 'F', ' '))) {
@@ -231,7 +230,8 @@ void FontFace::readNames()
     // anything else in a broken name table is dropped.
     for (unsigned i = 0; i < size && name[i]; ++i) {
         const char c = name[i];
-        if (c > 0x20 && c < 0x7F && std::string_view("()<>[]{}/%#").find(c) == std::string_view::npos)
+        if (c > 0x20 && c < 0x7F
+            && std::string_view("()<>[]{}/%#").find(c) == std::string_view::npos)
             m_postScriptName += c;
     }
     if (m_postScriptName.empty())

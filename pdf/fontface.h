@@ -83,7 +83,7 @@ private:
     // Lazily filled by any thread; a race only computes the same value
     // twice. Glyphs are stored plus one, so 0 means not looked up yet.
     std::unique_ptr<std::atomic<uint32_t>[]> m_bmpGlyphs[3]; // by LineScript
-    std::unique_ptr<std::atomic<float>[]> m_widths; // below 0: not read yet
+    std::unique_ptr<std::atomic<float>[]> m_widths;          // below 0: not read yet
 };
 
 } // namespace tervolanpdf

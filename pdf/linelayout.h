@@ -16,8 +16,8 @@ class CodeMap;
 class LineLayout {
 public:
     struct Glyph {
-        uint16_t code;       // the two-byte code on the page
-        float extraAdvance;  // past the glyph's width, in 1/1000 em (tabs)
+        uint16_t code;      // the two-byte code on the page
+        float extraAdvance; // past the glyph's width, in 1/1000 em (tabs)
     };
 
     // Lays out text with the codes of codes, handing out new ones as needed.

@@ -16,10 +16,8 @@ bool isTextProperty(int property)
     case PDF_PAGE_SIZE:
     case PDF_AUTHOR:
     case PDF_KEYWORDS:
-    case PDF_CREATOR:
-        return true;
-    default:
-        return false;
+    case PDF_CREATOR: return true;
+    default: return false;
     }
 }
 
@@ -30,10 +28,8 @@ bool isNumberProperty(int property)
     case PDF_TEXT_COLOR:
     case PDF_FONT_SIZE:
     case PDF_PAGE_HEIGHT:
-    case PDF_RESERVED_44:
-        return true;
-    default:
-        return false;
+    case PDF_RESERVED_44: return true;
+    default: return false;
     }
 }
 

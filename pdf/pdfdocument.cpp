@@ -62,8 +62,8 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
 {
     if (style.fontSize > kMaxFontSize) {
         throw PdfError("font size " + std::to_string(style.fontSize)
-                       + " points is too large to draw (at most "
-                       + std::to_string(kMaxFontSize) + ")");
+                       + " points is too large to draw (at most " + std::to_string(kMaxFontSize)
+                       + ")");
     }
     DocumentFont &font = fontFor(face);
     m_layout.layOut(text, font.codes());
@@ -85,8 +85,8 @@ DocumentFont &PdfDocument::fontFor(const FontFace &face)
             return *font;
         }
     }
-    m_fonts.push_back(std::make_unique<DocumentFont>(
-        face, m_writer.reserve(), "F" + std::to_string(m_fonts.size() + 1)));
+    m_fonts.push_back(std::make_unique<DocumentFont>(face, m_writer.reserve(),
+                                                     "F" + std::to_string(m_fonts.size() + 1)));
     m_lastFont = m_fonts.back().get();
     return *m_lastFont;
 }

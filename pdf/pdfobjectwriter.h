@@ -31,8 +31,7 @@ public:
 
     // A whole stream object: dictionary entries (without << >> and Length),
     // then data, compressed with FlateDecode when compress is set.
-    void writeStream(int number, std::string_view entries, std::string_view data,
-                     bool compress);
+    void writeStream(int number, std::string_view entries, std::string_view data, bool compress);
 
     // Writes the cross-reference table and the trailer and flushes. Every
     // reserved object must have been written. Throws PdfWriteError.

@@ -22,14 +22,9 @@ void appendEscaped(std::string &out, unsigned char byte)
         out += static_cast<char>(byte);
         return;
     // A bare CR in a literal string is read back as LF.
-    case '\r':
-        out += "\\r";
-        return;
-    case '\n':
-        out += "\\n";
-        return;
-    default:
-        out += static_cast<char>(byte);
+    case '\r': out += "\\r"; return;
+    case '\n': out += "\\n"; return;
+    default: out += static_cast<char>(byte);
     }
 }
 

@@ -16,8 +16,7 @@ std::string folderOf(const std::string &path)
 
 } // namespace
 
-TempFile::TempFile(std::string target)
-    : m_file(std::move(target))
+TempFile::TempFile(std::string target) : m_file(std::move(target))
 {
     if (!m_file.open())
         fail();
@@ -36,10 +35,8 @@ void TempFile::fail()
     case AtomicFile::Step::Create:
         throw PdfError("cannot create a file in the folder \"" + folderOf(target())
                        + "\": " + cause);
-    case AtomicFile::Step::Replace:
-        throw PdfError("cannot replace \"" + target() + "\": " + cause);
-    default:
-        throw PdfError("cannot write \"" + target() + "\": " + cause);
+    case AtomicFile::Step::Replace: throw PdfError("cannot replace \"" + target() + "\": " + cause);
+    default: throw PdfError("cannot write \"" + target() + "\": " + cause);
     }
 }
 

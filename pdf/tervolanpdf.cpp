@@ -14,8 +14,7 @@ using namespace tervolanpdf;
 
 namespace {
 
-template <typename Call>
-int guarded(Call &&call)
+template <typename Call> int guarded(Call &&call)
 {
     try {
         return call();
@@ -31,8 +30,7 @@ int guarded(Call &&call)
     return -1;
 }
 
-template <typename Call>
-int onBox(int handle, Call &&call)
+template <typename Call> int onBox(int handle, Call &&call)
 {
     return guarded([&] {
         PdfBox &box = BoxTable::instance().box(handle);

@@ -40,17 +40,17 @@ extern "C" {
  * Fonts are embedded as subsets with a Unicode map, so the text of the
  * document can be copied and searched. */
 enum {
-    PDF_OUTPUT_PATH = 10,   /* text: output path without ".pdf" */
-    PDF_FONT_NAME = 11,     /* text: font face of the following text */
-    PDF_PAGE_SIZE = 13,     /* text: "A3", "A4" or "A5"; anything else is A4 */
-    PDF_AUTHOR = 15,        /* text: Author in the document information */
-    PDF_KEYWORDS = 16,      /* text: Keywords in the document information */
-    PDF_CREATOR = 19,       /* text: Creator in the document information */
-    PDF_TEXT_ATTRIBUTE = 24,/* number: 0 is plain text */
-    PDF_TEXT_COLOR = 25,    /* number: 0x00BBGGRR */
-    PDF_FONT_SIZE = 28,     /* number: points; below 1 means 12 */
-    PDF_PAGE_HEIGHT = 34,   /* number, read only: page height */
-    PDF_RESERVED_44 = 44    /* number: accepted and kept, no effect */
+    PDF_OUTPUT_PATH = 10,    /* text: output path without ".pdf" */
+    PDF_FONT_NAME = 11,      /* text: font face of the following text */
+    PDF_PAGE_SIZE = 13,      /* text: "A3", "A4" or "A5"; anything else is A4 */
+    PDF_AUTHOR = 15,         /* text: Author in the document information */
+    PDF_KEYWORDS = 16,       /* text: Keywords in the document information */
+    PDF_CREATOR = 19,        /* text: Creator in the document information */
+    PDF_TEXT_ATTRIBUTE = 24, /* number: 0 is plain text */
+    PDF_TEXT_COLOR = 25,     /* number: 0x00BBGGRR */
+    PDF_FONT_SIZE = 28,      /* number: points; below 1 means 12 */
+    PDF_PAGE_HEIGHT = 34,    /* number, read only: page height */
+    PDF_RESERVED_44 = 44     /* number: accepted and kept, no effect */
 };
 
 /* Creates a writer instance. window and reserved are accepted for

@@ -18,8 +18,7 @@ struct HeaderDragState {
 
 // The window that panel header drags move. Windows set it themselves when
 // they load (and the main window again when a dialog closes).
-class CurrentForm
-{
+class CurrentForm {
 public:
     static QWidget *form();
     static void setForm(QWidget *form);

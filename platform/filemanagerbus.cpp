@@ -6,10 +6,7 @@
 #include <QDBusReply>
 #include <QUrl>
 
-FileManagerBus::FileManagerBus(const QDBusConnection &connection)
-    : m_connection(connection)
-{
-}
+FileManagerBus::FileManagerBus(const QDBusConnection &connection) : m_connection(connection) {}
 
 bool FileManagerBus::present() const
 {

@@ -8,8 +8,7 @@
 // The desktop's file manager as it answers on the session bus under
 // org.freedesktop.FileManager1: it can show a folder with chosen files
 // selected, which opening the folder alone cannot.
-class FileManagerBus
-{
+class FileManagerBus {
 public:
     static constexpr const char *Service = "org.freedesktop.FileManager1";
     static constexpr const char *Path = "/org/freedesktop/FileManager1";

@@ -14,8 +14,7 @@ class UserControl;
 //   {"name": "DemoForm", "controls": [{"name": "Pro", "type": "Xp_ProgressBar",
 //     "left": 2850, "top": 3510, "width": 3345, "height": 645,
 //     "properties": {"Value": 20, "ProgressLook": 6}}]}
-class FormDescription
-{
+class FormDescription {
 public:
     struct Control {
         QString name;

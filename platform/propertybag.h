@@ -8,8 +8,7 @@
 // The design-time property set of one control: values under string keys,
 // kept in the order they were written. A value equal to its default is not
 // stored, so a missing key reads back as that default.
-class PropertyBag
-{
+class PropertyBag {
 public:
     virtual ~PropertyBag() = default;
 

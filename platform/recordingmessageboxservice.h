@@ -6,8 +6,7 @@
 
 // A message box for tests: remembers every message, shows nothing and gives
 // a preset answer. Installs itself for its lifetime.
-class RecordingMessageBoxService : public MessageBoxService
-{
+class RecordingMessageBoxService : public MessageBoxService {
 public:
     struct Message {
         QString text;

@@ -2,9 +2,7 @@
 
 // Holds the one service of a kind that the program uses: the real one, or
 // one that a test installed in its place.
-template <typename Service, typename Real>
-class ReplaceableService
-{
+template <typename Service, typename Real> class ReplaceableService {
 public:
     static Service &instance()
     {

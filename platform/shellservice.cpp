@@ -16,8 +16,7 @@ bool openUrl(const QString &urlOrPath)
     return QDesktopServices::openUrl(url);
 }
 
-class DesktopShell : public ShellService
-{
+class DesktopShell : public ShellService {
 public:
     bool open(const QString &urlOrPath) override { return openUrl(urlOrPath); }
 

@@ -5,8 +5,7 @@
 
 // Opens a web page or a folder the way the desktop does (xdg-open behind
 // QDesktopServices), behind an interface so tests record instead.
-class ShellService
-{
+class ShellService {
 public:
     virtual ~ShellService() = default;
     // Returns false when nothing could be opened.

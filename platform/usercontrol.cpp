@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-UserControl::UserControl(QWidget *parent)
-    : QWidget(parent)
+UserControl::UserControl(QWidget *parent) : QWidget(parent)
 {
     // Every pixel comes from the surface, so Qt need not erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -59,5 +58,6 @@ void UserControl::paintEvent(QPaintEvent *)
     // edge and frame.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, m_surface.image().width(), m_surface.image().height()), m_surface.image());
+    painter.drawImage(QRect(0, 0, m_surface.image().width(), m_surface.image().height()),
+                      m_surface.image());
 }

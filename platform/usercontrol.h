@@ -10,8 +10,7 @@ class PropertyBag;
 // Base of the owner-drawn controls: a widget that shows its own backing
 // surface and takes part in the hosting window's property persistence.
 // Controls raise their events to the owning window as Qt signals.
-class UserControl : public QWidget
-{
+class UserControl : public QWidget {
     Q_OBJECT
 
 public:

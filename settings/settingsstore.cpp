@@ -64,8 +64,9 @@ std::filesystem::path userConfigFolder(const std::string &xdgConfigHome, const s
     return std::filesystem::path(home) / ".config" / "tervolan";
 }
 
-std::filesystem::path chooseConfigIni(const std::filesystem::path &programFolder, bool holdsConfigIni,
-                                      bool writable, const std::filesystem::path &userFolder)
+std::filesystem::path chooseConfigIni(const std::filesystem::path &programFolder,
+                                      bool holdsConfigIni, bool writable,
+                                      const std::filesystem::path &userFolder)
 {
     if (holdsConfigIni || writable)
         return programFolder / "config.ini";
@@ -84,7 +85,8 @@ std::filesystem::path configIniPathFor(const std::filesystem::path &programFolde
 
 std::filesystem::path configIniPath()
 {
-    return configIniPathFor(programFolder(), userConfigFolder(environment("XDG_CONFIG_HOME"), homeFolder()));
+    return configIniPathFor(programFolder(),
+                            userConfigFolder(environment("XDG_CONFIG_HOME"), homeFolder()));
 }
 
 bool readConfigFile(Settings &settings, const std::filesystem::path &file)
@@ -119,8 +121,8 @@ void LoadSettings(Settings &settings, const std::filesystem::path &file)
 std::string formatConfig(const Settings &settings)
 {
     return quoted(settings.OutputFolder) + quoted(settings.Keywords) + quoted(settings.Author)
-        + quoted(settings.PageSize) + quoted(settings.FontName)
-        + std::to_string(settings.FontSize) + "\r\n" + std::to_string(settings.CharsPerLine) + "\r\n";
+        + quoted(settings.PageSize) + quoted(settings.FontName) + std::to_string(settings.FontSize)
+        + "\r\n" + std::to_string(settings.CharsPerLine) + "\r\n";
 }
 
 bool SaveSettings(const Settings &settings, const std::filesystem::path &file)

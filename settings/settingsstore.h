@@ -22,8 +22,9 @@ std::filesystem::path userConfigFolder(const std::string &xdgConfigHome, const s
 // the executable when that folder already holds one or can be written,
 // else in the per-user folder. An installed program sits in a folder the
 // user cannot write, and saving there would lose every setting silently.
-std::filesystem::path chooseConfigIni(const std::filesystem::path &programFolder, bool holdsConfigIni,
-                                      bool writable, const std::filesystem::path &userFolder);
+std::filesystem::path chooseConfigIni(const std::filesystem::path &programFolder,
+                                      bool holdsConfigIni, bool writable,
+                                      const std::filesystem::path &userFolder);
 
 // chooseConfigIni with the facts read from the file system.
 std::filesystem::path configIniPathFor(const std::filesystem::path &programFolder,

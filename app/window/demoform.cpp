@@ -2,6 +2,7 @@
 
 #include "app/window/filedropfilter.h"
 #include "app/window/frmmenu.h"
+#include "app/window/frmsetting.h"
 #include "app/window/hintlabel.h"
 #include "app/window/inputlist.h"
 #include "app/window/linklabel.h"
@@ -14,7 +15,6 @@
 #include "platform/formdescription.h"
 #include "platform/messageboxservice.h"
 #include "platform/shellservice.h"
-#include "app/window/frmsetting.h"
 #include "settings/settingsstore.h"
 
 #include <QCloseEvent>
@@ -117,8 +117,10 @@ void DemoForm::connectHandlers()
     auto openHelp = [] { ShellService::instance().open(HelpPage); };
     connect(m_websiteButton, &KAVOButton::Click, this, openHelp);
     connect(m_helpButton, &KAVOButton::Click, this, openHelp);
-    connect(m_label3, &LinkLabel::clicked, this, [this] { ShellService::instance().open(m_label3->text()); });
-    connect(m_frmMenu->MenuRemoveSelected(), &QAction::triggered, m_inputs, &InputList::removeSelected);
+    connect(m_label3, &LinkLabel::clicked, this,
+            [this] { ShellService::instance().open(m_label3->text()); });
+    connect(m_frmMenu->MenuRemoveSelected(), &QAction::triggered, m_inputs,
+            &InputList::removeSelected);
     connect(m_frmMenu->menuRemoveAll(), &QAction::triggered, m_inputs, &InputList::removeAll);
 
     m_drops = new FileDropFilter(this);
@@ -166,8 +168,8 @@ void DemoForm::reportSkippedInputs()
     QStringList skipped = m_host->takeSkipped();
     if (skipped.isEmpty())
         return;
-    MessageBoxService::instance().show(this, "以下文件未能转换：\n\n" + skipped.join('\n'), "Tervolan",
-                                       MessageBoxService::Icon::Warning);
+    MessageBoxService::instance().show(this, "以下文件未能转换：\n\n" + skipped.join('\n'),
+                                       "Tervolan", MessageBoxService::Icon::Warning);
 }
 
 void DemoForm::KAVOButton7_Click()

@@ -13,10 +13,7 @@ const char *const UriListType = "text/uri-list";
 
 } // namespace
 
-FileDropFilter::FileDropFilter(QObject *parent)
-    : QObject(parent)
-{
-}
+FileDropFilter::FileDropFilter(QObject *parent) : QObject(parent) {}
 
 void FileDropFilter::watch(QWidget *widget)
 {
@@ -46,7 +43,6 @@ bool FileDropFilter::eventFilter(QObject *watched, QEvent *event)
         emit filesDropped(UriList::localPaths(drop->mimeData()->data(UriListType)));
         return true;
     }
-    default:
-        return QObject::eventFilter(watched, event);
+    default: return QObject::eventFilter(watched, event);
     }
 }

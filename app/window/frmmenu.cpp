@@ -2,9 +2,7 @@
 
 #include <QMenu>
 
-frmMenu::frmMenu(QWidget *parent)
-    : QWidget(parent)
-    , m_menuRemove(new QMenu("Remove", this))
+frmMenu::frmMenu(QWidget *parent) : QWidget(parent), m_menuRemove(new QMenu("Remove", this))
 {
     setObjectName("frmMenu");
     m_menuRemove->setObjectName("menuRemove");

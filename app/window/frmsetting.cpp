@@ -21,9 +21,10 @@
 
 namespace {
 
-const char *const HelpText = "Page Right Margin is based on Characters Per Line. If the Right Margin is not enough, "
-                             "Please set Characters/Line greater. If the Right Margin is too large, Please set the "
-                             "Characters/Line Less.";
+const char *const HelpText
+    = "Page Right Margin is based on Characters Per Line. If the Right Margin is not enough, "
+      "Please set Characters/Line greater. If the Right Margin is too large, Please set the "
+      "Characters/Line Less.";
 
 QFont tahoma()
 {
@@ -125,7 +126,8 @@ void frmSetting::createTextBox(const FormDescription &form, const QString &name)
     m_textBoxes[name] = box;
 }
 
-void frmSetting::createLabel(const FormDescription &form, const QString &name, const QString &caption)
+void frmSetting::createLabel(const FormDescription &form, const QString &name,
+                             const QString &caption)
 {
     auto *label = new QLabel(caption, parentFor(form, name));
     form.place(name, *label);
@@ -203,7 +205,9 @@ double frmSetting::leadingNumber(const QString &text)
 {
     qsizetype end = 0;
     QString trimmed = text.trimmed();
-    while (end < trimmed.size() && (trimmed[end].isDigit() || trimmed[end] == '.' || (end == 0 && (trimmed[end] == '-' || trimmed[end] == '+'))))
+    while (end < trimmed.size()
+           && (trimmed[end].isDigit() || trimmed[end] == '.'
+               || (end == 0 && (trimmed[end] == '-' || trimmed[end] == '+'))))
         ++end;
     for (; end > 0; --end) {
         bool ok = false;
@@ -233,7 +237,8 @@ void frmSetting::suggestCharsPerLine()
 // A cancelled browser gives the default output folder, whatever was shown.
 void frmSetting::Command1_Click()
 {
-    std::optional<QString> folder = DialogBackend::instance().folder(this, "Please select a folder:");
+    std::optional<QString> folder
+        = DialogBackend::instance().folder(this, "Please select a folder:");
     if (folder && !folder->isEmpty()) {
         qsizetype nul = folder->indexOf(QChar(0));
         m_textBoxes["txtPath"]->setText(nul < 0 ? *folder : folder->left(nul));
@@ -259,7 +264,8 @@ bool frmSetting::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseMove) {
         if (watched == m_labels["Label8"]) {
             QPointF at = static_cast<QMouseEvent *>(event)->position();
-            Label8_MouseMove(float(Twips::fromPixels(int(at.x()))), float(Twips::fromPixels(int(at.y()))));
+            Label8_MouseMove(float(Twips::fromPixels(int(at.x()))),
+                             float(Twips::fromPixels(int(at.y()))));
         } else if (m_images.contains(watched)) {
             Image_MouseMove();
         }

@@ -1,7 +1,6 @@
 #include "app/window/hintlabel.h"
 
-HintLabel::HintLabel(QWidget *parent)
-    : QLabel(parent)
+HintLabel::HintLabel(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
 }

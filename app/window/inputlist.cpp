@@ -9,8 +9,8 @@
 
 #include <QListWidget>
 
-InputList::InputList(QListWidget *list, QWidget *hint, HintLabel *hintText, CCommonDialogs &dialogs, EventPump &events,
-                     QObject *parent)
+InputList::InputList(QListWidget *list, QWidget *hint, HintLabel *hintText, CCommonDialogs &dialogs,
+                     EventPump &events, QObject *parent)
     : QObject(parent)
     , m_list(list)
     , m_hint(hint)
@@ -39,7 +39,8 @@ void InputList::addOneFile()
 
 void InputList::AddFolder()
 {
-    std::optional<QString> folder = DialogBackend::instance().folder(m_list->window(), "Please select a folder:");
+    std::optional<QString> folder
+        = DialogBackend::instance().folder(m_list->window(), "Please select a folder:");
     m_hint->show();
     m_hintText->setCaption("Searching Files...");
     if (folder && !folder->isEmpty()) {

@@ -17,8 +17,8 @@ class InputList : public QObject {
     Q_OBJECT
 
 public:
-    InputList(QListWidget *list, QWidget *hint, HintLabel *hintText, CCommonDialogs &dialogs, EventPump &events,
-              QObject *parent = nullptr);
+    InputList(QListWidget *list, QWidget *hint, HintLabel *hintText, CCommonDialogs &dialogs,
+              EventPump &events, QObject *parent = nullptr);
 
     void addOneFile();
     void AddFolder();

@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-LinkLabel::LinkLabel(QWidget *parent)
-    : QLabel(parent)
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
 }

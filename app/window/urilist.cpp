@@ -23,7 +23,8 @@ QByteArray percentDecoded(const QByteArray &text)
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 && hexValue(text[i + 2]) >= 0) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0
+            && hexValue(text[i + 2]) >= 0) {
             bytes.append(char(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2])));
             i += 2;
         } else {

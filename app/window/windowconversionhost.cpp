@@ -48,11 +48,12 @@ void WindowConversionHost::inputSkipped(const std::string &input, const std::str
     m_skipped << QString::fromStdString(input) + ": " + QString::fromStdString(reason);
 }
 
-void WindowConversionHost::outputFolderUnusable(const std::string &folder, const std::string &reason)
+void WindowConversionHost::outputFolderUnusable(const std::string &folder,
+                                                const std::string &reason)
 {
     MessageBoxService::instance().show(nullptr,
-                                       "无法写入输出文件夹：\n\n" + QString::fromStdString(folder) + ": "
-                                           + QString::fromStdString(reason),
+                                       "无法写入输出文件夹：\n\n" + QString::fromStdString(folder)
+                                           + ": " + QString::fromStdString(reason),
                                        "Tervolan", MessageBoxService::Icon::Warning);
 }
 

@@ -49,7 +49,8 @@ void BevelLooks::Classic(ButtonPainter &p, Look look)
             p.frame(1, 1, p.W() - 2, p.H() - 2, c.ShadowColor);
             p.FocusMark();
         } else {
-            p.Bevel(c.DarkShadowColor, c.HighlightColor, c.ShadowColor, c.LightColor, Outer, TwoLevel);
+            p.Bevel(c.DarkShadowColor, c.HighlightColor, c.ShadowColor, c.LightColor, Outer,
+                    TwoLevel);
         }
         return;
     }

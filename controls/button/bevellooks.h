@@ -3,8 +3,7 @@
 #include "controls/button/buttonpainter.h"
 
 // The looks made of bevels on a flat face: 1, 2, 6, 7, 8 and 12.
-class BevelLooks
-{
+class BevelLooks {
 public:
     using Look = ButtonPainter::Look;
 

@@ -51,7 +51,8 @@ Gdi::ColorRef ButtonColor::TranslateColor(Gdi::ColorRef colour)
     return rgb < 0 ? 0 : Gdi::ColorRef(rgb);
 }
 
-Gdi::ColorRef ButtonColor::ShiftColor(Gdi::ColorRef colour, int amount, bool scaleBlue, bool softBevel)
+Gdi::ColorRef ButtonColor::ShiftColor(Gdi::ColorRef colour, int amount, bool scaleBlue,
+                                      bool softBevel)
 {
     if (softBevel)
         amount /= 2;
@@ -79,7 +80,8 @@ Gdi::ColorRef ButtonColor::TintColor(Gdi::ColorRef colour, int amount)
     return assemble({tint(c.red), tint(c.green), tint(c.blue)});
 }
 
-ButtonPalette ButtonColor::ComputePalette(const ButtonProperties &properties, const ParentColors &parent)
+ButtonPalette ButtonColor::ComputePalette(const ButtonProperties &properties,
+                                          const ParentColors &parent)
 {
     ButtonPalette p;
     const bool soft = properties.softBevel;
@@ -97,9 +99,7 @@ ButtonPalette ButtonColor::ComputePalette(const ButtonProperties &properties, co
         p.AccentColor = shift(p.FaceColor, -128);
         p.AccentLightColor = p.FaceColor;
         break;
-    case ColorScheme::FixedGrey:
-        p = FixedGreyPalette;
-        break;
+    case ColorScheme::FixedGrey: p = FixedGreyPalette; break;
     case ColorScheme::ParentColors:
         p.FaceColor = TranslateColor(parent.back);
         p.CaptionColor = TranslateColor(parent.text);
@@ -134,8 +134,8 @@ ButtonPalette ButtonColor::ComputePalette(const ButtonProperties &properties)
     return ComputePalette(properties, ParentColors());
 }
 
-ButtonPalette ButtonColor::FramePalette(const ButtonProperties &properties, const ButtonPalette &stored,
-                                        bool hovering)
+ButtonPalette ButtonColor::FramePalette(const ButtonProperties &properties,
+                                        const ButtonPalette &stored, bool hovering)
 {
     if (!hovering || properties.colorScheme != int(ColorScheme::CustomColors))
         return stored;

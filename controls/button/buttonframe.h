@@ -29,7 +29,7 @@ struct ButtonFrame {
     // The same frame with another caption layout (a bold default caption).
     ButtonFrame withLayout(const ButtonProperties &other, const ButtonGeometry &otherGeometry) const
     {
-        return {other, otherGeometry, palette, isHovering, hasFocus, paintingEnabled, displayAsDefault,
-                clearColor, background};
+        return {other,           otherGeometry,    palette,    isHovering, hasFocus,
+                paintingEnabled, displayAsDefault, clearColor, background};
     }
 };

@@ -29,11 +29,13 @@ Gdi::Rect ButtonLayout::ContentRect(int buttonType, int width, int height)
     if (buttonType >= int(ButtonType::ThinRaised) && buttonType <= int(ButtonType::Round))
         return {client.left + 3, client.top + 3, client.right - 3, client.bottom - 3};
     if (buttonType == int(ButtonType::Gradient))
-        return Gdi::Rect{client.left + 5, client.top + 5, client.right - 5, client.bottom - 5}.translated(1, 1);
+        return Gdi::Rect{client.left + 5, client.top + 5, client.right - 5, client.bottom - 5}
+            .translated(1, 1);
     return {client.left + 4, client.top + 4, client.right - 4, client.bottom - 4};
 }
 
-void ButtonLayout::Resize(const ButtonProperties &properties, ButtonGeometry &geometry, int width, int height)
+void ButtonLayout::Resize(const ButtonProperties &properties, ButtonGeometry &geometry, int width,
+                          int height)
 {
     geometry.W = width;
     geometry.H = height;
@@ -80,14 +82,13 @@ QRegion ButtonLayout::BuildRegion(int buttonType, int width, int height)
         break;
     case ButtonType::XPStyle:
     case ButtonType::RoundedBorder:
-        for (const QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1),
-                                    QPoint(0, H - 1), QPoint(1, H - 1), QPoint(0, H - 2),
-                                    QPoint(W - 2, 0), QPoint(W - 1, 0), QPoint(W - 1, 1),
-                                    QPoint(W - 2, H - 1), QPoint(W - 1, H - 1), QPoint(W - 1, H - 2)})
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(0, H - 1), QPoint(1, H - 1),
+              QPoint(0, H - 2), QPoint(W - 2, 0), QPoint(W - 1, 0), QPoint(W - 1, 1),
+              QPoint(W - 2, H - 1), QPoint(W - 1, H - 1), QPoint(W - 1, H - 2)})
             cut(corner.x(), corner.y());
         break;
-    default:
-        break;
+    default: break;
     }
     return region;
 }
@@ -110,12 +111,14 @@ void ButtonLayout::LayoutCaption(const ButtonProperties &properties, ButtonGeome
     case PicturePosition::PictureLeft: g.LayoutRect = {g.PictureWidth + 1, 1, W - 2, H - 2}; break;
     case PicturePosition::PictureRight: g.LayoutRect = {1, 1, W - g.PictureWidth - 2, H - 2}; break;
     case PicturePosition::PictureTop: g.LayoutRect = {1, g.PictureHeight + 1, W - 2, H - 2}; break;
-    case PicturePosition::PictureBottom: g.LayoutRect = {1, 1, W - 2, H - g.PictureHeight - 2}; break;
+    case PicturePosition::PictureBottom:
+        g.LayoutRect = {1, 1, W - 2, H - g.PictureHeight - 2};
+        break;
     case PicturePosition::PictureCenter: g.LayoutRect = {1, 1, W - 2, H - 2}; break;
     }
 
-    const Gdi::Rect measured = Gdi::Surface::measureText(ansiCaption(properties.caption), g.LayoutRect,
-                                                         properties.font, CaptionFlags);
+    const Gdi::Rect measured = Gdi::Surface::measureText(
+        ansiCaption(properties.caption), g.LayoutRect, properties.font, CaptionFlags);
     int dx = (W - measured.right) / 2;
     int dy = (H - measured.bottom) / 2;
     if (position == PicturePosition::PictureRight)
@@ -177,7 +180,6 @@ void ButtonLayout::PlacePicture(const ButtonProperties &properties, ButtonGeomet
         g.PictureX = centredX;
         g.PictureY = g.CaptionRect.bottom + 2;
         break;
-    case PicturePosition::PictureCenter:
-        break;
+    case PicturePosition::PictureCenter: break;
     }
 }

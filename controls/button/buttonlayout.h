@@ -9,8 +9,7 @@
 // The button's geometry: content rectangle, window region, caption and
 // picture placement. Everything reads the properties and writes the
 // geometry.
-class ButtonLayout
-{
+class ButtonLayout {
 public:
     // The text actually measured and drawn for a caption: its first N bytes
     // in the ANSI code page (GB18030), N being its character count. Padded
@@ -18,7 +17,8 @@ public:
     // in half is left out.
     static QString ansiCaption(const QString &caption);
     // Text flags of every caption measurement and drawing.
-    static constexpr unsigned CaptionFlags = Gdi::TextCenter | Gdi::TextWordBreak | Gdi::TextVCenter;
+    static constexpr unsigned CaptionFlags
+        = Gdi::TextCenter | Gdi::TextWordBreak | Gdi::TextVCenter;
 
     // The client rectangle inset for the look: 3 for types 7 to 13, 5 and
     // moved by (1, 1) for 14, 4 for everything else.
@@ -26,7 +26,8 @@ public:
 
     // What a resize computes before the region and the repaint: W, H,
     // ContentRect and the caption layout.
-    static void Resize(const ButtonProperties &properties, ButtonGeometry &geometry, int width, int height);
+    static void Resize(const ButtonProperties &properties, ButtonGeometry &geometry, int width,
+                       int height);
 
     // The window region: the full rectangle less a few corner pixels, or
     // the inscribed ellipse for Round (rasterised like the painter's

@@ -16,7 +16,8 @@ std::optional<PaintMemory> ButtonPainter::Paint(Gdi::Surface &surface, const But
     const ButtonProperties &properties = frame.properties;
     if (properties.checkBoxBehaviour && properties.value)
         paintState = PaintDown;
-    if (!force && properties.caption == last.LastPaintedCaption && paintState == last.LastPaintedState)
+    if (!force && properties.caption == last.LastPaintedCaption
+        && paintState == last.LastPaintedState)
         return std::nullopt;
     if (frame.geometry.H == 0 || !frame.paintingEnabled)
         return std::nullopt;
@@ -128,7 +129,8 @@ void ButtonPainter::Bevel(Gdi::ColorRef c1, Gdi::ColorRef c2, Gdi::ColorRef c3, 
     line(X - 1, Y - 1, o, Y - 1, c4);
 }
 
-void ButtonPainter::ellipse(int x, int y, int width, int height, Gdi::ColorRef pen, Gdi::ColorRef brush)
+void ButtonPainter::ellipse(int x, int y, int width, int height, Gdi::ColorRef pen,
+                            Gdi::ColorRef brush)
 {
     m_surface.ellipse(Gdi::Rect::box(x, y, width, height), pen, 2, brush);
 }
@@ -163,8 +165,8 @@ void ButtonPainter::gradient(int steps, Gdi::ColorRef base, bool scaleBlue, bool
 
 void ButtonPainter::captionText(const Gdi::Rect &rect, Gdi::ColorRef colour)
 {
-    m_surface.drawText(ButtonLayout::ansiCaption(properties().caption), rect, properties().font, colour,
-                       ButtonLayout::CaptionFlags);
+    m_surface.drawText(ButtonLayout::ansiCaption(properties().caption), rect, properties().font,
+                       colour, ButtonLayout::CaptionFlags);
 }
 
 Gdi::ColorRef ButtonPainter::effectBase() const
@@ -196,9 +198,7 @@ void ButtonPainter::captionEffects(const Gdi::Rect &rect, Gdi::ColorRef base)
         captionText(rect.translated(1, 1), dark);
         captionText(rect.translated(-1, -1), light);
         break;
-    default:
-        captionText(rect.translated(1, 1), dark);
-        break;
+    default: captionText(rect.translated(1, 1), dark); break;
     }
 }
 
@@ -226,9 +226,7 @@ void ButtonPainter::DrawCaption(CaptionColorMode mode, std::optional<Gdi::ColorR
         captionText(g.PressedCaptionRect, p.HighlightColor);
         captionText(g.CaptionRect, p.ShadowColor);
         break;
-    case CaptionColorMode::Greyed:
-        captionText(g.CaptionRect, p.ShadowColor);
-        break;
+    case CaptionColorMode::Greyed: captionText(g.CaptionRect, p.ShadowColor); break;
     case CaptionColorMode::GradientGreyed:
         captionText(g.CaptionRect, SB(p.GradientBaseColor, -104));
         break;

@@ -8,8 +8,7 @@
 // Draws whole frames of the button on its surface from a ButtonFrame, which
 // it never changes. The looks themselves live in BevelLooks, XPStyleLook
 // and ShapedLooks; they draw through the primitives here.
-class ButtonPainter
-{
+class ButtonPainter {
 public:
     enum class Look { Normal, Pressed, Disabled };
 
@@ -71,7 +70,10 @@ public:
     // shaded from effectBase when given, otherwise from the look's face.
     void DrawCaption(CaptionColorMode mode, std::optional<Gdi::ColorRef> effectBase = std::nullopt);
     // Normal or Hover by hover.
-    void normalCaption() { DrawCaption(hovering() ? CaptionColorMode::Hover : CaptionColorMode::Normal); }
+    void normalCaption()
+    {
+        DrawCaption(hovering() ? CaptionColorMode::Hover : CaptionColorMode::Normal);
+    }
     // The caption text alone, in colour at rect.
     void captionText(const Gdi::Rect &rect, Gdi::ColorRef colour);
 

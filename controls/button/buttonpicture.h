@@ -8,8 +8,7 @@
 // icon with a hot spot), or none. Sizes are kept in HiMetric units
 // (1/100 mm) as picture objects report them; the button converts them to
 // pixels when it measures the picture.
-class ButtonPicture
-{
+class ButtonPicture {
 public:
     enum class Kind { None = 0, Bitmap = 1, Icon = 3, Cursor = 4 };
 

@@ -27,7 +27,12 @@ enum class ButtonType : int {
 };
 
 // Where the palette comes from; numbers other than 2 to 4 act as 1.
-enum class ColorScheme : int { SystemColors = 1, CustomColors = 2, FixedGrey = 3, ParentColors = 4 };
+enum class ColorScheme : int {
+    SystemColors = 1,
+    CustomColors = 2,
+    FixedGrey = 3,
+    ParentColors = 4
+};
 
 enum class PicturePosition : int {
     PictureLeft = 0,
@@ -39,7 +44,12 @@ enum class PicturePosition : int {
 
 // Copies drawn behind the caption and the picture; 3 and above shadow,
 // negative values none.
-enum class SpecialEffect : int { EffectNone = 0, EffectRaised = 1, EffectSunken = 2, EffectShadow = 3 };
+enum class SpecialEffect : int {
+    EffectNone = 0,
+    EffectRaised = 1,
+    EffectSunken = 2,
+    EffectShadow = 3
+};
 
 // What the button stores and persists: one member per stored property, in
 // the order of ButtonPropertyTable. Numbers stay plain ints because a

@@ -11,19 +11,55 @@ using P = ButtonProperties;
 // How each member type is kept in a property set: numbers, flags and text
 // as they are, fonts as Qt's font description, pictures as their stored
 // string.
-QVariant toStored(int value) { return value; }
-QVariant toStored(short value) { return int(value); }
-QVariant toStored(bool value) { return value; }
-QVariant toStored(Gdi::ColorRef value) { return value; }
-QVariant toStored(const QString &value) { return value; }
-QVariant toStored(const QFont &value) { return value.toString(); }
-QVariant toStored(const ButtonPicture &value) { return value.toStoredString(); }
+QVariant toStored(int value)
+{
+    return value;
+}
+QVariant toStored(short value)
+{
+    return int(value);
+}
+QVariant toStored(bool value)
+{
+    return value;
+}
+QVariant toStored(Gdi::ColorRef value)
+{
+    return value;
+}
+QVariant toStored(const QString &value)
+{
+    return value;
+}
+QVariant toStored(const QFont &value)
+{
+    return value.toString();
+}
+QVariant toStored(const ButtonPicture &value)
+{
+    return value.toStoredString();
+}
 
-void fromStored(const QVariant &stored, int &member) { member = stored.toInt(); }
-void fromStored(const QVariant &stored, short &member) { member = short(stored.toInt()); }
-void fromStored(const QVariant &stored, bool &member) { member = stored.toBool(); }
-void fromStored(const QVariant &stored, Gdi::ColorRef &member) { member = stored.toUInt(); }
-void fromStored(const QVariant &stored, QString &member) { member = stored.toString(); }
+void fromStored(const QVariant &stored, int &member)
+{
+    member = stored.toInt();
+}
+void fromStored(const QVariant &stored, short &member)
+{
+    member = short(stored.toInt());
+}
+void fromStored(const QVariant &stored, bool &member)
+{
+    member = stored.toBool();
+}
+void fromStored(const QVariant &stored, Gdi::ColorRef &member)
+{
+    member = stored.toUInt();
+}
+void fromStored(const QVariant &stored, QString &member)
+{
+    member = stored.toString();
+}
 void fromStored(const QVariant &stored, ButtonPicture &member)
 {
     member = ButtonPicture::fromStoredString(stored.toString());
@@ -36,7 +72,8 @@ void fromStored(const QVariant &stored, QFont &member)
         member = font;
 }
 
-QVariant resolved(const ButtonPropertyTable::Default &value, const ButtonPropertyTable::Resolver &resolve)
+QVariant resolved(const ButtonPropertyTable::Default &value,
+                  const ButtonPropertyTable::Resolver &resolve)
 {
     return value.source == Source::Fixed ? value.value : resolve(value.source);
 }
@@ -86,7 +123,8 @@ void ButtonPropertyTable::initialise(ButtonProperties &properties, const Resolve
     }
 }
 
-void ButtonPropertyTable::read(const PropertyBag &bag, ButtonProperties &properties, const Resolver &resolve)
+void ButtonPropertyTable::read(const PropertyBag &bag, ButtonProperties &properties,
+                               const Resolver &resolve)
 {
     for (const Entry &entry : entries()) {
         const QString key = QString::fromLatin1(entry.key);
@@ -113,8 +151,8 @@ void ButtonPropertyTable::write(PropertyBag &bag, const ButtonProperties &proper
     // No default: a value equal to one would otherwise not be written.
     const QVariant always;
     for (const Entry &entry : entries()) {
-        const QVariant value =
-            std::visit([&](auto member) { return toStored(properties.*member); }, entry.member);
+        const QVariant value
+            = std::visit([&](auto member) { return toStored(properties.*member); }, entry.member);
         bag.write(QString::fromLatin1(entry.key), value, always);
     }
 }

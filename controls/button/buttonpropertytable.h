@@ -15,12 +15,12 @@ class PropertyBag;
 // fresh control ("New") and for a key absent from a stored set
 // ("Missing"). Load, save and change notification all go through it, so a
 // key is spelled here and nowhere else.
-class ButtonPropertyTable
-{
+class ButtonPropertyTable {
 public:
-    using Member = std::variant<int ButtonProperties::*, short ButtonProperties::*, bool ButtonProperties::*,
-                                Gdi::ColorRef ButtonProperties::*, QString ButtonProperties::*,
-                                QFont ButtonProperties::*, ButtonPicture ButtonProperties::*>;
+    using Member
+        = std::variant<int ButtonProperties::*, short ButtonProperties::*, bool ButtonProperties::*,
+                       Gdi::ColorRef ButtonProperties::*, QString ButtonProperties::*,
+                       QFont ButtonProperties::*, ButtonPicture ButtonProperties::*>;
 
     // Defaults that are not fixed values; the control resolves them.
     enum class Source {
@@ -38,10 +38,7 @@ public:
 
     struct Default {
         Default(Source from) : source(from) {}
-        template <typename T>
-        Default(T fixed) : value(QVariant::fromValue(fixed))
-        {
-        }
+        template <typename T> Default(T fixed) : value(QVariant::fromValue(fixed)) {}
         Source source = Source::Fixed;
         QVariant value; // of the member's type, for Source::Fixed
     };

@@ -6,26 +6,11 @@ namespace {
 
 // X outline, o fill, . transparent.
 constexpr const char *Rows[] = {
-    ".....XX..........",
-    "....XooX.........",
-    "....XooX.........",
-    "....XooX.........",
-    "....XooX.........",
-    "....XooXXX.......",
-    "....XooXooXXX....",
-    "....XooXooXooXX..",
-    ".XX.XooXooXooXoX.",
-    "XooXXooooooooXooX",
-    "XoooXoooooooooooX",
-    ".XooXoooooooooooX",
-    "..XoXoooooooooooX",
-    "..XooooooooooooX.",
-    "...XoooooooooooX.",
-    "...XooooooooooX..",
-    "....XoooooooooX..",
-    "....XoooooooooX..",
-    ".....XoooooooX...",
-    ".....XXXXXXXXX...",
+    ".....XX..........", "....XooX.........", "....XooX.........", "....XooX.........",
+    "....XooX.........", "....XooXXX.......", "....XooXooXXX....", "....XooXooXooXX..",
+    ".XX.XooXooXooXoX.", "XooXXooooooooXooX", "XoooXoooooooooooX", ".XooXoooooooooooX",
+    "..XoXoooooooooooX", "..XooooooooooooX.", "...XoooooooooooX.", "...XooooooooooX..",
+    "....XoooooooooX..", "....XoooooooooX..", ".....XoooooooX...", ".....XXXXXXXXX...",
 };
 
 constexpr QPoint HotSpot(5, 0);

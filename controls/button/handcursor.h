@@ -5,8 +5,7 @@
 #include <QCursor>
 
 // The program's own pointing-hand pointer, drawn here pixel by pixel.
-class HandCursor
-{
+class HandCursor {
 public:
     // 32x32 with the hot spot on the tip of the index finger.
     static ButtonPicture picture();

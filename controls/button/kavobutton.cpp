@@ -13,8 +13,7 @@ constexpr int HoverPollMs = 3;
 
 } // namespace
 
-KAVOButton::KAVOButton(QWidget *parent)
-    : UserControl(parent)
+KAVOButton::KAVOButton(QWidget *parent) : UserControl(parent)
 {
     m_paintingEnabled = true;
     m_overTimer.setInterval(HoverPollMs);
@@ -34,7 +33,11 @@ void KAVOButton::setButtonType(int type)
 {
     m_properties.buttonType = type;
     if (type == int(ButtonType::EtchedBold) && designMode())
-        setFontAttribute([&] { QFont f = m_properties.font; f.setBold(true); return f; }());
+        setFontAttribute([&] {
+            QFont f = m_properties.font;
+            f.setBold(true);
+            return f;
+        }());
     else if (type == int(ButtonType::Transparent) && m_paintingEnabled)
         captureBackground();
     // The gradient base depends on the look, so it must follow it.
@@ -271,7 +274,6 @@ void KAVOButton::setFontName(const QString &name)
     f.setFamily(name);
     setFontAttribute(f);
 }
-
 
 void KAVOButton::notifyChanged(ButtonPropertyTable::Member member)
 {

@@ -14,8 +14,7 @@
 // keep their design-time names; events are signals whose arguments are
 // references, so a handler may change them (a KeyDown handler that sets
 // KeyCode to 0 stops the key).
-class KAVOButton : public UserControl
-{
+class KAVOButton : public UserControl {
     Q_OBJECT
     Q_PROPERTY(int ButtonType READ ButtonType WRITE setButtonType)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)

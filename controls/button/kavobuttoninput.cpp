@@ -30,7 +30,8 @@ void KAVOButton::updateAccessKey()
 bool KAVOButton::event(QEvent *event)
 {
     if (event->type() == QEvent::Shortcut
-        && static_cast<QShortcutEvent *>(event)->shortcutId() == m_shortcutId && m_shortcutId != 0) {
+        && static_cast<QShortcutEvent *>(event)->shortcutId() == m_shortcutId
+        && m_shortcutId != 0) {
         m_lastMouseButton = LeftButton;
         clickHandling();
         return true;
@@ -135,17 +136,11 @@ void KAVOButton::keyPressEvent(QKeyEvent *event)
     emit KeyDown(keyCode, shift);
     m_lastKeyCode = keyCode & 0xFF;
     switch (keyCode) {
-    case ButtonCodes::KeySpace:
-        Paint(PaintDown, false);
-        break;
+    case ButtonCodes::KeySpace: Paint(PaintDown, false); break;
     case ButtonCodes::KeyLeft:
-    case ButtonCodes::KeyUp:
-        focusNextPrevChild(false);
-        break;
+    case ButtonCodes::KeyUp: focusNextPrevChild(false); break;
     case ButtonCodes::KeyRight:
-    case ButtonCodes::KeyDown:
-        focusNextPrevChild(true);
-        break;
+    case ButtonCodes::KeyDown: focusNextPrevChild(true); break;
     default:
         // Enter, Escape and the rest are the window's business.
         event->ignore();

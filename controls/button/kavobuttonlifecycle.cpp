@@ -98,7 +98,8 @@ ButtonFrame KAVOButton::frame() const
 
 void KAVOButton::Paint(int paintState, bool force)
 {
-    if (const auto drawn = ButtonPainter::Paint(surface(), frame(), m_paintMemory, paintState, force)) {
+    if (const auto drawn
+        = ButtonPainter::Paint(surface(), frame(), m_paintMemory, paintState, force)) {
         m_paintMemory = *drawn;
         update();
     }
@@ -150,7 +151,8 @@ void KAVOButton::applyPointer()
         if (icon.isNull())
             setCursor(Qt::ArrowCursor);
         else
-            setCursor(QCursor(QPixmap::fromImage(icon.image()), icon.hotSpot().x(), icon.hotSpot().y()));
+            setCursor(
+                QCursor(QPixmap::fromImage(icon.image()), icon.hotSpot().x(), icon.hotSpot().y()));
     } else {
         setCursor(ButtonInput::pointerShape(m_properties.mousePointer));
     }

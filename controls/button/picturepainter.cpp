@@ -9,7 +9,8 @@ namespace {
 
 // The picture as an opaque surface: bitmaps as they are, icons drawn over
 // the background colour so that their transparent parts take it.
-Gdi::Surface sourceSurface(const ButtonPicture &picture, int width, int height, Gdi::ColorRef background)
+Gdi::Surface sourceSurface(const ButtonPicture &picture, int width, int height,
+                           Gdi::ColorRef background)
 {
     QImage canvas(width, height, QImage::Format_RGB32);
     canvas.fill(Gdi::toQRgb(background));
@@ -77,7 +78,8 @@ PicturePainter::Blit PicturePainter::plain(const ButtonPainter &p)
     return how;
 }
 
-void PicturePainter::blit(ButtonPainter &p, int x, int y, const ButtonPicture &picture, const Blit &how)
+void PicturePainter::blit(ButtonPainter &p, int x, int y, const ButtonPicture &picture,
+                          const Blit &how)
 {
     const ButtonGeometry &g = p.geometry();
     BlitPicture(p.surface(), x, y, g.PictureWidth, g.PictureHeight, picture, how);
@@ -109,9 +111,7 @@ void PicturePainter::PictureEffect(ButtonPainter &p, int offset, const ButtonPic
         blit(p, X + 1, Y + 1, picture, dark);
         blit(p, X - 1, Y - 1, picture, light);
         break;
-    default:
-        blit(p, X + 1, Y + 1, picture, dark);
-        break;
+    default: blit(p, X + 1, Y + 1, picture, dark); break;
     }
 }
 

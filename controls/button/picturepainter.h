@@ -6,20 +6,19 @@
 
 // Draws the button's pictures as the last step of a frame, composing them
 // pixel by pixel with what is already on the surface.
-class PicturePainter
-{
+class PicturePainter {
 public:
     enum Mode { Normal = 0, Pressed = 1, Disabled = 2 };
 
     // How one copy of a picture is composed.
     struct Blit {
-        Gdi::ColorRef transparent = 0;        // pixels of this colour are skipped
-        bool useMask = true;                  // ... when this is set
-        std::optional<Gdi::ColorRef> solid;   // a one-colour silhouette
-        bool threshold = false;               // silhouette of dark pixels only
+        Gdi::ColorRef transparent = 0;      // pixels of this colour are skipped
+        bool useMask = true;                // ... when this is set
+        std::optional<Gdi::ColorRef> solid; // a one-colour silhouette
+        bool threshold = false;             // silhouette of dark pixels only
         bool greyscale = false;
-        bool blend = false;                   // two parts picture, one part surface
-        Gdi::ColorRef iconBackground = 0;     // what icons are composed on
+        bool blend = false;               // two parts picture, one part surface
+        Gdi::ColorRef iconBackground = 0; // what icons are composed on
     };
 
     // The picture for mode (normal, pressed, disabled), with its effect

@@ -3,8 +3,7 @@
 #include "controls/button/buttonpainter.h"
 
 // The looks with their own shapes and fills: 4, 5, 9, 11, 13 and 14.
-class ShapedLooks
-{
+class ShapedLooks {
 public:
     using Look = ButtonPainter::Look;
 

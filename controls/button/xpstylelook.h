@@ -4,8 +4,7 @@
 
 // The gradient look with the dark blue rounded border and the orange,
 // blue or shaded rim (type 3).
-class XPStyleLook
-{
+class XPStyleLook {
 public:
     static void XPStyle(ButtonPainter &p, ButtonPainter::Look look);
 

@@ -13,8 +13,7 @@ Gdi::ColorRef plain(Gdi::ColorRef colour)
 
 } // namespace
 
-ComboBackground::ComboBackground(QWidget *parent)
-    : QWidget(parent)
+ComboBackground::ComboBackground(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);

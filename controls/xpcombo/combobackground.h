@@ -7,8 +7,7 @@
 // The white panel that fills the combo and hides the list box behind it,
 // with the combo's one-pixel border drawn on it. It takes no mouse input:
 // the pointer over it counts as being over the combo itself.
-class ComboBackground : public QWidget
-{
+class ComboBackground : public QWidget {
     Q_OBJECT
 
 public:

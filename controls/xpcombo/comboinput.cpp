@@ -47,20 +47,15 @@ bool ComboInput::buttonEvent(QEvent *event)
         m_combo->showPicture(ComboPictures::Pressed);
         m_combo->ToggleDropDown();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 
 void ComboInput::textEvent(QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseMove:
-        raiseMouse(static_cast<QMouseEvent *>(event), false);
-        break;
-    case QEvent::MouseButtonPress:
-        raiseMouse(static_cast<QMouseEvent *>(event), true);
-        break;
+    case QEvent::MouseMove: raiseMouse(static_cast<QMouseEvent *>(event), false); break;
+    case QEvent::MouseButtonPress: raiseMouse(static_cast<QMouseEvent *>(event), true); break;
     case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton
@@ -68,18 +63,15 @@ void ComboInput::textEvent(QEvent *event)
             emit m_combo->Click();
         break;
     }
-    case QEvent::KeyRelease:
-        raiseKeyUp(static_cast<QKeyEvent *>(event));
-        break;
-    default:
-        break;
+    case QEvent::KeyRelease: raiseKeyUp(static_cast<QKeyEvent *>(event)); break;
+    default: break;
     }
 }
 
 void ComboInput::raiseMouse(QMouseEvent *event, bool down)
 {
-    short button = DesignEventArgs::buttons(down ? Qt::MouseButtons(event->button())
-                                                 : event->buttons());
+    short button
+        = DesignEventArgs::buttons(down ? Qt::MouseButtons(event->button()) : event->buttons());
     short shift = DesignEventArgs::shift(event->modifiers());
     float x = DesignEventArgs::twips(event->position().x());
     float y = DesignEventArgs::twips(event->position().y());

@@ -10,8 +10,7 @@ class XPCombo;
 
 // Turns the input of the combo's text field, drop button and own surface
 // into the combo's events, and drives the drop button's looks.
-class ComboInput : public QObject
-{
+class ComboInput : public QObject {
     Q_OBJECT
 
 public:

@@ -5,10 +5,7 @@
 #include <QComboBox>
 #include <algorithm>
 
-ComboList::ComboList(QComboBox *combo)
-    : m_combo(combo)
-{
-}
+ComboList::ComboList(QComboBox *combo) : m_combo(combo) {}
 
 int ComboList::count() const
 {

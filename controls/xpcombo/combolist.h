@@ -11,8 +11,7 @@ class QComboBox;
 // table for "tag=text" items and the bookkeeping of the last item added.
 // It knows nothing of the text field or of events; the control copies texts
 // and raises Change around these operations.
-class ComboList
-{
+class ComboList {
 public:
     // List positions are 16-bit: the list never grows beyond this.
     static constexpr int MaxCount = 32767;

@@ -7,8 +7,7 @@ class ComboList;
 
 // The plain-text list file of a combo: one item per line, "tag=text" lines
 // when tags are on, ";" lines as comments. Files are GB18030 with CR LF.
-class ComboListFile
-{
+class ComboListFile {
 public:
     // Lines longer than this are cut when read.
     static constexpr int MaxLineLength = 80;

@@ -22,9 +22,7 @@ Gdi::Surface ComboPictures::draw(Look look)
     Gdi::Surface picture(Size, Size);
     Gdi::ColorRef arrow = ArrowColour;
     switch (look) {
-    case Normal:
-        picture.fillRect(all, NormalFace);
-        break;
+    case Normal: picture.fillRect(all, NormalFace); break;
     case Hot:
         picture.fillRect(all, HotFace);
         picture.frameRect(all, HotFrame);

@@ -4,8 +4,7 @@
 
 // The four looks of the drop button, 17 by 17 pixels each: a face with a
 // chevron pointing down in rows 6 to 11.
-class ComboPictures
-{
+class ComboPictures {
 public:
     enum Look { Normal = 0, Hot = 1, Pressed = 2, Disabled = 3 };
 

@@ -6,8 +6,7 @@
 // The tags that run parallel to the first hundred list positions. TagTop is
 // the highest slot in use; it never goes above the last slot and only an
 // append, an insert or a reset moves it.
-class TagTable
-{
+class TagTable {
 public:
     static constexpr int Slots = 100;
     static constexpr int LastSlot = Slots - 1;

@@ -82,7 +82,10 @@ XPCombo::XPCombo(QWidget *parent)
     ArrangeParts();
 }
 
-QString XPCombo::Text() const { return m_jTexto->text(); }
+QString XPCombo::Text() const
+{
+    return m_jTexto->text();
+}
 
 void XPCombo::setText(const QString &text)
 {
@@ -104,7 +107,10 @@ void XPCombo::setBackColor(Gdi::ColorRef colour)
     notify(Property::BackColor);
 }
 
-QFont XPCombo::Font() const { return m_jTexto->font(); }
+QFont XPCombo::Font() const
+{
+    return m_jTexto->font();
+}
 
 void XPCombo::setFont(const QFont &font)
 {
@@ -120,7 +126,10 @@ void XPCombo::setForeColor(Gdi::ColorRef colour)
     notify(Property::ForeColor);
 }
 
-int XPCombo::ListIndex() const { return m_list.selection(); }
+int XPCombo::ListIndex() const
+{
+    return m_list.selection();
+}
 
 void XPCombo::setListIndex(int index)
 {
@@ -130,9 +139,15 @@ void XPCombo::setListIndex(int index)
     notify(Property::ListIndex);
 }
 
-int XPCombo::ListCount() const { return m_list.count(); }
+int XPCombo::ListCount() const
+{
+    return m_list.count();
+}
 
-bool XPCombo::Locked() const { return m_jTexto->isReadOnly(); }
+bool XPCombo::Locked() const
+{
+    return m_jTexto->isReadOnly();
+}
 
 void XPCombo::setLocked(bool locked)
 {
@@ -147,7 +162,10 @@ void XPCombo::setMaxLength(int length)
     notify(Property::MaxLength);
 }
 
-QString XPCombo::ToolTipText() const { return m_jTexto->toolTip(); }
+QString XPCombo::ToolTipText() const
+{
+    return m_jTexto->toolTip();
+}
 
 void XPCombo::setToolTipText(const QString &text)
 {
@@ -173,9 +191,15 @@ int XPCombo::SelStart() const
     return m_jTexto->hasSelectedText() ? m_jTexto->selectionStart() : m_jTexto->cursorPosition();
 }
 
-int XPCombo::SelLength() const { return int(m_jTexto->selectedText().size()); }
+int XPCombo::SelLength() const
+{
+    return int(m_jTexto->selectedText().size());
+}
 
-QString XPCombo::SelText() const { return m_jTexto->selectedText(); }
+QString XPCombo::SelText() const
+{
+    return m_jTexto->selectedText();
+}
 
 void XPCombo::setTagCode(bool on)
 {
@@ -220,7 +244,10 @@ void XPCombo::UpdateItem(const QString &item, int index)
     emit Change();
 }
 
-QString XPCombo::GetItem(std::optional<int> index) const { return m_list.item(index); }
+QString XPCombo::GetItem(std::optional<int> index) const
+{
+    return m_list.item(index);
+}
 
 void XPCombo::RemoveItem(std::optional<int> index)
 {
@@ -228,9 +255,15 @@ void XPCombo::RemoveItem(std::optional<int> index)
         emit Change();
 }
 
-void XPCombo::Clear() { m_list.clear(); }
+void XPCombo::Clear()
+{
+    m_list.clear();
+}
 
-QString XPCombo::GetTagCode() const { return m_list.selectedTag(); }
+QString XPCombo::GetTagCode() const
+{
+    return m_list.selectedTag();
+}
 
 bool XPCombo::SetTagCode(const QString &tgCode, int &startingFromIndex)
 {

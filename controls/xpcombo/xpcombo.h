@@ -22,8 +22,7 @@ class QLineEdit;
 //
 // Errors of the inner list box (selecting a position that does not exist)
 // reach the caller as ComboError.
-class XPCombo : public UserControl
-{
+class XPCombo : public UserControl {
     Q_OBJECT
     Q_PROPERTY(QString Text READ Text WRITE setText)
     Q_PROPERTY(QString FileName READ FileName WRITE setFileName)

@@ -47,9 +47,9 @@ void ContainerPainter::verticalGradient(Gdi::Surface &surface, Gdi::ColorRef sta
         return;
     Channels colour = channelsOf(from);
     const Channels target = channelsOf(to);
-    const Channels increment = {(target.red - colour.red) / steps,
-                                (target.green - colour.green) / steps,
-                                (target.blue - colour.blue) / steps};
+    const Channels increment
+        = {(target.red - colour.red) / steps, (target.green - colour.green) / steps,
+           (target.blue - colour.blue) / steps};
     for (int y = firstRow; y <= lastRow; ++y) {
         const Gdi::ColorRef row = Gdi::rgb(roundHalfEven(colour.red), roundHalfEven(colour.green),
                                            roundHalfEven(colour.blue));
@@ -83,9 +83,10 @@ void ContainerPainter::paintHeader(Gdi::Surface &surface, const ContainerState &
     if (textColour >= 0 && !state.caption.isEmpty()) {
         const int left = ContainerLayout::CaptionLeft;
         const int textHeight = captionHeight(state.captionFont, state.caption);
-        header.drawText(state.caption,
-                        Gdi::Rect::box(left, layout.captionTop, layout.headerWidth - left, textHeight),
-                        state.captionFont, Gdi::ColorRef(textColour), CaptionFlags);
+        header.drawText(
+            state.caption,
+            Gdi::Rect::box(left, layout.captionTop, layout.headerWidth - left, textHeight),
+            state.captionFont, Gdi::ColorRef(textColour), CaptionFlags);
     }
     surface.bitBlt(ContainerLayout::HeaderLeft, ContainerLayout::HeaderTop, header.width(),
                    header.height(), header, 0, 0);

@@ -38,8 +38,7 @@ struct ContainerState {
 
 // Draws the panel: header gradient and caption, body gradient, border. A
 // step whose colour does not translate is left out; the others still draw.
-class ContainerPainter
-{
+class ContainerPainter {
 public:
     static void paint(Gdi::Surface &surface, const ContainerState &state);
 

@@ -30,8 +30,7 @@ QFont captionFont()
 
 } // namespace
 
-XPContainer::XPContainer(QWidget *parent)
-    : UserControl(parent)
+XPContainer::XPContainer(QWidget *parent) : UserControl(parent)
 {
     m_state.captionFont = captionFont();
     initProperties();

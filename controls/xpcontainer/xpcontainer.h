@@ -7,8 +7,7 @@
 // A themed panel: vertical gradient body, an optional gradient header with
 // a caption (Style 0), and a one-pixel border. Dragging the header with the
 // left button moves CurrentForm, so a borderless window can be moved by it.
-class XPContainer : public UserControl
-{
+class XPContainer : public UserControl {
     Q_OBJECT
     Q_PROPERTY(uint BackDarkColor READ BackDarkColor WRITE setBackDarkColor)
     Q_PROPERTY(uint BackLightColor READ BackLightColor WRITE setBackLightColor)

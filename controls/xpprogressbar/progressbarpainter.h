@@ -16,8 +16,7 @@ struct ProgressBarState {
 struct ProgressBarTrack;
 
 // Draws the tiled bar on a surface the size of the control.
-class ProgressBarPainter
-{
+class ProgressBarPainter {
 public:
     static constexpr int FirstBlockX = 4;
     static constexpr int BlockStep = 10; // 8-pixel blocks, 2-pixel gaps

@@ -26,12 +26,15 @@ constexpr std::array<Look, ProgressBarTiles::LookCount> Looks = {{
 
 // Brightness per tile row: flat looks have a soft band in the middle,
 // metallic ones a bright sheen at the top and a dark foot.
-constexpr std::array<double, 10> FlatRows = {0.92, 1.12, 1.30, 1.38, 1.26, 1.10, 1.0, 0.96, 0.90, 0.80};
-constexpr std::array<double, 10> MetalRows = {1.40, 1.62, 1.38, 1.12, 0.96, 0.86, 0.80, 0.80, 0.86, 0.68};
+constexpr std::array<double, 10> FlatRows
+    = {0.92, 1.12, 1.30, 1.38, 1.26, 1.10, 1.0, 0.96, 0.90, 0.80};
+constexpr std::array<double, 10> MetalRows
+    = {1.40, 1.62, 1.38, 1.12, 0.96, 0.86, 0.80, 0.80, 0.86, 0.68};
 
 int shadeChannel(int channel, double factor)
 {
-    const double value = factor > 1.0 ? channel + (255 - channel) * (factor - 1.0) : channel * factor;
+    const double value
+        = factor > 1.0 ? channel + (255 - channel) * (factor - 1.0) : channel * factor;
     return std::clamp(int(std::lround(value)), 0, 255);
 }
 
@@ -101,7 +104,8 @@ struct ProgressBarTiles::Artwork {
     Artwork()
     {
         for (std::size_t i = 0; i < Looks.size(); ++i)
-            looks[i] = {makeTile(Looks[i], 0.55), makeTile(Looks[i], 0.28), makeTile(Looks[i], 0.0)};
+            looks[i]
+                = {makeTile(Looks[i], 0.55), makeTile(Looks[i], 0.28), makeTile(Looks[i], 0.0)};
     }
 };
 

@@ -6,8 +6,7 @@
 
 // The built-in pictures of the progress bar, drawn once in code: the frame
 // image, the background strip, and the eight three-tile looks.
-class ProgressBarTiles
-{
+class ProgressBarTiles {
 public:
     using TileSet = std::array<Gdi::Surface, 3>;
 

@@ -13,8 +13,7 @@ constexpr int DefaultLook = 0;
 
 } // namespace
 
-Xp_ProgressBar::Xp_ProgressBar(QWidget *parent)
-    : UserControl(parent)
+Xp_ProgressBar::Xp_ProgressBar(QWidget *parent) : UserControl(parent)
 {
     // Blank tiles until a look is chosen; a bar without stored properties
     // gets look 0 from readProperties or initProperties.

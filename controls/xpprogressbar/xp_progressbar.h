@@ -9,8 +9,7 @@
 // A progress bar drawn from small tiles: a framed trough holding either a
 // growing row of blocks (Style 0) or a small group of tiles that moves one
 // step per value (any other Style). ProgressLook picks one of eight looks.
-class Xp_ProgressBar : public UserControl
-{
+class Xp_ProgressBar : public UserControl {
     Q_OBJECT
     Q_PROPERTY(int Min READ Min WRITE setMin)
     Q_PROPERTY(int Max READ Max WRITE setMax)

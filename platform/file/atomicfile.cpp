@@ -83,10 +83,7 @@ bool writeAll(int fd, const char *data, size_t length, int &error)
 
 } // namespace
 
-AtomicFile::AtomicFile(std::string target)
-    : m_target(std::move(target))
-{
-}
+AtomicFile::AtomicFile(std::string target) : m_target(std::move(target)) {}
 
 AtomicFile::~AtomicFile()
 {

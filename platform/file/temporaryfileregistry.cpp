@@ -107,8 +107,7 @@ Slot *claimSlot()
     Slot *slot = new Slot; // never freed: a handler may be reading it
     slot->state.store(Claimed);
     slot->next = slots.load();
-    while (!slots.compare_exchange_weak(slot->next, slot)) {
-    }
+    while (!slots.compare_exchange_weak(slot->next, slot)) {}
     return slot;
 }
 

@@ -12,8 +12,7 @@ class Surface;
 // order blue, green, red, rows stored bottom-up, each row padded to a
 // multiple of 4 bytes. Picture effects read a block of a surface into one,
 // work on the bytes, and write it back.
-class DibBuffer
-{
+class DibBuffer {
 public:
     DibBuffer(int width, int height);
 

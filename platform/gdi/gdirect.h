@@ -26,8 +26,8 @@ struct Rect {
     }
     constexpr Rect intersected(const Rect &other) const
     {
-        return {std::max(left, other.left), std::max(top, other.top),
-                std::min(right, other.right), std::min(bottom, other.bottom)};
+        return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
+                std::min(bottom, other.bottom)};
     }
     constexpr Rect translated(int dx, int dy) const
     {

@@ -55,10 +55,7 @@ Surface::Surface(int width, int height, ColorRef fill)
     resize(width, height, fill);
 }
 
-Surface::Surface(const QImage &image)
-    : m_image(image.convertToFormat(QImage::Format_RGB32))
-{
-}
+Surface::Surface(const QImage &image) : m_image(image.convertToFormat(QImage::Format_RGB32)) {}
 
 void Surface::resize(int width, int height, ColorRef fill)
 {
@@ -170,8 +167,8 @@ void Surface::ellipse(const Rect &rect, ColorRef pen, int penWidth, std::optiona
                 || !insideEllipse(x + 1, y, cx, cy, rx, ry)
                 || !insideEllipse(x, y - 1, cx, cy, rx, ry)
                 || !insideEllipse(x, y + 1, cx, cy, rx, ry);
-            const bool outline = pen_ > 0
-                && (rim || !insideEllipse(x, y, cx, cy, rx - pen_, ry - pen_));
+            const bool outline
+                = pen_ > 0 && (rim || !insideEllipse(x, y, cx, cy, rx - pen_, ry - pen_));
             if (outline)
                 plot(x, y, penPixel);
             else if (brush)

@@ -16,8 +16,8 @@ enum TextFlag : unsigned {
     TextLeft = 0x0,
     TextCenter = 0x1,
     TextRight = 0x2,
-    TextVCenter = 0x4,  // single-line text only
-    TextBottom = 0x8,   // single-line text only
+    TextVCenter = 0x4, // single-line text only
+    TextBottom = 0x8,  // single-line text only
     TextWordBreak = 0x10,
     TextSingleLine = 0x20,
     TextNoPrefix = 0x800,
@@ -27,8 +27,7 @@ enum TextFlag : unsigned {
 // (RGB32). Colours are plain 0x00BBGGRR values: translate system colour
 // references with translateColor() first. Every primitive clips to the
 // surface and to the clip rectangle; nothing reports an error.
-class Surface
-{
+class Surface {
 public:
     Surface() = default;
     Surface(int width, int height, ColorRef fill = 0xFFFFFF);
@@ -70,7 +69,8 @@ public:
     // The rectangle drawText would cover: left and top of rect kept, right
     // and bottom moved to fit the text (word-wrapped to rect's width with
     // TextWordBreak).
-    static Rect measureText(const QString &text, const Rect &rect, const QFont &font, unsigned flags);
+    static Rect measureText(const QString &text, const Rect &rect, const QFont &font,
+                            unsigned flags);
 
     // Plain copy of a width x height block from src at (sx, sy) to (x, y).
     void bitBlt(int x, int y, int width, int height, const Surface &src, int sx, int sy);

@@ -3,8 +3,8 @@
 #include "platform/text/utf8.h"
 
 #include <bit>
-#include <cstring>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 #include <stdexcept>
 
@@ -25,10 +25,7 @@ iconv_t openOrThrow(const char *to, const char *from)
 
 } // namespace
 
-TextCodec::TextCodec()
-    : m_decoder(openOrThrow(utf32Name(), "GB18030"))
-{
-}
+TextCodec::TextCodec() : m_decoder(openOrThrow(utf32Name(), "GB18030")) {}
 
 TextCodec::~TextCodec()
 {

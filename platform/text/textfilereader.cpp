@@ -225,16 +225,10 @@ bool TextFileReader::refill()
 void TextFileReader::decodeBlock(std::string_view bytes, bool final)
 {
     switch (m_encoding) {
-    case TextEncoding::Utf8:
-        decodeUtf8(bytes, final);
-        break;
+    case TextEncoding::Utf8: decodeUtf8(bytes, final); break;
     case TextEncoding::Utf16LE:
-    case TextEncoding::Utf16BE:
-        decodeUtf16(bytes, final);
-        break;
-    case TextEncoding::Gb18030:
-        m_gb18030->decode(bytes, final, m_chars);
-        break;
+    case TextEncoding::Utf16BE: decodeUtf16(bytes, final); break;
+    case TextEncoding::Gb18030: m_gb18030->decode(bytes, final, m_chars); break;
     }
 }
 
@@ -280,7 +274,8 @@ void TextFileReader::decodeUtf16(std::string_view bytes, bool final)
     size_t i = 0;
     size_t size = m_pending.size();
     auto unitAt = [&](size_t at) {
-        return little ? char32_t(text[at] | text[at + 1] << 8) : char32_t(text[at] << 8 | text[at + 1]);
+        return little ? char32_t(text[at] | text[at + 1] << 8)
+                      : char32_t(text[at] << 8 | text[at + 1]);
     };
     while (i + 2 <= size) {
         char32_t unit = unitAt(i);

@@ -40,7 +40,11 @@ std::u32string toUtf32(std::string_view text)
     size_t i = 0;
     while (i < text.size()) {
         unsigned char b = text[i];
-        int length = b < 0x80 ? 1 : b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 && b < 0xE0 ? 2 : 0;
+        int length = b < 0x80        ? 1
+            : b >= 0xF0 && b <= 0xF4 ? 4
+            : b >= 0xE0              ? 3
+            : b >= 0xC2 && b < 0xE0  ? 2
+                                     : 0;
         char32_t c = length == 1 ? b : length == 2 ? b & 0x1F : length == 3 ? b & 0x0F : b & 0x07;
         bool ok = length > 0 && i + length <= text.size();
         for (int k = 1; ok && k < length; ++k) {

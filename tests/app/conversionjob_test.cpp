@@ -1,6 +1,6 @@
 #include "app/conversionjob.h"
-#include "app/vectorpathlist.h"
 #include "app/pdfapi.h"
+#include "app/vectorpathlist.h"
 #include "pdf/tervolanpdf.h"
 #include "tests/support/pdfreadback.h"
 #include "tests/support/tempdir.h"
@@ -89,7 +89,8 @@ TEST_F(ConversionJobTest, EmptyListDoesNothingAtAll)
 
 TEST_F(ConversionJobTest, ListShrinksFromTheTopAndTheFolderOpensAtTheEnd)
 {
-    VectorPathList list({dir.write("in/a.txt", "甲"), dir.write("in/b.txt", "乙"), dir.write("in/c.txt", "丙")});
+    VectorPathList list(
+        {dir.write("in/a.txt", "甲"), dir.write("in/b.txt", "乙"), dir.write("in/c.txt", "丙")});
     std::vector<int> countsWhenWritten;
     host.onWritten = [&] { countsWhenWritten.push_back(list.count()); };
     job.ConvertList(list);
@@ -98,7 +99,8 @@ TEST_F(ConversionJobTest, ListShrinksFromTheTopAndTheFolderOpensAtTheEnd)
     EXPECT_EQ(host.beeps, 1);
     EXPECT_EQ(host.opened, (std::vector<std::string>{settings.OutputFolder}));
     EXPECT_EQ(host.progress.back(), 100);
-    EXPECT_EQ(PdfReadback::lines(settings.OutputFolder + "/b.pdf"), (std::vector<std::string>{"乙"}));
+    EXPECT_EQ(PdfReadback::lines(settings.OutputFolder + "/b.pdf"),
+              (std::vector<std::string>{"乙"}));
 }
 
 TEST_F(ConversionJobTest, OutputIsTheFolderPlusTheBaseName)
@@ -114,7 +116,8 @@ TEST_F(ConversionJobTest, PageBreaksWhenTheNextLineWouldReachTheBottomReserve)
 {
     // Font size 10 on A4 (2970 high): lines stand at 100, 150, ... and a page
     // holds 54 of them. A file that fills its last page ends with an empty one.
-    VectorPathList list({dir.write("in/full.txt", numberedLines(108)), dir.write("in/more.txt", numberedLines(100))});
+    VectorPathList list({dir.write("in/full.txt", numberedLines(108)),
+                         dir.write("in/more.txt", numberedLines(100))});
     job.ConvertList(list);
     std::string full = settings.OutputFolder + "/full.pdf";
     EXPECT_EQ(PdfReadback::pages(full), 3);
@@ -157,13 +160,15 @@ TEST_F(ConversionJobTest, EachEncodingReadsBackExactly)
 {
     std::string text = "春眠不觉晓，处处闻啼鸟。\r\nSpring sleep, 2024.\r\n";
     std::vector<std::string> expected = {"春眠不觉晓，处处闻啼鸟。", "Spring sleep, 2024."};
-    std::string gbk = "\xB4\xBA\xC3\xDF\xB2\xBB\xBE\xF5\xCF\xFE\xA3\xAC\xB4\xA6\xB4\xA6\xCE\xC5\xCC\xE4\xC4\xF1\xA1\xA3"
+    std::string gbk = "\xB4\xBA\xC3\xDF\xB2\xBB\xBE\xF5\xCF\xFE\xA3\xAC\xB4\xA6\xB4\xA6\xCE\xC5\xCC"
+                      "\xE4\xC4\xF1\xA1\xA3"
                       "\r\nSpring sleep, 2024.\r\n";
     VectorPathList list({dir.write("in/u8.txt", text), dir.write("in/gb.txt", gbk),
                          dir.write("in/bom.txt", "\xEF\xBB\xBF" + text)});
     job.ConvertList(list);
     for (const char *name : {"u8", "gb", "bom"})
-        EXPECT_EQ(PdfReadback::lines(settings.OutputFolder + "/" + name + ".pdf"), expected) << name;
+        EXPECT_EQ(PdfReadback::lines(settings.OutputFolder + "/" + name + ".pdf"), expected)
+            << name;
 }
 
 TEST_F(ConversionJobTest, EmptyInputGivesOneEmptyPage)
@@ -190,7 +195,11 @@ TEST_F(ConversionJobTest, UnreadableInputIsSkippedAndTheRestConverted)
 {
     std::filesystem::create_directories(dir.path() / "in/folder.txt");
     VectorPathList list({dir.file("in/missing.txt"), dir.file("in/folder.txt"),
-                         dir.write("in/binary.txt", std::string("\x7F" "ELF\0\0", 6)), dir.write("in/good.txt", "ok")});
+                         dir.write("in/binary.txt",
+                                   std::string("\x7F"
+                                               "ELF\0\0",
+                                               6)),
+                         dir.write("in/good.txt", "ok")});
     job.ConvertList(list);
     EXPECT_EQ(host.skipped.size(), 3u);
     EXPECT_EQ(host.written, (std::vector<std::string>{settings.OutputFolder + "/good.pdf"}));
@@ -226,7 +235,8 @@ TEST_F(ConversionJobTest, OutputFolderIsMadeWithItsParentsOrTheRunWaits)
     VectorPathList waiting({dir.write("in/b.txt", "y")});
     job.ConvertList(waiting);
     ASSERT_EQ(host.unusableFolders.size(), 1u);
-    EXPECT_TRUE(host.unusableFolders[0].starts_with(settings.OutputFolder + ": ")) << host.unusableFolders[0];
+    EXPECT_TRUE(host.unusableFolders[0].starts_with(settings.OutputFolder + ": "))
+        << host.unusableFolders[0];
     EXPECT_EQ(waiting.count(), 1);
     EXPECT_TRUE(host.writerFailures.empty());
     EXPECT_EQ(host.beeps, 1) << "only the first run finished";
@@ -236,9 +246,8 @@ TEST(OutputFolder, DrivePathsAndTheHomeSignMeanTheHomeFolder)
 {
     const std::string home = std::getenv("HOME");
     const std::pair<const char *, std::string> rows[] = {
-        {"", home + "/output"},         {"C:\\output", home + "/output"},
-        {"d:/pdf", home + "/output"},   {"~/pdf", home + "/pdf"},
-        {"/srv/pdf", "/srv/pdf"},       {"~user/pdf", "~user/pdf"},
+        {"", home + "/output"},   {"C:\\output", home + "/output"}, {"d:/pdf", home + "/output"},
+        {"~/pdf", home + "/pdf"}, {"/srv/pdf", "/srv/pdf"},         {"~user/pdf", "~user/pdf"},
         {"Cx:/pdf", "Cx:/pdf"},
     };
     for (const auto &[stored, used] : rows) {
@@ -250,7 +259,8 @@ TEST(OutputFolder, DrivePathsAndTheHomeSignMeanTheHomeFolder)
 
 TEST_F(ConversionJobTest, ListEditsAndASecondConvertDuringTheJobAreHarmless)
 {
-    VectorPathList list({dir.write("in/first.txt", numberedLines(5)), dir.write("in/second.txt", "2")});
+    VectorPathList list(
+        {dir.write("in/first.txt", numberedLines(5)), dir.write("in/second.txt", "2")});
     bool edited = false;
     host.onEvents = [&] {
         job.ConvertList(list); // ignored while running
@@ -261,9 +271,10 @@ TEST_F(ConversionJobTest, ListEditsAndASecondConvertDuringTheJobAreHarmless)
         }
     };
     job.ConvertList(list);
-    EXPECT_EQ(host.written, (std::vector<std::string>{settings.OutputFolder + "/first.pdf",
-                                                      settings.OutputFolder + "/second.pdf",
-                                                      settings.OutputFolder + "/third.pdf"}));
+    EXPECT_EQ(host.written,
+              (std::vector<std::string>{settings.OutputFolder + "/first.pdf",
+                                        settings.OutputFolder + "/second.pdf",
+                                        settings.OutputFolder + "/third.pdf"}));
     EXPECT_EQ(PdfReadback::lines(settings.OutputFolder + "/first.pdf").size(), 5u);
     EXPECT_EQ(host.beeps, 1);
 }

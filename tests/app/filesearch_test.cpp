@@ -59,8 +59,11 @@ TEST(FolderSearch, DepthFirstWithEachFoldersFilesFirst)
     std::vector<std::string> found = search(root);
     ASSERT_EQ(found.size(), 4u);
     EXPECT_EQ(found[0], root + "/top.txt");
-    auto at = [&](const std::string &path) { return std::find(found.begin(), found.end(), root + path) - found.begin(); };
-    EXPECT_EQ(at("/one/deep/b.txt"), at("/one/a.txt") + 1) << "a sub-folder is finished before the next one";
+    auto at = [&](const std::string &path) {
+        return std::find(found.begin(), found.end(), root + path) - found.begin();
+    };
+    EXPECT_EQ(at("/one/deep/b.txt"), at("/one/a.txt") + 1)
+        << "a sub-folder is finished before the next one";
 }
 
 TEST(FolderSearch, EmptyMissingOrPlainFileAddsNothing)

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 struct Output {
     std::u32string text;
     bool isPiece;
@@ -55,13 +54,15 @@ TEST(PieceCutter, ChineseWithoutBlanksBreaksHard)
     std::u32string text;
     for (int i = 0; i < 25; ++i)
         text += U'字';
-    EXPECT_EQ(texts(cut(text, 10)),
-              (Lines{std::u32string(10, U'字'), std::u32string(10, U'字'), std::u32string(5, U'字')}));
+    EXPECT_EQ(
+        texts(cut(text, 10)),
+        (Lines{std::u32string(10, U'字'), std::u32string(10, U'字'), std::u32string(5, U'字')}));
 }
 
 TEST(PieceCutter, OnlyPiecesCutFromALongerRestCountForProgress)
 {
-    EXPECT_EQ(cut(U"aaaaaaaaaa bbb", 10), (std::vector<Output>{{U"aaaaaaaaaa", true}, {U"bbb", false}}));
+    EXPECT_EQ(cut(U"aaaaaaaaaa bbb", 10),
+              (std::vector<Output>{{U"aaaaaaaaaa", true}, {U"bbb", false}}));
     EXPECT_EQ(cut(U"short", 10), (std::vector<Output>{{U"short", false}}));
 }
 
@@ -115,8 +116,8 @@ TEST(PieceCutter, HugeLineIsCutWithoutHoldingIt)
 
 TEST(Progress, RoundsHalfToEvenAndStopsAt100)
 {
-    EXPECT_EQ(ConversionJob::progressPercent(1, 8), 12);  // 12.5
-    EXPECT_EQ(ConversionJob::progressPercent(3, 8), 38);  // 37.5
+    EXPECT_EQ(ConversionJob::progressPercent(1, 8), 12); // 12.5
+    EXPECT_EQ(ConversionJob::progressPercent(3, 8), 38); // 37.5
     EXPECT_EQ(ConversionJob::progressPercent(1, 3), 33);
     EXPECT_EQ(ConversionJob::progressPercent(2, 3), 67);
     EXPECT_EQ(ConversionJob::progressPercent(1, 200), 0); // 0.5

@@ -52,7 +52,8 @@ TEST(Documentation, EveryOptionIsDocumentedAndEveryDocumentedOptionExists)
         for (const std::string &name : real)
             EXPECT_TRUE(named.count(name)) << document.name << " lacks --" << name;
         for (const std::string &name : named)
-            EXPECT_TRUE(real.count(name)) << document.name << " names --" << name << ", which does not exist";
+            EXPECT_TRUE(real.count(name))
+                << document.name << " names --" << name << ", which does not exist";
     }
 }
 
@@ -61,11 +62,15 @@ TEST(Documentation, HelpAndManPageNameExitStatusesEncodingsAndSettingsPlaces)
     for (const Document &document : documents()) {
         if (document.name == std::string("bash completion"))
             continue;
-        for (const char *needle : {"UTF-8", "UTF-16LE", "UTF-16BE", "GB18030", "GBK", "XDG_CONFIG_HOME",
-                                   "tervolan/config.ini", "~/.config/tervolan/config.ini"})
-            EXPECT_NE(document.text.find(needle), std::string::npos) << document.name << " lacks " << needle;
-        std::regex statuses(R"(0[\s\S]*every input[\s\S]*1[\s\S]*some[\s\S]*2[\s\S]*usage error)", std::regex::icase);
-        EXPECT_TRUE(std::regex_search(document.text, statuses)) << document.name << " lacks the exit statuses";
+        for (const char *needle :
+             {"UTF-8", "UTF-16LE", "UTF-16BE", "GB18030", "GBK", "XDG_CONFIG_HOME",
+              "tervolan/config.ini", "~/.config/tervolan/config.ini"})
+            EXPECT_NE(document.text.find(needle), std::string::npos)
+                << document.name << " lacks " << needle;
+        std::regex statuses(R"(0[\s\S]*every input[\s\S]*1[\s\S]*some[\s\S]*2[\s\S]*usage error)",
+                            std::regex::icase);
+        EXPECT_TRUE(std::regex_search(document.text, statuses))
+            << document.name << " lacks the exit statuses";
     }
 }
 

@@ -20,8 +20,8 @@ protected:
     // Runs with first-start settings (an empty config.ini) into out/.
     CommandRun convert(const std::string &arguments, const std::string &input = {})
     {
-        return CommandRun::run(Convert + " --settings " + shellQuote(emptySettings) + " -o " + shellQuote(out())
-                                   + " " + arguments,
+        return CommandRun::run(Convert + " --settings " + shellQuote(emptySettings) + " -o "
+                                   + shellQuote(out()) + " " + arguments,
                                input);
     }
     std::string out() const { return dir.file("out"); }
@@ -55,7 +55,8 @@ TEST_F(ConvertTest, SamplesOfEachEncodingComeBackWhole)
 {
     CommandRun run = convert(shellQuote(Samples) + "/*.txt");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, pdf("harbour-notes") + "\n" + pdf("春日随笔") + "\n" + pdf("读书笔记") + "\n");
+    EXPECT_EQ(run.out,
+              pdf("harbour-notes") + "\n" + pdf("春日随笔") + "\n" + pdf("读书笔记") + "\n");
     struct Sample {
         std::string file, base;
         bool gb18030;
@@ -90,12 +91,15 @@ TEST_F(ConvertTest, DocumentInformationPageSizeAndFonts)
 
     CommandRun fonts = CommandRun::run("pdffonts " + shellQuote(pdf("info")));
     EXPECT_NE(fonts.out.find("NotoSerifCJK"), std::string::npos) << fonts.out;
-    EXPECT_NE(fonts.out.find(" yes yes yes"), std::string::npos) << "embedded subset with a Unicode map\n" << fonts.out;
+    EXPECT_NE(fonts.out.find(" yes yes yes"), std::string::npos)
+        << "embedded subset with a Unicode map\n"
+        << fonts.out;
     EXPECT_EQ(CommandRun::run("qpdf --check " + shellQuote(pdf("info"))).exitCode, 0);
 
     run = convert("--font 黑体 --page-size a5 " + shellQuote(input));
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(CommandRun::run("pdffonts " + shellQuote(pdf("info"))).out.find("NotoSansCJK"), std::string::npos);
+    EXPECT_NE(CommandRun::run("pdffonts " + shellQuote(pdf("info"))).out.find("NotoSansCJK"),
+              std::string::npos);
     EXPECT_TRUE(PdfReadback::info(pdf("info"), "Page size").starts_with("419.528 x 595.276"));
 }
 
@@ -103,19 +107,24 @@ TEST_F(ConvertTest, SettingsFileThenStartUpValuesThenFlags)
 {
     // A config.ini from a Chinese Windows system: GBK bytes, font 黑体, 60
     // characters per line. Start-up brings back 宋体 and 30.
-    std::string config = "\"" + out() + "\"\r\n\"\"\r\n\"\xD5\xC5\xC8\xFD\"\r\n\"A5\"\r\n\"\xBA\xDA\xCC\xE5\"\r\n12\r\n60\r\n";
+    std::string config = "\"" + out()
+        + "\"\r\n\"\"\r\n\"\xD5\xC5\xC8\xFD\"\r\n\"A5\"\r\n\"\xBA\xDA\xCC\xE5\"\r\n12\r\n60\r\n";
     std::string settings = dir.write("config.ini", config);
     std::string input = dir.write("long.txt", std::string(70, 'x') + "\r\n");
-    CommandRun run = CommandRun::run(Convert + " --settings " + shellQuote(settings) + " " + shellQuote(input));
+    CommandRun run = CommandRun::run(Convert + " --settings " + shellQuote(settings) + " "
+                                     + shellQuote(input));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(PdfReadback::info(pdf("long"), "Author"), "张三");
     EXPECT_TRUE(PdfReadback::info(pdf("long"), "Page size").starts_with("419.528"));
     EXPECT_EQ(PdfReadback::lines(pdf("long")).size(), 3u) << "30 characters per line";
-    EXPECT_NE(CommandRun::run("pdffonts " + shellQuote(pdf("long"))).out.find("NotoSerifCJK"), std::string::npos);
+    EXPECT_NE(CommandRun::run("pdffonts " + shellQuote(pdf("long"))).out.find("NotoSerifCJK"),
+              std::string::npos);
 
-    run = CommandRun::run(Convert + " --settings " + shellQuote(settings) + " --lang en " + shellQuote(input));
+    run = CommandRun::run(Convert + " --settings " + shellQuote(settings) + " --lang en "
+                          + shellQuote(input));
     EXPECT_EQ(PdfReadback::lines(pdf("long")).size(), 2u) << "60 characters per line";
-    run = CommandRun::run(Convert + " --settings " + shellQuote(settings) + " --lang en --chars-per-line 7 " + shellQuote(input));
+    run = CommandRun::run(Convert + " --settings " + shellQuote(settings)
+                          + " --lang en --chars-per-line 7 " + shellQuote(input));
     EXPECT_EQ(PdfReadback::lines(pdf("long")).size(), 10u);
 }
 
@@ -130,7 +139,8 @@ TEST_F(ConvertTest, BadInputsAreReportedAndTheRestConverted)
     EXPECT_EQ(run.out, pdf("good") + "\n");
     EXPECT_NE(run.err.find(dir.file("folder") + ": is a folder"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find(binary + ": is a binary file"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find(dir.file("missing.txt") + ": cannot open"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(dir.file("missing.txt") + ": cannot open"), std::string::npos)
+        << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 3);
     EXPECT_FALSE(std::filesystem::exists(pdf("binary")));
 }
@@ -149,8 +159,9 @@ TEST_F(ConvertTest, OutputFolderProblemsNameTheFolder)
 {
     std::string input = dir.write("a.txt", "a");
     dir.write("plain", "");
-    CommandRun run = CommandRun::run(Convert + " --settings " + shellQuote(emptySettings) + " -o "
-                                     + shellQuote(dir.file("plain/such")) + " " + shellQuote(input));
+    CommandRun run
+        = CommandRun::run(Convert + " --settings " + shellQuote(emptySettings) + " -o "
+                          + shellQuote(dir.file("plain/such")) + " " + shellQuote(input));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find(input + ": "), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("plain/such"), std::string::npos) << run.err;
@@ -208,12 +219,14 @@ TEST_F(ConvertTest, ParallelJobsWriteTheSameDocuments)
 
 TEST_F(ConvertTest, UsageErrorsExitWithTwo)
 {
-    for (const char *arguments : {"--page-size B5 x", "--font-size 0 x", "--jobs x y", "--bogus x", "--lang fr x", ""}) {
+    for (const char *arguments :
+         {"--page-size B5 x", "--font-size 0 x", "--jobs x y", "--bogus x", "--lang fr x", ""}) {
         CommandRun run = convert(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_NE(run.err.find("tervolan-convert: "), std::string::npos) << arguments;
     }
-    CommandRun run = CommandRun::run(Convert + " --settings " + shellQuote(dir.file("nope.ini")) + " x");
+    CommandRun run
+        = CommandRun::run(Convert + " --settings " + shellQuote(dir.file("nope.ini")) + " x");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(CommandRun::run(Convert + " --help").exitCode, 0);
 }

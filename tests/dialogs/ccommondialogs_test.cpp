@@ -31,7 +31,8 @@ TEST_F(CommonDialogsTest, OpenOffersEachFilterAndSplitsTheChoice)
     dialogs.setFileName("draft.txt");
     backend.fileChoice = "/home/li/文本/春日.txt";
     ASSERT_TRUE(dialogs.ShowOpen());
-    EXPECT_EQ(backend.lastFile.filters, (QStringList{"TEXT Files(*.txt) (*.txt)", "All Files(*.*) (*.*)"}));
+    EXPECT_EQ(backend.lastFile.filters,
+              (QStringList{"TEXT Files(*.txt) (*.txt)", "All Files(*.*) (*.*)"}));
     EXPECT_EQ(backend.lastFile.title, "打开");
     EXPECT_EQ(backend.lastFile.proposedName, "draft.txt");
     EXPECT_TRUE(backend.lastFile.mustExist);
@@ -119,7 +120,8 @@ TEST_F(CommonDialogsTest, FontHeightAndWholePointSize)
     ASSERT_TRUE(dialogs.ShowFont());
     EXPECT_EQ(backend.lastFont.faceName, "Tahoma");
     EXPECT_TRUE(backend.lastFont.underline);
-    EXPECT_EQ(backend.lastFont.logicalHeight, -CCommonDialogs::MulDiv(12, QWidget().logicalDpiY(), 72));
+    EXPECT_EQ(backend.lastFont.logicalHeight,
+              -CCommonDialogs::MulDiv(12, QWidget().logicalDpiY(), 72));
     EXPECT_EQ(dialogs.FontName(), "DejaVu Sans");
     EXPECT_EQ(dialogs.FontSize(), 10) << "10.5 points give 10";
     EXPECT_TRUE(dialogs.FontBold());

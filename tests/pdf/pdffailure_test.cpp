@@ -159,7 +159,8 @@ TEST_F(PdfFullDisk, FailedEndDocKeepsTheEarlierFile)
         std::string text;
         for (char32_t column = 0; column < 30; ++column) {
             const char32_t c = 0x4E00 + line * 30 + column;
-            text += {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+            text += {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)),
+                     char(0x80 | (c & 0x3F))};
         }
         ASSERT_EQ(TextOut(m_box, 100, 100 + 60 * static_cast<int>(line), text.c_str()), 0)
             << lastError();
@@ -177,7 +178,8 @@ TEST_F(PdfFullDisk, WriteFailureMidDocumentAbandonsIt)
     int result = 0;
     for (int page = 0; page < 5000 && result == 0; ++page) {
         for (int line = 2; line < 50 && result == 0; ++line)
-            result = TextOut(m_box, 100, line * 60, "满满的一行中文文字，用来填满这块很小的磁盘。1234567890");
+            result = TextOut(m_box, 100, line * 60,
+                             "满满的一行中文文字，用来填满这块很小的磁盘。1234567890");
         if (result == 0)
             result = NewPage(m_box);
     }

@@ -117,7 +117,7 @@ TEST(PdfGlyphs, LinesStandWhereTheyWereDrawnInAnyOrder)
         const char *text;
     };
     const std::vector<Placed> placed = {
-        {100, 200, 12, "alpha"}, {100, 260, 12, "beta"},  {100, 320, 12, "gamma"},
+        {100, 200, 12, "alpha"}, {100, 260, 12, "beta"}, {100, 320, 12, "gamma"},
         {900, 140, 12, "delta"}, {1500, 140, 20, "eps"}, {100, 2500, 8, "zeta"},
         {2000, 380, 12, "eta"},
     };

@@ -158,17 +158,17 @@ TEST_P(PdfPageSize, HeightAndPaperMatchTheSizeName)
         << PdfReadback::info(output + ".pdf", "Page size");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, PdfPageSize,
-    ::testing::Values(PageSizeRow{"A3", 4200, "841.89 x 1190.55 pts"},
-                      PageSizeRow{"A4", 2970, "595.276 x 841.89 pts"},
-                      PageSizeRow{"A5", 2100, "419.528 x 595.276 pts"},
-                      PageSizeRow{"", 2970, "595.276 x 841.89 pts"},
-                      PageSizeRow{"a3", 2970, "595.276 x 841.89 pts"},
-                      PageSizeRow{"Letter", 2970, "595.276 x 841.89 pts"}),
-    [](const ::testing::TestParamInfo<PageSizeRow> &row) {
-        return *row.param.name ? std::string(row.param.name) : std::string("Empty");
-    });
+INSTANTIATE_TEST_SUITE_P(Sizes, PdfPageSize,
+                         ::testing::Values(PageSizeRow{"A3", 4200, "841.89 x 1190.55 pts"},
+                                           PageSizeRow{"A4", 2970, "595.276 x 841.89 pts"},
+                                           PageSizeRow{"A5", 2100, "419.528 x 595.276 pts"},
+                                           PageSizeRow{"", 2970, "595.276 x 841.89 pts"},
+                                           PageSizeRow{"a3", 2970, "595.276 x 841.89 pts"},
+                                           PageSizeRow{"Letter", 2970, "595.276 x 841.89 pts"}),
+                         [](const ::testing::TestParamInfo<PageSizeRow> &row) {
+                             return *row.param.name ? std::string(row.param.name)
+                                                    : std::string("Empty");
+                         });
 
 TEST(PdfOutput, DocumentInformationShowsAuthorKeywordsCreator)
 {
@@ -200,7 +200,8 @@ TEST(PdfOutput, SourceDateEpochMakesOutputReproducible)
     const std::string first = readBytes(folder.file("first.pdf"));
     EXPECT_FALSE(first.empty());
     EXPECT_EQ(first, readBytes(folder.file("second.pdf")));
-    EXPECT_EQ(PdfReadback::info(folder.file("first.pdf"), "CreationDate"), "Tue Nov 14 22:13:20 2023 UTC");
+    EXPECT_EQ(PdfReadback::info(folder.file("first.pdf"), "CreationDate"),
+              "Tue Nov 14 22:13:20 2023 UTC");
 }
 
 TEST(PdfOutput, ControlsInvalidBytesAndMissingGlyphsDoNotBreakTheDocument)
@@ -208,7 +209,11 @@ TEST(PdfOutput, ControlsInvalidBytesAndMissingGlyphsDoNotBreakTheDocument)
     TempDir folder;
     const std::string output = folder.file("odd");
     const int box = beginDocument(output);
-    EXPECT_EQ(TextOut(box, 100, 100, "before\ttab\x01" "after"), 0) << lastError();
+    EXPECT_EQ(TextOut(box, 100, 100,
+                      "before\ttab\x01"
+                      "after"),
+              0)
+        << lastError();
     EXPECT_EQ(TextOut(box, 100, 200, "bad \xff\xc0\xaf bytes \xe4\xb8"), 0) << lastError();
     EXPECT_EQ(TextOut(box, 100, 300, "emoji 😀 末"), 0) << lastError();
     EXPECT_EQ(TextOut(box, 100, 400, nullptr), 0) << lastError();
@@ -221,9 +226,10 @@ TEST(PdfOutput, ControlsInvalidBytesAndMissingGlyphsDoNotBreakTheDocument)
     // every invalid byte becomes one U+FFFD.
     EXPECT_TRUE(std::regex_search(layout, std::regex("before +tab after\n"))) << layout;
     const std::string replacement = "\xEF\xBF\xBD";
-    EXPECT_NE(layout.find("bad " + replacement + replacement + replacement + " bytes "
-                          + replacement + replacement + "\n"),
-              std::string::npos) << layout;
+    EXPECT_NE(layout.find("bad " + replacement + replacement + replacement + " bytes " + replacement
+                          + replacement + "\n"),
+              std::string::npos)
+        << layout;
     EXPECT_NE(layout.find("still fine 仍然正常"), std::string::npos) << layout;
 }
 
@@ -240,9 +246,9 @@ TEST(PdfOutput, LineTopIsAtYAndColourIsApplied)
 
     // At 254 dpi one pixel is 0.1 mm, a page unit.
     commandOutput("pdftoppm -r 254 -png -singlefile '" + output + ".pdf' '" + output + "'");
-    const std::string bounds =
-        commandOutput("convert '" + output + ".png' -fuzz 30% -fill white +opaque red -trim "
-            "-format '%X %Y' info:");
+    const std::string bounds = commandOutput("convert '" + output
+                                             + ".png' -fuzz 30% -fill white +opaque red -trim "
+                                               "-format '%X %Y' info:");
     int left = 0, top = 0;
     ASSERT_EQ(std::sscanf(bounds.c_str(), "+%d +%d", &left, &top), 2) << bounds;
     EXPECT_NEAR(left, 1000, 15);

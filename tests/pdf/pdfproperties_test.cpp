@@ -44,7 +44,8 @@ TEST(PdfProperties, PageHeightKeepsTheOpenDocumentsSize)
     EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 2100);
     ASSERT_EQ(NewPage(box), 0);
     ASSERT_EQ(EndDoc(box), 0) << lastError();
-    EXPECT_EQ(PdfReadback::info(folder.file("a5.pdf"), "Page size").rfind("419.528 x 595.276", 0), 0u);
+    EXPECT_EQ(PdfReadback::info(folder.file("a5.pdf"), "Page size").rfind("419.528 x 595.276", 0),
+              0u);
     EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 4200);
 }
 

@@ -59,8 +59,9 @@ TEST_F(BigFiles, TwoHundredMegabyteSingleLine)
     std::string input = writeRepeated(dir.file("line.txt"), " ", Length);
     // The writer holds a page's text until the page is done, so the page is
     // kept to the usual 45 lines; the line itself is 200 MB.
-    ChildResult run = convert({"--font-size", "12", "--page-size", "A4", "--chars-per-line", "32767", input},
-                              std::chrono::minutes(15));
+    ChildResult run
+        = convert({"--font-size", "12", "--page-size", "A4", "--chars-per-line", "32767", input},
+                  std::chrono::minutes(15));
     std::filesystem::remove(input);
     ASSERT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -68,14 +69,16 @@ TEST_F(BigFiles, TwoHundredMegabyteSingleLine)
     // qpdf --check would parse all 200 million characters of page text,
     // minutes of work; the page count read through the cross-reference
     // table shows the document is whole.
-    EXPECT_EQ(PdfReadback::pages(pdf("line")), pagesFor(linesForBlankLine(Length, 32767), LinesPerA4PageAt12));
+    EXPECT_EQ(PdfReadback::pages(pdf("line")),
+              pagesFor(linesForBlankLine(Length, 32767), LinesPerA4PageAt12));
 }
 
 TEST_F(BigFiles, TenMillionEmptyLines)
 {
     constexpr long long Lines = 10 * 1000 * 1000;
     std::string input = writeRepeated(dir.file("empty.txt"), "\n", Lines);
-    ChildResult run = convert({"--font-size", "1", "--page-size", "A3", input}, std::chrono::minutes(10));
+    ChildResult run
+        = convert({"--font-size", "1", "--page-size", "A3", input}, std::chrono::minutes(10));
     std::filesystem::remove(input);
     ASSERT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 0) << run.err;

@@ -32,16 +32,25 @@ Settings record(std::string folder, std::string keywords, std::string author, st
 std::vector<ConfigCase> configCases()
 {
     return {
-        {"cut inside a quoted text", "\"/tmp/out\"\r\n\"kw\"\r\n\"Zhang", record("/tmp/out", "kw", "Zhang", "", 0)},
-        {"cut inside a GB18030 character", "\"/o\"\r\n\"\"\r\n\"\xD5\xC5\xC8", record("/o", "", "张\uFFFD", "", 0)},
-        {"cut after the font size", "\"/o\"\r\n\"\"\r\n\"\"\r\n\"A5\"\r\n\"\"\r\n1", record("/o", "", "", "A5", 1)},
-        {"quote inside a text", "\"/tmp/o\"ut\"\r\n\"kw\"\r\n\"a\"\r\n\"A3\"\r\n\"x\"\r\n14\r\n60\r\n",
+        {"cut inside a quoted text", "\"/tmp/out\"\r\n\"kw\"\r\n\"Zhang",
+         record("/tmp/out", "kw", "Zhang", "", 0)},
+        {"cut inside a GB18030 character", "\"/o\"\r\n\"\"\r\n\"\xD5\xC5\xC8",
+         record("/o", "", "张\uFFFD", "", 0)},
+        {"cut after the font size", "\"/o\"\r\n\"\"\r\n\"\"\r\n\"A5\"\r\n\"\"\r\n1",
+         record("/o", "", "", "A5", 1)},
+        {"quote inside a text",
+         "\"/tmp/o\"ut\"\r\n\"kw\"\r\n\"a\"\r\n\"A3\"\r\n\"x\"\r\n14\r\n60\r\n",
          record("/tmp/o\"ut", "kw", "a", "A3", 14)},
-        {"numbers beyond 16 bits", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n40000\r\n-32769\r\n", record("", "", "", "", 0)},
-        {"16-bit limits", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n-32768\r\n32767\r\n", record("", "", "", "", -32768)},
-        {"twenty digits", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n99999999999999999999\r\n7\r\n", record("", "", "", "", 0)},
-        {"number with letters", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n12pt\r\n7\r\n", record("", "", "", "", 0)},
-        {"NUL bytes", std::string("\"a\0b\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n9\r\n", 24), record(std::string("a\0b", 3), "", "", "", 9)},
+        {"numbers beyond 16 bits", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n40000\r\n-32769\r\n",
+         record("", "", "", "", 0)},
+        {"16-bit limits", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n-32768\r\n32767\r\n",
+         record("", "", "", "", -32768)},
+        {"twenty digits", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n99999999999999999999\r\n7\r\n",
+         record("", "", "", "", 0)},
+        {"number with letters", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n12pt\r\n7\r\n",
+         record("", "", "", "", 0)},
+        {"NUL bytes", std::string("\"a\0b\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n9\r\n", 24),
+         record(std::string("a\0b", 3), "", "", "", 9)},
     };
 }
 
@@ -95,8 +104,9 @@ TEST_F(ConfigFaults, ConverterRunsWithEveryDamagedFile)
     for (const ConfigCase &config : configCases()) {
         SCOPED_TRACE(config.name);
         std::string settingsFile = dir.write("config.ini", config.bytes);
-        ChildResult run = ChildProcess::run(
-            {command({})[0], "--settings", settingsFile, "-o", out(), input}, std::chrono::seconds(60));
+        ChildResult run
+            = ChildProcess::run({command({})[0], "--settings", settingsFile, "-o", out(), input},
+                                std::chrono::seconds(60));
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, pdf("text") + "\n");
         EXPECT_TRUE(passesQpdfCheck(pdf("text")));

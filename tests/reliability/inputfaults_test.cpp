@@ -26,21 +26,30 @@ class InputFaults : public ConvertFixture {};
 
 TEST_F(InputFaults, DamagedBytesAreRefusedOrShownAsReplacements)
 {
-    std::string binary = dir.write("in/binary.txt", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    std::string binary
+        = dir.write("in/binary.txt", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
     std::string nul = dir.write("in/nul.txt", std::string("text before\r\n\0after\r\n", 21));
     std::string invalidUtf8 = dir.write("in/invalid.txt", "ok\xC3\x28 \xE2\x82 end\r\n");
     // GB18030 whose last character is cut after its first byte.
-    std::string truncated = dir.write("in/truncated.txt", TextCodec::utf8ToGb18030("汉字") + "\xB0");
-    std::string oddUtf16 = dir.write("in/odd16.txt", std::string("\xFF\xFE" "a\0b\0c", 7));
+    std::string truncated
+        = dir.write("in/truncated.txt", TextCodec::utf8ToGb18030("汉字") + "\xB0");
+    std::string oddUtf16 = dir.write("in/odd16.txt",
+                                     std::string("\xFF\xFE"
+                                                 "a\0b\0c",
+                                                 7));
     std::string good = dir.write("in/good.txt", "好");
 
     ChildResult run = convert({binary, nul, invalidUtf8, truncated, oddUtf16, good});
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(lines(run.err), (Names{"tervolan-convert: " + binary + ": is a binary file (it holds NUL bytes)",
-                                     "tervolan-convert: " + nul + ": is a binary file (it holds NUL bytes)"}));
-    EXPECT_EQ(run.out, pdf("invalid") + "\n" + pdf("truncated") + "\n" + pdf("odd16") + "\n" + pdf("good") + "\n");
-    EXPECT_EQ(folderEntries(out()), (Names{"good.pdf", "invalid.pdf", "odd16.pdf", "truncated.pdf"}));
+    EXPECT_EQ(lines(run.err),
+              (Names{"tervolan-convert: " + binary + ": is a binary file (it holds NUL bytes)",
+                     "tervolan-convert: " + nul + ": is a binary file (it holds NUL bytes)"}));
+    EXPECT_EQ(run.out,
+              pdf("invalid") + "\n" + pdf("truncated") + "\n" + pdf("odd16") + "\n" + pdf("good")
+                  + "\n");
+    EXPECT_EQ(folderEntries(out()),
+              (Names{"good.pdf", "invalid.pdf", "odd16.pdf", "truncated.pdf"}));
     for (const char *base : {"invalid", "truncated", "odd16", "good"})
         EXPECT_TRUE(passesQpdfCheck(pdf(base))) << base;
     // Not valid UTF-8, so read as GB18030: the bytes that are not GB18030
@@ -52,7 +61,8 @@ TEST_F(InputFaults, DamagedBytesAreRefusedOrShownAsReplacements)
 
 TEST_F(InputFaults, AwkwardFileNamesKeepTheirNames)
 {
-    Names bases = {"with blanks", "it's \"quoted\"", "new\nline", "春日 随笔", "-dash", "tab\there"};
+    Names bases
+        = {"with blanks", "it's \"quoted\"", "new\nline", "春日 随笔", "-dash", "tab\there"};
     std::vector<std::string> inputs = {"--"};
     for (const std::string &base : bases)
         inputs.push_back(dir.write("in/" + base + ".txt", base));
@@ -128,18 +138,20 @@ TEST_F(InputFaults, InputsChangedAfterListing)
     std::filesystem::create_directories(folder);
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     std::string good = dir.write("in/good.txt", "good");
-    std::string list = dir.write("list", deleted + "\n" + folder + "\n" + fifo + "\n/proc/self/mem\n" + good + "\n");
+    std::string list = dir.write(
+        "list", deleted + "\n" + folder + "\n" + fifo + "\n/proc/self/mem\n" + good + "\n");
 
     // From a path list, as a window's list would hold them; the folder
     // is named on the command line too, where it is refused as a folder.
     ChildResult run = convert({"-T", list}, std::chrono::seconds(60));
     EXPECT_FALSE(run.timedOut) << "a FIFO must not block the run";
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(lines(run.err),
-              (Names{"tervolan-convert: " + folder + ": is a folder (use -r to search it for text files)",
-                     "tervolan-convert: " + deleted + ": cannot open: No such file or directory",
-                     "tervolan-convert: " + fifo + ": is not a regular file",
-                     "tervolan-convert: /proc/self/mem: cannot read: Input/output error"}));
+    EXPECT_EQ(
+        lines(run.err),
+        (Names{"tervolan-convert: " + folder + ": is a folder (use -r to search it for text files)",
+               "tervolan-convert: " + deleted + ": cannot open: No such file or directory",
+               "tervolan-convert: " + fifo + ": is not a regular file",
+               "tervolan-convert: /proc/self/mem: cannot read: Input/output error"}));
     EXPECT_EQ(run.out, pdf("good") + "\n");
     EXPECT_EQ(folderEntries(out()), Names{"good.pdf"});
 }
@@ -151,12 +163,15 @@ TEST_F(InputFaults, UnreadablePathListIsReported)
     std::string good = dir.write("in/good.txt", "good");
     std::string list = dir.write("list", good + "\n");
     std::string folder = dir.file("in");
-    ChildResult run = convert({"-T", folder, "-T", "/proc/self/mem", "-T", dir.file("missing"), "-T", list},
-                              std::chrono::seconds(60));
+    ChildResult run
+        = convert({"-T", folder, "-T", "/proc/self/mem", "-T", dir.file("missing"), "-T", list},
+                  std::chrono::seconds(60));
     EXPECT_FALSE(run.timedOut);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(lines(run.err), (Names{"tervolan-convert: " + folder + ": cannot read the list of paths",
-                                     "tervolan-convert: /proc/self/mem: cannot read the list of paths",
-                                     "tervolan-convert: " + dir.file("missing") + ": cannot read the list of paths"}));
+    EXPECT_EQ(
+        lines(run.err),
+        (Names{"tervolan-convert: " + folder + ": cannot read the list of paths",
+               "tervolan-convert: /proc/self/mem: cannot read the list of paths",
+               "tervolan-convert: " + dir.file("missing") + ": cannot read the list of paths"}));
     EXPECT_EQ(run.out, pdf("good") + "\n");
 }

@@ -93,7 +93,8 @@ TEST_F(OutputFolderFaults, FolderDeletedDuringABatch)
         SCOPED_TRACE(recreated ? "folder made again" : "folder gone");
         ChildProcess child;
         child.start(command({big, small1, small2}));
-        ASSERT_TRUE(child.waitFor([&] { return hasTemporaryFile(out()); }, std::chrono::seconds(60)))
+        ASSERT_TRUE(
+            child.waitFor([&] { return hasTemporaryFile(out()); }, std::chrono::seconds(60)))
             << "the first document never opened";
         kill(child.pid(), SIGSTOP);
         std::filesystem::remove_all(out());
@@ -133,7 +134,8 @@ TEST_F(OutputFolderFaults, InterruptedConversionLeavesNoTemporaryFile)
         SCOPED_TRACE(strsignal(signal));
         ChildProcess child;
         child.start(command({big}));
-        ASSERT_TRUE(child.waitFor([&] { return hasTemporaryFile(out()); }, std::chrono::seconds(60)))
+        ASSERT_TRUE(
+            child.waitFor([&] { return hasTemporaryFile(out()); }, std::chrono::seconds(60)))
             << "the document never opened";
         kill(child.pid(), signal);
         ChildResult run = child.finish(std::chrono::seconds(60));

@@ -19,7 +19,8 @@ class ConfigPlace : public testing::TestWithParam<PlaceCase> {};
 TEST_P(ConfigPlace, ProgramFolderWinsWhenItHoldsOneOrCanBeWritten)
 {
     const PlaceCase &row = GetParam();
-    EXPECT_EQ(chooseConfigIni("/opt/t/bin", row.holdsConfigIni, row.writable, "/home/li/.config/tervolan"),
+    EXPECT_EQ(chooseConfigIni("/opt/t/bin", row.holdsConfigIni, row.writable,
+                              "/home/li/.config/tervolan"),
               std::filesystem::path(row.expected));
 }
 
@@ -27,13 +28,15 @@ INSTANTIATE_TEST_SUITE_P(Rows, ConfigPlace,
                          testing::Values(PlaceCase{false, true, "/opt/t/bin/config.ini"},
                                          PlaceCase{true, true, "/opt/t/bin/config.ini"},
                                          PlaceCase{true, false, "/opt/t/bin/config.ini"},
-                                         PlaceCase{false, false, "/home/li/.config/tervolan/config.ini"}));
+                                         PlaceCase{false, false,
+                                                   "/home/li/.config/tervolan/config.ini"}));
 
 TEST(UserConfigFolder, FollowsXdgConfigHomeElseHomeConfig)
 {
     EXPECT_EQ(userConfigFolder("/x/cfg", "/home/li"), std::filesystem::path("/x/cfg/tervolan"));
     EXPECT_EQ(userConfigFolder("", "/home/li"), std::filesystem::path("/home/li/.config/tervolan"));
-    EXPECT_EQ(userConfigFolder("relative/cfg", "/home/li"), std::filesystem::path("/home/li/.config/tervolan"))
+    EXPECT_EQ(userConfigFolder("relative/cfg", "/home/li"),
+              std::filesystem::path("/home/li/.config/tervolan"))
         << "a relative XDG_CONFIG_HOME is ignored";
 }
 
@@ -41,8 +44,10 @@ TEST(ConfigIniPathFor, ReadsTheFactsFromTheFileSystem)
 {
     TempDir dir;
     std::filesystem::create_directories(dir.path() / "bin");
-    EXPECT_EQ(configIniPathFor(dir.path() / "bin", dir.path() / "user"), dir.path() / "bin" / "config.ini");
-    EXPECT_EQ(configIniPathFor(dir.path() / "gone", dir.path() / "user"), dir.path() / "user" / "config.ini")
+    EXPECT_EQ(configIniPathFor(dir.path() / "bin", dir.path() / "user"),
+              dir.path() / "bin" / "config.ini");
+    EXPECT_EQ(configIniPathFor(dir.path() / "gone", dir.path() / "user"),
+              dir.path() / "user" / "config.ini")
         << "a folder that does not exist cannot be written";
 }
 

@@ -96,7 +96,8 @@ ChildResult ChildProcess::finish(std::chrono::milliseconds limit)
     return result;
 }
 
-ChildResult ChildProcess::run(const std::vector<std::string> &arguments, std::chrono::milliseconds limit)
+ChildResult ChildProcess::run(const std::vector<std::string> &arguments,
+                              std::chrono::milliseconds limit)
 {
     ChildProcess child;
     child.start(arguments);

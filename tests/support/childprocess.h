@@ -10,10 +10,10 @@
 
 // How a child ended and what it cost.
 struct ChildResult {
-    int exitCode = -1;      // -1 when it did not exit by itself
-    int signal = 0;         // the signal that ended it, 0 if none
-    bool timedOut = false;  // killed after the time limit
-    long peakRssKb = 0;     // largest resident set, from wait4
+    int exitCode = -1;     // -1 when it did not exit by itself
+    int signal = 0;        // the signal that ended it, 0 if none
+    bool timedOut = false; // killed after the time limit
+    long peakRssKb = 0;    // largest resident set, from wait4
     std::string out;
     std::string err;
 };
@@ -38,7 +38,8 @@ public:
 
     ChildResult finish(std::chrono::milliseconds limit);
 
-    static ChildResult run(const std::vector<std::string> &arguments, std::chrono::milliseconds limit);
+    static ChildResult run(const std::vector<std::string> &arguments,
+                           std::chrono::milliseconds limit);
 
 private:
     bool reap(int options, ChildResult &result);

@@ -12,7 +12,8 @@ CommandRun CommandRun::run(const std::string &command, const std::string &input)
     std::string in = scratch.write("in", input);
     std::string out = scratch.file("out");
     std::string err = scratch.file("err");
-    std::string full = "(" + command + ") <" + shellQuote(in) + " >" + shellQuote(out) + " 2>" + shellQuote(err);
+    std::string full
+        = "(" + command + ") <" + shellQuote(in) + " >" + shellQuote(out) + " 2>" + shellQuote(err);
     int status = std::system(full.c_str());
     CommandRun result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -22,8 +22,10 @@ std::string trim(const std::string &text)
 
 std::vector<std::string> lines(const std::string &pdf, int page)
 {
-    std::string range = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
-    std::istringstream in(commandOutput("pdftotext -enc UTF-8" + range + " " + shellQuote(pdf) + " -"));
+    std::string range
+        = page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
+    std::istringstream in(
+        commandOutput("pdftotext -enc UTF-8" + range + " " + shellQuote(pdf) + " -"));
     std::vector<std::string> result;
     std::string line;
     while (std::getline(in, line)) {
@@ -53,10 +55,12 @@ int pages(const std::string &pdf)
 
 std::vector<double> lineTops(const std::string &pdf)
 {
-    std::string layout = commandOutput("pdftotext -f 1 -l 1 -bbox-layout " + shellQuote(pdf) + " -");
+    std::string layout
+        = commandOutput("pdftotext -f 1 -l 1 -bbox-layout " + shellQuote(pdf) + " -");
     std::vector<double> tops;
     std::regex lineTag("<line xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"");
-    for (auto it = std::sregex_iterator(layout.begin(), layout.end(), lineTag); it != std::sregex_iterator(); ++it)
+    for (auto it = std::sregex_iterator(layout.begin(), layout.end(), lineTag);
+         it != std::sregex_iterator(); ++it)
         tops.push_back(std::stod((*it)[1]));
     return tops;
 }

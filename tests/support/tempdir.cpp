@@ -9,7 +9,8 @@
 
 TempDir::TempDir()
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tervolan-test-XXXXXX").string();
+    std::string pattern
+        = (std::filesystem::temp_directory_path() / "tervolan-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot make a temporary folder");
     m_path = pattern;

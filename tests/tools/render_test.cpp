@@ -24,8 +24,10 @@ TEST(Render, ProgressBarPngHasTheBlocks)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("bar.png");
-    ASSERT_EQ(render({"progressbar", "--size", "223x43", "--look", "6", "--value", "50", "-o", file})
-                  .exitCode, 0);
+    ASSERT_EQ(
+        render({"progressbar", "--size", "223x43", "--look", "6", "--value", "50", "-o", file})
+            .exitCode,
+        0);
     const QImage image(file);
     ASSERT_EQ(image.size(), QSize(223, 43));
     EXPECT_NE(image.pixel(104, 20), image.pixel(150, 20)); // last block vs empty trough
@@ -36,9 +38,10 @@ TEST(Render, ContainerPngTakesTheTheme)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("panel.png");
-    ASSERT_EQ(render({"container", "--size", "419x297", "--theme", "6", "--style", "0",
-                      "--caption", "Tervolan", "-o", file})
-                  .exitCode, 0);
+    ASSERT_EQ(render({"container", "--size", "419x297", "--theme", "6", "--style", "0", "--caption",
+                      "Tervolan", "-o", file})
+                  .exitCode,
+              0);
     const QImage image(file);
     ASSERT_EQ(image.size(), QSize(419, 297));
     EXPECT_EQ(image.pixel(0, 0), qRgb(250, 192, 159));

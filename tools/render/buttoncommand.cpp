@@ -11,15 +11,14 @@ namespace {
 
 const QStringList States = {"normal", "hover", "pressed", "disabled", "focused", "default"};
 
-const char *const LookNames[] = {"FramedRaised", "Classic", "XPStyle", "RoundedBorder",
-                                 "EtchedBold", "SoftRaised", "ThinRaised", "FlatThin",
-                                 "FlatHighlight", "PictureOnly", "Transparent", "Flat3D",
-                                 "Round", "Gradient"};
+const char *const LookNames[]
+    = {"FramedRaised", "Classic",    "XPStyle",  "RoundedBorder", "EtchedBold",
+       "SoftRaised",   "ThinRaised", "FlatThin", "FlatHighlight", "PictureOnly",
+       "Transparent",  "Flat3D",     "Round",    "Gradient"};
 
 // Diagonal stripes behind the button, so that the Transparent look and the
 // cut-away corners of the window region can be seen.
-class Backdrop : public QWidget
-{
+class Backdrop : public QWidget {
 protected:
     void paintEvent(QPaintEvent *) override
     {
@@ -83,7 +82,8 @@ QImage drawButton(const ButtonOptions &o, int type, const QString &stateName, QS
     frame.palette = ButtonColor::FramePalette(button.properties(), button.buttonPalette(), hover);
     Gdi::Surface surface(size.width(), size.height());
     ButtonPainter::Paint(surface, frame, button.paintMemory(),
-                         stateName == QLatin1String("pressed") ? PaintDown : PaintUp, /*force*/ true);
+                         stateName == QLatin1String("pressed") ? PaintDown : PaintUp,
+                         /*force*/ true);
 
     QImage image = backdrop.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRegion region = ButtonLayout::BuildRegion(type, size.width(), size.height());
@@ -106,8 +106,9 @@ QImage drawSheet(const ButtonOptions &o, QSize cell)
     QPainter painter(&sheet);
     painter.setPen(Qt::black);
     for (int column = 0; column < columns; ++column)
-        painter.drawText(QRect(LabelWidth + column * (cell.width() + Gap), 0, cell.width(), HeaderHeight),
-                         Qt::AlignCenter, States[column]);
+        painter.drawText(
+            QRect(LabelWidth + column * (cell.width() + Gap), 0, cell.width(), HeaderHeight),
+            Qt::AlignCenter, States[column]);
     for (int type = 1; type <= 14; ++type) {
         const int top = HeaderHeight + (type - 1) * (cell.height() + Gap);
         painter.drawText(QRect(Gap, top, LabelWidth - Gap, cell.height()), Qt::AlignVCenter,
@@ -119,13 +120,13 @@ QImage drawSheet(const ButtonOptions &o, QSize cell)
     return sheet;
 }
 
-class ButtonCommand : public RenderCommand
-{
+class ButtonCommand : public RenderCommand {
 public:
     QString name() const override { return QStringLiteral("button"); }
     QString description() const override
     {
-        return QStringLiteral("the push button (KAVOButton); --sheet draws every look in every state");
+        return QStringLiteral(
+            "the push button (KAVOButton); --sheet draws every look in every state");
     }
     QSize defaultSize() const override { return {100, 30}; }
 
@@ -165,7 +166,8 @@ public:
         const int type = intOption(parser, "type", 2, error);
         const QString state = parser.isSet("state") ? parser.value("state") : States[0];
         if (!States.contains(state))
-            error = QStringLiteral("--state needs one of %1, not \"%2\"").arg(States.join(", "), state);
+            error = QStringLiteral("--state needs one of %1, not \"%2\"")
+                        .arg(States.join(", "), state);
         if (parser.isSet("picture")) {
             o.picture = ButtonPicture::load(parser.value("picture"));
             if (o.picture.isNull())

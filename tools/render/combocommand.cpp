@@ -5,8 +5,7 @@
 
 namespace {
 
-class ComboCommand : public RenderCommand
-{
+class ComboCommand : public RenderCommand {
 public:
     QString name() const override { return QStringLiteral("combo"); }
     QString description() const override
@@ -22,8 +21,7 @@ public:
             {"index", "selected item, -1 for none (default: the last one added)", "N"},
             {"text", "text field contents, set after the selection", "TEXT"},
             {"tagcode", "1 = items are \"tag=text\" (default 0)", "0|1"},
-            {"enabled", "0 = disabled look (grey border and button), 1 = normal (default)",
-             "0|1"},
+            {"enabled", "0 = disabled look (grey border and button), 1 = normal (default)", "0|1"},
             {"state", "drop-button look: normal (default), hover, pressed or disabled", "STATE"},
             {"font-size", "text field font size in points", "PT"},
         };

@@ -20,8 +20,7 @@ const ColourOption ColourOptions[] = {
     {"text-color", &XPContainer::setTextColor, &XPContainer::TextColor},
 };
 
-class ContainerCommand : public RenderCommand
-{
+class ContainerCommand : public RenderCommand {
 public:
     QString name() const override { return QStringLiteral("container"); }
     QString description() const override

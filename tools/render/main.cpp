@@ -26,10 +26,9 @@ QString optionLine(const QCommandLineOption &option)
 
 QString usage()
 {
-    QString text = QStringLiteral(
-        "Usage: tervolan-render COMMAND [options] -o FILE.png\n"
-        "Draws one control in the given configuration to a PNG file.\n\n"
-        "Options of every command:\n");
+    QString text = QStringLiteral("Usage: tervolan-render COMMAND [options] -o FILE.png\n"
+                                  "Draws one control in the given configuration to a PNG file.\n\n"
+                                  "Options of every command:\n");
     for (const auto &option : {SizeOption, OutputOption, HelpOption})
         text += optionLine(option);
     for (const auto &command : RenderCommand::all()) {
@@ -41,11 +40,12 @@ QString usage()
         for (const auto &option : command->options())
             text += optionLine(option);
     }
-    text += QStringLiteral("\nExamples:\n"
-                           "  tervolan-render progressbar --size 223x43 --look 6 --value 50 -o bar.png\n"
-                           "  tervolan-render window main -o m.png\n"
-                           "  tervolan-render container --size 419x297 --theme 6 --style 0 "
-                           "--caption Tervolan -o panel.png\n");
+    text += QStringLiteral(
+        "\nExamples:\n"
+        "  tervolan-render progressbar --size 223x43 --look 6 --value 50 -o bar.png\n"
+        "  tervolan-render window main -o m.png\n"
+        "  tervolan-render container --size 419x297 --theme 6 --style 0 "
+        "--caption Tervolan -o panel.png\n");
     return text;
 }
 
@@ -87,12 +87,14 @@ int run(const QStringList &arguments)
         return 0;
     }
     if (parser.positionalArguments().size() > command->positionalCount())
-        return fail(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().last()));
+        return fail(
+            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().last()));
     if (!parser.isSet(OutputOption))
         return fail(QStringLiteral("no output file; give -o FILE.png"));
     QSize size = command->defaultSize();
     if (parser.isSet(SizeOption) && !parseSize(parser.value(SizeOption), size))
-        return fail(QStringLiteral("--size needs WIDTHxHEIGHT, not \"%1\"").arg(parser.value(SizeOption)));
+        return fail(
+            QStringLiteral("--size needs WIDTHxHEIGHT, not \"%1\"").arg(parser.value(SizeOption)));
 
     QString error;
     const QImage image = command->render(parser, size, error);

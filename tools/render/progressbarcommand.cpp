@@ -4,8 +4,7 @@
 
 namespace {
 
-class ProgressBarCommand : public RenderCommand
-{
+class ProgressBarCommand : public RenderCommand {
 public:
     QString name() const override { return QStringLiteral("progressbar"); }
     QString description() const override
@@ -17,10 +16,14 @@ public:
     QList<QCommandLineOption> options() const override
     {
         return {
-            {"look", "tile look 0-7: master, blue, bluemet, goldmet, grmet, greymet, "
-                     "orangemet, redmet (default 0)", "N"},
-            {"value", "value to set; repeat or give a comma list (e.g. 60,30) to set "
-                      "several in turn, as a running job does", "V"},
+            {"look",
+             "tile look 0-7: master, blue, bluemet, goldmet, grmet, greymet, "
+             "orangemet, redmet (default 0)",
+             "N"},
+            {"value",
+             "value to set; repeat or give a comma list (e.g. 60,30) to set "
+             "several in turn, as a running job does",
+             "V"},
             {"min", "Min (default 0)", "N"},
             {"max", "Max (default 100)", "N"},
             {"style", "0 = growing blocks (default), other = moving group", "N"},

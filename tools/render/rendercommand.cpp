@@ -37,7 +37,8 @@ int RenderCommand::intOption(const QCommandLineParser &parser, const QString &na
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok)
-        error = QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, parser.value(name));
+        error
+            = QStringLiteral("--%1 needs a whole number, not \"%2\"").arg(name, parser.value(name));
     return ok ? value : fallback;
 }
 

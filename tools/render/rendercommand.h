@@ -11,8 +11,7 @@
 // One subcommand of tervolan-render: a control kind it can draw. A new
 // control joins the renderer with one .cpp file defining a subclass and
 // registering it with RenderCommand::add.
-class RenderCommand
-{
+class RenderCommand {
 public:
     virtual ~RenderCommand() = default;
 

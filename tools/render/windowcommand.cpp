@@ -9,13 +9,13 @@ namespace {
 
 // Draws a whole window as it opens with first-start settings: "main" or
 // "settings".
-class WindowCommand : public RenderCommand
-{
+class WindowCommand : public RenderCommand {
 public:
     QString name() const override { return QStringLiteral("window"); }
     QString description() const override
     {
-        return QStringLiteral("a whole window: \"window main\" or \"window settings\" (size is the window's own)");
+        return QStringLiteral(
+            "a whole window: \"window main\" or \"window settings\" (size is the window's own)");
     }
     QSize defaultSize() const override { return {419, 297}; }
     QList<QCommandLineOption> options() const override { return {}; }

@@ -123,7 +123,8 @@ TEST_F(DemoFormTest, WebButtonsOpenTheSamePageAndTheLabelTheHomePage)
     QTest::mouseClick(form.KAVOButton5(), Qt::LeftButton);
     QTest::mouseClick(form.KAVOButton8(), Qt::LeftButton);
     QTest::mouseClick(form.Label3(), Qt::LeftButton);
-    EXPECT_EQ(shell.opened, (QStringList{DemoForm::HelpPage, DemoForm::HelpPage, DemoForm::HomePage}));
+    EXPECT_EQ(shell.opened,
+              (QStringList{DemoForm::HelpPage, DemoForm::HelpPage, DemoForm::HomePage}));
 }
 
 TEST_F(DemoFormTest, ExitButtonsAndClosingEndTheProgram)
@@ -146,8 +147,9 @@ TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
     EXPECT_EQ(PdfReadback::lines(dir.file("out/two.pdf")).size(), 3u) << "30 characters per line";
     EXPECT_EQ(form.Pro()->Value(), 100);
     EXPECT_EQ(shell.opened, QStringList{QString::fromStdString(dir.file("out"))});
-    EXPECT_EQ(shell.shown, (QStringList{QString::fromStdString(dir.file("out/一.pdf")),
-                                        QString::fromStdString(dir.file("out/two.pdf"))}))
+    EXPECT_EQ(shell.shown,
+              (QStringList{QString::fromStdString(dir.file("out/一.pdf")),
+                           QString::fromStdString(dir.file("out/two.pdf"))}))
         << "the new PDFs, not the skipped input";
     ASSERT_EQ(messages.messages().size(), 1);
     EXPECT_TRUE(messages.messages()[0].text.contains("missing.txt: cannot open"));
@@ -190,8 +192,8 @@ RecordingMessageBoxService *recordedBoxes = nullptr;
 void printRecordedBoxes()
 {
     for (const RecordingMessageBoxService::Message &message : recordedBoxes->messages())
-        std::fprintf(stderr, "box %s: %s, icon %d\n", qPrintable(message.caption), qPrintable(message.text),
-                     int(message.icon));
+        std::fprintf(stderr, "box %s: %s, icon %d\n", qPrintable(message.caption),
+                     qPrintable(message.text), int(message.icon));
 }
 
 } // namespace

@@ -16,7 +16,6 @@
 
 namespace {
 
-
 class SettingsDialogTest : public ::testing::Test {
 protected:
     // A first start: nothing loaded, then the start-up values.
@@ -62,7 +61,8 @@ TEST_F(SettingsDialogTest, FirstStartShowsTheRecordAndOkSavesExactlyThat)
     EXPECT_FALSE(form.XPCHelp()->isVisible());
 
     form.KAVOButton1_Click();
-    EXPECT_EQ(readBytes(config()), "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\xCB\xCE\xCC\xE5\"\r\n0\r\n30\r\n");
+    EXPECT_EQ(readBytes(config()),
+              "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\xCB\xCE\xCC\xE5\"\r\n0\r\n30\r\n");
     EXPECT_EQ(CurrentForm::form(), &mainWindow);
 }
 
@@ -96,7 +96,8 @@ TEST_F(SettingsDialogTest, SuggestionFollowsPageSizeAndFontSize)
     fontSize->setText("12");
     form.suggestCharsPerLine();
     EXPECT_EQ(text("txtCPL"), "125");
-    for (auto [size, expected] : {std::pair{"8", "187"}, {"9", "166"}, {"14", "107"}, {"72", "20"}}) {
+    for (auto [size, expected] :
+         {std::pair{"8", "187"}, {"9", "166"}, {"14", "107"}, {"72", "20"}}) {
         fontSize->setText(size);
         form.suggestCharsPerLine();
         EXPECT_EQ(text("txtCPL"), expected) << size;
@@ -118,7 +119,8 @@ TEST_F(SettingsDialogTest, SuggestionFollowsPageSizeAndFontSize)
 TEST_F(SettingsDialogTest, FontSizeRoundsHalfToEvenOrKeepsThePreviousValue)
 {
     settings.FontSize = 11;
-    for (auto [typed, expected] : {std::pair{"12.5", 12}, {"13.5", 14}, {"abc", 14}, {"70000", 14}, {"9", 9}}) {
+    for (auto [typed, expected] :
+         {std::pair{"12.5", 12}, {"13.5", 14}, {"abc", 14}, {"70000", 14}, {"9", 9}}) {
         open().combo("cmbFontSize")->setText(typed);
         dialog->KAVOButton1_Click();
         EXPECT_EQ(settings.FontSize, expected) << typed;

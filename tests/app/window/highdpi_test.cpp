@@ -114,8 +114,9 @@ TEST_F(HighDpiTest, AtRatioTwoEachLogicalPixelIsATwoByTwoBlock)
     QImage shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage &logical = button->surface().image();
     ASSERT_EQ(shot.size(), button->size() * 2);
-    for (QPoint point : {QPoint(1, 1), QPoint(1, button->height() / 2), QPoint(button->width() / 2, 1),
-                         QPoint(button->width() - 2, button->height() - 2)}) {
+    for (QPoint point :
+         {QPoint(1, 1), QPoint(1, button->height() / 2), QPoint(button->width() / 2, 1),
+          QPoint(button->width() - 2, button->height() - 2)}) {
         QRgb colour = logical.pixel(point);
         for (QPoint corner : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
             EXPECT_EQ(shot.pixel(point * 2 + corner), colour) << point.x() << "," << point.y();

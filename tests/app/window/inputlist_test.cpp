@@ -18,7 +18,6 @@
 
 namespace {
 
-
 // Notes what the hint said while the search was running.
 class HintWatch : public EventPump {
 public:
@@ -70,10 +69,12 @@ void dropFiles(QWidget *widget, const QStringList &paths)
         urls << QUrl::fromLocalFile(path);
     data.setUrls(urls);
     QPoint centre = widget->rect().center();
-    QDragEnterEvent enter(centre, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(centre, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
     QApplication::sendEvent(widget, &enter);
     ASSERT_TRUE(enter.isAccepted());
-    QDragMoveEvent move(centre, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(centre, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
     ASSERT_TRUE(move.isAccepted()) << "a drop is only delivered when the move is accepted too";
     QDropEvent drop(centre, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -88,12 +89,14 @@ TEST_F(InputListTest, OpenDialogAddsOneFileWithItsFilterAndTitle)
     backend.fileChoice = "/texts/a.log";
     inputs.addOneFile();
     EXPECT_EQ(backend.lastFile.title, "Open Files");
-    EXPECT_EQ(backend.lastFile.filters, (QStringList{"TEXT Files(*.txt) (*.txt)", "All Files(*.*) (*.*)"}));
+    EXPECT_EQ(backend.lastFile.filters,
+              (QStringList{"TEXT Files(*.txt) (*.txt)", "All Files(*.*) (*.*)"}));
     EXPECT_EQ(entries(), QStringList{"/texts/a.log"});
     EXPECT_FALSE(hint->isVisible());
 
     inputs.addOneFile();
-    EXPECT_EQ(entries(), (QStringList{"/texts/a.log", "/texts/a.log"})) << "the same file may come twice";
+    EXPECT_EQ(entries(), (QStringList{"/texts/a.log", "/texts/a.log"}))
+        << "the same file may come twice";
     backend.fileChoice.reset();
     inputs.addOneFile();
     EXPECT_EQ(list->count(), 2);
@@ -170,6 +173,7 @@ TEST(SingleInstance, SecondCopyIsRefusedAndADeadOwnersLockTakenOver)
     }
     EXPECT_TRUE(SingleInstance(lockPath).acquired()) << "free again once the first copy ends";
     // A lock file left by a copy that crashed names a process that is gone.
-    dir.write("tervolan.lock", "999999\ntervolan\n" + QSysInfo::machineHostName().toStdString() + "\n");
+    dir.write("tervolan.lock",
+              "999999\ntervolan\n" + QSysInfo::machineHostName().toStdString() + "\n");
     EXPECT_TRUE(SingleInstance(lockPath).acquired());
 }

@@ -9,8 +9,9 @@ TEST(UriList, DecodesLocalFilesInOrder)
                       "file://localhost/tmp/with%20blank.txt\r\n"
                       "file:/short/form.txt\r\n"
                       "file:///home/li/folder\n";
-    EXPECT_EQ(UriList::localPaths(data), (QStringList{"/home/li/春日.txt", "/tmp/with blank.txt", "/short/form.txt",
-                                                      "/home/li/folder"}));
+    EXPECT_EQ(UriList::localPaths(data),
+              (QStringList{"/home/li/春日.txt", "/tmp/with blank.txt", "/short/form.txt",
+                           "/home/li/folder"}));
 }
 
 TEST(UriList, LeavesOutWhatIsNotAFileHere)
@@ -27,7 +28,8 @@ TEST(UriList, LeavesOutWhatIsNotAFileHere)
 TEST(UriList, KeepsOddButValidNames)
 {
     // A newline, a quote, a percent sign and a broken escape in file names.
-    QByteArray data = "file:///t/line%0Abreak.txt\r\nfile:///t/%22q%22.txt\r\nfile:///t/100%25.txt\r\nfile:///t/bad%zz.txt";
+    QByteArray data = "file:///t/line%0Abreak.txt\r\nfile:///t/%22q%22.txt\r\nfile:///t/"
+                      "100%25.txt\r\nfile:///t/bad%zz.txt";
     EXPECT_EQ(UriList::localPaths(data),
               (QStringList{"/t/line\nbreak.txt", "/t/\"q\".txt", "/t/100%.txt", "/t/bad%zz.txt"}));
 }

@@ -5,7 +5,10 @@
 
 namespace {
 
-constexpr Gdi::ColorRef grey(int level) { return Gdi::rgb(level, level, level); }
+constexpr Gdi::ColorRef grey(int level)
+{
+    return Gdi::rgb(level, level, level);
+}
 
 ButtonCase customState(Gdi::ColorRef back, bool soft = false, int type = 2)
 {
@@ -22,8 +25,10 @@ ButtonCase customState(Gdi::ColorRef back, bool soft = false, int type = 2)
 
 TEST(ShiftColor, AddsToEveryChannelAndClamps)
 {
-    EXPECT_EQ(ButtonColor::ShiftColor(Gdi::rgb(10, 100, 250), 10, false, false), Gdi::rgb(20, 110, 255));
-    EXPECT_EQ(ButtonColor::ShiftColor(Gdi::rgb(10, 100, 250), -20, false, false), Gdi::rgb(0, 80, 230));
+    EXPECT_EQ(ButtonColor::ShiftColor(Gdi::rgb(10, 100, 250), 10, false, false),
+              Gdi::rgb(20, 110, 255));
+    EXPECT_EQ(ButtonColor::ShiftColor(Gdi::rgb(10, 100, 250), -20, false, false),
+              Gdi::rgb(0, 80, 230));
     // Amount 0 leaves the colour alone.
     EXPECT_EQ(ButtonColor::ShiftColor(Gdi::rgb(1, 2, 3), 0, true, false), Gdi::rgb(1, 2, 3));
 }
@@ -88,8 +93,10 @@ TEST(ComputePalette, XPGradientBaseOfTheSystemFaceIsWhite)
     EXPECT_EQ(s.palette.GradientBaseColor, 0xFFFFFFu);
     // Other looks add 48 to blue as well: 216 + 48 caps too, but a bluer
     // face shows the difference: blue 96 + 96 * 48 / 192 = 120 against 144.
-    EXPECT_EQ(Gdi::blue(customState(Gdi::rgb(10, 10, 96), false, 3).palette.GradientBaseColor), 120);
-    EXPECT_EQ(Gdi::blue(customState(Gdi::rgb(10, 10, 96), false, 2).palette.GradientBaseColor), 144);
+    EXPECT_EQ(Gdi::blue(customState(Gdi::rgb(10, 10, 96), false, 3).palette.GradientBaseColor),
+              120);
+    EXPECT_EQ(Gdi::blue(customState(Gdi::rgb(10, 10, 96), false, 2).palette.GradientBaseColor),
+              144);
 }
 
 TEST(ComputePalette, SystemSchemeReadsTheSystemTable)

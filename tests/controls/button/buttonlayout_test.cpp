@@ -10,7 +10,8 @@ TEST(AnsiCaption, KeepsAsManyBytesAsTheCaptionHasCharacters)
 {
     EXPECT_EQ(ButtonLayout::ansiCaption(QStringLiteral("确定  ")), QStringLiteral("确定"));
     EXPECT_EQ(ButtonLayout::ansiCaption(QStringLiteral("确定")), QStringLiteral("确"));
-    EXPECT_EQ(ButtonLayout::ansiCaption(QStringLiteral("添加文件    ")), QStringLiteral("添加文件"));
+    EXPECT_EQ(ButtonLayout::ansiCaption(QStringLiteral("添加文件    ")),
+              QStringLiteral("添加文件"));
     EXPECT_EQ(ButtonLayout::ansiCaption(QStringLiteral("&OK")), QStringLiteral("&OK"));
     // A cut through a double-byte character drops it rather than showing junk.
     EXPECT_EQ(ButtonLayout::ansiCaption(QStringLiteral("A确")), QStringLiteral("A"));
@@ -46,17 +47,38 @@ TEST_P(BuildRegion, RemovesExactlyTheCornerPixels)
     EXPECT_FALSE(region.contains(QPoint(W, 0)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Looks, BuildRegion,
-    ::testing::Values(
-        RegionCase{1, {{0, 9}, {19, 0}, {0, 0}, {19, 9}}},
-        RegionCase{14, {{0, 9}, {19, 0}, {0, 0}, {19, 9}}},
-        RegionCase{5, {{0, 9}, {19, 0}}},
-        RegionCase{3, {{0, 0}, {1, 0}, {0, 1}, {0, 9}, {1, 9}, {0, 8},
-                       {18, 0}, {19, 0}, {19, 1}, {18, 9}, {19, 9}, {19, 8}}},
-        RegionCase{4, {{0, 0}, {1, 0}, {0, 1}, {0, 9}, {1, 9}, {0, 8},
-                       {18, 0}, {19, 0}, {19, 1}, {18, 9}, {19, 9}, {19, 8}}},
-        RegionCase{2, {}}, RegionCase{11, {}}, RegionCase{42, {}}));
+INSTANTIATE_TEST_SUITE_P(Looks, BuildRegion,
+                         ::testing::Values(RegionCase{1, {{0, 9}, {19, 0}, {0, 0}, {19, 9}}},
+                                           RegionCase{14, {{0, 9}, {19, 0}, {0, 0}, {19, 9}}},
+                                           RegionCase{5, {{0, 9}, {19, 0}}},
+                                           RegionCase{3,
+                                                      {{0, 0},
+                                                       {1, 0},
+                                                       {0, 1},
+                                                       {0, 9},
+                                                       {1, 9},
+                                                       {0, 8},
+                                                       {18, 0},
+                                                       {19, 0},
+                                                       {19, 1},
+                                                       {18, 9},
+                                                       {19, 9},
+                                                       {19, 8}}},
+                                           RegionCase{4,
+                                                      {{0, 0},
+                                                       {1, 0},
+                                                       {0, 1},
+                                                       {0, 9},
+                                                       {1, 9},
+                                                       {0, 8},
+                                                       {18, 0},
+                                                       {19, 0},
+                                                       {19, 1},
+                                                       {18, 9},
+                                                       {19, 9},
+                                                       {19, 8}}},
+                                           RegionCase{2, {}}, RegionCase{11, {}},
+                                           RegionCase{42, {}}));
 
 TEST(BuildRegionRound, IsTheInscribedEllipse)
 {
@@ -80,8 +102,8 @@ TEST(LayoutCaption, PictureLeftOfATwoLetterCaption)
     ASSERT_EQ(g.PictureWidth, 32);
     ASSERT_EQ(g.PictureHeight, 32);
     EXPECT_EQ(g.LayoutRect, (Gdi::Rect{33, 1, 98, 28}));
-    const Gdi::Rect text = Gdi::Surface::measureText(QStringLiteral("OK"), g.LayoutRect, s.properties.font,
-                                                     ButtonLayout::CaptionFlags);
+    const Gdi::Rect text = Gdi::Surface::measureText(QStringLiteral("OK"), g.LayoutRect,
+                                                     s.properties.font, ButtonLayout::CaptionFlags);
     // Centred in what is left of the picture, by halving (W - right).
     EXPECT_EQ(g.CaptionRect.left, 33 + (100 - text.right) / 2);
     EXPECT_EQ(g.CaptionRect.top, 1 + (30 - text.bottom) / 2);
@@ -155,8 +177,9 @@ TEST(LayoutCaption, LongCaptionWrapsAndCentresAsABlock)
     s.properties.caption = QStringLiteral("one two three four");
     ButtonLayout::LayoutCaption(s.properties, s.geometry);
     const ButtonGeometry &g = s.geometry;
-    const int lineHeight =
-        Gdi::Surface::measureText(QStringLiteral("one"), g.LayoutRect, s.properties.font, 0).height();
+    const int lineHeight
+        = Gdi::Surface::measureText(QStringLiteral("one"), g.LayoutRect, s.properties.font, 0)
+              .height();
     EXPECT_GT(g.CaptionHeight, lineHeight);
     EXPECT_LE(g.CaptionWidth, 57);
     EXPECT_EQ(g.CaptionRect.left, 1 + (60 - (1 + g.CaptionWidth)) / 2);

@@ -8,9 +8,18 @@
 
 namespace {
 
-Gdi::ColorRef SB(Gdi::ColorRef c, int n) { return ButtonColor::ShiftColor(c, n, true, false); }
-Gdi::ColorRef S(Gdi::ColorRef c, int n) { return ButtonColor::ShiftColor(c, n, false, false); }
-constexpr Gdi::ColorRef inverted(Gdi::ColorRef c) { return c ^ 0xFFFFFF; }
+Gdi::ColorRef SB(Gdi::ColorRef c, int n)
+{
+    return ButtonColor::ShiftColor(c, n, true, false);
+}
+Gdi::ColorRef S(Gdi::ColorRef c, int n)
+{
+    return ButtonColor::ShiftColor(c, n, false, false);
+}
+constexpr Gdi::ColorRef inverted(Gdi::ColorRef c)
+{
+    return c ^ 0xFFFFFF;
+}
 
 TEST(PaintFrame, ReturnsEarlyWhenNothingChanged)
 {
@@ -92,7 +101,8 @@ TEST(PaintFrame, XPStyleGradientOn23Rows)
     ASSERT_EQ(G, 0xFFFFFFu);
     const Gdi::Surface f = paintFrame(s);
     for (int row = 3; row <= 19; ++row)
-        EXPECT_EQ(f.pixel(20, row), SB(G, ButtonPainter::gradientAmount(25, 23, row))) << "row " << row;
+        EXPECT_EQ(f.pixel(20, row), SB(G, ButtonPainter::gradientAmount(25, 23, row)))
+            << "row " << row;
     EXPECT_EQ(f.pixel(0, 0), 0x733C00u);
     EXPECT_EQ(f.pixel(39, 22), 0x733C00u);
     EXPECT_EQ(f.pixel(1, 1), 0x7B4D10u);
@@ -110,7 +120,8 @@ TEST(PaintFrame, XPStylePressedIsDarkestAtTheTop)
     const Gdi::ColorRef P = SB(s.palette.GradientBaseColor, -32);
     const Gdi::Surface f = paintFrame(s, PaintDown);
     for (int y = 4; y <= 19; ++y)
-        EXPECT_EQ(f.pixel(20, 23 - y), SB(P, ButtonPainter::gradientAmount(25, 23, y))) << "y " << y;
+        EXPECT_EQ(f.pixel(20, 23 - y), SB(P, ButtonPainter::gradientAmount(25, 23, y)))
+            << "y " << y;
     EXPECT_EQ(f.pixel(37, 10), s.palette.GradientBaseColor);
     EXPECT_EQ(f.pixel(2, 10), SB(P, -22));
 }
@@ -170,8 +181,9 @@ TEST(PaintFrame, RoundPressedFillsTheEllipseDarker)
 // Every pixel away from the picture is plain face.
 void expectFaceAroundPicture(const Gdi::Surface &f, const ButtonCase &s)
 {
-    const Gdi::Rect picture = Gdi::Rect::box(s.geometry.PictureX - 1, s.geometry.PictureY - 1,
-                                             s.geometry.PictureWidth + 3, s.geometry.PictureHeight + 3);
+    const Gdi::Rect picture
+        = Gdi::Rect::box(s.geometry.PictureX - 1, s.geometry.PictureY - 1,
+                         s.geometry.PictureWidth + 3, s.geometry.PictureHeight + 3);
     for (int y = 0; y < f.height(); ++y)
         for (int x = 0; x < f.width(); ++x)
             if (!picture.contains(x, y)) {
@@ -266,7 +278,8 @@ TEST(PaintFrame, GradientLookBars)
     EXPECT_EQ(f.pixel(1, 10), S(s.palette.FaceColor, -9));
     EXPECT_EQ(f.pixel(2, 3), s.palette.HighlightColor);
     EXPECT_EQ(f.pixel(3, 15), s.palette.HighlightColor);
-    EXPECT_EQ(f.pixel(20, 10), S(s.palette.HighlightColor, ButtonPainter::gradientAmount(58, 20, 10)));
+    EXPECT_EQ(f.pixel(20, 10),
+              S(s.palette.HighlightColor, ButtonPainter::gradientAmount(58, 20, 10)));
 }
 
 // The pixels of colour c in the caption area.
@@ -288,8 +301,7 @@ QSet<std::pair<int, int>> moved(const QSet<std::pair<int, int>> &set, int dx, in
     return result;
 }
 
-class SpecialEffectCopies : public ::testing::Test
-{
+class SpecialEffectCopies : public ::testing::Test {
 protected:
     Gdi::Surface paintWithEffect(int effect)
     {

@@ -30,7 +30,8 @@ ButtonCase makeButton(int type, int width, int height, int scheme)
 
 bool paintOn(Gdi::Surface &surface, ButtonCase &button, int paintState, bool force)
 {
-    const auto drawn = ButtonPainter::Paint(surface, button.frame(), button.memory, paintState, force);
+    const auto drawn
+        = ButtonPainter::Paint(surface, button.frame(), button.memory, paintState, force);
     if (drawn)
         button.memory = *drawn;
     return drawn.has_value();

@@ -11,8 +11,7 @@ constexpr Gdi::ColorRef SystemFace = 0xD8E9EC; // 236, 233, 216
 
 // A window with three buttons in a row; every event of the first one is
 // written down as it arrives.
-class ButtonWindow : public ::testing::Test
-{
+class ButtonWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -51,8 +50,10 @@ protected:
         QObject::connect(b, &KAVOButton::KeyPress, [this](short &ascii) {
             events.append(QStringLiteral("KeyPress %1").arg(ascii));
         });
-        QObject::connect(b, &KAVOButton::MouseOver, [this] { events.append(QStringLiteral("MouseOver")); });
-        QObject::connect(b, &KAVOButton::MouseOut, [this] { events.append(QStringLiteral("MouseOut")); });
+        QObject::connect(b, &KAVOButton::MouseOver,
+                         [this] { events.append(QStringLiteral("MouseOver")); });
+        QObject::connect(b, &KAVOButton::MouseOut,
+                         [this] { events.append(QStringLiteral("MouseOut")); });
     }
 
     QWidget window;
@@ -95,7 +96,8 @@ TEST_F(ButtonWindow, DoubleClickIsOneClickAndASecondPress)
     QTest::mouseDClick(button, Qt::LeftButton, {}, centre);
     EXPECT_EQ(button->paintMemory().LastPaintedState, PaintDown);
     QTest::mouseRelease(button, Qt::LeftButton, {}, centre);
-    EXPECT_EQ(events, QStringList({"MouseDown 1", "MouseUp 1", "Click", "MouseDown 1", "MouseUp 1"}));
+    EXPECT_EQ(events,
+              QStringList({"MouseDown 1", "MouseUp 1", "Click", "MouseDown 1", "MouseUp 1"}));
 }
 
 TEST_F(ButtonWindow, SpacePressAndReleaseClickOnce)
@@ -294,10 +296,10 @@ TEST(KAVOButtonProperties, EveryKeyIsWrittenAndReadBack)
 
     PropertyBag bag;
     source.writeProperties(bag);
-    EXPECT_EQ(bag.keys(), QStringList({"BTYPE", "TX", "ENAB", "FONT", "COLTYPE", "FOCUSR", "BCOL",
-                                       "BCOLO", "FCOL", "FCOLO", "MCOL", "MPTR", "MICON", "PICN",
-                                       "PICH", "UMCOL", "SOFT", "PICPOS", "NGREY", "FX", "HAND",
-                                       "CHECK", "VALUE"}));
+    EXPECT_EQ(bag.keys(),
+              QStringList({"BTYPE", "TX",     "ENAB",  "FONT", "COLTYPE", "FOCUSR", "BCOL", "BCOLO",
+                           "FCOL",  "FCOLO",  "MCOL",  "MPTR", "MICON",   "PICN",   "PICH", "UMCOL",
+                           "SOFT",  "PICPOS", "NGREY", "FX",   "HAND",    "CHECK",  "VALUE"}));
 
     // Through the form file's JSON, where numbers come back as doubles.
     const PropertyBag stored = PropertyBag::fromJson(bag.toJson());
@@ -328,7 +330,8 @@ TEST(KAVOButtonProperties, EverySetterAnnouncesItsStoredKey)
 {
     KAVOButton b;
     QStringList announced;
-    QObject::connect(&b, &UserControl::propertyChanged, [&](const QString &key) { announced.append(key); });
+    QObject::connect(&b, &UserControl::propertyChanged,
+                     [&](const QString &key) { announced.append(key); });
     b.setButtonType(2);
     b.setCaption(QStringLiteral("x"));
     b.setEnabled(true);

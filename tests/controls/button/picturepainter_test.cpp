@@ -54,8 +54,8 @@ TEST(BlitPicture, MaskColourIsTransparentOnlyWhenAsked)
 
 TEST(BlitPicture, SilhouetteWithThresholdKeepsLightPixelsOut)
 {
-    const ButtonPicture picture =
-        bitmap(4, 1, {Gdi::rgb(128, 128, 128), Gdi::rgb(128, 128, 129), 0x000000, 0xC0C0C0});
+    const ButtonPicture picture
+        = bitmap(4, 1, {Gdi::rgb(128, 128, 128), Gdi::rgb(128, 128, 129), 0x000000, 0xC0C0C0});
     Blit how;
     how.transparent = 0xC0C0C0;
     how.solid = 0x0000AA;
@@ -106,8 +106,8 @@ TEST(BlitPicture, IconsComposeOverTheMaskColour)
 ButtonCase withPicture(int type)
 {
     ButtonCase s = makeButton(type, 40, 20);
-    s.properties.pictureNormal = bitmap(2, 2, {Gdi::rgb(255, 0, 0), Gdi::rgb(40, 40, 40),
-                                    Gdi::rgb(240, 240, 240), 0xC0C0C0});
+    s.properties.pictureNormal = bitmap(
+        2, 2, {Gdi::rgb(255, 0, 0), Gdi::rgb(40, 40, 40), Gdi::rgb(240, 240, 240), 0xC0C0C0});
     ButtonLayout::MeasurePicture(s.properties, s.geometry);
     ButtonLayout::LayoutCaption(s.properties, s.geometry);
     return s;
@@ -138,11 +138,11 @@ TEST(DrawPicture, DisabledIsAnEmbossedSilhouetteOfTheDarkPixels)
     ButtonCase s = withPicture(7);
     s.properties.enabled = false;
     const Gdi::Surface f = paintFrame(s);
-    EXPECT_EQ(f.pixel(19, 9), s.palette.ShadowColor);          // red: 255 <= 384
-    EXPECT_EQ(f.pixel(20, 9), s.palette.ShadowColor);          // dark grey
-    EXPECT_EQ(f.pixel(19, 10), s.palette.FaceColor);           // light grey vanishes
-    EXPECT_EQ(f.pixel(21, 10), s.palette.HighlightColor);      // highlight copy of (20, 9)
-    EXPECT_EQ(f.pixel(20, 10), s.palette.HighlightColor);      // of (19, 9)
+    EXPECT_EQ(f.pixel(19, 9), s.palette.ShadowColor);     // red: 255 <= 384
+    EXPECT_EQ(f.pixel(20, 9), s.palette.ShadowColor);     // dark grey
+    EXPECT_EQ(f.pixel(19, 10), s.palette.FaceColor);      // light grey vanishes
+    EXPECT_EQ(f.pixel(21, 10), s.palette.HighlightColor); // highlight copy of (20, 9)
+    EXPECT_EQ(f.pixel(20, 10), s.palette.HighlightColor); // of (19, 9)
 }
 
 TEST(DrawPicture, DisabledXPStyleIsGreyAndMoved)
@@ -157,8 +157,8 @@ TEST(DrawPicture, FlatHighlightBlendsUntilHovered)
     ButtonCase s = withPicture(9);
     const Gdi::ColorRef face = s.palette.FaceColor;
     const Gdi::Surface f = paintFrame(s);
-    EXPECT_EQ(f.pixel(19, 9), Gdi::rgb((510 + Gdi::red(face)) / 3, Gdi::green(face) / 3,
-                                      Gdi::blue(face) / 3));
+    EXPECT_EQ(f.pixel(19, 9),
+              Gdi::rgb((510 + Gdi::red(face)) / 3, Gdi::green(face) / 3, Gdi::blue(face) / 3));
     s.isHovering = true;
     const Gdi::Surface hovered = paintFrame(s);
     EXPECT_EQ(hovered.pixel(18, 8), Gdi::rgb(255, 0, 0)) << "lifted up and left";

@@ -37,16 +37,16 @@ TEST_P(SplitItemTest, RewritesAndSplitsAtFirstEquals)
     EXPECT_EQ(combo.TextPart(), QString::fromUtf8(c.text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Items, SplitItemTest, testing::Values(
-    SplitCase{"A4 = 210x297", true, "A4 = 210x297", "A4", "210x297"},
-    SplitCase{" 01 = English ", true, "01 = English", "01", "English"},
-    SplitCase{"=abc", false, "abc", "abc", "abc"},
-    SplitCase{"abc=", false, "abc", "abc", "abc"},
-    SplitCase{"=abc=", false, "abc=", "abc=", "abc="},
-    SplitCase{"a=b=c", true, "a=b=c", "a", "b=c"},
-    SplitCase{"=", false, "", "", ""},
-    SplitCase{"   ", false, "", "", ""},
-    SplitCase{"\t=x", true, "\t=x", "\t", "x"}));
+INSTANTIATE_TEST_SUITE_P(
+    Items, SplitItemTest,
+    testing::Values(SplitCase{"A4 = 210x297", true, "A4 = 210x297", "A4", "210x297"},
+                    SplitCase{" 01 = English ", true, "01 = English", "01", "English"},
+                    SplitCase{"=abc", false, "abc", "abc", "abc"},
+                    SplitCase{"abc=", false, "abc", "abc", "abc"},
+                    SplitCase{"=abc=", false, "abc=", "abc=", "abc="},
+                    SplitCase{"a=b=c", true, "a=b=c", "a", "b=c"},
+                    SplitCase{"=", false, "", "", ""}, SplitCase{"   ", false, "", "", ""},
+                    SplitCase{"\t=x", true, "\t=x", "\t", "x"}));
 
 TEST(ComboItems, AddToEmptyListSelectsItAndRaisesChangeTwice)
 {

@@ -1,7 +1,7 @@
 #include "controls/xpcombo/combolistfile.h"
 #include "controls/xpcombo/xpcombo.h"
-#include "tests/support/tempdir.h"
 #include "tests/controls/xpcombo/listeditems.h"
+#include "tests/support/tempdir.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -10,8 +10,7 @@
 
 namespace {
 
-class ComboListFileTest : public testing::Test
-{
+class ComboListFileTest : public testing::Test {
 protected:
     // Points the combo at name in the temporary folder, with these bytes.
     void useFile(const std::string &name, const std::string &bytes)
@@ -66,8 +65,8 @@ TEST_F(ComboListFileTest, TagsWrittenForTheFirstHundredPositionsOnly)
 TEST_F(ComboListFileTest, DefaultPathIsProgramFolderAndControlName)
 {
     combo.setObjectName(QStringLiteral("cmbListFileTest"));
-    const QString expected = QCoreApplication::applicationDirPath()
-        + QStringLiteral("/cmbListFileTest.Txt");
+    const QString expected
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/cmbListFileTest.Txt");
     EXPECT_EQ(combo.listFilePath(), expected);
     combo.AddItem(QStringLiteral("A4"));
     EXPECT_TRUE(combo.SaveToFile());
@@ -153,7 +152,8 @@ TEST_F(ComboListFileTest, UnusableFilesLeaveTheListAlone)
     combo.AddItem(QStringLiteral("keep"));
     combo.setFileName(QString::fromStdString(dir.file("absent.txt")));
     EXPECT_FALSE(combo.LoadedFromFile());
-    for (const std::string &bytes : {std::string(), std::string("\n\n\n"), std::string("a\r\n;\r\nb\r\n")}) {
+    for (const std::string &bytes :
+         {std::string(), std::string("\n\n\n"), std::string("a\r\n;\r\nb\r\n")}) {
         useFile("bad.txt", bytes);
         EXPECT_FALSE(combo.LoadedFromFile());
     }

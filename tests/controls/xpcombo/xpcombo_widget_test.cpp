@@ -12,8 +12,14 @@
 
 namespace {
 
-QLineEdit *textField(XPCombo &combo) { return combo.findChild<QLineEdit *>(QStringLiteral("JTexto")); }
-QLabel *dropButton(XPCombo &combo) { return combo.findChild<QLabel *>(QStringLiteral("JImgCbo")); }
+QLineEdit *textField(XPCombo &combo)
+{
+    return combo.findChild<QLineEdit *>(QStringLiteral("JTexto"));
+}
+QLabel *dropButton(XPCombo &combo)
+{
+    return combo.findChild<QLabel *>(QStringLiteral("JImgCbo"));
+}
 
 // A combo that is shown (off screen), so resizing reaches its layout at once.
 void showOffScreen(XPCombo &combo)
@@ -50,9 +56,10 @@ TEST_P(TextTopTest, TextFieldRisesWithFontSize)
 }
 
 // Halves go to the even neighbour: 10.5 points moves 2 steps, 11.5 moves 4.
-INSTANTIATE_TEST_SUITE_P(Sizes, TextTopTest, testing::Values(
-    TextTopCase{8, 60}, TextTopCase{7, 60}, TextTopCase{9, 45}, TextTopCase{10.5, 30},
-    TextTopCase{11.5, 0}, TextTopCase{12, 0}));
+INSTANTIATE_TEST_SUITE_P(Sizes, TextTopTest,
+                         testing::Values(TextTopCase{8, 60}, TextTopCase{7, 60}, TextTopCase{9, 45},
+                                         TextTopCase{10.5, 30}, TextTopCase{11.5, 0},
+                                         TextTopCase{12, 0}));
 
 TEST(XPComboLayout, WidthAtLeast400TwipsAndHeightFixed)
 {
@@ -116,8 +123,7 @@ TEST(XPComboLooks, DropButtonPicturesAndBorder)
     EXPECT_EQ(pixelAt(image, bx + 8, by + 11), Gdi::rgb(192, 168, 136));
 }
 
-class XPComboInput : public testing::Test
-{
+class XPComboInput : public testing::Test {
 protected:
     void SetUp() override
     {
@@ -154,7 +160,8 @@ TEST_F(XPComboInput, DisabledDropButtonStillDropsListBelowControl)
 TEST_F(XPComboInput, HoverLookStaysAfterPointerLeaves)
 {
     int moves = 0;
-    QObject::connect(&combo, &XPCombo::MouseMove, [&](short &, short &, float &, float &) { ++moves; });
+    QObject::connect(&combo, &XPCombo::MouseMove,
+                     [&](short &, short &, float &, float &) { ++moves; });
     QTest::mouseMove(dropButton(combo), QPoint(5, 5));
     ASSERT_TRUE(QTest::qWaitFor([&] { return moves > 0; }, 2000));
     EXPECT_EQ(combo.shownPicture(), ComboPictures::Hot);
@@ -191,17 +198,16 @@ TEST_F(XPComboInput, TextFieldEventsInOrder)
     QObject::connect(&combo, &XPCombo::KeyDown, [&](short &code, short &shift) {
         events << QStringLiteral("KeyDown %1 %2").arg(code).arg(shift);
     });
-    QObject::connect(&combo, &XPCombo::KeyPress, [&](short &ascii) {
-        events << QStringLiteral("KeyPress %1").arg(ascii);
-    });
-    QObject::connect(&combo, &XPCombo::KeyUp, [&](short &code, short &) {
-        events << QStringLiteral("KeyUp %1").arg(code);
-    });
+    QObject::connect(&combo, &XPCombo::KeyPress,
+                     [&](short &ascii) { events << QStringLiteral("KeyPress %1").arg(ascii); });
+    QObject::connect(&combo, &XPCombo::KeyUp,
+                     [&](short &code, short &) { events << QStringLiteral("KeyUp %1").arg(code); });
     QTest::mouseClick(textField(combo), Qt::LeftButton, {}, QPoint(4, 3));
     QTest::keyClick(textField(combo), Qt::Key_Left);
     QTest::keyClick(textField(combo), Qt::Key_B);
-    EXPECT_EQ(joined(events), joined({"MouseDown 1 60", "Click", "KeyDown 37 0", "KeyUp 37",
-                                      "KeyDown 66 0", "KeyPress 98", "Change", "KeyUp 66"}));
+    EXPECT_EQ(joined(events),
+              joined({"MouseDown 1 60", "Click", "KeyDown 37 0", "KeyUp 37", "KeyDown 66 0",
+                      "KeyPress 98", "Change", "KeyUp 66"}));
 }
 
 TEST_F(XPComboInput, KeyPressHandlerReplacesOrDiscardsCharacter)
@@ -260,9 +266,10 @@ TEST(XPComboProperties, StoredPropertiesLoadAndSaveInOrder)
     textField(loaded)->setSelection(1, 1);
     PropertyBag saved;
     loaded.writeProperties(saved);
-    EXPECT_EQ(saved.keys(), (QStringList{"Text", "BackColor", "ForeColor", "Locked", "MaxLength",
-                                         "ToolTipText", "FieldName", "Enabled", "TagCode",
-                                         "SelStart", "SelLength", "SelText", "FileName"}));
+    EXPECT_EQ(saved.keys(),
+              (QStringList{"Text", "BackColor", "ForeColor", "Locked", "MaxLength", "ToolTipText",
+                           "FieldName", "Enabled", "TagCode", "SelStart", "SelLength", "SelText",
+                           "FileName"}));
     EXPECT_EQ(saved.read(QStringLiteral("SelText"), QString()).toString(), QStringLiteral("4"));
 }
 
@@ -285,9 +292,10 @@ TEST(XPComboProperties, SettersNotifyUnderTheirKeys)
     QStringList keys;
     for (const QList<QVariant> &call : notified)
         keys << call.at(0).toString();
-    EXPECT_EQ(keys, (QStringList{"Text", "FileName", "BackColor", "Font", "ForeColor", "ListIndex",
-                                 "Locked", "MaxLength", "ToolTipText", "FieldName", "TagCode",
-                                 "Enabled"}));
+    EXPECT_EQ(
+        keys,
+        (QStringList{"Text", "FileName", "BackColor", "Font", "ForeColor", "ListIndex", "Locked",
+                     "MaxLength", "ToolTipText", "FieldName", "TagCode", "Enabled"}));
 }
 
 } // namespace

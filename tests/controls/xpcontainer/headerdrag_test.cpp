@@ -6,8 +6,7 @@
 
 // A window framed by a panel, as the main window is; the panel's header
 // moves the window that CurrentForm names.
-class HeaderDragTest : public ::testing::Test
-{
+class HeaderDragTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

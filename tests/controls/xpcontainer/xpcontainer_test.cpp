@@ -25,8 +25,7 @@ QStringList keysOf(const QSignalSpy &spy)
 
 } // namespace
 
-class XPContainerTest : public ::testing::Test
-{
+class XPContainerTest : public ::testing::Test {
 protected:
     static constexpr int W = 419;
     static constexpr int H = 297;
@@ -40,16 +39,16 @@ protected:
 TEST_F(XPContainerTest, NewPanelIsBlueThemeZero)
 {
     EXPECT_EQ(m_panel.Caption(), "XPContainer");
-    EXPECT_EQ(at(0, 0), rgb(173, 193, 220));         // border
+    EXPECT_EQ(at(0, 0), rgb(173, 193, 220)); // border
     EXPECT_EQ(at(W - 1, H - 1), rgb(173, 193, 220));
     EXPECT_EQ(at(W - 1, 100), rgb(173, 193, 220));
-    EXPECT_EQ(at(300, 1), rgb(211, 224, 247));       // header's first row
-    EXPECT_EQ(at(300, 23), rgb(167, 197, 237));      // header's last row
-    EXPECT_EQ(at(1, 10), at(300, 10));               // header starts at x = 1
-    EXPECT_EQ(at(W - 2, 10), at(300, 10));           // and reaches the border
-    EXPECT_EQ(at(300, 24), rgb(239, 244, 252));      // body's first row
-    EXPECT_EQ(at(300, H - 2), rgb(220, 232, 250));   // body reaches its end colour
-    EXPECT_EQ(at(W - 2, 150), at(300, 150));         // body rows reach the border
+    EXPECT_EQ(at(300, 1), rgb(211, 224, 247));     // header's first row
+    EXPECT_EQ(at(300, 23), rgb(167, 197, 237));    // header's last row
+    EXPECT_EQ(at(1, 10), at(300, 10));             // header starts at x = 1
+    EXPECT_EQ(at(W - 2, 10), at(300, 10));         // and reaches the border
+    EXPECT_EQ(at(300, 24), rgb(239, 244, 252));    // body's first row
+    EXPECT_EQ(at(300, H - 2), rgb(220, 232, 250)); // body reaches its end colour
+    EXPECT_EQ(at(W - 2, 150), at(300, 150));       // body rows reach the border
 }
 
 TEST_F(XPContainerTest, CaptionIsDrawnInTheTextColourInsideTheHeader)
@@ -70,9 +69,9 @@ TEST_F(XPContainerTest, ThemeSixSetsAllSixColoursThroughTheirSetters)
 {
     QSignalSpy changes(&m_panel, &UserControl::propertyChanged);
     m_panel.setTheme(6);
-    EXPECT_EQ(keysOf(changes), (QStringList{"Theme", "HeaderLightColor", "HeaderDarkColor",
-                                             "BackLightColor", "BackDarkColor", "BorderColor",
-                                             "TextColor"}));
+    EXPECT_EQ(keysOf(changes),
+              (QStringList{"Theme", "HeaderLightColor", "HeaderDarkColor", "BackLightColor",
+                           "BackDarkColor", "BorderColor", "TextColor"}));
     EXPECT_EQ(m_panel.HeaderLightColor(), rgb(253, 226, 210));
     EXPECT_EQ(m_panel.HeaderDarkColor(), rgb(250, 198, 167));
     EXPECT_EQ(m_panel.BackLightColor(), rgb(254, 245, 239));
@@ -142,9 +141,9 @@ TEST(XPContainerProperties, RoundTripWithoutReapplyingTheTheme)
     panel.setStyle(1);
     panel.setTextColor(0x80000008);
     panel.writeProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{"HeaderLightColor", "HeaderDarkColor", "BackLightColor",
-                                       "BackDarkColor", "BorderColor", "TextColor", "Caption",
-                                       "Style", "Theme"}));
+    EXPECT_EQ(bag.keys(),
+              (QStringList{"HeaderLightColor", "HeaderDarkColor", "BackLightColor", "BackDarkColor",
+                           "BorderColor", "TextColor", "Caption", "Style", "Theme"}));
     XPContainer loaded;
     loaded.readProperties(bag);
     EXPECT_EQ(loaded.TextColor(), 0x80000008u);

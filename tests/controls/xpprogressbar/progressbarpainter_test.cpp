@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 // The painter alone, on a bare surface: the block row and the moving group.
-class ProgressBarPainterTest : public ::testing::Test
-{
+class ProgressBarPainterTest : public ::testing::Test {
 protected:
     static constexpr int W = 223;
     static constexpr int H = 43;

@@ -9,8 +9,7 @@
 namespace {
 
 // Notes the order in which keys are read.
-class ReadLoggingBag : public PropertyBag
-{
+class ReadLoggingBag : public PropertyBag {
 public:
     QVariant read(const QString &key, const QVariant &defaultValue) const override
     {
@@ -23,8 +22,7 @@ public:
 } // namespace
 
 // The main window's bar: 223 x 43 pixels, look 6.
-class XpProgressBarTest : public ::testing::Test
-{
+class XpProgressBarTest : public ::testing::Test {
 protected:
     static constexpr int W = 223;
     static constexpr int H = 43;
@@ -194,7 +192,8 @@ TEST_F(XpProgressBarTest, LooksAreDistinctAndLightToDark)
     QList<Gdi::ColorRef> blocks;
     for (int look = 0; look < ProgressBarTiles::LookCount; ++look) {
         const auto &tiles = *ProgressBarTiles::look(look);
-        const auto brightness = [](Gdi::ColorRef c) { return Gdi::red(c) + Gdi::green(c) + Gdi::blue(c); };
+        const auto brightness
+            = [](Gdi::ColorRef c) { return Gdi::red(c) + Gdi::green(c) + Gdi::blue(c); };
         EXPECT_GT(brightness(tiles[0].pixel(3, 6)), brightness(tiles[1].pixel(3, 6))) << look;
         EXPECT_GT(brightness(tiles[1].pixel(3, 6)), brightness(tiles[2].pixel(3, 6))) << look;
         EXPECT_FALSE(blocks.contains(tiles[2].pixel(3, 6))) << look;

@@ -111,7 +111,8 @@ TEST(AtomicFile, NextWriterSweepsUpOnlyTheFilesOfWritersThatAreGone)
     ASSERT_TRUE(next.open());
     ASSERT_TRUE(next.write("next"));
     ASSERT_TRUE(next.commit());
-    EXPECT_EQ(temporaryCount(dir.path()), 1) << "the killed writer's file is gone, the live one's stays";
+    EXPECT_EQ(temporaryCount(dir.path()), 1)
+        << "the killed writer's file is gone, the live one's stays";
 
     EXPECT_EQ(live.finish(), 0);
     EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"live.txt", "next.txt"}));

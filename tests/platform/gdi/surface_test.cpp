@@ -68,8 +68,9 @@ TEST(SurfaceRect, FrameIsOnePixelInside)
 {
     Surface s(9, 9);
     s.frameRect(Rect::box(2, 2, 4, 3), Ink);
-    EXPECT_EQ(inked(s), (Points{{2, 2}, {3, 2}, {4, 2}, {5, 2}, {2, 3}, {5, 3},
-                                {2, 4}, {3, 4}, {4, 4}, {5, 4}}));
+    EXPECT_EQ(
+        inked(s),
+        (Points{{2, 2}, {3, 2}, {4, 2}, {5, 2}, {2, 3}, {5, 3}, {2, 4}, {3, 4}, {4, 4}, {5, 4}}));
 }
 
 TEST(SurfaceRect, EmptyOrReversedDrawsNothing)
@@ -135,11 +136,11 @@ TEST(SurfaceEllipse, OutlineAndBrushInsideTheBox)
     Surface s(12, 8);
     const Gdi::ColorRef brush = Gdi::rgb(0, 0, 255);
     s.ellipse(Rect::box(1, 1, 10, 6), Ink, 1, brush);
-    EXPECT_EQ(s.pixel(6, 4), brush);   // centre
-    EXPECT_EQ(s.pixel(1, 4), Ink);     // left end of the middle row
-    EXPECT_EQ(s.pixel(10, 4), Ink);    // right end, the last column of the box
-    EXPECT_EQ(s.pixel(11, 4), White);  // right of the box
-    EXPECT_EQ(s.pixel(1, 1), White);   // the box's corner is outside the ellipse
+    EXPECT_EQ(s.pixel(6, 4), brush);  // centre
+    EXPECT_EQ(s.pixel(1, 4), Ink);    // left end of the middle row
+    EXPECT_EQ(s.pixel(10, 4), Ink);   // right end, the last column of the box
+    EXPECT_EQ(s.pixel(11, 4), White); // right of the box
+    EXPECT_EQ(s.pixel(1, 1), White);  // the box's corner is outside the ellipse
     EXPECT_EQ(s.pixel(6, 1), Ink);
     EXPECT_EQ(s.pixel(6, 6), Ink);
     EXPECT_EQ(s.pixel(6, 7), White);

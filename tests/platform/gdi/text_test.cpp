@@ -39,8 +39,10 @@ TEST(SurfaceText, PrefixAmpersandTakesNoRoom)
         return Surface::measureText(text, room, font, flags).width();
     };
     EXPECT_EQ(width("&File", Gdi::TextSingleLine), width("File", Gdi::TextSingleLine));
-    EXPECT_EQ(width("A&&B", Gdi::TextSingleLine), width("A&B", Gdi::TextSingleLine | Gdi::TextNoPrefix));
-    EXPECT_GT(width("&File", Gdi::TextSingleLine | Gdi::TextNoPrefix), width("File", Gdi::TextSingleLine));
+    EXPECT_EQ(width("A&&B", Gdi::TextSingleLine),
+              width("A&B", Gdi::TextSingleLine | Gdi::TextNoPrefix));
+    EXPECT_GT(width("&File", Gdi::TextSingleLine | Gdi::TextNoPrefix),
+              width("File", Gdi::TextSingleLine));
 }
 
 TEST(SurfaceText, MeasureKeepsLeftTopAndWrapsWithWordBreak)
@@ -63,7 +65,8 @@ TEST(SurfaceText, CentredTextIsCentredAndClippedToItsRect)
 {
     Surface s(200, 40);
     const Rect rect = Rect::box(20, 5, 160, 30);
-    s.drawText("Centre", rect, testFont(), 0, Gdi::TextCenter | Gdi::TextVCenter | Gdi::TextSingleLine);
+    s.drawText("Centre", rect, testFont(), 0,
+               Gdi::TextCenter | Gdi::TextVCenter | Gdi::TextSingleLine);
     const auto [left, right] = inkColumns(s);
     ASSERT_GE(left, 0);
     EXPECT_NEAR((left + right) / 2.0, 100.0, 3.0);

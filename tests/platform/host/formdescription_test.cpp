@@ -6,8 +6,7 @@
 namespace {
 
 // Remembers what the form loaded into it.
-class ProbeControl : public UserControl
-{
+class ProbeControl : public UserControl {
 public:
     void readProperties(const PropertyBag &bag) override
     {

@@ -21,13 +21,15 @@ public:
     {
         if (!available())
             return;
-        std::string config = "<busconfig><type>session</type><listen>unix:dir=" + m_dir.path().string()
-            + "</listen><auth>EXTERNAL</auth>"
+        std::string config = "<busconfig><type>session</type><listen>unix:dir="
+            + m_dir.path().string() + "</listen><auth>EXTERNAL</auth>"
             + (services.empty() ? "" : "<servicedir>" + services + "</servicedir>")
             + "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
               "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>";
-        m_daemon.start("dbus-daemon", {"--nofork", "--print-address",
-                                       "--config-file=" + QString::fromStdString(m_dir.write("bus.conf", config))});
+        m_daemon.start(
+            "dbus-daemon",
+            {"--nofork", "--print-address",
+             "--config-file=" + QString::fromStdString(m_dir.write("bus.conf", config))});
         if (!m_daemon.waitForStarted(5000))
             return;
         if (!QTest::qWaitFor([this] { return m_daemon.canReadLine(); }, 5000))
@@ -92,7 +94,8 @@ protected:
     void serve()
     {
         QDBusConnection service = bus.connect("file-manager");
-        ASSERT_TRUE(service.registerObject(FileManagerBus::Path, &fileManager, QDBusConnection::ExportAllSlots));
+        ASSERT_TRUE(service.registerObject(FileManagerBus::Path, &fileManager,
+                                           QDBusConnection::ExportAllSlots));
         ASSERT_TRUE(service.registerService(FileManagerBus::Service));
     }
 
@@ -115,8 +118,9 @@ TEST_F(FileManagerBusTest, ShowsTheFilesAsFileUrisWithAnEmptyStartupId)
     ASSERT_TRUE(fileManagerBus.present());
     fileManagerBus.showItems({"/tmp/输出/一.pdf", "/tmp/输出/a b.pdf"}, {});
     ASSERT_TRUE(QTest::qWaitFor([&] { return fileManager.calls == 1; }, 5000));
-    EXPECT_EQ(fileManager.uris, (QStringList{"file:///tmp/%E8%BE%93%E5%87%BA/%E4%B8%80.pdf",
-                                             "file:///tmp/%E8%BE%93%E5%87%BA/a%20b.pdf"}));
+    EXPECT_EQ(fileManager.uris,
+              (QStringList{"file:///tmp/%E8%BE%93%E5%87%BA/%E4%B8%80.pdf",
+                           "file:///tmp/%E8%BE%93%E5%87%BA/a%20b.pdf"}));
     EXPECT_EQ(fileManager.startupId, "");
 }
 

@@ -13,7 +13,6 @@
 
 namespace {
 
-
 std::vector<std::u32string> items(const std::u32string &text)
 {
     StringSource source(text);
@@ -79,7 +78,8 @@ TEST(ItemReader, NumbersInSixteenBits)
     EXPECT_EQ(ItemReader::toInt16(U"-32768"), -32768);
     EXPECT_EQ(ItemReader::toInt16(U" 60 "), 60);
     EXPECT_EQ(ItemReader::toInt16(U"32767"), 32767);
-    for (const char32_t *bad : {U"32768", U"-32769", U"99999999999999999999", U"12a", U"", U"abc", U"-"})
+    for (const char32_t *bad :
+         {U"32768", U"-32769", U"99999999999999999999", U"12a", U"", U"abc", U"-"})
         EXPECT_EQ(ItemReader::toInt16(bad), 0) << Utf8::fromUtf32(bad);
 }
 
@@ -96,7 +96,9 @@ TEST(TextCodec, BrokenSequencesBecomeReplacementCharacters)
 {
     // A lead byte cut off at the end of the text, and a stray 0x80.
     EXPECT_EQ(TextCodec::gb18030ToUtf32("a\xCB"), U"a\uFFFD");
-    EXPECT_EQ(TextCodec::gb18030ToUtf32("\x80" "b"), U"\uFFFDb");
+    EXPECT_EQ(TextCodec::gb18030ToUtf32("\x80"
+                                        "b"),
+              U"\uFFFDb");
 }
 
 TEST(TextFileReader, DetectsEachEncoding)
@@ -109,8 +111,10 @@ TEST(TextFileReader, DetectsEachEncoding)
         {ChineseUtf8, TextEncoding::Utf8},
         {"\xEF\xBB\xBF" + ChineseUtf8, TextEncoding::Utf8},
         {TextCodec::utf8ToGb18030(ChineseUtf8), TextEncoding::Gb18030},
-        {std::string("\xFF\xFE\x2D\x4E\x87\x65\x0C\xFF\x4B\x6D\xD5\x8B\x02\x30", 14), TextEncoding::Utf16LE},
-        {std::string("\xFE\xFF\x4E\x2D\x65\x87\xFF\x0C\x6D\x4B\x8B\xD5\x30\x02", 14), TextEncoding::Utf16BE},
+        {std::string("\xFF\xFE\x2D\x4E\x87\x65\x0C\xFF\x4B\x6D\xD5\x8B\x02\x30", 14),
+         TextEncoding::Utf16LE},
+        {std::string("\xFE\xFF\x4E\x2D\x65\x87\xFF\x0C\x6D\x4B\x8B\xD5\x30\x02", 14),
+         TextEncoding::Utf16BE},
     };
     for (const Case &c : cases) {
         TextFileReader reader;
