@@ -1,5 +1,7 @@
 #include "controls/button/picturepainter.h"
 
+#include "controls/button/buttonlayout.h"
+
 #include "platform/gdi/dibbuffer.h"
 
 #include <QPainter>
@@ -176,6 +178,7 @@ void PicturePainter::DrawPicture(ButtonPainter &p, Mode mode)
     // caption keep it hidden here too.
     const bool showsCaption = s.buttonType >= int(ButtonType::FramedRaised)
         && s.buttonType <= int(ButtonType::Gradient) && !s.is(ButtonType::PictureOnly);
-    if (s.picturePosition == int(PicturePosition::PictureCenter) && showsCaption)
+    if (ButtonLayout::effectivePosition(s.picturePosition) == PicturePosition::PictureCenter
+        && showsCaption)
         p.DrawCaption(p.captionMode());
 }

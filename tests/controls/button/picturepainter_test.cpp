@@ -198,3 +198,19 @@ TEST(DrawPicture, EffectShadowUnderThePicture)
 }
 
 } // namespace
+
+// A position outside 0-4 is drawn centred, caption on top, exactly as 4.
+TEST(DrawPicture, OutOfRangePositionKeepsTheCaptionOverTheCentredPicture)
+{
+    auto paintAt = [](int position) {
+        ButtonCase s = makeButton(/*type*/ 7, 40, 20);
+        s.properties.caption = QStringLiteral("MM");
+        s.properties.picturePosition = position;
+        s.properties.pictureNormal
+            = bitmap(30, 14, QList<Gdi::ColorRef>(30 * 14, Gdi::rgb(0, 160, 0)));
+        ButtonLayout::MeasurePicture(s.properties, s.geometry);
+        ButtonLayout::LayoutCaption(s.properties, s.geometry);
+        return paintFrame(s).image();
+    };
+    EXPECT_EQ(paintAt(9), paintAt(4));
+}
