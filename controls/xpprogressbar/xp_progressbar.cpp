@@ -13,11 +13,12 @@ constexpr int DefaultLook = 0;
 
 } // namespace
 
-Xp_ProgressBar::Xp_ProgressBar(QWidget *parent) : UserControl(parent)
+// Look 0 is in force from the start, so a bar that never reads stored
+// properties still draws real tiles.
+Xp_ProgressBar::Xp_ProgressBar(QWidget *parent)
+    : UserControl(parent)
+    , m_tiles(*ProgressBarTiles::look(m_progressLook))
 {
-    // Blank tiles until a look is chosen; a bar without stored properties
-    // gets look 0 from readProperties or initProperties.
-    m_tiles.fill(Gdi::Surface(ProgressBarTiles::TileWidth, ProgressBarTiles::TileHeight));
 }
 
 void Xp_ProgressBar::setMin(int min)

@@ -187,6 +187,17 @@ TEST_F(XpProgressBarTest, UnknownLookKeepsTheTiles)
     EXPECT_EQ(m_bar.surface().pixel(4, 3), (*ProgressBarTiles::look(6))[2].pixel(0, 0));
 }
 
+// A bar that never reads a stored property shows look 0, not white blocks.
+TEST(XpProgressBarDefaults, FreshBarDrawsLookZero)
+{
+    Xp_ProgressBar bar;
+    bar.setAttribute(Qt::WA_DontShowOnScreen);
+    bar.resize(223, 43);
+    bar.show();
+    bar.setValue(10);
+    EXPECT_EQ(bar.surface().pixel(4, 3), (*ProgressBarTiles::look(0))[2].pixel(0, 0));
+}
+
 TEST_F(XpProgressBarTest, LooksAreDistinctAndLightToDark)
 {
     QList<Gdi::ColorRef> blocks;
