@@ -13,6 +13,7 @@ constexpr short Alt = 0x12;
 constexpr short Pause = 0x13;
 constexpr short CapsLock = 0x14;
 constexpr short Escape = 0x1B;
+constexpr short Space = 0x20;
 constexpr short PageUp = 0x21;
 constexpr short PageDown = 0x22;
 constexpr short End = 0x23;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The numbers the button's properties and events carry for pointers, mouse
-// buttons, shift keys and keys, as its host defines them.
+// buttons and shift keys, as its host defines them (key codes are in
+// platform/virtualkey.h).
 namespace ButtonCodes {
 
 // MousePointer values.
@@ -18,12 +19,5 @@ constexpr short MiddleButton = 4;
 constexpr short ShiftMask = 1;
 constexpr short CtrlMask = 2;
 constexpr short AltMask = 4;
-
-// Key codes the button itself acts on.
-constexpr short KeySpace = 32;
-constexpr short KeyLeft = 37;
-constexpr short KeyUp = 38;
-constexpr short KeyRight = 39;
-constexpr short KeyDown = 40;
 
 } // namespace ButtonCodes

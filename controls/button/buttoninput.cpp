@@ -1,6 +1,7 @@
 #include "controls/button/buttoninput.h"
 
 #include "controls/button/buttoncodes.h"
+#include "platform/virtualkey.h"
 
 #include <QKeyEvent>
 
@@ -30,10 +31,10 @@ short keyCode(const QKeyEvent &event)
     case Qt::Key_PageDown: return 34;
     case Qt::Key_End: return 35;
     case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return ButtonCodes::KeyLeft;
-    case Qt::Key_Up: return ButtonCodes::KeyUp;
-    case Qt::Key_Right: return ButtonCodes::KeyRight;
-    case Qt::Key_Down: return ButtonCodes::KeyDown;
+    case Qt::Key_Left: return VirtualKey::Left;
+    case Qt::Key_Up: return VirtualKey::Up;
+    case Qt::Key_Right: return VirtualKey::Right;
+    case Qt::Key_Down: return VirtualKey::Down;
     case Qt::Key_Insert: return 45;
     case Qt::Key_Delete: return 46;
     default: return 0;

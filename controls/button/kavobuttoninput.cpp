@@ -3,6 +3,7 @@
 #include "controls/button/buttoncodes.h"
 #include "controls/button/buttoninput.h"
 #include "controls/button/kavobutton.h"
+#include "platform/virtualkey.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -136,11 +137,11 @@ void KAVOButton::keyPressEvent(QKeyEvent *event)
     emit KeyDown(keyCode, shift);
     m_lastKeyCode = keyCode & 0xFF;
     switch (keyCode) {
-    case ButtonCodes::KeySpace: Paint(PaintDown, false); break;
-    case ButtonCodes::KeyLeft:
-    case ButtonCodes::KeyUp: focusNextPrevChild(false); break;
-    case ButtonCodes::KeyRight:
-    case ButtonCodes::KeyDown: focusNextPrevChild(true); break;
+    case VirtualKey::Space: Paint(PaintDown, false); break;
+    case VirtualKey::Left:
+    case VirtualKey::Up: focusNextPrevChild(false); break;
+    case VirtualKey::Right:
+    case VirtualKey::Down: focusNextPrevChild(true); break;
     default:
         // Enter, Escape and the rest are the window's business.
         event->ignore();
@@ -161,7 +162,7 @@ void KAVOButton::keyReleaseEvent(QKeyEvent *event)
     short keyCode = ButtonInput::keyCode(*event);
     short shift = ButtonInput::shiftState(event->modifiers());
     emit KeyUp(keyCode, shift);
-    if (m_lastKeyCode != ButtonCodes::KeySpace || keyCode != ButtonCodes::KeySpace) {
+    if (m_lastKeyCode != VirtualKey::Space || keyCode != VirtualKey::Space) {
         event->ignore();
         return;
     }
