@@ -1,8 +1,13 @@
 #include "app/filesearch.h"
 
-#include <filesystem>
-#include <string_view>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,6 +18,32 @@ constexpr int MaxStoredSubFolders = 200;
 constexpr std::string_view TextSuffix = "txt";
 
 using FolderId = std::pair<dev_t, ino_t>;
+
+// Kernel file systems hold no user files, and some are vast or change while
+// they are listed (/proc has a folder for every process and thread). The
+// numbers that linux/magic.h lacks are spelled here.
+constexpr long ConfigFsMagic = 0x62656570;
+constexpr long FuseCtlMagic = 0x65735543;
+constexpr long MqueueMagic = 0x19800202;
+// devtmpfs reports tmpfs's number, which /tmp shares, so it cannot be told
+// apart here; it is small and its links into /proc are refused.
+constexpr long PseudoFileSystems[] = {
+    PROC_SUPER_MAGIC, SYSFS_MAGIC,        CGROUP_SUPER_MAGIC, CGROUP2_SUPER_MAGIC,
+    DEBUGFS_MAGIC,    TRACEFS_MAGIC,      SECURITYFS_MAGIC,   PSTOREFS_MAGIC,
+    BPF_FS_MAGIC,     ConfigFsMagic,      FuseCtlMagic,       MqueueMagic,
+    HUGETLBFS_MAGIC,  DEVPTS_SUPER_MAGIC, AUTOFS_SUPER_MAGIC, BINFMTFS_MAGIC,
+};
+
+bool isOnPseudoFileSystem(const std::string &folder)
+{
+    struct statfs info;
+    if (statfs(folder.c_str(), &info) != 0)
+        return false;
+    // f_type is signed on some architectures: compare its low 32 bits.
+    const long type = long(static_cast<unsigned int>(info.f_type));
+    return std::find(std::begin(PseudoFileSystems), std::end(PseudoFileSystems), type)
+        != std::end(PseudoFileSystems);
+}
 
 bool isTextFileName(const std::string &name)
 {
@@ -26,25 +57,40 @@ bool isTextFileName(const std::string &name)
 
 class FolderSearch {
 public:
-    FolderSearch(PathList &list, EventPump &events) : m_list(list), m_events(events) {}
+    FolderSearch(PathList &list, EventPump &events, FolderLinks links)
+        : m_list(list)
+        , m_events(events)
+        , m_links(links)
+    {
+    }
 
     void search(const std::string &folder)
     {
-        struct stat info;
-        if (stat(folder.c_str(), &info) != 0)
+        if (!firstVisit(folder))
             return;
-        FolderId id{info.st_dev, info.st_ino};
-        for (const FolderId &open : m_openFolders) {
-            if (open == id)
-                return;
-        }
-        m_openFolders.push_back(id);
+        if (m_links == FolderLinks::Follow && isOnPseudoFileSystem(folder))
+            return;
         for (const std::string &subFolder : listFolder(folder))
             search(subFolder);
-        m_openFolders.pop_back();
     }
 
 private:
+    // A real folder (device and inode) is searched once, however many links
+    // or bind mounts lead to it: that ends loops.
+    bool firstVisit(const std::string &folder)
+    {
+        struct stat info;
+        if (stat(folder.c_str(), &info) != 0)
+            return false;
+        return m_searched.insert(FolderId{info.st_dev, info.st_ino}).second;
+    }
+
+    bool entersSubFolder(const std::filesystem::directory_entry &entry) const
+    {
+        std::error_code linkError;
+        return m_links == FolderLinks::Follow || !entry.is_symlink(linkError);
+    }
+
     // Appends the folder's text files and returns its sub-folders to search.
     std::vector<std::string> listFolder(const std::string &folder)
     {
@@ -58,7 +104,7 @@ private:
             std::string name = entries->path().filename().string();
             std::error_code typeError;
             if (entries->is_directory(typeError)) {
-                if (++subFolderCount <= MaxStoredSubFolders)
+                if (entersSubFolder(*entries) && ++subFolderCount <= MaxStoredSubFolders)
                     subFolders.push_back(folder + "/" + name);
             } else if (isTextFileName(name)) {
                 m_list.append(folder + "/" + name);
@@ -74,12 +120,13 @@ private:
 
     PathList &m_list;
     EventPump &m_events;
-    std::vector<FolderId> m_openFolders;
+    const FolderLinks m_links;
+    std::set<FolderId> m_searched;
 };
 
 } // namespace
 
-void SearchFolder(const std::string &folder, PathList &list, EventPump &events)
+void SearchFolder(const std::string &folder, PathList &list, EventPump &events, FolderLinks links)
 {
-    FolderSearch(list, events).search(folder);
+    FolderSearch(list, events, links).search(folder);
 }

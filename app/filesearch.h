@@ -5,10 +5,17 @@
 
 #include <string>
 
+// Whether the search descends into symbolic links to folders that it meets
+// inside the tree. The folder it starts from may always be a link.
+enum class FolderLinks { Skip, Follow };
+
 // Appends every text file of folder and its sub-folders to list, depth
 // first: a folder's own files come before those of its sub-folders. A name
-// is a text file when its last three characters are "txt" in any case.
-// Only the first 200 sub-folders of a folder are searched. A folder reached
-// again through a symbolic link while it is still being searched is
-// skipped, so link loops end.
-void SearchFolder(const std::string &folder, PathList &list, EventPump &events);
+// is a text file when its last three characters are "txt" in any case; a
+// link to a file counts as the file. Only the first 200 sub-folders of a
+// folder are searched. Links to folders are passed over, as recursive tools
+// do, unless links says Follow: then each real folder is searched at most
+// once, so link loops end, and pseudo file systems (/proc, /sys, ...) are
+// never entered.
+void SearchFolder(const std::string &folder, PathList &list, EventPump &events,
+                  FolderLinks links = FolderLinks::Skip);

@@ -25,6 +25,7 @@ enum OptionCode : int {
     Author,
     Keywords,
     Version,
+    FollowSymlinks,
 };
 
 // What getopt_long returns for an input in "return in order" mode, and for
@@ -46,6 +47,7 @@ constexpr option Options[] = {
     {"files-from", required_argument, nullptr, FilesFrom},
     {"jobs", required_argument, nullptr, Jobs},
     {"recursive", no_argument, nullptr, Recursive},
+    {"follow-symlinks", no_argument, nullptr, FollowSymlinks},
     {"quiet", no_argument, nullptr, Quiet},
     {"help", no_argument, nullptr, Help},
     {"version", no_argument, nullptr, Version},
@@ -137,7 +139,10 @@ Without an output folder the PDFs go to ~/output.
                          per line (--chars-per-line wins over it)
       --author TEXT      author in the document information
       --keywords TEXT    keywords in the document information
-  -r, --recursive        search folders for text files (*txt), depth first
+  -r, --recursive        search folders for text files (*txt), depth first;
+                         links to folders inside them are passed over
+      --follow-symlinks  with -r, search links to folders as well: each
+                         folder once, never /proc, /sys or the like
   -T, --files-from FILE  read input paths from FILE, one per line ("-": stdin)
   -                      read input paths from standard input
   -j, --jobs N           convert N files at once (1-64, default 1)
@@ -209,6 +214,7 @@ bool CommandLineOptions::take(int code, const char *value, std::string &error)
     switch (code) {
     case InputCode: inputs.push_back(value); return true;
     case Recursive: recursive = true; return true;
+    case FollowSymlinks: followSymlinks = true; return true;
     case Quiet: quiet = true; return true;
     case Help: help = true; return true;
     case Version: version = true; return true;

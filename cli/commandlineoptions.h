@@ -24,6 +24,7 @@ struct CommandLineOptions {
     std::vector<std::string> filesFrom; // StandardInput is standard input
     std::vector<std::string> inputs;    // files and folders, StandardInput is standard input
     bool recursive = false;
+    bool followSymlinks = false; // the recursive search enters links to folders
     bool quiet = false;
     bool help = false;
     bool version = false;

@@ -85,6 +85,7 @@ void InputCollector::addFolder(const std::string &folder)
         root.pop_back();
     VectorPathList found;
     NoEvents events;
-    SearchFolder(root, found, events);
+    const FolderLinks links = m_options.followSymlinks ? FolderLinks::Follow : FolderLinks::Skip;
+    SearchFolder(root, found, events, links);
     m_files.insert(m_files.end(), found.paths().begin(), found.paths().end());
 }

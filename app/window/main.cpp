@@ -18,6 +18,8 @@ int main(int argc, char **argv)
     SingleInstance instance;
     if (!instance.acquired())
         return 0;
+    if (!instance.warning().isEmpty())
+        std::fprintf(stderr, "tervolan: %s\n", qUtf8Printable(instance.warning()));
 
     // A form description without one of the window's controls is a broken
     // build: say which control, instead of running with a dead button.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -14,11 +15,23 @@ public:
     int calls = 0;
 };
 
-std::vector<std::string> search(const std::string &folder, CountingEvents *events = nullptr)
+// Ends a search that has run away out of its tree, where waiting for it
+// would take longer than the test may.
+class YieldBudget : public CountingEvents {
+public:
+    void processPendingEvents() override
+    {
+        if (++calls > 10000)
+            throw std::runtime_error("the search left its tree");
+    }
+};
+
+std::vector<std::string> search(const std::string &folder, CountingEvents *events = nullptr,
+                                FolderLinks links = FolderLinks::Skip)
 {
     VectorPathList list;
-    CountingEvents own;
-    SearchFolder(folder, list, events ? *events : own);
+    YieldBudget own;
+    SearchFolder(folder, list, events ? *events : own, links);
     return list.paths();
 }
 
@@ -103,12 +116,40 @@ TEST(FolderSearch, SymlinkLoopsEnd)
     EXPECT_EQ(search(root), (std::vector<std::string>{root + "/a/x.txt"}));
 }
 
-TEST(FolderSearch, SymlinkToAFolderOutsideIsFollowed)
+TEST(FolderSearch, LinkToTheFileSystemRootIsNotFollowed)
+{
+    TempDir dir;
+    dir.write("a.txt", "x");
+    dir.write("sub/b.txt", "x");
+    std::filesystem::create_directory_symlink("/", dir.path() / "sub" / "everything");
+    std::filesystem::create_symlink(dir.path() / "a.txt", dir.path() / "sub" / "alias.txt");
+    std::string root = dir.path().string();
+    std::vector<std::string> found;
+    ASSERT_NO_THROW(found = search(root));
+    EXPECT_EQ(
+        sorted(found),
+        (std::vector<std::string>{root + "/a.txt", root + "/sub/alias.txt", root + "/sub/b.txt"}))
+        << "a link to a file counts as the file";
+}
+
+TEST(FolderSearch, FollowedLinksReachEachFolderOnceAndNeverProc)
 {
     TempDir outside;
     outside.write("far.txt", "x");
     TempDir dir;
-    std::filesystem::create_directory_symlink(outside.path(), dir.path() / "link");
+    dir.write("a/x.txt", "x");
+    std::filesystem::create_directory_symlink(outside.path(), dir.path() / "one");
+    std::filesystem::create_directory_symlink(outside.path(), dir.path() / "two");
+    std::filesystem::create_directory_symlink(dir.path(), dir.path() / "a" / "back-to-top");
+    std::filesystem::create_directory_symlink("/proc", dir.path() / "proc");
     std::string root = dir.path().string();
-    EXPECT_EQ(search(root), (std::vector<std::string>{root + "/link/far.txt"}));
+    YieldBudget events;
+    std::vector<std::string> found = search(root, &events, FolderLinks::Follow);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_TRUE(found[0].ends_with("/far.txt") || found[1].ends_with("/far.txt"))
+        << "the folder outside is searched once, through either link";
+    EXPECT_EQ(sorted(found)[0], root + "/a/x.txt");
+    // Four entries at the top and two in a, each but a folder's first
+    // yielding twice: listing /proc would add hundreds.
+    EXPECT_EQ(events.calls, 8);
 }

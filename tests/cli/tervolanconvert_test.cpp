@@ -197,9 +197,14 @@ TEST_F(ConvertTest, PathsFromStandardInputFilesAndFolders)
     run = convert("-T " + shellQuote(list));
     EXPECT_EQ(run.out, pdf("b") + "\n");
 
+    dir.write("elsewhere/c.txt", "c");
+    std::filesystem::create_directory_symlink(dir.file("elsewhere"), dir.file("in/linked"));
     run = convert("-rj2 " + shellQuote(dir.file("in")));
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2) << "links are passed over";
+
+    run = convert("-r --follow-symlinks " + shellQuote(dir.file("in")));
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3) << run.err;
 }
 
 TEST_F(ConvertTest, ParallelJobsWriteTheSameDocuments)
