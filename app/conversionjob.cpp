@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -40,6 +41,16 @@ bool isDrivePath(const std::string &folder)
 {
     return folder.size() >= 2 && std::isalpha(static_cast<unsigned char>(folder[0]))
         && folder[1] == ':' && (folder.size() == 2 || folder[2] == '\\' || folder[2] == '/');
+}
+
+// An input named like its own output ("-o . report.pdf") would be replaced
+// by a PDF of itself.
+bool isSameFile(const std::string &a, const std::string &b)
+{
+    struct stat first;
+    struct stat second;
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0
+        && first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 } // namespace
@@ -142,6 +153,10 @@ ConversionOutcome ConversionJob::convertFile(const std::string &input,
                                              const std::string &folderText)
 {
     m_fileSettings = m_settings;
+    if (isSameFile(input, folderText + GetBaseName(input) + ".pdf")) {
+        m_host.inputSkipped(input, "is the PDF it would be converted into");
+        return ConversionOutcome::Skipped;
+    }
     TextFileReader reader;
     if (!reader.open(input)) {
         m_host.inputSkipped(input, reader.error());

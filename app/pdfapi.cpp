@@ -2,17 +2,20 @@
 
 #include "pdf/tervolanpdf.h"
 
+#include <climits>
+#include <vector>
+
 namespace {
 
-// The writer's messages fit in 255 characters; a Chinese character takes
-// up to four bytes in UTF-8.
-constexpr int MessageCapacity = 255 * 4 + 1;
+// Room for a message that names two paths of the longest kind and its
+// cause: a message cut inside a path would lose the cause at its end.
+constexpr int MessageCapacity = 3 * PATH_MAX;
 
 [[noreturn]] void fail()
 {
-    char message[MessageCapacity] = {};
-    GetErrorMsg(message, MessageCapacity);
-    throw PdfFailure(message);
+    std::vector<char> message(MessageCapacity, '\0');
+    GetErrorMsg(message.data(), MessageCapacity);
+    throw PdfFailure(message.data());
 }
 
 } // namespace

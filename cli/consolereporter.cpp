@@ -1,6 +1,8 @@
 #include "cli/consolereporter.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 ConsoleReporter::ConsoleReporter(bool quiet, int totalFiles)
@@ -30,14 +32,20 @@ void ConsoleReporter::failed(const std::string &input, const std::string &reason
     std::fflush(stderr);
 }
 
+// A listing that cannot be written (a full disk, a closed pipe) is a
+// failure of the run, said once; the conversion goes on.
 void ConsoleReporter::documentWritten(const std::string &pdfPath)
 {
     std::lock_guard lock(m_mutex);
-    if (m_quiet)
+    if (m_quiet || m_listingLost)
         return;
     clearBar();
-    std::fprintf(stdout, "%s\n", pdfPath.c_str());
-    std::fflush(stdout);
+    if (std::fprintf(stdout, "%s\n", pdfPath.c_str()) < 0 || std::fflush(stdout) != 0) {
+        m_listingLost = true;
+        ++m_failures;
+        std::fprintf(stderr, "tervolan-convert: standard output: %s\n", std::strerror(errno));
+        std::fflush(stderr);
+    }
 }
 
 void ConsoleReporter::fileFinished()

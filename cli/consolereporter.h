@@ -47,5 +47,6 @@ private:
     int m_done = 0;
     int m_failures = 0;
     bool m_barShown = false;
+    bool m_listingLost = false;
     std::chrono::steady_clock::time_point m_lastDraw{};
 };

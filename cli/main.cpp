@@ -4,8 +4,12 @@
 #include "cli/inputcollector.h"
 #include "settings/settingsstore.h"
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -57,10 +61,24 @@ bool settingsFor(const CommandLineOptions &options, Settings &settings, std::str
     return true;
 }
 
+// A closed standard stream would lend its number to the first file opened,
+// and the listing or the messages would land inside a PDF.
+void reopenClosedStandardStreams()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) < 0 && errno == EBADF)
+            open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    reopenClosedStandardStreams();
+    // A reader that goes away (| head -1) must not end the batch half way:
+    // the rest is still converted and the lost listing is reported.
+    std::signal(SIGPIPE, SIG_IGN);
     CommandLineOptions options;
     std::string error;
     if (!options.parse(std::vector<std::string>(argv + 1, argv + argc), error))

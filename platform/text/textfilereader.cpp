@@ -114,18 +114,23 @@ bool TextFileReader::openFile(const std::string &path)
     close();
     m_path = path;
     m_error.clear();
-    // O_NONBLOCK keeps a FIFO from hanging the open; only regular files pass.
+    // Only regular files pass, and anything else is refused before it is
+    // opened: opening a device can block or start something. O_NONBLOCK
+    // keeps a FIFO put in the file's place after the check from hanging the
+    // open, and stays on, so a kernel file that waits for data (/proc/kmsg) fails to
+    // read instead of blocking; regular files ignore it.
+    struct stat info;
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
+        return fail("is not a regular file", 0);
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (m_fd < 0)
         return fail("cannot open", errno);
-    struct stat info;
     if (fstat(m_fd, &info) != 0)
         return fail("cannot read", errno);
     if (S_ISDIR(info.st_mode))
         return fail("is a folder, not a text file", 0);
     if (!S_ISREG(info.st_mode))
         return fail("is not a regular file", 0);
-    fcntl(m_fd, F_SETFL, fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     return true;
 }
 
