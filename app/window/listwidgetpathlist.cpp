@@ -1,6 +1,10 @@
 #include "app/window/listwidgetpathlist.h"
 
+#include "platform/text/textcodec.h"
+
+#include <QFile>
 #include <QListWidget>
+#include <QStringDecoder>
 
 int ListWidgetPathList::count() const
 {
@@ -10,7 +14,12 @@ int ListWidgetPathList::count() const
 std::string ListWidgetPathList::entry(int index) const
 {
     QListWidgetItem *item = m_list->item(index);
-    return item ? item->text().toStdString() : std::string();
+    if (!item)
+        return std::string();
+    QVariant bytes = item->data(PathBytesRole);
+    // An item put in as text alone holds a name Qt could decode.
+    return bytes.isValid() ? bytes.toByteArray().toStdString()
+                           : QFile::encodeName(item->text()).toStdString();
 }
 
 void ListWidgetPathList::removeEntry(int index)
@@ -20,5 +29,16 @@ void ListWidgetPathList::removeEntry(int index)
 
 void ListWidgetPathList::append(const std::string &path)
 {
-    m_list->addItem(QString::fromStdString(path));
+    auto *item = new QListWidgetItem(readable(path));
+    item->setData(PathBytesRole, QByteArray::fromStdString(path));
+    m_list->addItem(item);
+}
+
+QString ListWidgetPathList::readable(const std::string &path)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8.decode(QByteArrayView(path.data(), qsizetype(path.size())));
+    if (!utf8.hasError())
+        return text;
+    return QString::fromStdString(TextCodec::gb18030ToUtf8(path));
 }
