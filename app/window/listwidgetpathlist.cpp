@@ -1,10 +1,9 @@
 #include "app/window/listwidgetpathlist.h"
 
-#include "platform/text/textcodec.h"
+#include "app/window/pathtext.h"
 
 #include <QFile>
 #include <QListWidget>
-#include <QStringDecoder>
 
 int ListWidgetPathList::count() const
 {
@@ -29,16 +28,7 @@ void ListWidgetPathList::removeEntry(int index)
 
 void ListWidgetPathList::append(const std::string &path)
 {
-    auto *item = new QListWidgetItem(readable(path));
+    auto *item = new QListWidgetItem(PathText::readable(path));
     item->setData(PathBytesRole, QByteArray::fromStdString(path));
     m_list->addItem(item);
-}
-
-QString ListWidgetPathList::readable(const std::string &path)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8.decode(QByteArrayView(path.data(), qsizetype(path.size())));
-    if (!utf8.hasError())
-        return text;
-    return QString::fromStdString(TextCodec::gb18030ToUtf8(path));
 }

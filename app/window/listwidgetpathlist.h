@@ -2,14 +2,14 @@
 
 #include "app/pathlist.h"
 
-#include <QString>
+#include <Qt>
 
 class QListWidget;
 
 // The window's list box as the ordered list the conversion job consumes.
 // Each entry keeps its path's bytes exactly as they came, so a name that is
 // not UTF-8 (GBK from an archive made on Windows) still opens and gives its
-// PDF the same bytes; the list shows the path decoded for the person.
+// PDF the same bytes; the list shows the path decoded (PathText).
 class ListWidgetPathList : public PathList {
 public:
     // The item data role that holds an entry's path bytes (a QByteArray).
@@ -21,10 +21,6 @@ public:
     std::string entry(int index) const override;
     void removeEntry(int index) override;
     void append(const std::string &path) override;
-
-    // The path as the person reads it: UTF-8 when the bytes are valid UTF-8,
-    // else GB18030.
-    static QString readable(const std::string &path);
 
 private:
     QListWidget *m_list;
