@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QObject>
-#include <QStringList>
 
 // Takes file drops for the widgets it watches: the list, the hint and the
 // hint's text all accept the same drops with the copy effect.
@@ -14,7 +14,8 @@ public:
     void watch(QWidget *widget);
 
 signals:
-    void filesDropped(const QStringList &paths);
+    // The dropped paths' bytes, as the file manager named them.
+    void filesDropped(const QByteArrayList &paths);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

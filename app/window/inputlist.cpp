@@ -7,6 +7,7 @@
 
 #include "app/window/hintlabel.h"
 
+#include <QFile>
 #include <QListWidget>
 
 InputList::InputList(QListWidget *list, QWidget *hint, HintLabel *hintText, CCommonDialogs &dialogs,
@@ -32,8 +33,10 @@ void InputList::addOneFile()
     m_dialogs.setTitle("Open Files");
     if (!m_dialogs.ShowOpen())
         return;
+    // Qt lists only names it can decode, so the chosen one's bytes are
+    // what encoding it back gives.
     if (!m_dialogs.FileName().isEmpty())
-        m_list->addItem(m_dialogs.FileName());
+        ListWidgetPathList(m_list).append(QFile::encodeName(m_dialogs.FileName()).toStdString());
     showHintIfEmpty();
 }
 
@@ -45,15 +48,17 @@ void InputList::AddFolder()
     m_hintText->setCaption("Searching Files...");
     if (folder && !folder->isEmpty()) {
         ListWidgetPathList list(m_list);
-        SearchFolder(folder->toStdString(), list, m_events);
+        SearchFolder(QFile::encodeName(*folder).toStdString(), list, m_events);
     }
     m_hintText->setCaption("Drag && Drop Files Here");
     showHintIfEmpty();
 }
 
-void InputList::addDroppedFiles(const QStringList &paths)
+void InputList::addDroppedFiles(const QByteArrayList &paths)
 {
-    m_list->addItems(paths);
+    ListWidgetPathList list(m_list);
+    for (const QByteArray &path : paths)
+        list.append(path.toStdString());
     if (m_list->count() > 0)
         m_hint->hide();
 }

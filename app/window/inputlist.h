@@ -2,8 +2,8 @@
 
 #include "app/eventpump.h"
 
+#include <QByteArrayList>
 #include <QObject>
-#include <QStringList>
 
 class CCommonDialogs;
 class HintLabel;
@@ -22,7 +22,7 @@ public:
 
     void addOneFile();
     void AddFolder();
-    void addDroppedFiles(const QStringList &paths);
+    void addDroppedFiles(const QByteArrayList &paths);
     void removeSelected();
     void removeAll();
 

@@ -1,5 +1,8 @@
 #include "app/window/listwidgetpathlist.h"
 
+#include "app/window/pathtext.h"
+
+#include <QFile>
 #include <QListWidget>
 
 int ListWidgetPathList::count() const
@@ -10,7 +13,12 @@ int ListWidgetPathList::count() const
 std::string ListWidgetPathList::entry(int index) const
 {
     QListWidgetItem *item = m_list->item(index);
-    return item ? item->text().toStdString() : std::string();
+    if (!item)
+        return std::string();
+    QVariant bytes = item->data(PathBytesRole);
+    // An item put in as text alone holds a name Qt could decode.
+    return bytes.isValid() ? bytes.toByteArray().toStdString()
+                           : QFile::encodeName(item->text()).toStdString();
 }
 
 void ListWidgetPathList::removeEntry(int index)
@@ -20,5 +28,7 @@ void ListWidgetPathList::removeEntry(int index)
 
 void ListWidgetPathList::append(const std::string &path)
 {
-    m_list->addItem(QString::fromStdString(path));
+    auto *item = new QListWidgetItem(PathText::readable(path));
+    item->setData(PathBytesRole, QByteArray::fromStdString(path));
+    m_list->addItem(item);
 }

@@ -2,11 +2,19 @@
 
 #include "app/pathlist.h"
 
+#include <Qt>
+
 class QListWidget;
 
 // The window's list box as the ordered list the conversion job consumes.
+// Each entry keeps its path's bytes exactly as they came, so a name that is
+// not UTF-8 (GBK from an archive made on Windows) still opens and gives its
+// PDF the same bytes; the list shows the path decoded (PathText).
 class ListWidgetPathList : public PathList {
 public:
+    // The item data role that holds an entry's path bytes (a QByteArray).
+    static constexpr int PathBytesRole = Qt::UserRole;
+
     explicit ListWidgetPathList(QListWidget *list) : m_list(list) {}
 
     int count() const override;

@@ -35,7 +35,7 @@ QByteArray percentDecoded(const QByteArray &text)
 }
 
 // The path of a file: URI on this machine, or nothing.
-std::optional<QString> localPath(QByteArray uri)
+std::optional<QByteArray> localPath(QByteArray uri)
 {
     uri = uri.trimmed();
     constexpr QByteArrayView Scheme = "file:";
@@ -60,19 +60,19 @@ std::optional<QString> localPath(QByteArray uri)
     QByteArray path = percentDecoded(rest);
     if (path.contains('\0'))
         return std::nullopt;
-    return QString::fromUtf8(path);
+    return path;
 }
 
 } // namespace
 
-QStringList localPaths(const QByteArray &uriList)
+QByteArrayList localPaths(const QByteArray &uriList)
 {
-    QStringList paths;
+    QByteArrayList paths;
     for (const QByteArray &line : uriList.split('\n')) {
         QByteArray uri = line.endsWith('\r') ? line.chopped(1) : line;
         if (uri.isEmpty() || uri.startsWith('#'))
             continue;
-        if (std::optional<QString> path = localPath(uri))
+        if (std::optional<QByteArray> path = localPath(uri))
             paths << *path;
     }
     return paths;

@@ -1,5 +1,6 @@
 #include "app/window/windowconversionhost.h"
 
+#include "app/window/pathtext.h"
 #include "platform/messageboxservice.h"
 #include "platform/shellservice.h"
 
@@ -45,7 +46,7 @@ void WindowConversionHost::documentWritten(const std::string &pdfPath)
 
 void WindowConversionHost::inputSkipped(const std::string &input, const std::string &reason)
 {
-    m_skipped << QString::fromStdString(input) + ": " + QString::fromStdString(reason);
+    m_skipped << PathText::readable(input) + ": " + QString::fromStdString(reason);
 }
 
 void WindowConversionHost::outputFolderUnusable(const std::string &folder,

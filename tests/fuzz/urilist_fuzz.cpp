@@ -8,11 +8,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QByteArray uriList(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QStringList paths = UriList::localPaths(uriList);
+    const QByteArrayList paths = UriList::localPaths(uriList);
     if (paths.size() > uriList.count('\n') + 1)
         std::abort();
-    for (const QString &path : paths) {
-        if (!path.startsWith(QLatin1Char('/')) || path.contains(QChar(0)))
+    for (const QByteArray &path : paths) {
+        if (!path.startsWith('/') || path.contains('\0'))
             std::abort();
     }
     return 0;

@@ -15,11 +15,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QListWidget>
+#include <QMimeData>
 #include <QTest>
 
 namespace {
@@ -154,6 +157,31 @@ TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
     ASSERT_EQ(messages.messages().size(), 1);
     EXPECT_TRUE(messages.messages()[0].text.contains("missing.txt: cannot open"));
     EXPECT_FALSE(form.picText()->isVisible()) << "the job leaves the hint hidden";
+}
+
+TEST_F(DemoFormTest, DroppedGbkNameIsListedReadablyAndItsPdfKeepsTheBytes)
+{
+    const std::string gbkName = "\xB4\xBA\xC8\xD5"; // 春日 in GBK, as Windows archives keep it
+    std::string input = dir.write("in/" + gbkName + ".txt", "春天");
+    QMimeData data;
+    data.setData("text/uri-list",
+                 "file://" + QByteArray::fromStdString(input).toPercentEncoding("/") + "\r\n");
+    QWidget *target = form.List1()->viewport();
+    QPoint centre = target->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    ASSERT_EQ(form.List1()->count(), 1);
+    EXPECT_EQ(form.List1()->item(0)->text().toStdString(), dir.file("in/春日.txt"));
+
+    QTest::mouseClick(form.Command1(), Qt::LeftButton);
+    EXPECT_EQ(form.List1()->count(), 0);
+    EXPECT_TRUE(messages.messages().isEmpty()) << "the input was not skipped";
+    EXPECT_EQ(PdfReadback::lines(dir.file("out/" + gbkName + ".pdf")),
+              std::vector<std::string>{"春天"});
 }
 
 TEST_F(DemoFormTest, EmptyListConvertDoesNothing)

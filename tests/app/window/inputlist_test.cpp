@@ -1,6 +1,7 @@
 #include "app/window/filedropfilter.h"
 #include "app/window/hintlabel.h"
 #include "app/window/inputlist.h"
+#include "app/window/listwidgetpathlist.h"
 #include "app/window/singleinstance.h"
 #include "dialogs/ccommondialogs.h"
 #include "dialogs/dialogbackend.h"
@@ -115,6 +116,17 @@ TEST_F(InputListTest, AddFolderSearchesAndTurnsTheHintEnglish)
     EXPECT_EQ(hintText->caption(), "Drag && Drop Files Here");
     EXPECT_EQ(hintText->text(), "Drag & Drop Files Here");
     EXPECT_FALSE(hint->isVisible());
+}
+
+TEST_F(InputListTest, FolderSearchHandsGbkNamesToTheListAsTheyAre)
+{
+    TempDir dir;
+    std::string gbkFile = dir.write("\xB4\xBA\xC8\xD5.txt", "x"); // 春日 in GBK
+    backend.fileChoice = QString::fromStdString(dir.path().string());
+    inputs.AddFolder();
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(ListWidgetPathList(list).entry(0), gbkFile);
+    EXPECT_EQ(list->item(0)->text().toStdString(), dir.file("春日.txt"));
 }
 
 TEST_F(InputListTest, CancelledFolderStillChangesTheHintText)

@@ -10,8 +10,8 @@ TEST(UriList, DecodesLocalFilesInOrder)
                       "file:/short/form.txt\r\n"
                       "file:///home/li/folder\n";
     EXPECT_EQ(UriList::localPaths(data),
-              (QStringList{"/home/li/春日.txt", "/tmp/with blank.txt", "/short/form.txt",
-                           "/home/li/folder"}));
+              (QByteArrayList{"/home/li/春日.txt", "/tmp/with blank.txt", "/short/form.txt",
+                              "/home/li/folder"}));
 }
 
 TEST(UriList, LeavesOutWhatIsNotAFileHere)
@@ -30,6 +30,7 @@ TEST(UriList, KeepsOddButValidNames)
     // A newline, a quote, a percent sign and a broken escape in file names.
     QByteArray data = "file:///t/line%0Abreak.txt\r\nfile:///t/%22q%22.txt\r\nfile:///t/"
                       "100%25.txt\r\nfile:///t/bad%zz.txt";
-    EXPECT_EQ(UriList::localPaths(data),
-              (QStringList{"/t/line\nbreak.txt", "/t/\"q\".txt", "/t/100%.txt", "/t/bad%zz.txt"}));
+    EXPECT_EQ(
+        UriList::localPaths(data),
+        (QByteArrayList{"/t/line\nbreak.txt", "/t/\"q\".txt", "/t/100%.txt", "/t/bad%zz.txt"}));
 }
