@@ -116,7 +116,6 @@ bool AtomicFile::open()
     }
     if (m_fd < 0)
         return fail(Step::Create, EEXIST);
-    m_registration = TemporaryFileRegistry::remember(m_temporaryPath);
     copyOwnerAndMode();
     return true;
 }
@@ -127,22 +126,23 @@ bool AtomicFile::open()
 bool AtomicFile::createLockedFile(const std::string &folder)
 {
     std::string pattern = folder + "/" + TemporaryPrefix + "XXXXXX";
+    TemporaryFileRegistry::SignalHold hold;
     const int fd = mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         return fail(Step::Create, errno);
-    if (flock(fd, LOCK_EX) != 0) {
-        const int error = errno;
-        close(fd);
-        unlink(pattern.c_str());
-        return fail(Step::Create, error);
-    }
+    m_temporaryPath = pattern;
+    m_registration = TemporaryFileRegistry::remember(m_temporaryPath);
+    m_fd = fd;
+    if (flock(fd, LOCK_EX) != 0)
+        return fail(Step::Create, errno);
     struct stat created;
     if (fstat(fd, &created) != 0 || created.st_nlink == 0) {
-        close(fd);
-        return true;
+        // The name may be another writer's by now: close, never unlink.
+        TemporaryFileRegistry::forget(m_registration);
+        m_registration = nullptr;
+        m_temporaryPath.clear();
+        discard();
     }
-    m_fd = fd;
-    m_temporaryPath = pattern;
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <mutex>
 
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -114,6 +115,20 @@ Slot *claimSlot()
 } // namespace
 
 namespace TemporaryFileRegistry {
+
+SignalHold::SignalHold()
+{
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signal : HandledSignals)
+        sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, &m_previous);
+}
+
+SignalHold::~SignalHold()
+{
+    pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+}
 
 Entry *remember(const std::string &path)
 {

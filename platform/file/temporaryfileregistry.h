@@ -4,11 +4,27 @@
 // cannot be caught: the next writer in that folder sweeps those up.)
 #pragma once
 
+#include <csignal>
 #include <string>
 
 namespace TemporaryFileRegistry {
 
 struct Entry;
+
+// Holds off SIGINT, SIGTERM and SIGHUP in this thread while it lives, so
+// that a file can be created and remembered with no moment between the two
+// in which a signal would leave it behind. A signal that came meanwhile is
+// handled as the holder goes.
+class SignalHold {
+public:
+    SignalHold();
+    ~SignalHold();
+    SignalHold(const SignalHold &) = delete;
+    SignalHold &operator=(const SignalHold &) = delete;
+
+private:
+    sigset_t m_previous;
+};
 
 // Registers path until forget(). Returns nullptr when the path is too long
 // to keep (the file then just isn't removed at exit); forget(nullptr) does
