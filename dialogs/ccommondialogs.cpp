@@ -137,10 +137,12 @@ bool CCommonDialogs::ShowSave()
     request.filters = nameFilters(m_filter.trimmed().isEmpty() ? QString("*.*|*") : m_filter);
     request.selectedFilter = 0;
     std::optional<QString> chosen = DialogBackend::instance().saveFile(m_owner, request);
-    if (!chosen || chosen->isEmpty())
+    // A name longer than its buffer is refused: cut, it would name another
+    // file.
+    if (!chosen || chosen->isEmpty() || chosen->size() > MaxSaveNameLength)
         return false;
     m_fileTitle = QFileInfo(*chosen).fileName();
-    m_fileName = chosen->left(MaxSaveNameLength);
+    m_fileName = *chosen;
     m_path = folderOf(FileName());
     return true;
 }
@@ -150,9 +152,10 @@ bool CCommonDialogs::ShowFolder()
     if (!m_owner)
         return false;
     std::optional<QString> chosen = DialogBackend::instance().folder(m_owner, Title());
-    if (!chosen)
+    // A folder whose path does not fit the path buffer has no path to give.
+    if (!chosen || upToNul(*chosen).size() > MaxPathLength)
         return false;
-    m_path = upToNul(chosen->left(MaxPathLength));
+    m_path = upToNul(*chosen);
     m_fileName.clear();
     m_fileTitle.clear();
     return true;

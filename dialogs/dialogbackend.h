@@ -16,7 +16,9 @@ public:
         QString title;
         QString folder;
         QString proposedName;
-        QStringList filters; // Qt name filters, "Text (*.txt)"
+        // Qt name filters, "Text (*.txt)", except that "*.*" means every
+        // file, as it does in CCommonDialogs' Filter.
+        QStringList filters;
         int selectedFilter = 0;
         QString defaultSuffix;
         bool mustExist = false;

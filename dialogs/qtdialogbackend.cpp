@@ -11,6 +11,24 @@
 
 namespace {
 
+const QString AllFilesPattern = QStringLiteral("*.*");
+
+// Qt reads "*.*" as names that hold a dot; in the dialogs' filters it
+// stands for every file, names without a dot included.
+QString qtNameFilter(const QString &filter)
+{
+    const qsizetype open = filter.lastIndexOf('(');
+    if (open < 0 || !filter.endsWith(')'))
+        return filter;
+    QStringList patterns
+        = filter.mid(open + 1, filter.size() - open - 2).split(' ', Qt::SkipEmptyParts);
+    for (QString &pattern : patterns) {
+        if (pattern == AllFilesPattern)
+            pattern = QStringLiteral("*");
+    }
+    return filter.left(open + 1) + patterns.join(' ') + ')';
+}
+
 std::optional<QString> runFileDialog(QWidget *owner, const DialogBackend::FileRequest &request,
                                      QFileDialog::AcceptMode mode)
 {
@@ -19,9 +37,15 @@ std::optional<QString> runFileDialog(QWidget *owner, const DialogBackend::FileRe
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Saving never asks before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters(request.filters);
-    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
-        dialog.selectNameFilter(request.filters[request.selectedFilter]);
+    // The descriptions name their patterns already ("TEXT Files(*.txt)");
+    // each entry shows its description alone.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    QStringList filters;
+    for (const QString &filter : request.filters)
+        filters << qtNameFilter(filter);
+    dialog.setNameFilters(filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < filters.size())
+        dialog.selectNameFilter(filters[request.selectedFilter]);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.proposedName.isEmpty())
         dialog.selectFile(request.proposedName);

@@ -42,6 +42,7 @@ frmSetting::frmSetting(Settings &settings, std::filesystem::path configIni, QWid
     setObjectName("frmSetting");
     setWindowTitle("设置选项");
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setFont(tahoma());
     std::optional<FormDescription> form = FormDescription::load(":/forms/frmsetting.json");
     createControls(form ? *form : FormDescription());
     connectHandlers();
@@ -55,6 +56,16 @@ QWidget *frmSetting::parentFor(const FormDescription &form, const QString &name)
     if (control && control->parent == "XPCHelp")
         return m_help;
     return this;
+}
+
+// The window's font is each control's ambient font: a control without a
+// font of its own (the combos) shows the labels' Tahoma.
+void frmSetting::applyForm(const FormDescription &form, const QString &name, UserControl &control)
+{
+    AmbientProperties ambient = control.ambient();
+    ambient.font = font();
+    control.setAmbient(ambient);
+    form.apply(name, control);
 }
 
 // The controls outside the panel are made first, so that they lie beneath
@@ -75,7 +86,7 @@ void frmSetting::createControls(const FormDescription &form)
     createTextBox(form, "txtAuthor");
 
     m_xpc = new XPContainer(this);
-    form.apply("XPC", *m_xpc);
+    applyForm(form, "XPC", *m_xpc);
     createLabel(form, "Label3", "输出路径:");
     auto *shape = new QFrame(m_xpc);
     form.place("Shape1", *shape);
@@ -92,7 +103,7 @@ void frmSetting::createControls(const FormDescription &form)
     createButton(form, "KAVOButton2");
 
     m_help = new XPContainer(this);
-    form.apply("XPCHelp", *m_help);
+    applyForm(form, "XPCHelp", *m_help);
     // The stored theme decides the panel's colours.
     m_help->setTheme(m_help->Theme());
     createLabel(form, "Label10", "Page Right Margin");
@@ -107,14 +118,14 @@ void frmSetting::createControls(const FormDescription &form)
 void frmSetting::createCombo(const FormDescription &form, const QString &name)
 {
     auto *combo = new XPCombo(parentFor(form, name));
-    form.apply(name, *combo);
+    applyForm(form, name, *combo);
     m_combos[name] = combo;
 }
 
 void frmSetting::createButton(const FormDescription &form, const QString &name)
 {
     auto *button = new KAVOButton(parentFor(form, name));
-    form.apply(name, *button);
+    applyForm(form, name, *button);
     m_buttons[name] = button;
 }
 

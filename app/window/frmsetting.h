@@ -11,6 +11,7 @@ class FormDescription;
 class KAVOButton;
 class QLabel;
 class QLineEdit;
+class UserControl;
 class XPCombo;
 class XPContainer;
 
@@ -53,6 +54,7 @@ protected:
 private:
     void createControls(const FormDescription &form);
     QWidget *parentFor(const FormDescription &form, const QString &name);
+    void applyForm(const FormDescription &form, const QString &name, UserControl &control);
     void createCombo(const FormDescription &form, const QString &name);
     void createButton(const FormDescription &form, const QString &name);
     void createTextBox(const FormDescription &form, const QString &name);

@@ -114,9 +114,17 @@ QFont XPCombo::Font() const
 
 void XPCombo::setFont(const QFont &font)
 {
-    m_jTexto->setFont(font);
+    applyFont(font);
     notify(Property::Font);
     ArrangeParts();
+}
+
+// The dropped list shows the items in the field's font, so a chosen item
+// reads the same in both.
+void XPCombo::applyFont(const QFont &font)
+{
+    m_jTexto->setFont(font);
+    m_jCombo->setFont(font);
 }
 
 void XPCombo::setForeColor(Gdi::ColorRef colour)

@@ -60,7 +60,8 @@ public:
     // Colours the text field and the panel behind it.
     void setBackColor(Gdi::ColorRef colour);
     QFont Font() const;
-    // The text field's font; the list keeps its own. Re-runs ArrangeParts.
+    // The font of the text field and of the dropped list. Re-runs
+    // ArrangeParts.
     void setFont(const QFont &font);
     Gdi::ColorRef ForeColor() const { return m_foreColor; }
     void setForeColor(Gdi::ColorRef colour);
@@ -170,6 +171,7 @@ private:
     static const PropertyTable<XPCombo, Property> &properties();
     void notify(Property property);
     void applyMaxLength();
+    void applyFont(const QFont &font);
     void keepFieldName(const QString &name);
 
     void copySelectionToText();

@@ -31,7 +31,7 @@ const PropertyTable<XPCombo, XPCombo::Property> &XPCombo::properties()
          [](XPCombo &combo, const QVariant &stored) {
              QFont font = combo.ambient().font;
              font.fromString(stored.toString());
-             combo.m_jTexto->setFont(font);
+             combo.applyFont(font);
          }},
         {Property::ForeColor, "ForeColor",
          [](const XPCombo &) -> QVariant { return uint(DefaultForeColor); },

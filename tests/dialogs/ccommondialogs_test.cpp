@@ -83,6 +83,24 @@ TEST_F(CommonDialogsTest, SaveSettlesItsFolderAndAlwaysSaysSave)
     EXPECT_EQ(dialogs.FileTitle(), "out.pdf");
 }
 
+TEST_F(CommonDialogsTest, SaveAndFolderFailRatherThanCutALongPath)
+{
+    dialogs.setFileName("keep.pdf");
+    backend.fileChoice = "/" + QString(254, 's');
+    ASSERT_TRUE(dialogs.ShowSave());
+    EXPECT_EQ(dialogs.FileName(), *backend.fileChoice) << "255 characters fit whole";
+    dialogs.setFileName("keep.pdf");
+    backend.fileChoice = "/" + QString(255, 's');
+    EXPECT_FALSE(dialogs.ShowSave());
+    EXPECT_EQ(dialogs.FileName(), "keep.pdf");
+
+    dialogs.setPath("/keep");
+    backend.fileChoice = "/" + QString(260, 'd');
+    EXPECT_FALSE(dialogs.ShowFolder());
+    EXPECT_EQ(dialogs.Path(), "/keep");
+    EXPECT_EQ(dialogs.FileName(), "keep.pdf");
+}
+
 TEST_F(CommonDialogsTest, FolderClearsTheFileProperties)
 {
     dialogs.setFileName("a.txt");

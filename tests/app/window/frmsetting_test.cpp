@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -185,4 +187,19 @@ TEST_F(SettingsDialogTest, HelpPanelFollowsThePointerAndTheStripsHideIt)
     EXPECT_EQ(form.XPCHelp()->Style(), 1);
     form.Image_MouseMove();
     EXPECT_FALSE(form.XPCHelp()->isVisible());
+}
+
+TEST_F(SettingsDialogTest, CombosShowTheLabelsFont)
+{
+    frmSetting &form = open();
+    const QFont labels = form.label("Label4")->font();
+    for (const char *name : {"cmbPS", "cmbFontSize", "cmbCN", "cmbFont"}) {
+        XPCombo *combo = form.combo(name);
+        const QFont field = combo->findChild<QLineEdit *>("JTexto")->font();
+        const QFont list = combo->findChild<QComboBox *>("JCombo")->view()->font();
+        for (const QFont &shown : {field, list}) {
+            EXPECT_EQ(shown.family(), labels.family()) << name;
+            EXPECT_EQ(shown.pointSizeF(), labels.pointSizeF()) << name;
+        }
+    }
 }

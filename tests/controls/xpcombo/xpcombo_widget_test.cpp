@@ -61,6 +61,15 @@ INSTANTIATE_TEST_SUITE_P(Sizes, TextTopTest,
                                          TextTopCase{10.5, 30}, TextTopCase{11.5, 0},
                                          TextTopCase{12, 0}));
 
+TEST(XPComboFont, TheDroppedListShowsTheControlsFont)
+{
+    XPCombo combo;
+    combo.setFont(QFont(QStringLiteral("Courier"), 14));
+    const QFont list = combo.findChild<QComboBox *>(QStringLiteral("JCombo"))->view()->font();
+    EXPECT_EQ(list.family(), QStringLiteral("Courier"));
+    EXPECT_EQ(list.pointSizeF(), 14);
+}
+
 TEST(XPComboLayout, WidthAtLeast400TwipsAndHeightFixed)
 {
     XPCombo combo;
