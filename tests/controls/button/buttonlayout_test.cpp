@@ -47,38 +47,20 @@ TEST_P(BuildRegion, RemovesExactlyTheCornerPixels)
     EXPECT_FALSE(region.contains(QPoint(W, 0)));
 }
 
+// Three pixels cut from each corner of a 20x10 button.
+const QList<QPoint> CutCorners = {{0, 0},  {1, 0},  {0, 1},  {0, 9},  {1, 9},  {0, 8},
+                                  {18, 0}, {19, 0}, {19, 1}, {18, 9}, {19, 9}, {19, 8}};
+
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Looks, BuildRegion,
                          ::testing::Values(RegionCase{1, {{0, 9}, {19, 0}, {0, 0}, {19, 9}}},
                                            RegionCase{14, {{0, 9}, {19, 0}, {0, 0}, {19, 9}}},
                                            RegionCase{5, {{0, 9}, {19, 0}}},
-                                           RegionCase{3,
-                                                      {{0, 0},
-                                                       {1, 0},
-                                                       {0, 1},
-                                                       {0, 9},
-                                                       {1, 9},
-                                                       {0, 8},
-                                                       {18, 0},
-                                                       {19, 0},
-                                                       {19, 1},
-                                                       {18, 9},
-                                                       {19, 9},
-                                                       {19, 8}}},
-                                           RegionCase{4,
-                                                      {{0, 0},
-                                                       {1, 0},
-                                                       {0, 1},
-                                                       {0, 9},
-                                                       {1, 9},
-                                                       {0, 8},
-                                                       {18, 0},
-                                                       {19, 0},
-                                                       {19, 1},
-                                                       {18, 9},
-                                                       {19, 9},
-                                                       {19, 8}}},
+                                           RegionCase{3, CutCorners},
+                                           RegionCase{4, CutCorners},
                                            RegionCase{2, {}}, RegionCase{11, {}},
                                            RegionCase{42, {}}));
+// clang-format on
 
 TEST(BuildRegionRound, IsTheInscribedEllipse)
 {
