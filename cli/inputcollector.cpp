@@ -86,6 +86,7 @@ void InputCollector::addFolder(const std::string &folder)
     VectorPathList found;
     NoEvents events;
     const FolderLinks links = m_options.followSymlinks ? FolderLinks::Follow : FolderLinks::Skip;
-    SearchFolder(root, found, events, links);
+    // Every sub-folder: a batch must not lose files without a word.
+    SearchFolder(root, found, events, /*subFolderLimit*/ std::nullopt, links);
     m_files.insert(m_files.end(), found.paths().begin(), found.paths().end());
 }
