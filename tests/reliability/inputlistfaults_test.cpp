@@ -39,8 +39,8 @@ class InputListFaults : public ConvertFixture {};
 // for UTF-16LE and gave a blank document.
 TEST_F(InputListFaults, NulCharactersAndUtf32AreText)
 {
-    std::string nul = dir.write("nul.txt", utf16LE(u"before" + std::u16string(1, u'\0')
-                                                   + u"after tail\r\nnext\r\n"));
+    std::string nul = dir.write(
+        "nul.txt", utf16LE(u"before" + std::u16string(1, u'\0') + u"after tail\r\nnext\r\n"));
     std::string wide = dir.write("wide.txt", utf32LE(U"汉字 wide\r\n𠀀 two\r\n"));
     ChildResult run = convert({nul, wide});
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -91,9 +91,10 @@ TEST_F(InputListFaults, OverlongListLineIsReportedShortenedInBoundedMemory)
     }
     ChildResult run = convert({"-T", list});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(lines(run.err), Names{"tervolan-convert: " + list
-                                    + ": line 2: longer than a path can be (4095 bytes): "
-                                    + std::string(100, 'x') + "..."});
+    EXPECT_EQ(lines(run.err),
+              Names{"tervolan-convert: " + list
+                    + ": line 2: longer than a path can be (4095 bytes): " + std::string(100, 'x')
+                    + "..."});
     EXPECT_EQ(run.out, pdf("good") + "\n");
     EXPECT_LT(run.peakRssKb, long(LineBytes / 1024));
 }
