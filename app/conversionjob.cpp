@@ -8,6 +8,7 @@
 #include "platform/text/textfilereader.h"
 #include "platform/text/utf8.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -250,6 +251,9 @@ void ConversionJob::writeOutputLine(std::u32string_view text)
     int fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
     m_lineUtf8.clear();
     Utf8::append(m_lineUtf8, text);
+    // The writer takes a C string and shows every other control character
+    // as a blank; U+0000 would end the line there instead.
+    std::replace(m_lineUtf8.begin(), m_lineUtf8.end(), '\0', ' ');
     PdfCheck(TextOut(m_box, /*x*/ LeftMargin, /*y*/ m_lineSlot * 50 * fontSize / 10,
                      m_lineUtf8.c_str()));
     int pageHeight = PdfGetNum(m_box, PDF_PAGE_HEIGHT);

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int MaxStoredSubFolders = 200;
 // Any name ending so, in any case: "a.txt", "notes.TXT", also "mytxt".
 constexpr std::string_view TextSuffix = "txt";
 
@@ -57,9 +56,11 @@ bool isTextFileName(const std::string &name)
 
 class FolderSearch {
 public:
-    FolderSearch(PathList &list, EventPump &events, FolderLinks links)
+    FolderSearch(PathList &list, EventPump &events, std::optional<int> subFolderLimit,
+                 FolderLinks links)
         : m_list(list)
         , m_events(events)
+        , m_subFolderLimit(subFolderLimit)
         , m_links(links)
     {
     }
@@ -91,6 +92,11 @@ private:
         return m_links == FolderLinks::Follow || !entry.is_symlink(linkError);
     }
 
+    bool withinLimit(int subFolderCount) const
+    {
+        return !m_subFolderLimit || subFolderCount <= *m_subFolderLimit;
+    }
+
     // Appends the folder's text files and returns its sub-folders to search.
     std::vector<std::string> listFolder(const std::string &folder)
     {
@@ -104,7 +110,7 @@ private:
             std::string name = entries->path().filename().string();
             std::error_code typeError;
             if (entries->is_directory(typeError)) {
-                if (entersSubFolder(*entries) && ++subFolderCount <= MaxStoredSubFolders)
+                if (entersSubFolder(*entries) && withinLimit(++subFolderCount))
                     subFolders.push_back(folder + "/" + name);
             } else if (isTextFileName(name)) {
                 m_list.append(folder + "/" + name);
@@ -120,13 +126,15 @@ private:
 
     PathList &m_list;
     EventPump &m_events;
+    const std::optional<int> m_subFolderLimit;
     const FolderLinks m_links;
     std::set<FolderId> m_searched;
 };
 
 } // namespace
 
-void SearchFolder(const std::string &folder, PathList &list, EventPump &events, FolderLinks links)
+void SearchFolder(const std::string &folder, PathList &list, EventPump &events,
+                  std::optional<int> subFolderLimit, FolderLinks links)
 {
-    FolderSearch(list, events, links).search(folder);
+    FolderSearch(list, events, subFolderLimit, links).search(folder);
 }

@@ -2,6 +2,7 @@
 
 #include "app/filesearch.h"
 #include "app/vectorpathlist.h"
+#include "cli/pathlistreader.h"
 
 #include <filesystem>
 #include <fstream>
@@ -13,17 +14,6 @@ class NoEvents : public EventPump {
 public:
     void processPendingEvents() override {}
 };
-
-void readPaths(std::istream &in, std::vector<std::string> &paths)
-{
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty())
-            paths.push_back(line);
-    }
-}
 
 } // namespace
 
@@ -58,19 +48,20 @@ void InputCollector::addArgument(const std::string &argument)
 
 void InputCollector::addPathList(const std::string &listFile)
 {
-    std::vector<std::string> paths;
     std::ifstream file;
     if (listFile != CommandLineOptions::StandardInput)
-        file.open(listFile);
+        file.open(listFile, std::ios::binary);
     std::istream &in = listFile == CommandLineOptions::StandardInput ? std::cin : file;
-    readPaths(in, paths);
-    // A folder opens like a file and fails on its first read: only a read
-    // that reached the end counts as a list, never an empty one by mistake.
-    if (in.bad() || !in.eof()) {
-        m_reporter.failed(listFile, "cannot read the list of paths");
+    const std::string listName
+        = listFile == CommandLineOptions::StandardInput ? "standard input" : listFile;
+    PathListReader reader;
+    if (!reader.read(in)) {
+        m_reporter.failed(listName, reader.error());
         return;
     }
-    for (const std::string &path : paths)
+    for (const std::string &refused : reader.refusedLines())
+        m_reporter.failed(listName, refused);
+    for (const std::string &path : reader.paths())
         addArgument(path);
 }
 
@@ -86,6 +77,7 @@ void InputCollector::addFolder(const std::string &folder)
     VectorPathList found;
     NoEvents events;
     const FolderLinks links = m_options.followSymlinks ? FolderLinks::Follow : FolderLinks::Skip;
-    SearchFolder(root, found, events, links);
+    // Every sub-folder: a batch must not lose files without a word.
+    SearchFolder(root, found, events, /*subFolderLimit*/ std::nullopt, links);
     m_files.insert(m_files.end(), found.paths().begin(), found.paths().end());
 }

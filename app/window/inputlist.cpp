@@ -10,6 +10,14 @@
 #include <QFile>
 #include <QListWidget>
 
+namespace {
+
+// The window's search keeps to the first 200 sub-folders of each folder,
+// as it always has.
+constexpr int SubFoldersSearchedPerFolder = 200;
+
+} // namespace
+
 InputList::InputList(QListWidget *list, QWidget *hint, HintLabel *hintText, CCommonDialogs &dialogs,
                      EventPump &events, QObject *parent)
     : QObject(parent)
@@ -48,7 +56,8 @@ void InputList::AddFolder()
     m_hintText->setCaption("Searching Files...");
     if (folder && !folder->isEmpty()) {
         ListWidgetPathList list(m_list);
-        SearchFolder(QFile::encodeName(*folder).toStdString(), list, m_events);
+        SearchFolder(QFile::encodeName(*folder).toStdString(), list, m_events,
+                     SubFoldersSearchedPerFolder);
     }
     m_hintText->setCaption("Drag && Drop Files Here");
     showHintIfEmpty();

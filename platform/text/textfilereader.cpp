@@ -79,6 +79,8 @@ const char *encodingName(TextEncoding encoding)
     case TextEncoding::Utf8: return "UTF-8";
     case TextEncoding::Utf16LE: return "UTF-16LE";
     case TextEncoding::Utf16BE: return "UTF-16BE";
+    case TextEncoding::Utf32LE: return "UTF-32LE";
+    case TextEncoding::Utf32BE: return "UTF-32BE";
     case TextEncoding::Gb18030: return "GB18030";
     }
     return "?";
@@ -171,6 +173,14 @@ bool TextFileReader::detectEncoding()
                 m_bomLength = 3;
                 return true;
             }
+            // FF FE 00 00 also starts a UTF-16LE mark followed by U+0000;
+            // a text that begins with U+0000 is far less likely than UTF-32.
+            if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4))
+                || bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4))) {
+                m_encoding = bytes[0] == '\xFF' ? TextEncoding::Utf32LE : TextEncoding::Utf32BE;
+                m_bomLength = 4;
+                return true;
+            }
             if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
                 m_encoding = bytes[0] == '\xFF' ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
                 m_bomLength = 2;
@@ -233,6 +243,8 @@ void TextFileReader::decodeBlock(std::string_view bytes, bool final)
     case TextEncoding::Utf8: decodeUtf8(bytes, final); break;
     case TextEncoding::Utf16LE:
     case TextEncoding::Utf16BE: decodeUtf16(bytes, final); break;
+    case TextEncoding::Utf32LE:
+    case TextEncoding::Utf32BE: decodeUtf32(bytes, final); break;
     case TextEncoding::Gb18030: m_gb18030->decode(bytes, final, m_chars); break;
     }
 }
@@ -299,6 +311,28 @@ void TextFileReader::decodeUtf16(std::string_view bytes, bool final)
         }
         m_chars.push_back(unit);
         i += 2;
+    }
+    m_pending.erase(0, i);
+    if (final && !m_pending.empty()) {
+        m_chars.push_back(0xFFFD);
+        m_pending.clear();
+    }
+}
+
+void TextFileReader::decodeUtf32(std::string_view bytes, bool final)
+{
+    m_pending.append(bytes);
+    const auto *text = reinterpret_cast<const unsigned char *>(m_pending.data());
+    bool little = m_encoding == TextEncoding::Utf32LE;
+    size_t i = 0;
+    size_t size = m_pending.size();
+    for (; i + 4 <= size; i += 4) {
+        char32_t c = little
+            ? char32_t(text[i] | text[i + 1] << 8 | text[i + 2] << 16 | char32_t(text[i + 3]) << 24)
+            : char32_t(char32_t(text[i]) << 24 | text[i + 1] << 16 | text[i + 2] << 8
+                       | text[i + 3]);
+        bool scalar = c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+        m_chars.push_back(scalar ? c : 0xFFFD);
     }
     m_pending.erase(0, i);
     if (final && !m_pending.empty()) {

@@ -6,16 +6,17 @@
 #include <memory>
 #include <string>
 
-enum class TextEncoding { Utf8, Utf16LE, Utf16BE, Gb18030 };
+enum class TextEncoding { Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE, Gb18030 };
 
 const char *encodingName(TextEncoding encoding);
 
 // Reads a text file as a stream of characters, a block at a time, so memory
 // stays small whatever the size of the file or its lines.
 //
-// The encoding is taken from a byte-order mark (UTF-8, UTF-16LE/BE); else a
-// file that is valid UTF-8 is UTF-8, and anything else is GB18030. A file
-// with NUL bytes and no UTF-16 mark is refused as binary.
+// The encoding is taken from a byte-order mark (UTF-8, UTF-16LE/BE,
+// UTF-32LE/BE); else a file that is valid UTF-8 is UTF-8, and anything else
+// is GB18030. A file with NUL bytes and no UTF-16 or UTF-32 mark is refused
+// as binary.
 class TextFileReader : public CharSource {
 public:
     TextFileReader();
@@ -56,6 +57,7 @@ private:
     void decodeBlock(std::string_view bytes, bool final);
     void decodeUtf8(std::string_view bytes, bool final);
     void decodeUtf16(std::string_view bytes, bool final);
+    void decodeUtf32(std::string_view bytes, bool final);
     bool fail(const std::string &what, int errorNumber);
 
     int m_fd = -1;

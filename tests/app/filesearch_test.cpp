@@ -26,12 +26,13 @@ public:
     }
 };
 
+// With the window's limit of 200 sub-folders a folder.
 std::vector<std::string> search(const std::string &folder, CountingEvents *events = nullptr,
                                 FolderLinks links = FolderLinks::Skip)
 {
     VectorPathList list;
     YieldBudget own;
-    SearchFolder(folder, list, events ? *events : own, links);
+    SearchFolder(folder, list, events ? *events : own, 200, links);
     return list.paths();
 }
 

@@ -43,11 +43,13 @@ private:
 
 bool openReader(TextFileReader &reader, const std::string &path, uint8_t mode)
 {
-    switch (mode % 5) {
+    switch (mode % 7) {
     case 0: return reader.open(path);
     case 1: return reader.openAs(path, TextEncoding::Utf8);
     case 2: return reader.openAs(path, TextEncoding::Utf16LE);
     case 3: return reader.openAs(path, TextEncoding::Utf16BE);
+    case 4: return reader.openAs(path, TextEncoding::Utf32LE);
+    case 5: return reader.openAs(path, TextEncoding::Utf32BE);
     default: return reader.openAs(path, TextEncoding::Gb18030);
     }
 }

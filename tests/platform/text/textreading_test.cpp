@@ -115,6 +115,10 @@ TEST(TextFileReader, DetectsEachEncoding)
          TextEncoding::Utf16LE},
         {std::string("\xFE\xFF\x4E\x2D\x65\x87\xFF\x0C\x6D\x4B\x8B\xD5\x30\x02", 14),
          TextEncoding::Utf16BE},
+        {std::string("\0\0\xFE\xFF\0\0\x4E\x2D\0\0\x65\x87\0\0\xFF\x0C"
+                     "\0\0\x6D\x4B\0\0\x8B\xD5\0\0\x30\x02",
+                     28),
+         TextEncoding::Utf32BE},
     };
     for (const Case &c : cases) {
         TextFileReader reader;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reads a list of paths, one a line: a "\r" before the "\n" is dropped and
+// blank lines are passed over. No more than one path's worth of a line is
+// ever held, so a list of any length or any bytes cannot exhaust memory.
+class PathListReader {
+public:
+    // Reads the whole list. False when it cannot be used at all (a read
+    // failed, or a NUL byte shows it is not one path a line): error() says
+    // why and paths() must be ignored.
+    bool read(std::istream &in);
+
+    const std::vector<std::string> &paths() const { return m_paths; }
+    // Lines too long to be a path, each described with its line number and
+    // its start; they are left out of paths().
+    const std::vector<std::string> &refusedLines() const { return m_refusedLines; }
+    const std::string &error() const { return m_error; }
+
+private:
+    bool take(std::string_view bytes);
+    void addToLine(std::string_view bytes);
+    void endLine();
+    bool refuse(const std::string &why);
+
+    std::vector<std::string> m_paths;
+    std::vector<std::string> m_refusedLines;
+    std::string m_error;
+    std::string m_line;
+    bool m_lineTooLong = false;
+    long long m_lineNumber = 0;
+};
