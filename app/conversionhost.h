@@ -12,6 +12,9 @@ public:
     virtual void openFolder(const std::string &folder) = 0;
     // An input that could not be converted and was taken off the list.
     virtual void inputSkipped(const std::string &input, const std::string &reason) = 0;
+    // Something about input the person should know although its PDF was
+    // written (text that runs off the page).
+    virtual void inputWarning(const std::string &input, const std::string &warning) = 0;
     // A finished PDF, by its full path.
     virtual void documentWritten(const std::string &pdfPath) = 0;
     // The run's output folder cannot be made or written; the run converts

@@ -1,6 +1,7 @@
 #include "app/conversionjob.h"
 
 #include "app/getfile.h"
+#include "app/pagefit.h"
 #include "app/pdfapi.h"
 #include "app/piececutter.h"
 #include "pdf/tervolanpdf.h"
@@ -18,9 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int LeftMargin = 100;
-constexpr int BottomReserve = 200;
 
 // Clears the running flag however the job leaves, a failure included.
 class RunningFlag {
@@ -177,15 +175,24 @@ ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std
     setDocumentProperties(input, folderText);
     PdfCheck(BeginDoc(m_box));
     setTextProperties();
+    // Unfinished documents stay behind; the writer drops them at the next
+    // BeginDoc, so no partial or empty PDF appears.
+    const PageFit page(PdfGetNum(m_box, PDF_PAGE_HEIGHT));
+    const int fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
+    if (std::string refusal = page.refusal(fontSize); !refusal.empty()) {
+        m_host.inputSkipped(input, refusal);
+        return ConversionOutcome::Skipped;
+    }
     if (!countItems(reader) || !writeLines(reader)) {
-        // The document stays unfinished; the writer drops it at the next
-        // BeginDoc, so no partial PDF appears.
         m_host.inputSkipped(input, reader.error());
         return ConversionOutcome::Skipped;
     }
     m_host.processPendingEvents();
     PdfCheck(EndDoc(m_box));
     m_host.documentWritten(folderText + GetBaseName(input) + ".pdf");
+    if (std::string overflow = page.overflow(fontSize, m_longestLine, m_lineCount);
+        !overflow.empty())
+        m_host.inputWarning(input, overflow);
     return ConversionOutcome::Written;
 }
 
@@ -223,6 +230,8 @@ bool ConversionJob::countItems(TextFileReader &reader)
 bool ConversionJob::writeLines(TextFileReader &reader)
 {
     m_lineSlot = 1;
+    m_longestLine = 0;
+    m_lineCount = 0;
     PieceCutter cutter(reader, m_fileSettings.CharsPerLine);
     while (cutter.nextLine())
         placeLine(cutter);
@@ -248,17 +257,19 @@ void ConversionJob::placeLine(PieceCutter &cutter)
 void ConversionJob::writeOutputLine(std::u32string_view text)
 {
     ++m_lineSlot;
+    ++m_lineCount;
+    m_longestLine = std::max(m_longestLine, int(text.size()));
     int fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
     m_lineUtf8.clear();
     Utf8::append(m_lineUtf8, text);
     // The writer takes a C string and shows every other control character
     // as a blank; U+0000 would end the line there instead.
     std::replace(m_lineUtf8.begin(), m_lineUtf8.end(), '\0', ' ');
-    PdfCheck(TextOut(m_box, /*x*/ LeftMargin, /*y*/ m_lineSlot * 50 * fontSize / 10,
+    PdfCheck(TextOut(m_box, /*x*/ PageFit::LeftMargin, /*y*/ PageFit::lineTop(m_lineSlot, fontSize),
                      m_lineUtf8.c_str()));
     int pageHeight = PdfGetNum(m_box, PDF_PAGE_HEIGHT);
     fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
-    if ((m_lineSlot + 1) * 50 * fontSize / 10 >= pageHeight - BottomReserve) {
+    if (PageFit(pageHeight).breaksAfter(m_lineSlot, fontSize)) {
         PdfCheck(NewPage(m_box));
         m_lineSlot = 1;
     }

@@ -14,14 +14,16 @@ class TextFileReader;
 // What became of one input.
 enum class ConversionOutcome {
     Written,      // its PDF is in place
-    Skipped,      // it could not be read; the host was told why
+    Skipped,      // it could not be read or laid out; the host was told why
     WriterFailed, // the PDF writer failed; the host was told its message
 };
 
 // Turns text files into PDFs through the PDF writer, one document per
 // input: lines are broken at CharsPerLine characters, placed down the page
 // at a step of 5 x font size, and a page is broken when the next line would
-// come within 200 units of the bottom edge.
+// come within 200 units of the bottom edge (PageFit). A font size that puts
+// the first line below the page makes no document; text that runs off the
+// page is written and the host is warned.
 class ConversionJob {
 public:
     ConversionJob(int box, const Settings &settings, ConversionHost &host,
@@ -36,8 +38,10 @@ public:
     void ConvertList(PathList &list);
 
     // Converts one input into the folder text (a folder path ending in
-    // "/"). An input that cannot be read is skipped and no document is
-    // written; the host hears of every outcome but Written.
+    // "/"). An input that cannot be read, or whose font size leaves no
+    // room for a line, is skipped and no document is written; the host
+    // hears of every outcome but Written, and of a Written one whose text
+    // runs off the page.
     ConversionOutcome convertFile(const std::string &input, const std::string &folderText);
 
     bool isRunning() const { return m_running; }
@@ -75,6 +79,10 @@ private:
     long long m_itemCount = 0;
     long long m_pieceCount = 0;
     int m_lineSlot = 1;
+    // The widest and the number of output lines of the current input, to
+    // tell whether its text stayed on the page.
+    int m_longestLine = 0;
+    long long m_lineCount = 0;
     std::string m_lineUtf8;
     std::string m_runFolderText;
 };

@@ -41,6 +41,7 @@ public:
     void beep() override {}
     void openFolder(const std::string &) override {}
     void inputSkipped(const std::string &, const std::string &) override {}
+    void inputWarning(const std::string &, const std::string &) override {}
     void documentWritten(const std::string &) override {}
     void outputFolderUnusable(const std::string &, const std::string &) override {}
     void pdfFailed(const std::string &, const std::string &) override {}

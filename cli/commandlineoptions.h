@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/pagefit.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,7 +10,8 @@
 struct CommandLineOptions {
     // The path that names standard input, as an input or a list of paths.
     static constexpr const char *StandardInput = "-";
-    static constexpr int MaxFontSize = 500;
+    // The range the conversion job holds a size from config.ini to as well.
+    static constexpr int MaxFontSize = PageFit::MaxFontSize;
     static constexpr int MaxCharsPerLine = 32767;
     static constexpr int MaxJobs = 64;
 

@@ -32,6 +32,19 @@ void ConsoleReporter::failed(const std::string &input, const std::string &reason
     std::fflush(stderr);
 }
 
+void ConsoleReporter::inputWarning(const std::string &input, const std::string &warning)
+{
+    warn(input + ": warning: " + warning);
+}
+
+void ConsoleReporter::warn(const std::string &warning)
+{
+    std::lock_guard lock(m_mutex);
+    clearBar();
+    std::fprintf(stderr, "tervolan-convert: %s\n", warning.c_str());
+    std::fflush(stderr);
+}
+
 // A listing that cannot be written (a full disk, a closed pipe) is a
 // failure of the run, said once; the conversion goes on.
 void ConsoleReporter::documentWritten(const std::string &pdfPath)

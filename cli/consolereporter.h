@@ -19,6 +19,7 @@ public:
     void openFolder(const std::string &) override {}
     void inputSkipped(const std::string &input, const std::string &reason) override;
     void documentWritten(const std::string &pdfPath) override;
+    void inputWarning(const std::string &input, const std::string &warning) override;
     void outputFolderUnusable(const std::string &folder, const std::string &reason) override
     {
         failed(folder, reason);
@@ -31,6 +32,8 @@ public:
 
     // A failure found outside the job (a folder without -r, a writer error).
     void failed(const std::string &input, const std::string &reason);
+    // One line on stderr that leaves the exit status alone.
+    void warn(const std::string &warning);
     void fileFinished();
     void finish();
     int failures() const;

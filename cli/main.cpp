@@ -1,3 +1,4 @@
+#include "app/settingsfallbacks.h"
 #include "cli/batchconverter.h"
 #include "cli/commandlineoptions.h"
 #include "cli/consolereporter.h"
@@ -98,6 +99,8 @@ int main(int argc, char **argv)
         return usageError("no input files");
 
     ConsoleReporter reporter(options.quiet, 0);
+    for (const std::string &fallback : SettingsFallbacks::describe(settings))
+        reporter.warn(fallback);
     std::vector<std::string> files = InputCollector(options, reporter).collect();
     reporter.setTotal(int(files.size()));
     BatchConverter(settings, reporter, options.jobs).run(files);

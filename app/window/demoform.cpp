@@ -161,15 +161,19 @@ void DemoForm::Command1_Click()
     reportSkippedInputs();
 }
 
-// The job goes on past inputs it cannot read; the person learns of them
-// once, when it ends.
+// The job goes on past inputs it cannot read or lay out, and past text that
+// runs off the page; the person learns of them once, when it ends.
 void DemoForm::reportSkippedInputs()
 {
-    QStringList skipped = m_host->takeSkipped();
-    if (skipped.isEmpty())
+    QStringList sections;
+    if (QStringList skipped = m_host->takeSkipped(); !skipped.isEmpty())
+        sections << "以下文件未能转换：\n\n" + skipped.join('\n');
+    if (QStringList warnings = m_host->takeWarnings(); !warnings.isEmpty())
+        sections << "以下文件的部分文字超出页面：\n\n" + warnings.join('\n');
+    if (sections.isEmpty())
         return;
-    MessageBoxService::instance().show(this, "以下文件未能转换：\n\n" + skipped.join('\n'),
-                                       "Tervolan", MessageBoxService::Icon::Warning);
+    MessageBoxService::instance().show(this, sections.join("\n\n"), "Tervolan",
+                                       MessageBoxService::Icon::Warning);
 }
 
 void DemoForm::KAVOButton7_Click()

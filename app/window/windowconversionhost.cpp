@@ -49,6 +49,11 @@ void WindowConversionHost::inputSkipped(const std::string &input, const std::str
     m_skipped << PathText::readable(input) + ": " + QString::fromStdString(reason);
 }
 
+void WindowConversionHost::inputWarning(const std::string &input, const std::string &warning)
+{
+    m_warnings << PathText::readable(input) + ": " + QString::fromStdString(warning);
+}
+
 void WindowConversionHost::outputFolderUnusable(const std::string &folder,
                                                 const std::string &reason)
 {
@@ -75,4 +80,11 @@ QStringList WindowConversionHost::takeSkipped()
     QStringList skipped;
     skipped.swap(m_skipped);
     return skipped;
+}
+
+QStringList WindowConversionHost::takeWarnings()
+{
+    QStringList warnings;
+    warnings.swap(m_warnings);
+    return warnings;
 }

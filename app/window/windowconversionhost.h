@@ -25,6 +25,7 @@ public:
     void openFolder(const std::string &folder) override;
     void inputSkipped(const std::string &input, const std::string &reason) override;
     void documentWritten(const std::string &pdfPath) override;
+    void inputWarning(const std::string &input, const std::string &warning) override;
     // Names the folder and the cause in a warning; the window goes on with
     // its list as it was.
     void outputFolderUnusable(const std::string &folder, const std::string &reason) override;
@@ -35,11 +36,15 @@ public:
 
     // The skipped inputs, one "path: reason" line each, and forgets them.
     QStringList takeSkipped();
+    // The inputs written with a warning, one "path: warning" line each, and
+    // forgets them.
+    QStringList takeWarnings();
 
 private:
     std::function<void(int)> m_showProgress;
     QElapsedTimer m_sinceEvents;
     QStringList m_skipped;
+    QStringList m_warnings;
     // The PDFs of this run, to be shown selected in the output folder.
     QStringList m_written;
 };

@@ -26,6 +26,10 @@ public:
     {
         skipped.push_back(input + ": " + reason);
     }
+    void inputWarning(const std::string &input, const std::string &warning) override
+    {
+        warnings.push_back(input + ": " + warning);
+    }
     void documentWritten(const std::string &pdf) override
     {
         written.push_back(pdf);
@@ -44,7 +48,7 @@ public:
 
     long eventCalls = 0;
     int beeps = 0;
-    std::vector<std::string> opened, skipped, written, writerFailures, unusableFolders;
+    std::vector<std::string> opened, skipped, warnings, written, writerFailures, unusableFolders;
     std::vector<int> progress;
     std::function<void()> onEvents, onWritten;
 };

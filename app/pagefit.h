@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+
+// Where the conversion job puts its lines on a page, and whether they stay
+// on it. Lines start at x = LeftMargin; the line in slot k (the first of a
+// page is slot 2) has its top at y = 5 x k x font size; the page breaks
+// after a line when the next one would come within BottomReserve of the
+// bottom edge. A glyph is taken to be as wide and as tall as a full-width
+// (Chinese) one, 1 em, so a fit holds for any text of that many characters.
+class PageFit {
+public:
+    static constexpr int LeftMargin = 100;
+    static constexpr int BottomReserve = 200;
+    // The font sizes the conversion accepts, in points: the command line's
+    // range, and the limit for a size read from config.ini.
+    static constexpr int MaxFontSize = 500;
+
+    // pageHeight as the writer reports it (property 34), in 0.1 mm.
+    explicit PageFit(int pageHeight);
+
+    static int lineTop(int slot, int fontSize) { return slot * 50 * fontSize / 10; }
+    // Whether the page breaks after the line in slot.
+    bool breaksAfter(int slot, int fontSize) const;
+
+    // Why no document can be made at fontSize (out of range, or a first
+    // line below the bottom edge), or "" when one can.
+    std::string refusal(int fontSize) const;
+    // Whether lineCount lines of at most longestLine characters stay on the
+    // page at fontSize.
+    bool fits(int fontSize, int longestLine, long long lineCount) const;
+    // The largest size at which they do, or 0 when none does.
+    int largestFittingSize(int longestLine, long long lineCount) const;
+    // What to tell when they do not fit at fontSize, or "" when they do.
+    std::string overflow(int fontSize, int longestLine, long long lineCount) const;
+
+private:
+    int lastSlot(int fontSize) const;
+    std::string pageName() const;
+
+    int m_width;
+    int m_height;
+};
