@@ -190,7 +190,7 @@ ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std
     m_host.processPendingEvents();
     PdfCheck(EndDoc(m_box));
     m_host.documentWritten(folderText + GetBaseName(input) + ".pdf");
-    if (std::string overflow = page.overflow(fontSize, m_longestLine, m_lineCount);
+    if (std::string overflow = page.overflow(fontSize, m_longestWidth, m_lineCount);
         !overflow.empty())
         m_host.inputWarning(input, overflow);
     return ConversionOutcome::Written;
@@ -230,7 +230,7 @@ bool ConversionJob::countItems(TextFileReader &reader)
 bool ConversionJob::writeLines(TextFileReader &reader)
 {
     m_lineSlot = 1;
-    m_longestLine = 0;
+    m_longestWidth = 0;
     m_lineCount = 0;
     PieceCutter cutter(reader, m_fileSettings.CharsPerLine);
     while (cutter.nextLine())
@@ -258,7 +258,7 @@ void ConversionJob::writeOutputLine(std::u32string_view text)
 {
     ++m_lineSlot;
     ++m_lineCount;
-    m_longestLine = std::max(m_longestLine, int(text.size()));
+    m_longestWidth = std::max(m_longestWidth, PageFit::widthOf(text));
     int fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
     m_lineUtf8.clear();
     Utf8::append(m_lineUtf8, text);

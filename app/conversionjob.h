@@ -81,7 +81,7 @@ private:
     int m_lineSlot = 1;
     // The widest and the number of output lines of the current input, to
     // tell whether its text stayed on the page.
-    int m_longestLine = 0;
+    long long m_longestWidth = 0;
     long long m_lineCount = 0;
     std::string m_lineUtf8;
     std::string m_runFolderText;

@@ -6,19 +6,31 @@
 
 namespace {
 
-// One point is 254/72 units of 0.1 mm; widths are compared in units x 72
-// so that no rounding decides a fit.
+// One point is 254/72 units of 0.1 mm; widths are compared in units x 720
+// (tenths of an em) so that no rounding decides a fit.
 constexpr long long UnitsPerPointNumerator = 254;
 constexpr long long UnitsPerPointDenominator = 72;
+constexpr long long TenthsPerEm = 10;
+constexpr long long NarrowTenths = 6;
 
-long long emsToScaledUnits(long long ems, int fontSize)
+long long tenthEmsToScaledUnits(long long tenths, int fontSize)
 {
-    return ems * fontSize * UnitsPerPointNumerator;
+    return tenths * fontSize * UnitsPerPointNumerator;
 }
 
 long long unitsToScaledUnits(long long units)
 {
-    return units * UnitsPerPointDenominator;
+    return units * UnitsPerPointDenominator * TenthsPerEm;
+}
+
+// East Asian wide and full-width characters: hanzi, kana, hangul, CJK
+// punctuation and the full-width forms.
+bool isWide(char32_t c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF)
+        || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
+        || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
+        || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
 } // namespace
@@ -56,37 +68,44 @@ int PageFit::lastSlot(int fontSize) const
     return slot;
 }
 
-bool PageFit::fits(int fontSize, int longestLine, long long lineCount) const
+long long PageFit::widthOf(std::u32string_view text)
 {
-    if (longestLine <= 0 || lineCount <= 0)
+    long long width = 0;
+    for (char32_t c : text)
+        width += isWide(c) ? TenthsPerEm : NarrowTenths;
+    return width;
+}
+
+bool PageFit::fits(int fontSize, long long longestWidth, long long lineCount) const
+{
+    if (longestWidth <= 0 || lineCount <= 0)
         return true;
-    if (emsToScaledUnits(longestLine, fontSize) > unitsToScaledUnits(m_width - LeftMargin))
+    if (tenthEmsToScaledUnits(longestWidth, fontSize) > unitsToScaledUnits(m_width - LeftMargin))
         return false;
     // Lines fill slots from 2 on; only a page that fills up reaches the
     // last slot.
     const long long deepestSlot = std::min<long long>(lineCount + 1, lastSlot(fontSize));
     const long long deepestTop = deepestSlot * lineTop(1, fontSize);
-    return unitsToScaledUnits(deepestTop) + emsToScaledUnits(1, fontSize)
+    return unitsToScaledUnits(deepestTop) + tenthEmsToScaledUnits(TenthsPerEm, fontSize)
         <= unitsToScaledUnits(m_height);
 }
 
-int PageFit::largestFittingSize(int longestLine, long long lineCount) const
+int PageFit::largestFittingSize(long long longestWidth, long long lineCount) const
 {
     for (int size = MaxFontSize; size >= 1; --size) {
-        if (refusal(size).empty() && fits(size, longestLine, lineCount))
+        if (refusal(size).empty() && fits(size, longestWidth, lineCount))
             return size;
     }
     return 0;
 }
 
-std::string PageFit::overflow(int fontSize, int longestLine, long long lineCount) const
+std::string PageFit::overflow(int fontSize, long long longestWidth, long long lineCount) const
 {
-    if (fits(fontSize, longestLine, lineCount))
+    if (fits(fontSize, longestWidth, lineCount))
         return "";
-    const std::string what = "text runs off the " + pageName() + " page at font size "
-        + std::to_string(fontSize) + " (lines of up to " + std::to_string(longestLine)
-        + " characters)";
-    const int largest = largestFittingSize(longestLine, lineCount);
+    const std::string what
+        = "text runs off the " + pageName() + " page at font size " + std::to_string(fontSize);
+    const int largest = largestFittingSize(longestWidth, lineCount);
     if (largest == 0)
         return what + "; no font size fits them";
     return what + "; the largest size that fits is " + std::to_string(largest);

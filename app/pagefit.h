@@ -1,13 +1,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Where the conversion job puts its lines on a page, and whether they stay
 // on it. Lines start at x = LeftMargin; the line in slot k (the first of a
 // page is slot 2) has its top at y = 5 x k x font size; the page breaks
 // after a line when the next one would come within BottomReserve of the
-// bottom edge. A glyph is taken to be as wide and as tall as a full-width
-// (Chinese) one, 1 em, so a fit holds for any text of that many characters.
+// bottom edge. A line's width is measured in tenths of an em: a full-width
+// (Chinese) character is 10, any other 6, a little more than a Latin
+// letter's average, so English text at its 60 a line does not warn.
 class PageFit {
 public:
     static constexpr int LeftMargin = 100;
@@ -26,13 +28,15 @@ public:
     // Why no document can be made at fontSize (out of range, or a first
     // line below the bottom edge), or "" when one can.
     std::string refusal(int fontSize) const;
-    // Whether lineCount lines of at most longestLine characters stay on the
-    // page at fontSize.
-    bool fits(int fontSize, int longestLine, long long lineCount) const;
+    // The width of text in tenths of an em.
+    static long long widthOf(std::u32string_view text);
+    // Whether lineCount lines at most longestWidth wide stay on the page at
+    // fontSize.
+    bool fits(int fontSize, long long longestWidth, long long lineCount) const;
     // The largest size at which they do, or 0 when none does.
-    int largestFittingSize(int longestLine, long long lineCount) const;
+    int largestFittingSize(long long longestWidth, long long lineCount) const;
     // What to tell when they do not fit at fontSize, or "" when they do.
-    std::string overflow(int fontSize, int longestLine, long long lineCount) const;
+    std::string overflow(int fontSize, long long longestWidth, long long lineCount) const;
 
 private:
     int lastSlot(int fontSize) const;

@@ -72,6 +72,9 @@ TEST_F(SettingsFaults, TextRunningOffThePageWarnsWithTheLargestSizeThatFits)
     EXPECT_TRUE(lines(run.err)[0].ends_with("the largest size that fits is 18")) << run.err;
 
     EXPECT_EQ(convert({"--font-size", "18", input}).err, "");
+    // Latin letters are narrower: English at its 60 a line fits at 12.
+    std::string english = dir.write("in/english.txt", std::string(60, 'e') + "\n");
+    EXPECT_EQ(convert({"--lang", "en", "--font-size", "12", english}).err, "");
 }
 
 // An unknown page size in config.ini and an unknown font name fell back to
