@@ -72,7 +72,8 @@ std::string FontMatch::substituteFor(const std::string &name)
         return "no font at all";
     std::string substitute;
     FcChar8 *used = nullptr;
-    if (!hasFamily(match, family) && FcPatternGetString(match, FC_FAMILY, 0, &used) == FcResultMatch)
+    if (!hasFamily(match, family)
+        && FcPatternGetString(match, FC_FAMILY, 0, &used) == FcResultMatch)
         substitute = reinterpret_cast<const char *>(used);
     FcPatternDestroy(match);
     return substitute;
