@@ -41,6 +41,8 @@ void ChildProcess::start(const std::vector<std::string> &arguments)
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
+    m_ended = false;
+    m_ending = ChildResult();
     m_pid = fork();
     if (m_pid < 0)
         throw std::runtime_error("cannot fork");
