@@ -129,6 +129,13 @@ TEST_F(ConversionJobTest, PageBreaksWhenTheNextLineWouldReachTheBottomReserve)
     EXPECT_EQ(PdfReadback::lines(full, 2).front(), "line 55");
     EXPECT_TRUE(PdfReadback::lines(full, 3).empty());
     EXPECT_EQ(PdfReadback::pages(settings.OutputFolder + "/more.pdf"), 2);
+
+    // On A5 (2100 high) the line after the 36th would stand exactly on the
+    // bottom reserve (1,900 = 38 x 50): the page breaks there.
+    settings.PageSize = "A5";
+    VectorPathList exact({dir.write("in/exact.txt", numberedLines(36))});
+    job.ConvertList(exact);
+    EXPECT_EQ(PdfReadback::pages(settings.OutputFolder + "/exact.pdf"), 2);
 }
 
 TEST_F(ConversionJobTest, LinesFollowEachOtherAtFiveTimesTheFontSize)

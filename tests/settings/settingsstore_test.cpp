@@ -206,4 +206,11 @@ TEST(SaveSettings, RespectsReadOnlyFilesLinksAndModes)
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("program/config.ini")));
     EXPECT_EQ(readBytes(dir.file("dotfiles/config.ini")), formatConfig(sample()));
     EXPECT_EQ(std::filesystem::status(dir.file("dotfiles/config.ini")).permissions(), shared);
+
+    // A new config.ini is made as any new file of this user would be.
+    const mode_t previousMask = umask(027);
+    const bool saved = SaveSettings(sample(), dir.file("fresh/config.ini"));
+    umask(previousMask);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(std::filesystem::status(dir.file("fresh/config.ini")).permissions(), shared);
 }

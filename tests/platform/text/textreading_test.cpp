@@ -131,19 +131,30 @@ TEST(TextFileReader, DetectsEachEncoding)
 TEST(TextFileReader, SequencesSplitAcrossBlocksDecodeWhole)
 {
     TempDir dir;
-    // 64 KiB blocks: an odd prefix puts three-byte characters across the
-    // block edge in UTF-8 and two-byte ones in GB18030.
-    std::string utf8 = "x";
+    // 64 KiB blocks (65,536 bytes): "xy" puts a three-byte UTF-8 character
+    // across the edge (65,534 = 2 + 3 x 21,844), "x" a two-byte GB18030 one,
+    // and a UTF-16 mark with 32,766 letters an emoji's surrogate pair.
+    std::string hanzi;
     for (int i = 0; i < 30000; ++i)
-        utf8 += "中";
-    for (const std::string &bytes : {utf8, TextCodec::utf8ToGb18030(utf8)}) {
+        hanzi += "中";
+    std::string utf16 = "\xFF\xFE";
+    for (int i = 0; i < 32766; ++i)
+        utf16 += std::string("a\0", 2);
+    utf16 += std::string("\x3D\xD8\x00\xDE", 4); // U+1F600
+    const std::pair<std::string, std::u32string> cases[] = {
+        {"xy" + hanzi, U"xy" + std::u32string(30000, U'中')},
+        {"x" + TextCodec::utf8ToGb18030(hanzi), U"x" + std::u32string(30000, U'中')},
+        {utf16, std::u32string(32766, U'a') + U"\U0001F600"},
+    };
+    for (const auto &[bytes, expected] : cases) {
         TextFileReader reader;
         ASSERT_TRUE(reader.open(dir.write("big.txt", bytes)));
-        std::u32string text = readAll(reader);
-        ASSERT_EQ(text.size(), 30001u);
-        EXPECT_EQ(text.find(U'\uFFFD'), std::u32string::npos);
+        const std::u32string text = readAll(reader);
+        EXPECT_TRUE(text == expected)
+            << encodingName(reader.encoding()) << ": " << text.size() << " characters, last U+"
+            << std::hex << uint32_t(text.empty() ? 0 : text.back());
         ASSERT_TRUE(reader.rewind());
-        EXPECT_EQ(reader.get(), 'x');
+        EXPECT_EQ(reader.get(), int32_t(expected[0]));
     }
 }
 
@@ -171,4 +182,9 @@ TEST(TextFileReader, InvalidUtf8FallsBackToGb18030WithReplacements)
     ASSERT_TRUE(reader.open(dir.write("cut.txt", "\xCB\xCE\xCC\xE5\xCB")));
     EXPECT_EQ(reader.encoding(), TextEncoding::Gb18030);
     EXPECT_EQ(readAll(reader), U"宋体\uFFFD");
+    // GBK whose last character looks like the start of an unfinished UTF-8
+    // sequence: it is not UTF-8.
+    ASSERT_TRUE(reader.open(dir.write("tail.txt", "abc\xE4\xBD")));
+    EXPECT_EQ(reader.encoding(), TextEncoding::Gb18030);
+    EXPECT_EQ(readAll(reader), U"abc浣");
 }
