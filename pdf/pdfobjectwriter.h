@@ -18,8 +18,8 @@ class TempFile;
 
 class PdfObjectWriter {
 public:
-    // Starts the file header and creates the cross-reference spill file
-    // beside the document. Throws PdfError when that file cannot be made.
+    // Starts the file header; cross-reference lines that outgrow memory
+    // spill into a file beside the document.
     PdfObjectWriter(TempFile &file, Deflater &deflater);
 
     // A new object number, to be referred to now and written later.

@@ -1,7 +1,5 @@
 #include "spillfile.h"
 
-#include "tervolanpdf-private.h"
-
 #include "platform/file/atomicfile.h"
 #include "platform/file/temporaryfileregistry.h"
 
@@ -11,13 +9,14 @@
 
 namespace tervolanpdf {
 
-SpillFile::SpillFile(const std::string &folder)
+bool SpillFile::open(const std::string &folder)
 {
     m_fd = createNameless(folder);
     if (m_fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL))
         m_fd = createAndUnlink(folder);
     if (m_fd < 0)
-        throw PdfError("cannot create a file in the folder \"" + folder + "\": " + errnoText(errno));
+        m_error = errno;
+    return m_fd >= 0;
 }
 
 SpillFile::~SpillFile()
@@ -28,7 +27,7 @@ SpillFile::~SpillFile()
 
 int SpillFile::createNameless(const std::string &folder)
 {
-    return open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    return ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
 }
 
 // For file systems without nameless files: the name lives only between two

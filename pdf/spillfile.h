@@ -13,13 +13,16 @@ namespace tervolanpdf {
 
 class SpillFile {
 public:
-    // Creates the file in folder. Throws PdfError naming the folder and the
-    // cause when that is not possible.
-    explicit SpillFile(const std::string &folder);
+    SpillFile() = default;
     ~SpillFile();
 
     SpillFile(const SpillFile &) = delete;
     SpillFile &operator=(const SpillFile &) = delete;
+
+    // Creates the file in folder. Returns false, with the cause in
+    // error(), when that is not possible.
+    bool open(const std::string &folder);
+    bool isOpen() const { return m_fd >= 0; }
 
     // Write or read length bytes at offset. Return false on failure, with
     // the cause in error().

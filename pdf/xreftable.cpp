@@ -29,8 +29,8 @@ void formatEntry(uint64_t offset, char *entry)
 
 } // namespace
 
-XrefTable::XrefTable(const std::string &folder, std::string target)
-    : m_spill(folder)
+XrefTable::XrefTable(std::string folder, std::string target)
+    : m_folder(std::move(folder))
     , m_target(std::move(target))
     , m_block(kBlockEntries * kEntrySize, '\0')
 {
@@ -47,8 +47,7 @@ void XrefTable::record(int number, uint64_t offset)
     // A number below the block was handed out long ago and is written only
     // now; its line goes straight to its place in the spill file.
     if (number < m_blockFirst) {
-        if (!m_spill.writeAt(entry, kEntrySize, spillOffset(number)))
-            fail();
+        spillAt(entry, kEntrySize, number);
         return;
     }
     std::memcpy(m_block.data() + static_cast<size_t>(number - m_blockFirst) * kEntrySize, entry,
@@ -59,7 +58,14 @@ void XrefTable::record(int number, uint64_t offset)
 // comes later, and its line then lands over the gap.
 void XrefTable::flushBlock()
 {
-    if (!m_spill.writeAt(m_block.data(), m_block.size(), spillOffset(m_blockFirst)))
+    spillAt(m_block.data(), m_block.size(), m_blockFirst);
+}
+
+void XrefTable::spillAt(const char *lines, size_t length, int first)
+{
+    if (!m_spill.isOpen() && !m_spill.open(m_folder))
+        fail();
+    if (!m_spill.writeAt(lines, length, spillOffset(first)))
         fail();
 }
 
@@ -74,7 +80,8 @@ void XrefTable::appendEntries(int first, int count, std::string &out)
         fail();
     if (spilled < count) {
         std::memcpy(lines + static_cast<size_t>(spilled) * kEntrySize,
-                    m_block.data() + static_cast<size_t>(first + spilled - m_blockFirst) * kEntrySize,
+                    m_block.data()
+                        + static_cast<size_t>(first + spilled - m_blockFirst) * kEntrySize,
                     static_cast<size_t>(count - spilled) * kEntrySize);
     }
 }

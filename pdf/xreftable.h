@@ -2,7 +2,8 @@
 // fixed 20-byte lines in object-number order. The lines go to a spill file
 // a block at a time, so memory stays the same however many objects the
 // document gets; objects written long after their number was handed out
-// (page tree nodes, fonts) are put in place afterwards.
+// (page tree nodes, fonts) are put in place afterwards. A document whose
+// lines fit in one block never makes the file.
 #ifndef TERVOLANPDF_XREFTABLE_H
 #define TERVOLANPDF_XREFTABLE_H
 
@@ -17,12 +18,12 @@ class XrefTable {
 public:
     static constexpr size_t kEntrySize = 20;
 
-    // Creates the spill file in folder; target names the document in
-    // messages. Throws PdfError when the file cannot be created.
-    XrefTable(const std::string &folder, std::string target);
+    // The spill file, when needed, goes into folder; target names the
+    // document in messages.
+    XrefTable(std::string folder, std::string target);
 
     // Records that object number (1 and up) starts at offset. Throws
-    // PdfWriteError when the spill file cannot be written.
+    // PdfWriteError when the spill file cannot be made or written.
     void record(int number, uint64_t offset);
 
     // Appends the lines of objects first to first + count - 1 to out, all of
@@ -32,9 +33,11 @@ public:
 
 private:
     void flushBlock();
+    void spillAt(const char *lines, size_t length, int first);
     [[noreturn]] void fail();
 
     SpillFile m_spill;
+    std::string m_folder;
     std::string m_target;
     std::string m_block; // lines of m_blockFirst and on, not yet spilled
     int m_blockFirst = 1;
