@@ -12,6 +12,9 @@ namespace {
 // 80 KB of lines: one spill write every 2048 pages or so.
 constexpr int kBlockEntries = 4096;
 
+// A line has ten digits for the offset.
+constexpr uint64_t kMaxOffset = 9999999999;
+
 uint64_t spillOffset(int number)
 {
     return static_cast<uint64_t>(number - 1) * XrefTable::kEntrySize;
@@ -38,6 +41,11 @@ XrefTable::XrefTable(std::string folder, std::string target)
 
 void XrefTable::record(int number, uint64_t offset)
 {
+    if (offset > kMaxOffset) {
+        throw PdfWriteError("\"" + m_target
+                            + "\" would pass 10 GB, more than a PDF cross-reference table can "
+                              "address");
+    }
     char entry[kEntrySize];
     formatEntry(offset, entry);
     if (number >= m_blockFirst + kBlockEntries) {

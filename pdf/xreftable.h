@@ -23,7 +23,8 @@ public:
     XrefTable(std::string folder, std::string target);
 
     // Records that object number (1 and up) starts at offset. Throws
-    // PdfWriteError when the spill file cannot be made or written.
+    // PdfWriteError when the spill file cannot be made or written, or when
+    // offset needs more than the line's ten digits.
     void record(int number, uint64_t offset);
 
     // Appends the lines of objects first to first + count - 1 to out, all of
