@@ -48,9 +48,9 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     , m_pageSize(info.pageSize)
     , m_deflater(kPageCompression)
     , m_writer(m_file, m_deflater)
+    , m_catalog(m_writer.reserve())
+    , m_pageTree(m_writer, m_writer.reserve())
 {
-    m_catalog = m_writer.reserve();
-    m_pageTree = m_writer.reserve();
     m_resources = m_writer.reserve();
     m_infoObject = m_writer.reserve();
 }
@@ -93,13 +93,16 @@ DocumentFont &PdfDocument::fontFor(const FontFace &face)
 
 void PdfDocument::newPage()
 {
+    // The written pages, the one being closed and the one to start.
+    m_pageLimit.admit(m_pageTree.pageCount() + 2, m_file.target());
     writePage();
 }
 
 // A page is its content stream and a page object pointing at the shared
-// resources; only its number stays behind for the page tree.
+// resources; only its number stays behind, in the page tree's open node.
 void PdfDocument::writePage()
 {
+    const int parent = m_pageTree.parentOfNextPage();
     const int content = m_writer.reserve();
     m_writer.writeStream(content, {}, m_content.finish(), /*compress*/ true);
     m_content.clear();
@@ -107,14 +110,14 @@ void PdfDocument::writePage()
     std::string &body = m_writer.body();
     m_writer.beginObject(page);
     body += "<</Type/Page/Parent ";
-    PdfSyntax::appendInteger(body, m_pageTree);
+    PdfSyntax::appendInteger(body, parent);
     body += " 0 R/Resources ";
     PdfSyntax::appendInteger(body, m_resources);
     body += " 0 R/Contents ";
     PdfSyntax::appendInteger(body, content);
     body += " 0 R>>";
     m_writer.endObject();
-    m_pages.push_back(page);
+    m_pageTree.addPage(page);
 }
 
 void PdfDocument::finish()
@@ -138,26 +141,16 @@ void PdfDocument::finish()
     body += ">>>>";
     m_writer.endObject();
 
-    m_writer.beginObject(m_pageTree);
-    body += "<</Type/Pages/MediaBox[0 0 ";
-    PdfSyntax::appendReal(body, m_pageSize.width / kUnitsPerPoint, /*decimals*/ 3);
-    body += ' ';
-    PdfSyntax::appendReal(body, m_pageSize.height / kUnitsPerPoint, /*decimals*/ 3);
-    body += "]/Count ";
-    PdfSyntax::appendInteger(body, static_cast<long long>(m_pages.size()));
-    body += "/Kids[";
-    for (size_t i = 0; i < m_pages.size(); ++i) {
-        if (i)
-            body += ' ';
-        PdfSyntax::appendInteger(body, m_pages[i]);
-        body += " 0 R";
-    }
-    body += "]>>";
-    m_writer.endObject();
+    std::string mediaBox = "/MediaBox[0 0 ";
+    PdfSyntax::appendReal(mediaBox, m_pageSize.width / kUnitsPerPoint, /*decimals*/ 3);
+    mediaBox += ' ';
+    PdfSyntax::appendReal(mediaBox, m_pageSize.height / kUnitsPerPoint, /*decimals*/ 3);
+    mediaBox += ']';
+    const int root = m_pageTree.finish(mediaBox);
 
     m_writer.beginObject(m_catalog);
     body += "<</Type/Catalog/Pages ";
-    PdfSyntax::appendInteger(body, m_pageTree);
+    PdfSyntax::appendInteger(body, root);
     body += " 0 R>>";
     m_writer.endObject();
 

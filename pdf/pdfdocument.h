@@ -1,6 +1,7 @@
 // One open PDF document, written by us object by object into a temporary
 // file beside the target: each page goes out compressed as soon as it is
-// closed, so memory holds one page rather than the document. Fonts are
+// closed, so memory holds one page rather than the document, however many
+// pages it gets. Fonts are
 // subset and written when the document ends.
 #ifndef TERVOLANPDF_PDFDOCUMENT_H
 #define TERVOLANPDF_PDFDOCUMENT_H
@@ -9,6 +10,8 @@
 #include "deflater.h"
 #include "documentfont.h"
 #include "linelayout.h"
+#include "pagelimit.h"
+#include "pagetree.h"
 #include "pdfobjectwriter.h"
 #include "tempfile.h"
 #include "tervolanpdf-private.h"
@@ -43,7 +46,8 @@ public:
                   const TextStyle &style);
 
     // Closes the current page and starts an empty one of the same size.
-    // Throws PdfWriteError when the document can no longer be written.
+    // Throws PdfWriteError when the document can no longer be written or
+    // would pass the page limit.
     void newPage();
 
     // Writes the end of the document and renames it over the target.
@@ -64,9 +68,9 @@ private:
     LineLayout m_layout;
     std::vector<std::unique_ptr<DocumentFont>> m_fonts;
     DocumentFont *m_lastFont = nullptr;
-    std::vector<int> m_pages;
-    int m_catalog = 0;
-    int m_pageTree = 0;
+    int m_catalog = 0; // reserved before the page tree: objects 1 and 2
+    PageTree m_pageTree;
+    PageLimit m_pageLimit;
     int m_resources = 0;
     int m_infoObject = 0;
 };

@@ -5,7 +5,7 @@
 #include "tempfile.h"
 #include "tervolanpdf-private.h"
 
-#include <cstdio>
+#include <algorithm>
 
 namespace tervolanpdf {
 
@@ -15,11 +15,15 @@ namespace {
 // the one-page memory budget.
 constexpr size_t kFlushSize = 64 * 1024;
 
+// Cross-reference lines copied into the file per round.
+constexpr int kXrefLinesPerCopy = 2048;
+
 } // namespace
 
 PdfObjectWriter::PdfObjectWriter(TempFile &file, Deflater &deflater)
     : m_file(file)
     , m_deflater(deflater)
+    , m_xref(file.folder(), file.target())
 {
     m_buffer.reserve(kFlushSize * 2);
     // The second line's high bytes tell transfer programs the file is binary.
@@ -28,13 +32,12 @@ PdfObjectWriter::PdfObjectWriter(TempFile &file, Deflater &deflater)
 
 int PdfObjectWriter::reserve()
 {
-    m_offsets.push_back(0);
-    return static_cast<int>(m_offsets.size() - 1);
+    return m_objectCount++;
 }
 
 void PdfObjectWriter::beginObject(int number)
 {
-    m_offsets[number] = m_written + m_buffer.size();
+    m_xref.record(number, m_written + m_buffer.size());
     PdfSyntax::appendInteger(m_buffer, number);
     m_buffer += " 0 obj\n";
 }
@@ -69,17 +72,14 @@ void PdfObjectWriter::finish(int root, int info)
 {
     const uint64_t xref = m_written + m_buffer.size();
     m_buffer += "xref\n0 ";
-    PdfSyntax::appendInteger(m_buffer, static_cast<long long>(m_offsets.size()));
+    PdfSyntax::appendInteger(m_buffer, m_objectCount);
     m_buffer += "\n0000000000 65535 f \n";
-    for (size_t number = 1; number < m_offsets.size(); ++number) {
-        char entry[24];
-        std::snprintf(entry, sizeof entry, "%010llu 00000 n \n",
-                      static_cast<unsigned long long>(m_offsets[number]));
-        m_buffer += entry;
+    for (int first = 1; first < m_objectCount; first += kXrefLinesPerCopy) {
+        m_xref.appendEntries(first, std::min(kXrefLinesPerCopy, m_objectCount - first), m_buffer);
         flushIfFull();
     }
     m_buffer += "trailer\n<</Size ";
-    PdfSyntax::appendInteger(m_buffer, static_cast<long long>(m_offsets.size()));
+    PdfSyntax::appendInteger(m_buffer, m_objectCount);
     m_buffer += "/Root ";
     PdfSyntax::appendInteger(m_buffer, root);
     m_buffer += " 0 R/Info ";

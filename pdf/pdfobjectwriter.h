@@ -1,14 +1,15 @@
 // Writes numbered PDF objects into the document's temporary file as they
-// are made, remembering only where each one starts, and ends the file with
-// the cross-reference table. Nothing of a page stays in memory once the
-// page is written.
+// are made, noting where each one starts in the cross-reference table's
+// spill file, and ends the file with that table. Nothing of a page stays in
+// memory once the page is written.
 #ifndef TERVOLANPDF_PDFOBJECTWRITER_H
 #define TERVOLANPDF_PDFOBJECTWRITER_H
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "xreftable.h"
 
 namespace tervolanpdf {
 
@@ -17,7 +18,8 @@ class TempFile;
 
 class PdfObjectWriter {
 public:
-    // Writes the file header. Throws PdfWriteError when it cannot.
+    // Starts the file header; cross-reference lines that outgrow memory
+    // spill into a file beside the document.
     PdfObjectWriter(TempFile &file, Deflater &deflater);
 
     // A new object number, to be referred to now and written later.
@@ -45,8 +47,9 @@ private:
     Deflater &m_deflater;
     std::string m_buffer;
     std::string m_compressed;
-    uint64_t m_written = 0;             // bytes already handed to the file
-    std::vector<uint64_t> m_offsets{0}; // by object number; 0 is the free head
+    uint64_t m_written = 0; // bytes already handed to the file
+    XrefTable m_xref;
+    int m_objectCount = 1; // object 0 is the head of the free list
 };
 
 } // namespace tervolanpdf

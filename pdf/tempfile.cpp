@@ -28,6 +28,11 @@ void TempFile::commit()
         fail();
 }
 
+std::string TempFile::folder() const
+{
+    return folderOf(path());
+}
+
 void TempFile::fail()
 {
     const std::string cause = errnoText(m_file.error());

@@ -31,6 +31,9 @@ public:
 
     const std::string &path() const { return m_file.temporaryPath(); }
     const std::string &target() const { return m_file.target(); }
+    // The folder the temporary file is in, for scratch files that should
+    // share its disk.
+    std::string folder() const;
 
 private:
     [[noreturn]] void fail();

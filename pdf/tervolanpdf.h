@@ -93,8 +93,10 @@ TERVOLANPDF_EXPORT int BeginDoc(int box);
 TERVOLANPDF_EXPORT int TextOut(int box, int x, int y, const char *text);
 
 /* Closes the current page and starts an empty one of the same size.
- * Returns 0, or -1 without an open document or when the document can no
- * longer be written (then abandoned, as for TextOut). */
+ * Returns 0, or -1 without an open document, when the document can no
+ * longer be written, or when the new page would take it past 1,000,000
+ * pages, more than PDF readers open in reasonable time; in the last two
+ * cases the document is abandoned, as for TextOut. */
 TERVOLANPDF_EXPORT int NewPage(int box);
 
 /* Finishes the document and puts it at the output path plus ".pdf". The

@@ -18,6 +18,9 @@ constexpr long PeakRssLimitKb = 160 * 1024;
 // size 1 on A3 (4200 high) at slots 2 to 799, with 12 on A4 (2970) at 2 to 46.
 constexpr long long LinesPerA3PageAt1 = 798;
 constexpr long long LinesPerA4PageAt12 = 45;
+// With font size 130 on A5 (2100 high) a line fills a page: slot 2 is at
+// 1300, slot 3 at 1950 would come within 200 units of the bottom.
+constexpr long long LinesPerA5PageAt130 = 1;
 
 std::string writeRepeated(const std::string &path, const std::string &unit, long long count)
 {
@@ -30,6 +33,15 @@ std::string writeRepeated(const std::string &path, const std::string &unit, long
         long long units = std::min(perChunk, count - written);
         out.write(chunk.data(), std::streamsize(units * (long long)unit.size()));
     }
+    return path;
+}
+
+// Lines "1" to "count", one a line.
+std::string writeNumbered(const std::string &path, long long count)
+{
+    std::ofstream out(path, std::ios::binary);
+    for (long long number = 1; number <= count; ++number)
+        out << number << '\n';
     return path;
 }
 
@@ -85,4 +97,27 @@ TEST_F(BigFiles, TenMillionEmptyLines)
     EXPECT_LT(run.peakRssKb, PeakRssLimitKb);
     EXPECT_EQ(PdfReadback::pages(pdf("empty")), pagesFor(Lines, LinesPerA3PageAt1));
     EXPECT_TRUE(passesQpdfCheck(pdf("empty")));
+}
+
+TEST_F(BigFiles, PeakMemoryStaysTheSameForTenTimesThePages)
+{
+    constexpr long long Lines = 50 * 1000;
+    const std::string small = writeNumbered(dir.file("small.txt"), Lines);
+    const std::string large = writeNumbered(dir.file("large.txt"), 10 * Lines);
+    const std::vector<std::string> options = {"--font-size", "130", "--page-size", "A5"};
+    std::vector<std::string> arguments = options;
+    arguments.push_back(small);
+    ChildResult smallRun = convert(arguments);
+    arguments.back() = large;
+    ChildResult largeRun = convert(arguments, std::chrono::minutes(5));
+    ASSERT_EQ(smallRun.exitCode, 0) << smallRun.err;
+    ASSERT_EQ(largeRun.exitCode, 0) << largeRun.err;
+    // Nothing kept per page: 450,000 more pages may not cost 2 MB.
+    EXPECT_LT(largeRun.peakRssKb - smallRun.peakRssKb, 2 * 1024)
+        << smallRun.peakRssKb << " KB for " << Lines << " pages, " << largeRun.peakRssKb
+        << " KB for ten times as many";
+    EXPECT_EQ(PdfReadback::pages(pdf("large")), pagesFor(10 * Lines, LinesPerA5PageAt130));
+    // A page deep in the page tree is still found in its place.
+    EXPECT_EQ(PdfReadback::lines(pdf("large"), 300001), std::vector<std::string>{"300001"});
+    EXPECT_TRUE(passesQpdfCheck(pdf("small")));
 }
