@@ -78,6 +78,27 @@ TEST(PdfGlyphs, EveryByteOfAGlyphCodeSurvivesTheStringSyntax)
     ASSERT_EQ(got.size(), expected.size());
     for (size_t i = 0; i < got.size(); ++i)
         EXPECT_EQ(got[i], expected[i]) << "line " << i;
+
+    // Both CMaps of the 2,048 codes come in sections of at most 100 entries,
+    // each holding as many as it declares.
+    commandOutput("qpdf --qdf --object-streams=disable '" + output + ".pdf' '" + output + ".qdf'");
+    std::istringstream qdf(readBytes(output + ".qdf"));
+    const std::regex begin(R"(^(\d+) begin(cidchar|bfchar)$)");
+    std::string line;
+    std::smatch match;
+    int sections = 0;
+    while (std::getline(qdf, line)) {
+        if (!std::regex_match(line, match, begin))
+            continue;
+        ++sections;
+        const int declared = std::stoi(match[1]);
+        EXPECT_LE(declared, 100);
+        int entries = 0;
+        while (std::getline(qdf, line) && !line.starts_with("end"))
+            ++entries;
+        EXPECT_EQ(entries, declared);
+    }
+    EXPECT_EQ(sections, 2 * 21);
 }
 
 TEST(PdfGlyphs, CharactersSharingOneGlyphOrMissingReadBackExactly)
