@@ -83,3 +83,25 @@ TEST_F(ProgressBarPainterTest, MovingGroupRestartsAndNeverTouchesTheFrame)
     }
     EXPECT_TRUE(restarted);
 }
+
+// On a 200-pixel bar the block at 4 reaches 2 % exactly and the one at 14
+// reaches 7 %: a block is drawn only once the value passes its start.
+TEST(ProgressBarBlockRule, ABlockNeedsAValuePastItsStart)
+{
+    Gdi::Surface surface(200, 43);
+    ProgressBarState state;
+    const auto &tiles = *ProgressBarTiles::look(6);
+    state.tiles = {&tiles[0], &tiles[1], &tiles[2]};
+    ProgressBarTrack track;
+    ProgressBarPainter(surface, state).repaint(track);
+    const QImage empty = surface.image().copy();
+    auto blockAt = [&](int value, int x) {
+        state.value = value;
+        ProgressBarPainter(surface, state).updateBlocks(track);
+        return surface.image().pixel(x, 20) != empty.pixel(x, 20);
+    };
+    EXPECT_FALSE(blockAt(2, 4));
+    EXPECT_TRUE(blockAt(3, 4));
+    EXPECT_FALSE(blockAt(7, 14));
+    EXPECT_TRUE(blockAt(8, 14));
+}
