@@ -299,3 +299,15 @@ TEST(PdfCheck, FailureCarriesTheWritersMessage)
         EXPECT_NE(std::string(failure.what()).find("987654"), std::string::npos) << failure.what();
     }
 }
+
+TEST(Progress, RoundsHalfToEvenAndStopsAt100)
+{
+    EXPECT_EQ(ConversionJob::progressPercent(1, 8), 12); // 12.5
+    EXPECT_EQ(ConversionJob::progressPercent(3, 8), 38); // 37.5
+    EXPECT_EQ(ConversionJob::progressPercent(1, 3), 33);
+    EXPECT_EQ(ConversionJob::progressPercent(2, 3), 67);
+    EXPECT_EQ(ConversionJob::progressPercent(1, 200), 0); // 0.5
+    EXPECT_EQ(ConversionJob::progressPercent(3, 200), 2); // 1.5
+    EXPECT_EQ(ConversionJob::progressPercent(7, 5), 100);
+    EXPECT_EQ(ConversionJob::progressPercent(5, 0), 100);
+}

@@ -1,4 +1,3 @@
-#include "app/conversionjob.h"
 #include "app/piececutter.h"
 
 #include "tests/support/stringsource.h"
@@ -112,16 +111,4 @@ TEST(PieceCutter, HugeLineIsCutWithoutHoldingIt)
             ++droppedBlanks;
     }
     EXPECT_EQ(characters + droppedBlanks, text.size());
-}
-
-TEST(Progress, RoundsHalfToEvenAndStopsAt100)
-{
-    EXPECT_EQ(ConversionJob::progressPercent(1, 8), 12); // 12.5
-    EXPECT_EQ(ConversionJob::progressPercent(3, 8), 38); // 37.5
-    EXPECT_EQ(ConversionJob::progressPercent(1, 3), 33);
-    EXPECT_EQ(ConversionJob::progressPercent(2, 3), 67);
-    EXPECT_EQ(ConversionJob::progressPercent(1, 200), 0); // 0.5
-    EXPECT_EQ(ConversionJob::progressPercent(3, 200), 2); // 1.5
-    EXPECT_EQ(ConversionJob::progressPercent(7, 5), 100);
-    EXPECT_EQ(ConversionJob::progressPercent(5, 0), 100);
 }
