@@ -13,9 +13,11 @@ PageTree::PageTree(PdfObjectWriter &writer, int firstNode) : m_writer(writer), m
 
 int PageTree::parentOfNextPage()
 {
-    Node &bottom = m_levels[0];
-    if (bottom.kids.size() == kFanOut)
+    // Closing may grow the tree and move the levels: look the bottom up
+    // only after that.
+    if (m_levels[0].kids.size() == kFanOut)
         close(0);
+    Node &bottom = m_levels[0];
     if (bottom.number == 0)
         bottom.number = m_writer.reserve();
     return bottom.number;
