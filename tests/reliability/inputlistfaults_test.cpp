@@ -89,6 +89,9 @@ TEST_F(InputListFaults, OverlongListLineIsReportedShortenedInBoundedMemory)
             file << chunk;
         file << "\n";
     }
+    // The same run without the long line, for what the program costs
+    // anyway (far more under the sanitizers).
+    const ChildResult plain = convert({"-T", dir.write("plain-list", good + "\n")});
     ChildResult run = convert({"-T", list});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(lines(run.err),
@@ -96,7 +99,7 @@ TEST_F(InputListFaults, OverlongListLineIsReportedShortenedInBoundedMemory)
                     + ": line 2: longer than a path can be (4095 bytes): " + std::string(100, 'x')
                     + "..."});
     EXPECT_EQ(run.out, pdf("good") + "\n");
-    EXPECT_LT(run.peakRssKb, long(LineBytes / 1024));
+    EXPECT_LT(run.peakRssKb, plain.peakRssKb + long(LineBytes / 1024 / 2));
 }
 
 // With -j 2 the earlier of two inputs of one base name won when it took
