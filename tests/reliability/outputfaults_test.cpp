@@ -136,7 +136,8 @@ TEST_F(OutputFolderFaults, FolderDeletedDuringABatch)
         ChildResult run = child.finish(std::chrono::seconds(120));
 
         EXPECT_FALSE(run.timedOut);
-        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.exitCode, 1)
+            << "listed: " << run.out << "entries: " << testing::PrintToString(folderEntries(out()));
         Names errors = lines(run.err);
         ASSERT_EQ(errors.size(), recreated ? 1u : 3u) << run.err;
         EXPECT_TRUE(errors[0].starts_with("tervolan-convert: " + big + ": ")) << errors[0];
