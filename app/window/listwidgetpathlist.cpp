@@ -5,6 +5,11 @@
 #include <QFile>
 #include <QListWidget>
 
+ListWidgetPathList::ListWidgetPathList(QListWidget *list) : m_list(list)
+{
+    m_list->setUniformItemSizes(true);
+}
+
 int ListWidgetPathList::count() const
 {
     return m_list->count();

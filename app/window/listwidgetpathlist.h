@@ -15,7 +15,10 @@ public:
     // The item data role that holds an entry's path bytes (a QByteArray).
     static constexpr int PathBytesRole = Qt::UserRole;
 
-    explicit ListWidgetPathList(QListWidget *list) : m_list(list) {}
+    // Makes the list's entries one height: the job removes the top entry
+    // once per file, and entries of their own heights would each be laid
+    // out again after every removal.
+    explicit ListWidgetPathList(QListWidget *list);
 
     int count() const override;
     std::string entry(int index) const override;

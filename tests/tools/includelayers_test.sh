@@ -27,7 +27,7 @@ declare -A allowed=(
   [cli]="app pdf settings platform/text platform/file"
   [tools]="app/window app pdf settings dialogs controls/button controls/xpcombo controls/xpcontainer
            controls/xpprogressbar platform platform/gdi platform/text platform/file"
-  [bench]="app/window app pdf settings controls/xpprogressbar platform platform/gdi platform/text platform/file"
+  [bench]="app/window app pdf settings dialogs controls/xpprogressbar platform platform/gdi platform/text platform/file"
   [tests/support]="dialogs platform platform/gdi platform/text"
 )
 # Suites that drive whole programs may use any area.

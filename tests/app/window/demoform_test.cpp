@@ -23,6 +23,7 @@
 #include <QJsonObject>
 #include <QListWidget>
 #include <QMimeData>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 namespace {
@@ -95,6 +96,21 @@ TEST_F(DemoFormTest, StartUpLeavesTheWindowReady)
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(form.picText()->isVisible());
     EXPECT_EQ(form.lblText()->text(), "拖拽TXT文件到这里放开");
+}
+
+// The job removes the top entry once per file; entries of their own
+// heights would all be measured again after each removal.
+TEST_F(DemoFormTest, ListEntriesShareOneHeightThatFitsChinese)
+{
+    EXPECT_TRUE(form.List1()->uniformItemSizes());
+    form.List1()->addItem("/home/li/notes/a.txt");
+    form.List1()->addItem("/home/li/笔记/春日.txt");
+    QAbstractItemDelegate *delegate = form.List1()->itemDelegate();
+    QStyleOptionViewItem option;
+    option.initFrom(form.List1()->viewport());
+    const QModelIndex chinese = form.List1()->model()->index(1, 0);
+    EXPECT_GE(form.List1()->visualRect(chinese).height(),
+              delegate->sizeHint(option, chinese).height());
 }
 
 TEST_F(DemoFormTest, ControlsStandWhereTheLayoutPutsThem)
