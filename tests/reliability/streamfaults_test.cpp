@@ -5,7 +5,10 @@
 
 #include "tests/reliability/convertfixture.h"
 
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,6 +20,33 @@ std::vector<std::string> redirected(const std::string &redirection,
 {
     command.insert(command.begin(), {"/bin/sh", "-c", "exec \"$0\" \"$@\" " + redirection});
     return command;
+}
+
+// Runs command with standard output into a pipe whose reader is already
+// gone, as `| head -1` leaves it once head has its line; standard error
+// goes to errPath. Returns the exit status, or -1 when a signal ended it.
+int runIntoClosedPipe(const std::vector<std::string> &command, const std::string &errPath)
+{
+    int ends[2];
+    if (pipe(ends) != 0)
+        return -2;
+    close(ends[0]);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(ends[1], STDOUT_FILENO);
+        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(err, STDERR_FILENO);
+        std::vector<char *> argv;
+        for (const std::string &argument : command)
+            argv.push_back(const_cast<char *>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(ends[1]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace
@@ -42,6 +72,18 @@ TEST_F(StreamFaults, ListingThatCannotBeWrittenFailsTheRunButNotTheConversion)
         = ChildProcess::run(redirected(">/dev/full", command({a, b})), std::chrono::seconds(60));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(lines(run.err), Names{"tervolan-convert: standard output: No space left on device"});
+    EXPECT_EQ(folderEntries(out()), (Names{"a.pdf", "b.pdf"}));
+}
+
+// A reader that went away used to end the batch by SIGPIPE with the rest
+// silently not converted.
+TEST_F(StreamFaults, ClosedPipeStillConvertsEveryFileAndSaysSo)
+{
+    std::string a = dir.write("in/a.txt", "a");
+    std::string b = dir.write("in/b.txt", "b");
+    EXPECT_EQ(runIntoClosedPipe(command({a, b}), dir.file("err")), 1);
+    EXPECT_EQ(lines(readBytes(dir.file("err"))),
+              Names{"tervolan-convert: standard output: Broken pipe"});
     EXPECT_EQ(folderEntries(out()), (Names{"a.pdf", "b.pdf"}));
 }
 
