@@ -181,6 +181,8 @@ void DemoForm::KAVOButton7_Click()
     frmSetting dialog(programSettings(), m_configIni.toStdString(), this);
     dialog.load();
     dialog.exec();
+    // However the dialog ended, header drags move this window again.
+    CurrentForm::setForm(this);
 }
 
 void DemoForm::showRemoveMenu()

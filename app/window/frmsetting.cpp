@@ -9,9 +9,11 @@
 #include "platform/twips.h"
 #include "settings/settingsstore.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -312,6 +314,25 @@ void frmSetting::copyControlsOut()
 void frmSetting::KAVOButton2_Click()
 {
     leave();
+}
+
+// Only OK and Return close the dialog, since only they give the header
+// drag back to the main window; Escape does nothing, as Enter does nothing.
+void frmSetting::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// Closing from the window manager is Return.
+void frmSetting::closeEvent(QCloseEvent *event)
+{
+    if (isVisible())
+        KAVOButton2_Click();
+    event->accept();
 }
 
 void frmSetting::leave()

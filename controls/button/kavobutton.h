@@ -139,6 +139,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -163,6 +164,7 @@ private:
     void mouseDownHandling(short button, short shift, float x, float y);
     void clickHandling();
     void overTimerTick();
+    void endHover();
 
     ButtonProperties m_properties;
     ButtonPalette m_palette;

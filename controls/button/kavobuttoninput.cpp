@@ -122,8 +122,21 @@ void KAVOButton::mouseMoveEvent(QMouseEvent *event)
 
 void KAVOButton::overTimerTick()
 {
-    if (IsPointerOver())
-        return;
+    if (!IsPointerOver())
+        endHover();
+}
+
+// Some window systems stop reporting the pointer once it has left the
+// window, so the timer alone could keep the hover look for good.
+void KAVOButton::leaveEvent(QEvent *event)
+{
+    UserControl::leaveEvent(event);
+    if (m_isHovering)
+        endHover();
+}
+
+void KAVOButton::endHover()
+{
     m_overTimer.stop();
     m_isHovering = false;
     Paint(PaintUp, true);

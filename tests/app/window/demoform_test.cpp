@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDropEvent>
 #include <QFile>
 #include <QJsonArray>
@@ -25,6 +26,7 @@
 #include <QMimeData>
 #include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -152,6 +154,33 @@ TEST_F(DemoFormTest, ExitButtonsAndClosingEndTheProgram)
     QTest::mouseClick(form.KAVOButton6(), Qt::LeftButton);
     form.close();
     EXPECT_EQ(endings, (QList<int>{0, 0, 0}));
+}
+
+TEST_F(DemoFormTest, SettingsIgnoresEscapeAndAWindowManagerCloseHandsTheDragBack)
+{
+    bool openAfterEscape = false;
+    QWidget *currentAfterClose = nullptr;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        openAfterEscape = dialog->isVisible();
+        dialog->close();
+        currentAfterClose = CurrentForm::form();
+        // Never leave the test waiting on a dialog that stayed open.
+        if (auto *stillOpen = qobject_cast<QDialog *>(dialog); stillOpen && stillOpen->isVisible())
+            stillOpen->done(0);
+    });
+    QTest::mouseClick(form.KAVOButton7(), Qt::LeftButton);
+    EXPECT_TRUE(openAfterEscape);
+    EXPECT_EQ(currentAfterClose, &form);
+
+    const QPoint start = form.pos();
+    const QPoint grab = form.XPC()->mapToGlobal(QPoint(50, 10));
+    QTest::mousePress(form.XPC(), Qt::LeftButton, {}, QPoint(50, 10));
+    QTest::mouseMove(form.XPC(), form.XPC()->mapFromGlobal(grab + QPoint(30, 20)));
+    QTest::mouseRelease(form.XPC(), Qt::LeftButton, {}, QPoint(80, 30));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.pos() == start + QPoint(30, 20); }, 2000));
 }
 
 TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)

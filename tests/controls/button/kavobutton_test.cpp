@@ -186,6 +186,18 @@ TEST_F(ButtonWindow, HoverEntersAndTheTimerFindsThePointerGone)
     EXPECT_FALSE(button->isHoverTimerActive());
 }
 
+TEST_F(ButtonWindow, LeavingTheWindowEndsHoverEvenWithoutAFurtherMove)
+{
+    QTest::mouseMove(button, centre);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("MouseOver"); }, 2000));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    EXPECT_FALSE(button->frame().isHovering);
+    EXPECT_FALSE(button->isHoverTimerActive());
+    QTest::qWait(20);
+    EXPECT_EQ(events, QStringList({"MouseOver", "MouseOut"}));
+}
+
 TEST_F(ButtonWindow, RegionFollowsTheLook)
 {
     button->setButtonType(3);
