@@ -79,18 +79,18 @@ std::string ConversionJob::outputFolderText(const Settings &settings)
     return folder.ends_with('/') ? folder : folder + "/";
 }
 
-std::string ConversionJob::createOutputFolder(const Settings &settings)
+int ConversionJob::createOutputFolder(const Settings &settings)
 {
     const std::string folder = outputFolder(settings);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error)
-        return error.message();
+        return error.value();
     if (!std::filesystem::is_directory(folder, error))
-        return std::generic_category().message(ENOTDIR);
+        return ENOTDIR;
     if (access(folder.c_str(), W_OK | X_OK) != 0)
-        return std::generic_category().message(errno);
-    return "";
+        return errno;
+    return 0;
 }
 
 int ConversionJob::progressPercent(long long pieceCount, long long itemCount)
@@ -114,8 +114,7 @@ void ConversionJob::ConvertList(PathList &list)
     // read again for every file.
     m_runFolderText = outputFolderText(m_settings);
     std::string folder = outputFolder(m_settings);
-    const std::string unusable = createOutputFolder(m_settings);
-    if (!unusable.empty()) {
+    if (const int unusable = createOutputFolder(m_settings); unusable != 0) {
         m_host.outputFolderUnusable(folder, unusable);
         return;
     }
@@ -153,12 +152,12 @@ ConversionOutcome ConversionJob::convertFile(const std::string &input,
 {
     m_fileSettings = m_settings;
     if (isSameFile(input, folderText + GetBaseName(input) + ".pdf")) {
-        m_host.inputSkipped(input, "is the PDF it would be converted into");
+        m_host.inputSkipped(input, SkipReason::ownPdf());
         return ConversionOutcome::Skipped;
     }
     TextFileReader reader;
     if (!reader.open(input)) {
-        m_host.inputSkipped(input, reader.error());
+        m_host.inputSkipped(input, SkipReason::unreadable(reader.failure()));
         return ConversionOutcome::Skipped;
     }
     try {
@@ -179,20 +178,19 @@ ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std
     // BeginDoc, so no partial or empty PDF appears.
     const PageFit page(PdfGetNum(m_box, PDF_PAGE_HEIGHT));
     const int fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
-    if (std::string refusal = page.refusal(fontSize); !refusal.empty()) {
-        m_host.inputSkipped(input, refusal);
+    if (std::optional<SkipReason> refusal = page.refusal(fontSize)) {
+        m_host.inputSkipped(input, *refusal);
         return ConversionOutcome::Skipped;
     }
     if (!countItems(reader) || !writeLines(reader)) {
-        m_host.inputSkipped(input, reader.error());
+        m_host.inputSkipped(input, SkipReason::unreadable(reader.failure()));
         return ConversionOutcome::Skipped;
     }
     m_host.processPendingEvents();
     PdfCheck(EndDoc(m_box));
     m_host.documentWritten(folderText + GetBaseName(input) + ".pdf");
-    if (std::string overflow = page.overflow(fontSize, m_longestWidth, m_lineCount);
-        !overflow.empty())
-        m_host.inputWarning(input, overflow);
+    if (std::optional<SkipReason> overflow = page.overflow(fontSize, m_longestWidth, m_lineCount))
+        m_host.inputWarning(input, *overflow);
     return ConversionOutcome::Written;
 }
 

@@ -52,9 +52,9 @@ public:
     static std::string outputFolder(const Settings &settings);
     // The same with a "/" at the end.
     static std::string outputFolderText(const Settings &settings);
-    // Creates the output folder with its parents. Returns "" when the job
-    // can write into it, else why not.
-    static std::string createOutputFolder(const Settings &settings);
+    // Creates the output folder with its parents. Returns 0 when the job
+    // can write into it, else the error number that says why not.
+    static int createOutputFolder(const Settings &settings);
 
     // piece count x 100 / item count, rounded half to even, at most 100.
     static int progressPercent(long long pieceCount, long long itemCount);

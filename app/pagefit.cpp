@@ -46,17 +46,21 @@ bool PageFit::breaksAfter(int slot, int fontSize) const
     return lineTop(slot + 1, fontSize) >= m_height - BottomReserve;
 }
 
-std::string PageFit::refusal(int fontSize) const
+std::optional<SkipReason> PageFit::refusal(int fontSize) const
 {
+    SkipReason reason;
+    reason.fontSize = fontSize;
     if (fontSize < 1 || fontSize > MaxFontSize) {
-        return "font size " + std::to_string(fontSize) + " is outside 1-"
-            + std::to_string(MaxFontSize);
+        reason.kind = SkipReason::Kind::FontSizeOutOfRange;
+        reason.limit = MaxFontSize;
+        return reason;
     }
     if (lineTop(2, fontSize) < m_height)
-        return "";
-    const int largestPlaced = (m_height - 1) / lineTop(2, 1);
-    return "font size " + std::to_string(fontSize) + " puts the first line below the " + pageName()
-        + " page (at most " + std::to_string(largestPlaced) + " keeps it on the page)";
+        return std::nullopt;
+    reason.kind = SkipReason::Kind::FirstLineBelowPage;
+    reason.pageName = pageName();
+    reason.limit = (m_height - 1) / lineTop(2, 1);
+    return reason;
 }
 
 // The slot of the last line a full page holds.
@@ -93,22 +97,23 @@ bool PageFit::fits(int fontSize, long long longestWidth, long long lineCount) co
 int PageFit::largestFittingSize(long long longestWidth, long long lineCount) const
 {
     for (int size = MaxFontSize; size >= 1; --size) {
-        if (refusal(size).empty() && fits(size, longestWidth, lineCount))
+        if (!refusal(size) && fits(size, longestWidth, lineCount))
             return size;
     }
     return 0;
 }
 
-std::string PageFit::overflow(int fontSize, long long longestWidth, long long lineCount) const
+std::optional<SkipReason> PageFit::overflow(int fontSize, long long longestWidth,
+                                            long long lineCount) const
 {
     if (fits(fontSize, longestWidth, lineCount))
-        return "";
-    const std::string what
-        = "text runs off the " + pageName() + " page at font size " + std::to_string(fontSize);
-    const int largest = largestFittingSize(longestWidth, lineCount);
-    if (largest == 0)
-        return what + "; no font size fits them";
-    return what + "; the largest size that fits is " + std::to_string(largest);
+        return std::nullopt;
+    SkipReason reason;
+    reason.kind = SkipReason::Kind::TextRunsOff;
+    reason.fontSize = fontSize;
+    reason.pageName = pageName();
+    reason.limit = largestFittingSize(longestWidth, lineCount);
+    return reason;
 }
 
 std::string PageFit::pageName() const

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/skipreason.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,8 +29,8 @@ public:
     bool breaksAfter(int slot, int fontSize) const;
 
     // Why no document can be made at fontSize (out of range, or a first
-    // line below the bottom edge), or "" when one can.
-    std::string refusal(int fontSize) const;
+    // line below the bottom edge), or nothing when one can.
+    std::optional<SkipReason> refusal(int fontSize) const;
     // The width of text in tenths of an em.
     static long long widthOf(std::u32string_view text);
     // Whether lineCount lines at most longestWidth wide stay on the page at
@@ -35,8 +38,10 @@ public:
     bool fits(int fontSize, long long longestWidth, long long lineCount) const;
     // The largest size at which they do, or 0 when none does.
     int largestFittingSize(long long longestWidth, long long lineCount) const;
-    // What to tell when they do not fit at fontSize, or "" when they do.
-    std::string overflow(int fontSize, long long longestWidth, long long lineCount) const;
+    // What to tell when they do not fit at fontSize, or nothing when they
+    // do.
+    std::optional<SkipReason> overflow(int fontSize, long long longestWidth,
+                                       long long lineCount) const;
 
 private:
     int lastSlot(int fontSize) const;

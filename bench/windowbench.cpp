@@ -57,10 +57,10 @@ public:
     void processPendingEvents() override {}
     void beep() override {}
     void openFolder(const std::string &) override {}
-    void inputSkipped(const std::string &, const std::string &) override {}
-    void inputWarning(const std::string &, const std::string &) override {}
+    void inputSkipped(const std::string &, const SkipReason &) override {}
+    void inputWarning(const std::string &, const SkipReason &) override {}
     void documentWritten(const std::string &) override {}
-    void outputFolderUnusable(const std::string &, const std::string &) override {}
+    void outputFolderUnusable(const std::string &, int) override {}
     void pdfFailed(const std::string &, const std::string &) override {}
     void setValue(int) override {}
 };

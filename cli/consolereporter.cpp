@@ -18,9 +18,9 @@ void ConsoleReporter::setTotal(int totalFiles)
     m_total = totalFiles;
 }
 
-void ConsoleReporter::inputSkipped(const std::string &input, const std::string &reason)
+void ConsoleReporter::inputSkipped(const std::string &input, const SkipReason &reason)
 {
-    failed(input, reason);
+    failed(input, reason.english());
 }
 
 void ConsoleReporter::failed(const std::string &input, const std::string &reason)
@@ -32,9 +32,9 @@ void ConsoleReporter::failed(const std::string &input, const std::string &reason
     std::fflush(stderr);
 }
 
-void ConsoleReporter::inputWarning(const std::string &input, const std::string &warning)
+void ConsoleReporter::inputWarning(const std::string &input, const SkipReason &warning)
 {
-    warn(input + ": warning: " + warning);
+    warn(input + ": warning: " + warning.english());
 }
 
 void ConsoleReporter::warn(const std::string &warning)

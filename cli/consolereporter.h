@@ -4,6 +4,7 @@
 #include "app/progressdisplay.h"
 
 #include <chrono>
+#include <cstring>
 #include <mutex>
 #include <string>
 
@@ -17,12 +18,12 @@ public:
     void processPendingEvents() override {}
     void beep() override {}
     void openFolder(const std::string &) override {}
-    void inputSkipped(const std::string &input, const std::string &reason) override;
+    void inputSkipped(const std::string &input, const SkipReason &reason) override;
     void documentWritten(const std::string &pdfPath) override;
-    void inputWarning(const std::string &input, const std::string &warning) override;
-    void outputFolderUnusable(const std::string &folder, const std::string &reason) override
+    void inputWarning(const std::string &input, const SkipReason &warning) override;
+    void outputFolderUnusable(const std::string &folder, int errorNumber) override
     {
-        failed(folder, reason);
+        failed(folder, std::strerror(errorNumber));
     }
     void pdfFailed(const std::string &input, const std::string &message) override
     {

@@ -1,5 +1,6 @@
 #include "app/window/windowconversionhost.h"
 
+#include "app/window/chinesereasons.h"
 #include "app/window/pathtext.h"
 #include "platform/messageboxservice.h"
 #include "platform/shellservice.h"
@@ -44,22 +45,21 @@ void WindowConversionHost::documentWritten(const std::string &pdfPath)
     m_written << QString::fromStdString(pdfPath);
 }
 
-void WindowConversionHost::inputSkipped(const std::string &input, const std::string &reason)
+void WindowConversionHost::inputSkipped(const std::string &input, const SkipReason &reason)
 {
-    m_skipped << PathText::readable(input) + ": " + QString::fromStdString(reason);
+    m_skipped << PathText::readable(input) + ": " + ChineseReasons::text(reason);
 }
 
-void WindowConversionHost::inputWarning(const std::string &input, const std::string &warning)
+void WindowConversionHost::inputWarning(const std::string &input, const SkipReason &warning)
 {
-    m_warnings << PathText::readable(input) + ": " + QString::fromStdString(warning);
+    m_warnings << PathText::readable(input) + ": " + ChineseReasons::text(warning);
 }
 
-void WindowConversionHost::outputFolderUnusable(const std::string &folder,
-                                                const std::string &reason)
+void WindowConversionHost::outputFolderUnusable(const std::string &folder, int errorNumber)
 {
     MessageBoxService::instance().show(nullptr,
                                        "无法写入输出文件夹：\n\n" + QString::fromStdString(folder)
-                                           + ": " + QString::fromStdString(reason),
+                                           + ": " + ChineseReasons::errorText(errorNumber),
                                        "Tervolan", MessageBoxService::Icon::Warning);
 }
 

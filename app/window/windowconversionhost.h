@@ -23,18 +23,19 @@ public:
     void processPendingEvents() override;
     void beep() override;
     void openFolder(const std::string &folder) override;
-    void inputSkipped(const std::string &input, const std::string &reason) override;
+    void inputSkipped(const std::string &input, const SkipReason &reason) override;
     void documentWritten(const std::string &pdfPath) override;
-    void inputWarning(const std::string &input, const std::string &warning) override;
+    void inputWarning(const std::string &input, const SkipReason &warning) override;
     // Names the folder and the cause in a warning; the window goes on with
     // its list as it was.
-    void outputFolderUnusable(const std::string &folder, const std::string &reason) override;
+    void outputFolderUnusable(const std::string &folder, int errorNumber) override;
     // Shows the writer's message in a box titled "PDF" with the stop icon,
     // then ends the program at once: nothing of the run may go on.
     void pdfFailed(const std::string &input, const std::string &message) override;
     void setValue(int value) override;
 
-    // The skipped inputs, one "path: reason" line each, and forgets them.
+    // The skipped inputs, one "path: reason" line each with the reason in
+    // Chinese, and forgets them.
     QStringList takeSkipped();
     // The inputs written with a warning, one "path: warning" line each, and
     // forgets them.

@@ -100,11 +100,10 @@ void TextFileReader::close()
     m_fd = -1;
 }
 
-bool TextFileReader::fail(const std::string &what, int errorNumber)
+bool TextFileReader::fail(ReadFailure::Kind kind, int errorNumber)
 {
-    m_error = what;
-    if (errorNumber != 0)
-        m_error += std::string(": ") + std::strerror(errorNumber);
+    m_failure = {kind, errorNumber};
+    m_error = m_failure.english();
     m_chars.clear();
     m_index = 0;
     m_atEnd = true;
@@ -116,6 +115,7 @@ bool TextFileReader::openFile(const std::string &path)
     close();
     m_path = path;
     m_error.clear();
+    m_failure = {};
     // Only regular files pass, and anything else is refused before it is
     // opened: opening a device can block or start something. O_NONBLOCK
     // keeps a FIFO put in the file's place after the check from hanging the
@@ -123,16 +123,16 @@ bool TextFileReader::openFile(const std::string &path)
     // read instead of blocking; regular files ignore it.
     struct stat info;
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
-        return fail("is not a regular file", 0);
+        return fail(ReadFailure::Kind::NotRegularFile, 0);
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (m_fd < 0)
-        return fail("cannot open", errno);
+        return fail(ReadFailure::Kind::CannotOpen, errno);
     if (fstat(m_fd, &info) != 0)
-        return fail("cannot read", errno);
+        return fail(ReadFailure::Kind::CannotRead, errno);
     if (S_ISDIR(info.st_mode))
-        return fail("is a folder, not a text file", 0);
+        return fail(ReadFailure::Kind::IsFolder, 0);
     if (!S_ISREG(info.st_mode))
-        return fail("is not a regular file", 0);
+        return fail(ReadFailure::Kind::NotRegularFile, 0);
     return true;
 }
 
@@ -162,7 +162,7 @@ bool TextFileReader::detectEncoding()
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return fail("cannot read", errno);
+            return fail(ReadFailure::Kind::CannotRead, errno);
         if (got == 0)
             break;
         std::string_view bytes(block.data(), size_t(got));
@@ -188,7 +188,7 @@ bool TextFileReader::detectEncoding()
             }
         }
         if (bytes.find('\0') != std::string_view::npos)
-            return fail("is a binary file (it holds NUL bytes)", 0);
+            return fail(ReadFailure::Kind::BinaryFile, 0);
         if (validUtf8)
             validUtf8 = utf8.feed(bytes);
     }
@@ -201,7 +201,7 @@ bool TextFileReader::seekToText()
     if (m_fd < 0)
         return false;
     if (lseek(m_fd, off_t(m_bomLength), SEEK_SET) < 0)
-        return fail("cannot read", errno);
+        return fail(ReadFailure::Kind::CannotRead, errno);
     m_atEnd = false;
     m_pending.clear();
     m_chars.clear();
@@ -217,6 +217,7 @@ bool TextFileReader::seekToText()
 bool TextFileReader::rewind()
 {
     m_error.clear();
+    m_failure = {};
     return seekToText();
 }
 
@@ -230,7 +231,7 @@ bool TextFileReader::refill()
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return fail("read failed", errno);
+            return fail(ReadFailure::Kind::ReadFailed, errno);
         m_atEnd = got == 0;
         decodeBlock(std::string_view(m_block.data(), size_t(got)), m_atEnd);
     }

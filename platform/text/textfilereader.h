@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/text/charsource.h"
+#include "platform/text/readfailure.h"
 #include "platform/text/textcodec.h"
 
 #include <memory>
@@ -33,6 +34,7 @@ public:
 
     TextEncoding encoding() const { return m_encoding; }
     const std::string &error() const { return m_error; }
+    const ReadFailure &failure() const { return m_failure; }
     // True when a read failed part way; the stream then ends early.
     bool failed() const { return !m_error.empty(); }
 
@@ -58,11 +60,12 @@ private:
     void decodeUtf8(std::string_view bytes, bool final);
     void decodeUtf16(std::string_view bytes, bool final);
     void decodeUtf32(std::string_view bytes, bool final);
-    bool fail(const std::string &what, int errorNumber);
+    bool fail(ReadFailure::Kind kind, int errorNumber);
 
     int m_fd = -1;
     std::string m_path;
     std::string m_error;
+    ReadFailure m_failure;
     TextEncoding m_encoding = TextEncoding::Utf8;
     size_t m_bomLength = 0;
     bool m_atEnd = false;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <stdexcept>
 
@@ -22,13 +23,13 @@ public:
     }
     void beep() override { ++beeps; }
     void openFolder(const std::string &folder) override { opened.push_back(folder); }
-    void inputSkipped(const std::string &input, const std::string &reason) override
+    void inputSkipped(const std::string &input, const SkipReason &reason) override
     {
-        skipped.push_back(input + ": " + reason);
+        skipped.push_back(input + ": " + reason.english());
     }
-    void inputWarning(const std::string &input, const std::string &warning) override
+    void inputWarning(const std::string &input, const SkipReason &warning) override
     {
-        warnings.push_back(input + ": " + warning);
+        warnings.push_back(input + ": " + warning.english());
     }
     void documentWritten(const std::string &pdf) override
     {
@@ -36,9 +37,9 @@ public:
         if (onWritten)
             onWritten();
     }
-    void outputFolderUnusable(const std::string &folder, const std::string &reason) override
+    void outputFolderUnusable(const std::string &folder, int errorNumber) override
     {
-        unusableFolders.push_back(folder + ": " + reason);
+        unusableFolders.push_back(folder + ": " + std::strerror(errorNumber));
     }
     void pdfFailed(const std::string &input, const std::string &message) override
     {

@@ -200,7 +200,7 @@ TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
                            QString::fromStdString(dir.file("out/two.pdf"))}))
         << "the new PDFs, not the skipped input";
     ASSERT_EQ(messages.messages().size(), 1);
-    EXPECT_TRUE(messages.messages()[0].text.contains("missing.txt: cannot open"));
+    EXPECT_TRUE(messages.messages()[0].text.contains("missing.txt: 无法打开: 没有那个文件或目录"));
     EXPECT_FALSE(form.picText()->isVisible()) << "the job leaves the hint hidden";
 }
 

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/skipreason.h"
+
+#include <QString>
+
+// The window's wording of why an input was passed over or warned about, in
+// Chinese; the command line keeps its English.
+namespace ChineseReasons {
+
+QString text(const SkipReason &reason);
+QString text(const ReadFailure &failure);
+// The common error numbers in Chinese, any other as the system words it.
+QString errorText(int errorNumber);
+
+} // namespace ChineseReasons
