@@ -17,10 +17,8 @@ std::string SkipReason::english() const
 {
     const std::string size = std::to_string(fontSize);
     switch (kind) {
-    case Kind::IsOwnPdf:
-        return "is the PDF it would be converted into";
-    case Kind::Unreadable:
-        return read.english();
+    case Kind::IsOwnPdf: return "is the PDF it would be converted into";
+    case Kind::Unreadable: return read.english();
     case Kind::FontSizeOutOfRange:
         return "font size " + size + " is outside 1-" + std::to_string(limit);
     case Kind::FirstLineBelowPage:

@@ -31,15 +31,12 @@ QString pageText(const SkipReason &reason)
 QString ChineseReasons::text(const SkipReason &reason)
 {
     switch (reason.kind) {
-    case SkipReason::Kind::IsOwnPdf:
-        return "就是它要转换成的PDF文件";
-    case SkipReason::Kind::Unreadable:
-        return text(reason.read);
+    case SkipReason::Kind::IsOwnPdf: return "就是它要转换成的PDF文件";
+    case SkipReason::Kind::Unreadable: return text(reason.read);
     case SkipReason::Kind::FontSizeOutOfRange:
         return QString("字号 %1 超出 1-%2 的范围").arg(reason.fontSize).arg(reason.limit);
     case SkipReason::Kind::FirstLineBelowPage:
-    case SkipReason::Kind::TextRunsOff:
-        return pageText(reason);
+    case SkipReason::Kind::TextRunsOff: return pageText(reason);
     }
     return QString::fromStdString(reason.english());
 }
@@ -47,20 +44,13 @@ QString ChineseReasons::text(const SkipReason &reason)
 QString ChineseReasons::text(const ReadFailure &failure)
 {
     switch (failure.kind) {
-    case ReadFailure::Kind::None:
-        return "";
-    case ReadFailure::Kind::NotRegularFile:
-        return "不是普通文件";
-    case ReadFailure::Kind::CannotOpen:
-        return withError("无法打开", failure.errorNumber);
-    case ReadFailure::Kind::CannotRead:
-        return withError("无法读取", failure.errorNumber);
-    case ReadFailure::Kind::IsFolder:
-        return "是文件夹，不是文本文件";
-    case ReadFailure::Kind::BinaryFile:
-        return "不是文本文件";
-    case ReadFailure::Kind::ReadFailed:
-        return withError("读取失败", failure.errorNumber);
+    case ReadFailure::Kind::None: return "";
+    case ReadFailure::Kind::NotRegularFile: return "不是普通文件";
+    case ReadFailure::Kind::CannotOpen: return withError("无法打开", failure.errorNumber);
+    case ReadFailure::Kind::CannotRead: return withError("无法读取", failure.errorNumber);
+    case ReadFailure::Kind::IsFolder: return "是文件夹，不是文本文件";
+    case ReadFailure::Kind::BinaryFile: return "不是文本文件";
+    case ReadFailure::Kind::ReadFailed: return withError("读取失败", failure.errorNumber);
     }
     return QString::fromStdString(failure.english());
 }
@@ -68,24 +58,15 @@ QString ChineseReasons::text(const ReadFailure &failure)
 QString ChineseReasons::errorText(int errorNumber)
 {
     switch (errorNumber) {
-    case ENOENT:
-        return "没有那个文件或目录";
-    case EACCES:
-        return "权限不够";
-    case EISDIR:
-        return "是一个目录";
-    case ENOSPC:
-        return "设备上没有空间";
-    case EROFS:
-        return "只读文件系统";
-    case EIO:
-        return "输入/输出错误";
-    case ENAMETOOLONG:
-        return "文件名过长";
-    case ELOOP:
-        return "符号链接的层数过多";
-    case ENOTDIR:
-        return "不是目录";
+    case ENOENT: return "没有那个文件或目录";
+    case EACCES: return "权限不够";
+    case EISDIR: return "是一个目录";
+    case ENOSPC: return "设备上没有空间";
+    case EROFS: return "只读文件系统";
+    case EIO: return "输入/输出错误";
+    case ENAMETOOLONG: return "文件名过长";
+    case ELOOP: return "符号链接的层数过多";
+    case ENOTDIR: return "不是目录";
     }
     return QString::fromLocal8Bit(std::strerror(errorNumber));
 }
