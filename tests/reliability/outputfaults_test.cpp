@@ -52,6 +52,20 @@ bool hasTemporaryFile(const std::string &folder)
     return false;
 }
 
+// A document that has written its first pages: its file is made and
+// locked, past the moment a replaced folder would make the writer start
+// it again in the new one.
+bool hasDocumentUnderWay(const std::string &folder)
+{
+    for (const std::string &name : folderEntries(folder)) {
+        std::error_code error;
+        if (name.starts_with(".tervolan-")
+            && std::filesystem::file_size(folder + "/" + name, error) > 0 && !error)
+            return true;
+    }
+    return false;
+}
+
 bool isStopped(pid_t pid)
 {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
@@ -66,11 +80,12 @@ bool isStopped(pid_t pid)
 bool stoppedWithFirstDocumentOpen(ChildProcess &child, const std::string &folder,
                                   const std::string &firstPdf)
 {
-    EXPECT_TRUE(child.waitFor([&] { return hasTemporaryFile(folder); }, std::chrono::seconds(60)))
+    EXPECT_TRUE(
+        child.waitFor([&] { return hasDocumentUnderWay(folder); }, std::chrono::seconds(60)))
         << "the first document never opened";
     kill(child.pid(), SIGSTOP);
     child.waitFor([&] { return isStopped(child.pid()); }, std::chrono::seconds(10));
-    if (hasTemporaryFile(folder) && !std::filesystem::exists(firstPdf))
+    if (hasDocumentUnderWay(folder) && !std::filesystem::exists(firstPdf))
         return true;
     kill(child.pid(), SIGCONT);
     child.finish(std::chrono::seconds(120));
