@@ -4,18 +4,6 @@
 
 namespace tervolanpdf {
 
-namespace {
-
-std::string folderOf(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-} // namespace
-
 TempFile::TempFile(std::string target) : m_file(std::move(target))
 {
     if (!m_file.open())
@@ -30,7 +18,7 @@ void TempFile::commit()
 
 std::string TempFile::folder() const
 {
-    return folderOf(path());
+    return AtomicFile::folderOf(path());
 }
 
 void TempFile::fail()
@@ -38,7 +26,7 @@ void TempFile::fail()
     const std::string cause = errnoText(m_file.error());
     switch (m_file.failedStep()) {
     case AtomicFile::Step::Create:
-        throw PdfError("cannot create a file in the folder \"" + folderOf(target())
+        throw PdfError("cannot create a file in the folder \"" + AtomicFile::folderOf(target())
                        + "\": " + cause);
     case AtomicFile::Step::Replace: throw PdfError("cannot replace \"" + target() + "\": " + cause);
     default: throw PdfError("cannot write \"" + target() + "\": " + cause);

@@ -20,14 +20,6 @@ constexpr int MaxSymlinkHops = 40;
 // it; the writer then simply makes another.
 constexpr int CreateAttempts = 4;
 
-std::string folderOf(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // The file a path finally names: writing "through" a symbolic link means
 // replacing the file it points at and keeping the link. A link to a missing
 // file names the file it would create.
@@ -46,7 +38,7 @@ bool resolveLinks(std::string path, std::string &resolved, int &error)
             return false;
         }
         link.resize(size_t(length));
-        path = link.starts_with('/') ? link : folderOf(path) + "/" + link;
+        path = link.starts_with('/') ? link : AtomicFile::folderOf(path) + "/" + link;
     }
     error = ELOOP;
     return false;
@@ -82,6 +74,14 @@ bool writeAll(int fd, const char *data, size_t length, int &error)
 }
 
 } // namespace
+
+std::string AtomicFile::folderOf(const std::string &path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
 
 AtomicFile::AtomicFile(std::string target) : m_target(std::move(target)) {}
 

@@ -54,6 +54,9 @@ public:
     // The temporary file, empty when none is open.
     const std::string &temporaryPath() const { return m_temporaryPath; }
 
+    // The folder part of path: "." for a bare name, "/" at the root.
+    static std::string folderOf(const std::string &path);
+
     // Temporary files start with this, so that a later run can find the
     // ones a killed writer left behind.
     static constexpr const char *TemporaryPrefix = ".tervolan-";
