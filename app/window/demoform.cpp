@@ -67,6 +67,7 @@ DemoForm::DemoForm(const FormDescription &form, QWidget *parent)
     setObjectName("DemoForm");
     setWindowIcon(QIcon(":/pictures/tervolan.png"));
     createControls(form);
+    orderKeyboardFocus();
     m_host = std::make_unique<WindowConversionHost>([this](int value) { m_pro->setValue(value); });
     m_pathList = std::make_unique<ListWidgetPathList>(m_list);
     m_inputs = new InputList(m_list, m_picText, m_lblText, *m_dialogs, *m_host, this);
@@ -103,6 +104,19 @@ void DemoForm::createControls(const FormDescription &form)
         plain->setFont(QFont("Tahoma", 9));
     m_frmMenu = new frmMenu(this);
     m_frmMenu->hide();
+}
+
+// Tab walks the controls as they are read: the header's X, the toolbar, the
+// list, Convert, help; the window opens on the first tool.
+void DemoForm::orderKeyboardFocus()
+{
+    const QList<QWidget *> order{m_closeButton,  m_addFileButton,  m_addFolderButton,
+                                 m_removeButton, m_settingsButton, m_websiteButton,
+                                 m_exitButton,   m_list,           m_convertButton,
+                                 m_helpButton};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_addFileButton->setFocus();
 }
 
 void DemoForm::connectHandlers()
@@ -187,7 +201,12 @@ void DemoForm::KAVOButton7_Click()
 
 void DemoForm::showRemoveMenu()
 {
-    m_frmMenu->menuRemove()->popup(QCursor::pos());
+    // From the keyboard the pointer may be anywhere; the menu belongs
+    // under the button then.
+    const QPoint at = m_removeButton->lastClickByKeyboard()
+        ? m_removeButton->mapToGlobal(QPoint(0, m_removeButton->height()))
+        : QCursor::pos();
+    m_frmMenu->menuRemove()->popup(at);
 }
 
 void DemoForm::closeEvent(QCloseEvent *event)

@@ -76,6 +76,7 @@ protected:
 
 private:
     void createControls(const FormDescription &form);
+    void orderKeyboardFocus();
     void connectHandlers();
     void showRemoveMenu();
     void reportSkippedInputs();

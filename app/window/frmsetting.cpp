@@ -47,6 +47,7 @@ frmSetting::frmSetting(Settings &settings, std::filesystem::path configIni, QWid
     setFont(tahoma());
     std::optional<FormDescription> form = FormDescription::load(":/forms/frmsetting.json");
     createControls(form ? *form : FormDescription());
+    keepFocusOnThePanel();
     connectHandlers();
 }
 
@@ -115,6 +116,21 @@ void frmSetting::createControls(const FormDescription &form)
     m_labels["Label9"]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->hide();
     m_labels["Label8"]->setStyleSheet("color: blue; text-decoration: underline");
+}
+
+// The window is the panel's size: what lies beside or beneath the panel
+// cannot be seen, so Tab passes it by. The panel's own controls were made
+// in the order they are read.
+void frmSetting::keepFocusOnThePanel()
+{
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child == m_xpc || child == m_help)
+            continue;
+        child->setFocusPolicy(Qt::NoFocus);
+        for (QWidget *part : child->findChildren<QWidget *>())
+            part->setFocusPolicy(Qt::NoFocus);
+    }
+    m_textBoxes["txtPath"]->setFocus();
 }
 
 void frmSetting::createCombo(const FormDescription &form, const QString &name)

@@ -55,6 +55,7 @@ protected:
 
 private:
     void createControls(const FormDescription &form);
+    void keepFocusOnThePanel();
     QWidget *parentFor(const FormDescription &form, const QString &name);
     void applyForm(const FormDescription &form, const QString &name, UserControl &control);
     void createCombo(const FormDescription &form, const QString &name);

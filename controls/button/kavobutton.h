@@ -116,6 +116,8 @@ public:
     ButtonFrame frame() const;
     QString accessKey() const { return m_accessKey; }
     bool isHoverTimerActive() const { return m_overTimer.isActive(); }
+    // Whether the last Click came from Space or the access key.
+    bool lastClickByKeyboard() const { return m_clickedByKeyboard; }
     const Gdi::Surface *background() const { return m_background ? &*m_background : nullptr; }
 
 signals:
@@ -164,6 +166,7 @@ private:
     void mouseDownHandling(short button, short shift, float x, float y);
     void clickHandling();
     void overTimerTick();
+    void wakeOverTimer();
     void endHover();
 
     ButtonProperties m_properties;
@@ -177,7 +180,9 @@ private:
     int m_lastKeyCode = 0;
     bool m_resizeLock = false;
     bool m_clickPending = false; // a press that a release over us turns into a click
+    bool m_clickedByKeyboard = false;
     QTimer m_overTimer;
+    QPoint m_polledPointer;
     std::optional<Gdi::Surface> m_background;
     QString m_accessKey;
     int m_shortcutId = 0;

@@ -34,6 +34,7 @@ bool KAVOButton::event(QEvent *event)
         && static_cast<QShortcutEvent *>(event)->shortcutId() == m_shortcutId
         && m_shortcutId != 0) {
         m_lastMouseButton = LeftButton;
+        m_clickedByKeyboard = true;
         clickHandling();
         return true;
     }
@@ -90,6 +91,7 @@ void KAVOButton::mouseReleaseEvent(QMouseEvent *event)
     // A release outside the button is no click.
     const bool click = m_clickPending && rect().contains(at.toPoint());
     m_clickPending = false;
+    m_clickedByKeyboard = false;
     if (click)
         clickHandling();
 }
@@ -111,6 +113,8 @@ void KAVOButton::mouseMoveEvent(QMouseEvent *event)
         m_isHovering = true;
         Paint(PaintUp, true);
         emit MouseOver();
+    } else if (button == 0) {
+        wakeOverTimer();
     } else if (button == LeftButton) {
         // Back on the button with the left button held: pressed, without
         // counting as hover.
@@ -120,10 +124,22 @@ void KAVOButton::mouseMoveEvent(QMouseEvent *event)
     }
 }
 
+// A pointer resting on the button costs nothing: the timer sleeps until the
+// pointer moves again, and the Leave event ends the hover meanwhile.
 void KAVOButton::overTimerTick()
 {
     if (!IsPointerOver())
-        endHover();
+        return endHover();
+    const QPoint pointer = QCursor::pos();
+    if (pointer == m_polledPointer)
+        m_overTimer.stop();
+    m_polledPointer = pointer;
+}
+
+void KAVOButton::wakeOverTimer()
+{
+    if (!m_overTimer.isActive())
+        m_overTimer.start();
 }
 
 // Some window systems stop reporting the pointer once it has left the
@@ -181,6 +197,7 @@ void KAVOButton::keyReleaseEvent(QKeyEvent *event)
     }
     // One press, one click: a later stray release must not click again.
     m_lastKeyCode = 0;
+    m_clickedByKeyboard = true;
     if (m_properties.checkBoxBehaviour)
         m_properties.value = !m_properties.value;
     Paint(PaintUp, false);

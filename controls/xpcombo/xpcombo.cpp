@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -411,8 +412,31 @@ void XPCombo::mouseMoveEvent(QMouseEvent *event)
 
 void XPCombo::keyPressEvent(QKeyEvent *event)
 {
-    if (m_input->alreadyRaised(event) || !m_input->raiseKeyPress(event, nullptr))
+    if (!m_input->alreadyRaised(event) && m_input->raiseKeyPress(event, nullptr))
+        return;
+    if (!usedAsListKey(*event))
         UserControl::keyPressEvent(event);
+}
+
+// The keyboard's way to the list, locked or not: F4, Alt+Down and Alt+Up
+// drop it (the dropped list then takes Up, Down, Return and Escape itself),
+// and Up and Down step through the items in place.
+bool XPCombo::usedAsListKey(const QKeyEvent &event)
+{
+    const int key = event.key();
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
+    if ((key == Qt::Key_F4 && modifiers == Qt::NoModifier)
+        || (arrow && modifiers == Qt::AltModifier)) {
+        ToggleDropDown();
+        return true;
+    }
+    if (!arrow || modifiers != Qt::NoModifier)
+        return false;
+    const int next = ListIndex() + (key == Qt::Key_Down ? 1 : -1);
+    if (next >= 0 && next < ListCount())
+        setListIndex(next);
+    return true;
 }
 
 void XPCombo::keyReleaseEvent(QKeyEvent *event)

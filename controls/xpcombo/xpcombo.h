@@ -177,6 +177,7 @@ private:
     void copySelectionToText();
     void applyTextColours();
     void placePopup();
+    bool usedAsListKey(const QKeyEvent &event);
 
     QComboBox *m_jCombo;
     ComboBackground *m_backMain;

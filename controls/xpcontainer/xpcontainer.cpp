@@ -4,6 +4,7 @@
 #include "platform/currentform.h"
 
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace {
 
@@ -229,6 +230,8 @@ void XPContainer::mousePressEvent(QMouseEvent *event)
     const QPoint at = event->position().toPoint();
     if (event->button() != Qt::LeftButton || !headerRect().contains(at.x(), at.y()))
         return UserControl::mousePressEvent(event);
+    if (systemMoveStarted())
+        return;
     HeaderDragState &drag = CurrentForm::headerDrag();
     const QPoint start = headerPoint(event);
     drag.HeaderDragging = true;
@@ -236,6 +239,16 @@ void XPContainer::mousePressEvent(QMouseEvent *event)
     drag.DragStartY = start.y();
     drag.pointerStart = event->globalPosition().toPoint();
     drag.formStart = CurrentForm::form() ? CurrentForm::form()->pos() : QPoint();
+}
+
+// Where the window system moves windows itself (a Wayland client cannot
+// place its own window), it takes the drag over; where it refuses (X11
+// without a window manager, offscreen) the panel moves the window.
+bool XPContainer::systemMoveStarted() const
+{
+    QWidget *form = CurrentForm::form();
+    QWindow *handle = form ? form->windowHandle() : nullptr;
+    return handle && handle->startSystemMove();
 }
 
 void XPContainer::mouseMoveEvent(QMouseEvent *event)

@@ -80,6 +80,7 @@ private:
     void layout();
     void repaintPanel();
     QPoint headerPoint(const QMouseEvent *event) const;
+    bool systemMoveStarted() const;
 
     ContainerState m_state;
     int m_theme = 0;

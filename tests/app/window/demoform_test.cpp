@@ -1,4 +1,5 @@
 #include "app/window/demoform.h"
+#include "app/window/frmmenu.h"
 #include "app/window/hintlabel.h"
 #include "app/window/linklabel.h"
 #include "app/window/windowconversionhost.h"
@@ -23,6 +24,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -98,6 +100,29 @@ TEST_F(DemoFormTest, StartUpLeavesTheWindowReady)
     EXPECT_TRUE(form.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_TRUE(form.picText()->isVisible());
     EXPECT_EQ(form.lblText()->text(), "拖拽TXT文件到这里放开");
+}
+
+TEST_F(DemoFormTest, KeyboardStartsOnTheFirstToolAndTabFollowsTheLayout)
+{
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.KAVOButton2());
+    const QList<QWidget *> expected{form.KAVOButton3(), form.KAVOButton4(), form.KAVOButton7(),
+                                    form.KAVOButton5(), form.KAVOButton6(), form.List1(),
+                                    form.Command1(),    form.KAVOButton8(), form.KAVOButton1()};
+    QList<QWidget *> visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget();
+    }
+    EXPECT_EQ(visited, expected);
+
+    QTest::keyClick(form.KAVOButton4(), Qt::Key_Space);
+    QMenu *menu = form.menus()->menuRemove();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000));
+    EXPECT_EQ(menu->pos(), form.KAVOButton4()->mapToGlobal(QPoint(0, form.KAVOButton4()->height())))
+        << "from the keyboard the menu opens under its button";
+    menu->hide();
 }
 
 // The job removes the top entry once per file; entries of their own

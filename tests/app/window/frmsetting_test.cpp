@@ -1,4 +1,5 @@
 #include "app/window/frmsetting.h"
+#include "controls/button/kavobutton.h"
 #include "controls/xpcombo/xpcombo.h"
 #include "controls/xpcontainer/xpcontainer.h"
 #include "dialogs/dialogbackend.h"
@@ -11,10 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -66,6 +69,27 @@ TEST_F(SettingsDialogTest, FirstStartShowsTheRecordAndOkSavesExactlyThat)
     EXPECT_EQ(readBytes(config()),
               "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\xCB\xCE\xCC\xE5\"\r\n0\r\n30\r\n");
     EXPECT_EQ(CurrentForm::form(), &mainWindow);
+}
+
+TEST_F(SettingsDialogTest, KeyboardStartsOnThePathAndTabSkipsWhatThePanelCovers)
+{
+    frmSetting &form = open();
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(QApplication::focusWidget(), form.textBox("txtPath"));
+    const QList<QWidget *> expected{form.button("Command1"),
+                                    form.combo("cmbCN")->focusProxy(),
+                                    form.combo("cmbFont")->focusProxy(),
+                                    form.button("KAVOButton1"),
+                                    form.button("KAVOButton2"),
+                                    form.textBox("txtPath")};
+    QList<QWidget *> visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget();
+    }
+    EXPECT_EQ(visited, expected);
 }
 
 TEST_F(SettingsDialogTest, LanguageDecidesCharactersPerLineOnOk)

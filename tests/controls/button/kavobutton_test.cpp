@@ -186,6 +186,17 @@ TEST_F(ButtonWindow, HoverEntersAndTheTimerFindsThePointerGone)
     EXPECT_FALSE(button->isHoverTimerActive());
 }
 
+TEST_F(ButtonWindow, ARestingPointerStopsThePollUntilItMovesAgain)
+{
+    QTest::mouseMove(button, centre);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("MouseOver"); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !button->isHoverTimerActive(); }, 500));
+    EXPECT_TRUE(button->frame().isHovering);
+    QTest::mouseMove(button, centre + QPoint(3, 0));
+    EXPECT_TRUE(button->isHoverTimerActive());
+    EXPECT_EQ(events, QStringList({"MouseOver"}));
+}
+
 TEST_F(ButtonWindow, LeavingTheWindowEndsHoverEvenWithoutAFurtherMove)
 {
     QTest::mouseMove(button, centre);

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 QLineEdit *textField(XPCombo &combo)
@@ -240,6 +242,28 @@ TEST_F(XPComboInput, LockedStopsTypingButNotPicking)
     EXPECT_EQ(combo.Text(), QStringLiteral("A3"));
     combo.setListIndex(2);
     EXPECT_EQ(combo.Text(), QStringLiteral("A5"));
+}
+
+TEST_F(XPComboInput, KeyboardStepsAndDropsTheListEvenWhenLocked)
+{
+    combo.setLocked(true);
+    combo.setListIndex(0);
+    QTest::keyClick(textField(combo), Qt::Key_Down);
+    EXPECT_EQ(combo.Text(), QStringLiteral("A4"));
+    QTest::keyClick(textField(combo), Qt::Key_Up);
+    QTest::keyClick(textField(combo), Qt::Key_Up);
+    EXPECT_EQ(combo.Text(), QStringLiteral("A3")) << "the first item stays at the top";
+
+    for (auto [key, modifiers] :
+         {std::pair{Qt::Key_F4, Qt::NoModifier}, std::pair{Qt::Key_Down, Qt::AltModifier},
+          std::pair{Qt::Key_Up, Qt::AltModifier}}) {
+        QTest::keyClick(textField(combo), key, modifiers);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return combo.isDroppedDown(); }, 2000));
+        auto *view = combo.findChild<QComboBox *>(QStringLiteral("JCombo"))->view();
+        QTest::keyClick(view, Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !combo.isDroppedDown(); }, 2000));
+    }
+    EXPECT_EQ(combo.Text(), QStringLiteral("A3")) << "Escape closes the list unchanged";
 }
 
 TEST(XPComboProperties, StoredPropertiesLoadAndSaveInOrder)
