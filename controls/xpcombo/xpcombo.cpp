@@ -426,17 +426,31 @@ bool XPCombo::usedAsListKey(const QKeyEvent &event)
     const int key = event.key();
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
+    const int shown = shownItemIndex();
     if ((key == Qt::Key_F4 && modifiers == Qt::NoModifier)
         || (arrow && modifiers == Qt::AltModifier)) {
         ToggleDropDown();
+        if (isDroppedDown() && shown >= 0)
+            m_jCombo->view()->setCurrentIndex(m_jCombo->model()->index(shown, 0));
         return true;
     }
     if (!arrow || modifiers != Qt::NoModifier)
         return false;
-    const int next = ListIndex() + (key == Qt::Key_Down ? 1 : -1);
+    const int next = shown + (key == Qt::Key_Down ? 1 : -1);
     if (next >= 0 && next < ListCount())
         setListIndex(next);
     return true;
+}
+
+// The keys start from the item the field shows, which a text set from
+// outside may have moved away from the selection.
+int XPCombo::shownItemIndex() const
+{
+    const int selected = ListIndex();
+    if (selected >= 0 && m_jCombo->itemText(selected) == Text())
+        return selected;
+    const int found = m_jCombo->findText(Text(), Qt::MatchExactly);
+    return found >= 0 ? found : selected;
 }
 
 void XPCombo::keyReleaseEvent(QKeyEvent *event)

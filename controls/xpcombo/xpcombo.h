@@ -178,6 +178,7 @@ private:
     void applyTextColours();
     void placePopup();
     bool usedAsListKey(const QKeyEvent &event);
+    int shownItemIndex() const;
 
     QComboBox *m_jCombo;
     ComboBackground *m_backMain;

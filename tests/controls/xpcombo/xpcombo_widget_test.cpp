@@ -247,19 +247,21 @@ TEST_F(XPComboInput, LockedStopsTypingButNotPicking)
 TEST_F(XPComboInput, KeyboardStepsAndDropsTheListEvenWhenLocked)
 {
     combo.setLocked(true);
-    combo.setListIndex(0);
+    combo.setListIndex(2);
+    combo.setText(QStringLiteral("A3"));
     QTest::keyClick(textField(combo), Qt::Key_Down);
-    EXPECT_EQ(combo.Text(), QStringLiteral("A4"));
+    EXPECT_EQ(combo.Text(), QStringLiteral("A4")) << "from the item shown, not the selection";
     QTest::keyClick(textField(combo), Qt::Key_Up);
     QTest::keyClick(textField(combo), Qt::Key_Up);
     EXPECT_EQ(combo.Text(), QStringLiteral("A3")) << "the first item stays at the top";
 
+    auto *view = combo.findChild<QComboBox *>(QStringLiteral("JCombo"))->view();
     for (auto [key, modifiers] :
          {std::pair{Qt::Key_F4, Qt::NoModifier}, std::pair{Qt::Key_Down, Qt::AltModifier},
           std::pair{Qt::Key_Up, Qt::AltModifier}}) {
         QTest::keyClick(textField(combo), key, modifiers);
         ASSERT_TRUE(QTest::qWaitFor([&] { return combo.isDroppedDown(); }, 2000));
-        auto *view = combo.findChild<QComboBox *>(QStringLiteral("JCombo"))->view();
+        EXPECT_EQ(view->currentIndex().row(), 0) << "the list opens on the item shown";
         QTest::keyClick(view, Qt::Key_Escape);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !combo.isDroppedDown(); }, 2000));
     }
