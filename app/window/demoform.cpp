@@ -1,6 +1,7 @@
 #include "app/window/demoform.h"
 
 #include "app/window/filedropfilter.h"
+#include "app/window/focusframedelegate.h"
 #include "app/window/frmmenu.h"
 #include "app/window/frmsetting.h"
 #include "app/window/hintlabel.h"
@@ -91,6 +92,7 @@ void DemoForm::createControls(const FormDescription &form)
     m_convertButton = created<KAVOButton>(form, "Command1", this);
     m_helpButton = created<KAVOButton>(form, "KAVOButton8", this);
     m_list = created<QListWidget>(form, "List1", this);
+    m_list->setItemDelegate(new FocusFrameDelegate(m_list));
     m_picText = created<QWidget>(form, "picText", this);
     m_picText->setAutoFillBackground(true);
     m_lblText = created<HintLabel>(form, "lblText", m_picText);

@@ -125,6 +125,22 @@ TEST_F(DemoFormTest, KeyboardStartsOnTheFirstToolAndTabFollowsTheLayout)
     menu->hide();
 }
 
+TEST_F(DemoFormTest, TheListFramesItsCurrentEntryWhileItHasTheFocus)
+{
+    QListWidget *list = form.List1();
+    list->addItems({"a.txt", "b.txt"});
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    list->setFocus();
+    list->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+    const QRect entry = list->visualItemRect(list->item(1));
+    const QImage image = list->viewport()->grab().toImage();
+    int dark = 0;
+    for (int x = entry.left(); x <= entry.right(); ++x)
+        dark += qGray(image.pixel(x, entry.top())) < 128;
+    EXPECT_GT(dark, entry.width() / 4) << "a dotted frame along the entry's top";
+}
+
 // The job removes the top entry once per file; entries of their own
 // heights would all be measured again after each removal.
 TEST_F(DemoFormTest, ListEntriesShareOneHeightThatFitsChinese)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Drives the real program in a real X server: add a file through the Open
+# Drives the real program in a real X server: keyboard only, add a file,
+# choose a font in Settings and convert; add a file through the Open
 # dialog and a folder through the folder browser, press Convert, check the
 # PDFs and that the output folder was handed to xdg-open, refuse a second
 # copy, and close the window with its X button.
@@ -25,6 +26,7 @@ cp "$bin_dir/tervolan" "$work/program/"
 # config.ini beside the executable, as the program keeps it.
 printf '"%s"\r\n""\r\n"Tester"\r\n"A4"\r\n"宋体"\r\n12\r\n30\r\n' "$work/out" > "$work/program/config.ini"
 printf '第一个文件的内容\r\n' > "$work/in/one.txt"
+printf '键盘\r\n' > "$work/in/keys.txt"
 printf 'alpha\r\n' > "$work/in/tree/a.txt"
 printf 'beta\r\n' > "$work/in/tree/sub/b.TXT"
 cat > "$work/fakebin/xdg-open" <<SCRIPT
@@ -54,16 +56,39 @@ left=$X; top=$Y
 click_twips() {
   xdotool mousemove $((left + $1 / 15)) $((top + $2 / 15)) sleep 0.2 click 1
 }
+# Without a window manager the test hands the X input focus over as one
+# would.
+focus_window() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; }
 # Types a path into the dialog that has the focus and confirms it.
 answer_dialog() {
   wait_for 100 xdotool search --onlyvisible --name "$1" || fail "no dialog \"$1\""
   local dialog
   dialog=$(xdotool search --onlyvisible --name "$1" | head -n 1)
-  xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
+  xdotool windowactivate --sync "$dialog" 2>/dev/null || focus_window "$dialog"
   xdotool type --delay 5 "$2"
   xdotool key Return
   wait_for 100 sh -c "! xdotool search --onlyvisible --name '$1'" || fail "dialog \"$1\" stayed open"
 }
+
+# Keyboard only: add a file, pick 黑体 in Settings, OK, convert.
+focus_window "$window"
+xdotool key space                # the window starts on KAVOButton2
+answer_dialog 'Open Files' "$work/in/keys.txt"
+focus_window "$window"
+xdotool key Tab Tab Tab space    # KAVOButton3, KAVOButton4, KAVOButton7: settings
+wait_for 100 xdotool search --onlyvisible --name '^设置选项$' || fail "no Settings dialog from the keyboard"
+focus_window "$(xdotool search --onlyvisible --name '^设置选项$' | head -n 1)"
+windows() { xdotool search --onlyvisible --class tervolan | wc -l; }
+before=$(windows)
+list_dropped() { [ "$(windows)" -gt "$before" ]; }
+xdotool key Tab Tab Tab F4       # from txtPath past Command1 and cmbCN to cmbFont's list
+wait_for 50 list_dropped || fail "F4 dropped no list"
+xdotool key Down Return Tab space   # 黑体, then OK
+wait_for 100 sh -c "! xdotool search --onlyvisible --name '^设置选项\$'" || fail "OK did not close Settings"
+focus_window "$window"
+xdotool key Tab Tab Tab Tab space   # KAVOButton5, KAVOButton6, List1, Command1: convert
+wait_for 200 test -s "$work/out/keys.pdf" || fail "no keys.pdf from the keyboard"
+pdffonts "$work/out/keys.pdf" | grep -q NotoSansCJK || fail "keys.pdf is not in 黑体: $(pdffonts "$work/out/keys.pdf")"
 
 click_twips 592 862              # KAVOButton2: add one file
 answer_dialog 'Open Files' "$work/in/one.txt"
