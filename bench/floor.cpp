@@ -140,7 +140,8 @@ int main(int argc, char **argv)
     hb_blob_t *blob = hb_blob_create_from_file_or_fail(facePath.c_str());
     std::FILE *out = std::fopen(argv[2], "wb");
     if (!in || !blob || !out) {
-        std::fprintf(stderr, "tervolan-floor: cannot read the input, the face or write the output\n");
+        std::fprintf(stderr,
+                     "tervolan-floor: cannot read the input, the face or write the output\n");
         return 1;
     }
     hb_face_t *face = hb_face_create(blob, index);
