@@ -7,9 +7,20 @@
 #include <QKeySequence>
 #include <QPointer>
 
+// Every click of a check-mode button has turned Value over by the time
+// Click is raised, whether by mouse, Space or access key; a screen reader
+// hears of the new state from then on.
 KAVOButtonAccessible::KAVOButtonAccessible(KAVOButton *button)
     : QAccessibleWidget(button, QAccessible::Button)
 {
+    QObject::connect(button, &KAVOButton::Click, button, [button] {
+        if (!button->CheckBoxBehaviour())
+            return;
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(button, changed);
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
 KAVOButton *KAVOButtonAccessible::button() const

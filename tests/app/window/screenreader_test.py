@@ -79,9 +79,9 @@ press(find(pyatspi.ROLE_PUSH_BUTTON, "添加文件"))
 dialog = wait_for("the Open dialog", lambda: subprocess.run(
     ["xdotool", "search", "--onlyvisible", "--name", "Open Files"],
     capture_output=True, text=True).stdout.split())[0]
-subprocess.run(["xdotool", "windowfocus", "--sync", dialog], check=False)
-subprocess.run(["xdotool", "type", "--delay", "5", input_file], check=True)
-subprocess.run(["xdotool", "key", "Return"], check=True)
+subprocess.run(["xdotool", "windowfocus", "--sync", dialog], check=False, timeout=10)
+subprocess.run(["xdotool", "type", "--delay", "5", input_file], check=True, timeout=20)
+subprocess.run(["xdotool", "key", "Return"], check=True, timeout=10)
 wait_for("the file in the list", lambda: file_list.childCount > 0)
 
 # The Settings combos read as their labels name them and as they show.
@@ -104,4 +104,3 @@ press(convert)
 pdf = os.path.join(output_folder, os.path.splitext(os.path.basename(input_file))[0] + ".pdf")
 wait_for(pdf, lambda: os.path.getsize(pdf) > 0)
 wait_for("the bar at its end", lambda: bar.queryValue().currentValue == 100.0)
-print("1 passed, 0 failed")
