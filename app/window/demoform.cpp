@@ -94,6 +94,7 @@ void DemoForm::createControls(const FormDescription &form)
     m_picText->setAutoFillBackground(true);
     m_lblText = created<HintLabel>(form, "lblText", m_picText);
     m_lblText->setCaption("拖拽TXT文件到这里放开");
+    m_list->setAccessibleName(m_lblText->text());
     m_lblText->setStyleSheet("color: grey");
     m_lblText->setAlignment(Qt::AlignCenter);
     m_pro = created<Xp_ProgressBar>(form, "Pro", this);

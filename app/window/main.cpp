@@ -1,3 +1,4 @@
+#include "app/window/accessiblecontrols.h"
 #include "app/window/demoform.h"
 #include "app/window/singleinstance.h"
 #include "settings/settingsstore.h"
@@ -15,6 +16,7 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName("org.tervolan.Tervolan");
+    AccessibleControls::install();
     SingleInstance instance;
     if (!instance.acquired())
         return 0;
