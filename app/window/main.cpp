@@ -1,4 +1,5 @@
 #include "app/window/demoform.h"
+#include "app/window/lightlook.h"
 #include "app/window/singleinstance.h"
 #include "settings/settingsstore.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char **argv)
         return 0;
     if (!instance.warning().isEmpty())
         std::fprintf(stderr, "tervolan: %s\n", qUtf8Printable(instance.warning()));
+    LightLook::apply();
 
     // A form description without one of the window's controls is a broken
     // build: say which control, instead of running with a dead button.
