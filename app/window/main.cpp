@@ -1,6 +1,7 @@
 #include "app/window/demoform.h"
 #include "app/window/lightlook.h"
 #include "app/window/singleinstance.h"
+#include "app/window/wholescalefactor.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 int main(int argc, char **argv)
 {
+    WholeScaleFactor::roundBeforeStart();
     // The single-instance test comes first: a second copy ends before it
     // shows anything.
     QApplication application(argc, argv);
