@@ -154,6 +154,14 @@ void DemoForm::centreOnScreen()
         move(screen->availableGeometry().center() - rect().center());
 }
 
+void DemoForm::openPaths(const QByteArrayList &paths)
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    m_inputs->addGivenPaths(paths);
+}
+
 void DemoForm::Command1_Click()
 {
     if (!m_job || m_job->isRunning())
