@@ -39,6 +39,9 @@ public:
     void finish();
     int failures() const;
     void setTotal(int totalFiles);
+    // Whether written PDFs are listed on stdout (not when stdout carries
+    // the report instead).
+    void setListing(bool listing);
 
 private:
     void drawBar(bool force);
@@ -51,6 +54,7 @@ private:
     int m_done = 0;
     int m_failures = 0;
     bool m_barShown = false;
+    bool m_listing = true;
     bool m_listingLost = false;
     std::chrono::steady_clock::time_point m_lastDraw{};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/batchinput.h"
 #include "cli/commandlineoptions.h"
 #include "cli/consolereporter.h"
 
@@ -12,7 +13,7 @@
 class InputCollector {
 public:
     InputCollector(const CommandLineOptions &options, ConsoleReporter &reporter);
-    std::vector<std::string> collect();
+    std::vector<BatchInput> collect();
 
 private:
     void addArgument(const std::string &argument);
@@ -21,5 +22,5 @@ private:
 
     const CommandLineOptions &m_options;
     ConsoleReporter &m_reporter;
-    std::vector<std::string> m_files;
+    std::vector<BatchInput> m_files;
 };
