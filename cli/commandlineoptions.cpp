@@ -190,8 +190,8 @@ input that fails gets one line on standard error naming it and the cause.
 Exit status:
   0  every input was converted
   1  some inputs failed (the others were converted)
-  2  usage error: an unknown option, a bad value, no inputs, or a settings
-     file that cannot be read
+  2  usage error: an unknown option, a bad value, no inputs, a settings
+     file that cannot be read, or a report file that cannot be made
 )";
 }
 

@@ -19,8 +19,9 @@ std::optional<std::string> LineWidthCheck::warning(const Settings &settings)
     if (page.fits(fontSize, width, /*lineCount*/ 1))
         return std::nullopt;
     const int largest = page.largestFittingSize(width, /*lineCount*/ 1);
-    std::string text = "warning: lines of " + std::to_string(charsPerLine) + " characters at font size "
-        + std::to_string(fontSize) + " run past the right edge of the " + format.name + " page";
+    std::string text = "warning: lines of " + std::to_string(charsPerLine)
+        + " characters at font size " + std::to_string(fontSize)
+        + " run past the right edge of the " + format.name + " page";
     if (largest == 0)
         return text + "; no font size fits them";
     return text + "; the largest font size that fits is " + std::to_string(largest);

@@ -41,8 +41,8 @@ std::vector<PlannedOutput> OutputPlanner::plan(const std::vector<BatchInput> &in
 
 PlannedOutput OutputPlanner::planOne(const BatchInput &input)
 {
-    const std::string stem = m_rules.folderText + (m_rules.keepTree ? input.treeFolder : "")
-        + GetBaseName(input.path);
+    const std::string stem
+        = m_rules.folderText + (m_rules.keepTree ? input.treeFolder : "") + GetBaseName(input.path);
     switch (m_rules.onConflict) {
     case ConflictPolicy::Skip: return planSkipping(input, stem);
     case ConflictPolicy::Rename: return planRenaming(input, stem);

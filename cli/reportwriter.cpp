@@ -106,9 +106,8 @@ std::string ReportWriter::jsonString(std::string_view bytes)
 
 std::string ReportWriter::jsonLine(const FileRecord &record)
 {
-    const auto number = [](const auto &value) {
-        return value ? std::to_string(*value) : std::string("null");
-    };
+    const auto number
+        = [](const auto &value) { return value ? std::to_string(*value) : std::string("null"); };
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.6f", record.seconds);
     return "{\"input\":" + jsonString(record.input) + ",\"output\":" + jsonString(record.output)
