@@ -28,9 +28,11 @@ std::string treeFolder(const std::string &root, const std::string &path)
 
 } // namespace
 
-InputCollector::InputCollector(const CommandLineOptions &options, ConsoleReporter &reporter)
+InputCollector::InputCollector(const CommandLineOptions &options, ConsoleReporter &reporter,
+                               ReportWriter *report)
     : m_options(options)
     , m_reporter(reporter)
+    , m_report(report)
 {
 }
 
@@ -80,7 +82,15 @@ void InputCollector::addPathList(const std::string &listFile)
 void InputCollector::addFolder(const std::string &folder)
 {
     if (!m_options.recursive) {
-        m_reporter.failed(folder, "is a folder (use -r to search it for text files)");
+        const std::string reason = "is a folder (use -r to search it for text files)";
+        m_reporter.failed(folder, reason);
+        if (m_report) {
+            FileRecord record;
+            record.input = folder;
+            record.status = "failed";
+            record.reason = reason;
+            m_report->write(record);
+        }
         return;
     }
     std::string root = folder;

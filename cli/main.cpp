@@ -110,8 +110,9 @@ int main(int argc, char **argv)
         reporter.warn(fallback);
     if (std::optional<std::string> tooWide = LineWidthCheck::warning(settings))
         reporter.warn(*tooWide);
-    std::vector<BatchInput> inputs = InputCollector(options, reporter).collect();
-    BatchConverter(settings, reporter, options, options.reportFile ? &report : nullptr).run(inputs);
+    ReportWriter *reportOrNone = options.reportFile ? &report : nullptr;
+    std::vector<BatchInput> inputs = InputCollector(options, reporter, reportOrNone).collect();
+    BatchConverter(settings, reporter, options, reportOrNone).run(inputs);
     if (!report.close(error))
         reporter.failed(*options.reportFile, error);
     return reporter.failures() > 0 ? ExitSomeFailed : 0;

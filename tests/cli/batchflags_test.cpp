@@ -47,7 +47,8 @@ protected:
 TEST_F(BatchFlagsTest, SameNamesInTwoFoldersGiveTheSameResultEveryRunUnderEachPolicy)
 {
     const std::string inputs = quoted(dir.write("in/a/x.txt", "first")) + " "
-        + quoted(dir.write("in/b/x.txt", "second")) + " " + quoted(dir.write("in/c/x.log", "third"));
+        + quoted(dir.write("in/b/x.txt", "second")) + " "
+        + quoted(dir.write("in/c/x.log", "third"));
     const std::map<std::string, std::map<std::string, std::string>> expected = {
         {"overwrite", {{"x.pdf", "third"}}},
         {"skip", {{"x.pdf", "first"}}},
@@ -97,8 +98,9 @@ TEST_F(BatchFlagsTest, UpdateFinishesAnInterruptedRunConvertingOnlyWhatIsMissing
     for (size_t start = 0, end; (end = resumed.out.find('\n', start)) != std::string::npos;
          start = end + 1)
         listed.insert(resumed.out.substr(start, end - start));
-    EXPECT_EQ(listed, (std::set<std::string>{dir.file("out/f2.pdf"), dir.file("out/f3.pdf"),
-                                             dir.file("out/f4.pdf")}));
+    EXPECT_EQ(listed,
+              (std::set<std::string>{dir.file("out/f2.pdf"), dir.file("out/f3.pdf"),
+                                     dir.file("out/f4.pdf")}));
     EXPECT_EQ(readBytes(dir.file("out/f0.pdf")), kept);
 }
 
@@ -138,8 +140,9 @@ TEST_F(BatchFlagsTest, ReportIsJsonLinesThatMatchTheFolder)
 {
     dir.write("in/\xff-latin1.txt", "caf\xe9");
     dir.write("in/wide.txt", std::string("\x60\x4F\x7D\x59", 4)); // 你好 in UTF-16LE
-    CommandRun run = convert("out", "-r --encoding utf-16le --report - " + quoted("in") + " "
-                                        + quoted("missing.txt"));
+    dir.write("in/marked.txt", std::string("\xFF\xFE\x60\x4F", 4));
+    CommandRun run = convert(
+        "out", "-r --encoding utf-16le --report - " + quoted("in") + " " + quoted("missing.txt"));
     EXPECT_EQ(run.exitCode, 1);
     const std::string check = R"(
 import json, os, sys
@@ -148,19 +151,22 @@ made = {r["output"]: r for r in report if r["status"] == "converted"}
 assert sorted(os.path.join(out, n) for n in os.listdir(out)) == sorted(made), (os.listdir(out), made)
 assert all(os.path.getsize(p) == r["bytes"] and r["pages"] == 1 for p, r in made.items())
 inputs = {os.path.basename(os.fsencode(r["input"])): r for r in report}
-assert set(inputs) == {b"\xff-latin1.txt", b"wide.txt", b"missing.txt"}, inputs
+assert set(inputs) == {b"\xff-latin1.txt", b"wide.txt", b"marked.txt", b"missing.txt"}, inputs
 assert inputs[b"missing.txt"]["status"] == "failed" and inputs[b"missing.txt"]["reason"]
 assert inputs[b"wide.txt"]["encoding"] == "UTF-16LE"
 )";
-    CommandRun parsed = CommandRun::run("python3 -c " + shellQuote(check) + " " + quoted("out"),
-                                        run.out);
+    CommandRun parsed
+        = CommandRun::run("python3 -c " + shellQuote(check) + " " + quoted("out"), run.out);
     EXPECT_EQ(parsed.exitCode, 0) << parsed.err << run.out;
     EXPECT_EQ(PdfReadback::lines(dir.file("out/wide.pdf")), std::vector<std::string>{"你好"});
+    EXPECT_EQ(PdfReadback::lines(dir.file("out/marked.pdf")), std::vector<std::string>{"你"})
+        << "the byte-order mark is no character of the text";
 }
 
 TEST_F(BatchFlagsTest, LinesWiderThanThePageAreToldOncePerRunWithTheSizeThatFits)
 {
-    const std::string inputs = quoted(dir.write("a.txt", "a")) + " " + quoted(dir.write("b.txt", "b"));
+    const std::string inputs
+        = quoted(dir.write("a.txt", "a")) + " " + quoted(dir.write("b.txt", "b"));
     CommandRun run = convert("out", "--chars-per-line 30 --font-size 36 --page-size A4 " + inputs);
     EXPECT_EQ(run.exitCode, 0);
     const std::string warning = "lines of 30 characters at font size 36 run past the right edge "
