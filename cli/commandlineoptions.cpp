@@ -186,6 +186,8 @@ as GB18030 (which reads GBK). Lines end at CR, LF or CR LF.
 
 The path of every PDF written goes to standard output, one per line; every
 input that fails gets one line on standard error naming it and the cause.
+Settings that make a full line wider than the page are warned of once,
+naming the largest font size that fits.
 
 Exit status:
   0  every input was converted

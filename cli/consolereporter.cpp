@@ -40,7 +40,19 @@ void ConsoleReporter::failed(const std::string &input, const std::string &reason
 
 void ConsoleReporter::inputWarning(const std::string &input, const SkipReason &warning)
 {
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_wideLinesTold && warning.kind == SkipReason::Kind::TextRunsOff)
+            return;
+    }
     warn(input + ": warning: " + warning.english());
+}
+
+void ConsoleReporter::warnOfWideLines(const std::string &warning)
+{
+    warn(warning);
+    std::lock_guard lock(m_mutex);
+    m_wideLinesTold = true;
 }
 
 void ConsoleReporter::warn(const std::string &warning)

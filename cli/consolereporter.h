@@ -42,6 +42,9 @@ public:
     // Whether written PDFs are listed on stdout (not when stdout carries
     // the report instead).
     void setListing(bool listing);
+    // Gives the run's warning that full lines are wider than the page,
+    // which then stands for every input's warning of text running off it.
+    void warnOfWideLines(const std::string &warning);
 
 private:
     void drawBar(bool force);
@@ -56,5 +59,6 @@ private:
     bool m_barShown = false;
     bool m_listing = true;
     bool m_listingLost = false;
+    bool m_wideLinesTold = false;
     std::chrono::steady_clock::time_point m_lastDraw{};
 };

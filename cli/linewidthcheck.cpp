@@ -24,5 +24,5 @@ std::optional<std::string> LineWidthCheck::warning(const Settings &settings)
         + " run past the right edge of the " + format.name + " page";
     if (largest == 0)
         return text + "; no font size fits them";
-    return text + "; the largest font size that fits is " + std::to_string(largest);
+    return text + "; the largest size that fits is " + std::to_string(largest);
 }

@@ -109,7 +109,7 @@ int main(int argc, char **argv)
     for (const std::string &fallback : SettingsFallbacks::describe(settings))
         reporter.warn(fallback);
     if (std::optional<std::string> tooWide = LineWidthCheck::warning(settings))
-        reporter.warn(*tooWide);
+        reporter.warnOfWideLines(*tooWide);
     ReportWriter *reportOrNone = options.reportFile ? &report : nullptr;
     std::vector<BatchInput> inputs = InputCollector(options, reporter, reportOrNone).collect();
     BatchConverter(settings, reporter, options, reportOrNone).run(inputs);
