@@ -1,6 +1,7 @@
 #include "cli/reportwriter.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 
 namespace {
@@ -108,8 +109,11 @@ std::string ReportWriter::jsonLine(const FileRecord &record)
 {
     const auto number
         = [](const auto &value) { return value ? std::to_string(*value) : std::string("null"); };
+    // to_chars: a decimal point whatever the locale says.
     char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.6f", record.seconds);
+    const auto written = std::to_chars(seconds, seconds + sizeof seconds - 1, record.seconds,
+                                       std::chars_format::fixed, 6);
+    *written.ptr = '\0';
     return "{\"input\":" + jsonString(record.input) + ",\"output\":" + jsonString(record.output)
         + ",\"status\":" + jsonString(record.status) + ",\"reason\":" + jsonString(record.reason)
         + ",\"pages\":" + number(record.pages) + ",\"bytes\":" + number(record.bytes)
