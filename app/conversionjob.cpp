@@ -150,28 +150,42 @@ bool ConversionJob::convertTopEntry(PathList &list)
 ConversionOutcome ConversionJob::convertFile(const std::string &input,
                                              const std::string &folderText)
 {
+    return convertFileTo(input, folderText + GetBaseName(input));
+}
+
+ConversionOutcome ConversionJob::convertFileTo(const std::string &input,
+                                               const std::string &outputBase)
+{
     m_fileSettings = m_settings;
-    if (isSameFile(input, folderText + GetBaseName(input) + ".pdf")) {
+    m_lastEncoding.reset();
+    m_pageCount = 0;
+    if (isSameFile(input, outputBase + ".pdf")) {
         m_host.inputSkipped(input, SkipReason::ownPdf());
         return ConversionOutcome::Skipped;
     }
     TextFileReader reader;
-    if (!reader.open(input)) {
+    if (!openInput(reader, input)) {
         m_host.inputSkipped(input, SkipReason::unreadable(reader.failure()));
         return ConversionOutcome::Skipped;
     }
+    m_lastEncoding = reader.encoding();
     try {
-        return writeDocument(reader, input, folderText);
+        return writeDocument(reader, input, outputBase);
     } catch (const PdfFailure &failure) {
         m_host.pdfFailed(input, failure.what());
         return ConversionOutcome::WriterFailed;
     }
 }
 
-ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std::string &input,
-                                               const std::string &folderText)
+bool ConversionJob::openInput(TextFileReader &reader, const std::string &input)
 {
-    setDocumentProperties(input, folderText);
+    return m_forcedEncoding ? reader.openAs(input, *m_forcedEncoding) : reader.open(input);
+}
+
+ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std::string &input,
+                                               const std::string &outputBase)
+{
+    setDocumentProperties(outputBase);
     PdfCheck(BeginDoc(m_box));
     setTextProperties();
     // Unfinished documents stay behind; the writer drops them at the next
@@ -188,15 +202,15 @@ ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std
     }
     m_host.processPendingEvents();
     PdfCheck(EndDoc(m_box));
-    m_host.documentWritten(folderText + GetBaseName(input) + ".pdf");
+    m_host.documentWritten(outputBase + ".pdf");
     if (std::optional<SkipReason> overflow = page.overflow(fontSize, m_longestWidth, m_lineCount))
         m_host.inputWarning(input, *overflow);
     return ConversionOutcome::Written;
 }
 
-void ConversionJob::setDocumentProperties(const std::string &input, const std::string &folderText)
+void ConversionJob::setDocumentProperties(const std::string &outputBase)
 {
-    PdfSetStr(m_box, PDF_OUTPUT_PATH, folderText + GetBaseName(input));
+    PdfSetStr(m_box, PDF_OUTPUT_PATH, outputBase);
     PdfSetStr(m_box, PDF_AUTHOR, m_fileSettings.Author);
     PdfSetStr(m_box, PDF_KEYWORDS, m_fileSettings.Keywords);
     PdfSetStr(m_box, PDF_CREATOR, "Tervolan");
@@ -228,6 +242,7 @@ bool ConversionJob::countItems(TextFileReader &reader)
 bool ConversionJob::writeLines(TextFileReader &reader)
 {
     m_lineSlot = 1;
+    m_pageCount = 1;
     m_longestWidth = 0;
     m_lineCount = 0;
     PieceCutter cutter(reader, m_fileSettings.CharsPerLine);
@@ -269,6 +284,7 @@ void ConversionJob::writeOutputLine(std::u32string_view text)
     fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
     if (PageFit(pageHeight).breaksAfter(m_lineSlot, fontSize)) {
         PdfCheck(NewPage(m_box));
+        ++m_pageCount;
         m_lineSlot = 1;
     }
 }

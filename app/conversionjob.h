@@ -3,13 +3,14 @@
 #include "app/conversionhost.h"
 #include "app/pathlist.h"
 #include "app/progressdisplay.h"
+#include "platform/text/textfilereader.h"
 #include "settings/settings.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 class PieceCutter;
-class TextFileReader;
 
 // What became of one input.
 enum class ConversionOutcome {
@@ -43,6 +44,16 @@ public:
     // hears of every outcome but Written, and of a Written one whose text
     // runs off the page.
     ConversionOutcome convertFile(const std::string &input, const std::string &folderText);
+    // The same into the PDF outputBase + ".pdf", whatever the input's name.
+    ConversionOutcome convertFileTo(const std::string &input, const std::string &outputBase);
+
+    // Reads every input in this encoding instead of telling it from the
+    // bytes; nothing (the default) tells it from the bytes.
+    void setEncoding(std::optional<TextEncoding> encoding) { m_forcedEncoding = encoding; }
+    // Of the last input: the encoding it was read in (nothing when it could
+    // not be opened) and the pages of its document.
+    std::optional<TextEncoding> lastEncoding() const { return m_lastEncoding; }
+    int lastPageCount() const { return m_pageCount; }
 
     bool isRunning() const { return m_running; }
 
@@ -61,9 +72,10 @@ public:
 
 private:
     bool convertTopEntry(PathList &list);
+    bool openInput(TextFileReader &reader, const std::string &input);
     ConversionOutcome writeDocument(TextFileReader &reader, const std::string &input,
-                                    const std::string &folderText);
-    void setDocumentProperties(const std::string &input, const std::string &folderText);
+                                    const std::string &outputBase);
+    void setDocumentProperties(const std::string &outputBase);
     void setTextProperties();
     bool countItems(TextFileReader &reader);
     bool writeLines(TextFileReader &reader);
@@ -79,6 +91,9 @@ private:
     long long m_itemCount = 0;
     long long m_pieceCount = 0;
     int m_lineSlot = 1;
+    int m_pageCount = 0;
+    std::optional<TextEncoding> m_forcedEncoding;
+    std::optional<TextEncoding> m_lastEncoding;
     // The widest and the number of output lines of the current input, to
     // tell whether its text stayed on the page.
     long long m_longestWidth = 0;

@@ -21,6 +21,15 @@ const PageFormat *PageFormat::forHeight(int height)
     return nullptr;
 }
 
+const PageFormat &PageFormat::forName(const std::string &name)
+{
+    for (const PageFormat &format : Formats) {
+        if (format.name == name)
+            return format;
+    }
+    return Formats[1];
+}
+
 int PageFormat::widthForHeight(int height)
 {
     if (const PageFormat *format = forHeight(height))

@@ -11,6 +11,9 @@ struct PageFormat {
     // The writer's page size of this height (the height it reports for
     // the page in use), or nullptr for a height none of its sizes has.
     static const PageFormat *forHeight(int height);
+    // The writer's page size of this name; any other name is A4, as the
+    // writer takes it.
+    static const PageFormat &forName(const std::string &name);
     // The width of the page of this height; an unknown height is taken to
     // be an ISO page, whose sides keep the ratio 1 : sqrt(2).
     static int widthForHeight(int height);

@@ -1,47 +1,80 @@
 #include "cli/batchconverter.h"
 
 #include "app/conversionjob.h"
-#include "app/getfile.h"
+#include "cli/outcomerecorder.h"
+#include "cli/outputplanner.h"
 #include "pdf/tervolanpdf.h"
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <thread>
 #include <unordered_map>
 
-BatchConverter::BatchConverter(const Settings &settings, ConsoleReporter &reporter, int jobs)
+namespace {
+
+const char *skipReasonOf(PlannedOutput::Action action)
+{
+    if (action == PlannedOutput::Action::SkipUpToDate)
+        return "its PDF is at least as new as it";
+    return "its PDF name is taken by an earlier input or a file already there";
+}
+
+} // namespace
+
+BatchConverter::BatchConverter(const Settings &settings, ConsoleReporter &reporter,
+                               const CommandLineOptions &options, ReportWriter *report)
     : m_settings(settings)
     , m_reporter(reporter)
-    , m_jobs(jobs < 1 ? 1 : jobs)
+    , m_options(options)
+    , m_report(report)
 {
 }
 
-void BatchConverter::run(const std::vector<std::string> &files)
+void BatchConverter::run(const std::vector<BatchInput> &inputs)
 {
-    m_folderText = ConversionJob::outputFolderText(m_settings);
+    const std::string folderText = ConversionJob::outputFolderText(m_settings);
     ConversionJob::createOutputFolder(m_settings);
+    m_inputs = &inputs;
+    m_planned
+        = OutputPlanner({folderText, m_options.onConflict, m_options.keepTree, m_options.update})
+              .plan(inputs);
+    const std::vector<size_t> mine = inputsOfThisShard(inputs);
+    m_reporter.setTotal(int(mine.size()));
     m_next = 0;
-    size_t workers = std::min(size_t(m_jobs), files.size());
-    const std::vector<std::vector<size_t>> units = workUnits(files, workers);
+    const size_t workers = std::min(size_t(std::max(m_options.jobs, 1)), mine.size());
+    const std::vector<std::vector<size_t>> units = workUnits(mine, m_planned, workers);
     std::vector<std::thread> threads;
     for (size_t i = 1; i < workers; ++i)
-        threads.emplace_back([this, &files, &units] { work(files, units); });
-    work(files, units);
+        threads.emplace_back([this, &units] { work(units); });
+    work(units);
     for (std::thread &thread : threads)
         thread.join();
     m_reporter.finish();
 }
 
-std::vector<std::vector<size_t>> BatchConverter::workUnits(const std::vector<std::string> &files,
-                                                           size_t workers)
+std::vector<size_t> BatchConverter::inputsOfThisShard(const std::vector<BatchInput> &inputs) const
+{
+    std::vector<size_t> indexes;
+    for (size_t index = 0; index < inputs.size(); ++index) {
+        if (!m_options.shard || m_options.shard->holds(inputs[index].path))
+            indexes.push_back(index);
+    }
+    return indexes;
+}
+
+std::vector<std::vector<size_t>>
+BatchConverter::workUnits(const std::vector<size_t> &indexes,
+                          const std::vector<PlannedOutput> &planned, size_t workers)
 {
     std::vector<std::vector<size_t>> units;
     std::unordered_map<std::string, size_t> unitOfName;
-    for (size_t index = 0; index < files.size(); ++index) {
+    for (size_t index : indexes) {
         if (workers <= 1) {
             units.push_back({index});
             continue;
         }
-        auto [found, added] = unitOfName.try_emplace(GetBaseName(files[index]), units.size());
+        auto [found, added] = unitOfName.try_emplace(planned[index].base, units.size());
         if (added)
             units.emplace_back();
         units[found->second].push_back(index);
@@ -49,17 +82,80 @@ std::vector<std::vector<size_t>> BatchConverter::workUnits(const std::vector<std
     return units;
 }
 
-void BatchConverter::work(const std::vector<std::string> &files,
-                          const std::vector<std::vector<size_t>> &units)
+void BatchConverter::work(const std::vector<std::vector<size_t>> &units)
 {
     int box = CreateBox(/*window*/ 0, /*reserved*/ 0);
-    ConversionJob job(box, m_settings, m_reporter, m_reporter);
+    OutcomeRecorder host(m_reporter);
+    ConversionJob job(box, m_settings, host, m_reporter);
+    job.setEncoding(m_options.encoding);
     // A writer failure belongs to its file: the reporter marks that file
     // failed and the batch goes on.
     for (size_t unit = m_next++; unit < units.size(); unit = m_next++) {
         for (size_t index : units[unit]) {
-            job.convertFile(files[index], m_folderText);
+            const FileRecord record = handle(job, host, index);
+            if (m_report)
+                m_report->write(record);
             m_reporter.fileFinished();
         }
     }
+}
+
+FileRecord BatchConverter::handle(ConversionJob &job, OutcomeRecorder &host, size_t index)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const BatchInput &input = (*m_inputs)[index];
+    const PlannedOutput &planned = m_planned[index];
+    FileRecord record;
+    record.input = input.path;
+    record.output = planned.pdfPath();
+    if (planned.action == PlannedOutput::Action::Convert) {
+        convert(job, host, input, planned, record);
+    } else {
+        record.status = "skipped";
+        record.reason = skipReasonOf(planned.action);
+        if (planned.action == PlannedOutput::Action::SkipTaken)
+            m_reporter.warn(input.path + ": skipped: " + record.reason + " (" + record.output
+                            + ")");
+    }
+    record.seconds
+        = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return record;
+}
+
+void BatchConverter::convert(ConversionJob &job, OutcomeRecorder &host, const BatchInput &input,
+                             const PlannedOutput &planned, FileRecord &record)
+{
+    record.status = "failed";
+    if (!makeTreeFolder(input, planned, record))
+        return;
+    host.clear();
+    const ConversionOutcome outcome = job.convertFileTo(input.path, planned.base);
+    if (const std::optional<TextEncoding> encoding = job.lastEncoding())
+        record.encoding = encodingName(*encoding);
+    if (outcome != ConversionOutcome::Written) {
+        record.reason = host.reason();
+        return;
+    }
+    record.status = "converted";
+    record.pages = job.lastPageCount();
+    std::error_code error;
+    const auto bytes = std::filesystem::file_size(record.output, error);
+    if (!error)
+        record.bytes = (long long)(bytes);
+}
+
+// With --keep-tree the PDF's folder may not exist yet.
+bool BatchConverter::makeTreeFolder(const BatchInput &input, const PlannedOutput &planned,
+                                    FileRecord &record)
+{
+    if (!m_options.keepTree || input.treeFolder.empty())
+        return true;
+    const std::filesystem::path folder = std::filesystem::path(planned.base).parent_path();
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!error)
+        return true;
+    record.reason = folder.string() + ": " + error.message();
+    m_reporter.failed(input.path, record.reason);
+    return false;
 }

@@ -1,34 +1,53 @@
 #pragma once
 
+#include "cli/batchinput.h"
+#include "cli/commandlineoptions.h"
 #include "cli/consolereporter.h"
+#include "cli/plannedoutput.h"
+#include "cli/reportwriter.h"
 #include "settings/settings.h"
 
 #include <atomic>
 #include <string>
 #include <vector>
 
+class ConversionJob;
+class OutcomeRecorder;
+
 // Converts a list of files with one PDF writer box and one conversion job
 // per worker thread. A writer failure is reported for its file and the
-// other files still convert. Whatever the number of workers, the PDFs are
-// those one worker would leave: inputs that share an output name are
-// converted by one worker in input order, so the last of them stands.
+// other files still convert. Every input's PDF name is decided before the
+// workers start (OutputPlanner), and inputs that share a name are converted
+// by one worker in input order, so whatever the number of workers the PDFs
+// are those one worker would leave. With a shard, only its inputs are
+// converted, their names still planned over the whole list.
 class BatchConverter {
 public:
-    BatchConverter(const Settings &settings, ConsoleReporter &reporter, int jobs);
-    void run(const std::vector<std::string> &files);
+    // report may be null: no report is written.
+    BatchConverter(const Settings &settings, ConsoleReporter &reporter,
+                   const CommandLineOptions &options, ReportWriter *report);
+    void run(const std::vector<BatchInput> &inputs);
 
 private:
-    // The inputs as runs for the workers, each a list of indexes into files
-    // in input order. One worker takes the files one by one; several take
-    // all inputs of one output name together.
-    static std::vector<std::vector<size_t>> workUnits(const std::vector<std::string> &files,
+    // The given inputs as runs for the workers, each a list of indexes in
+    // input order. One worker takes the files one by one; several take all
+    // inputs of one PDF name together.
+    static std::vector<std::vector<size_t>> workUnits(const std::vector<size_t> &indexes,
+                                                      const std::vector<PlannedOutput> &planned,
                                                       size_t workers);
+    std::vector<size_t> inputsOfThisShard(const std::vector<BatchInput> &inputs) const;
 
-    void work(const std::vector<std::string> &files, const std::vector<std::vector<size_t>> &units);
+    void work(const std::vector<std::vector<size_t>> &units);
+    FileRecord handle(ConversionJob &job, OutcomeRecorder &host, size_t index);
+    void convert(ConversionJob &job, OutcomeRecorder &host, const BatchInput &input,
+                 const PlannedOutput &planned, FileRecord &record);
+    bool makeTreeFolder(const BatchInput &input, const PlannedOutput &planned, FileRecord &record);
 
     const Settings &m_settings;
     ConsoleReporter &m_reporter;
-    int m_jobs;
-    std::string m_folderText;
+    const CommandLineOptions &m_options;
+    ReportWriter *m_report;
+    const std::vector<BatchInput> *m_inputs = nullptr;
+    std::vector<PlannedOutput> m_planned;
     std::atomic<size_t> m_next{0};
 };

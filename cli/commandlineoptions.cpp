@@ -2,6 +2,7 @@
 
 #include <getopt.h>
 
+#include <cctype>
 #include <charconv>
 #include <string_view>
 
@@ -16,6 +17,8 @@ enum OptionCode : int {
     Jobs = 'j',
     Quiet = 'q',
     Help = 'h',
+    Update = 'u',
+    NullSeparated = '0',
     Settings = 256,
     PageSize,
     Font,
@@ -26,6 +29,11 @@ enum OptionCode : int {
     Keywords,
     Version,
     FollowSymlinks,
+    OnConflict,
+    KeepTree,
+    Encoding,
+    ShardOption,
+    Report,
 };
 
 // What getopt_long returns for an input in "return in order" mode, and for
@@ -51,6 +59,13 @@ constexpr option Options[] = {
     {"quiet", no_argument, nullptr, Quiet},
     {"help", no_argument, nullptr, Help},
     {"version", no_argument, nullptr, Version},
+    {"on-conflict", required_argument, nullptr, OnConflict},
+    {"keep-tree", no_argument, nullptr, KeepTree},
+    {"update", no_argument, nullptr, Update},
+    {"null", no_argument, nullptr, NullSeparated},
+    {"encoding", required_argument, nullptr, Encoding},
+    {"shard", required_argument, nullptr, ShardOption},
+    {"report", required_argument, nullptr, Report},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -145,7 +160,22 @@ Without an output folder the PDFs go to ~/output.
                          folder once, never /proc, /sys or the like
   -T, --files-from FILE  read input paths from FILE, one per line ("-": stdin)
   -                      read input paths from standard input
-  -j, --jobs N           convert N files at once (1-64, default 1)
+  -j, --jobs N           convert N files at once (1-64, default 1); the
+                         names are decided first, so they never depend on
+                         which file finishes first
+      --on-conflict WHAT when inputs, or an input and an existing file, have
+                         the same PDF name: overwrite (default: the last
+                         input stands), skip (keep the file there, report
+                         the input skipped) or rename ("name (2).pdf", ...)
+      --keep-tree        with -r, put each PDF at the input's place below the
+                         folder given, under the output folder
+  -u, --update           skip an input whose PDF is at least as new as it
+  -0, --null             paths in -T and - lists end with NUL (find -print0)
+      --encoding ENC     auto (default), utf-8, gb18030, utf-16le or utf-16be
+      --shard K/N        convert only shard K of N (K from 0 to N-1), chosen
+                         by a hash of each path's bytes
+      --report FILE      one JSON line per input to FILE ("-": standard
+                         output, and the PDF list is not printed)
   -q, --quiet            no progress bar and no list of written files
   -h, --help             show this help and exit
       --version          show the version and exit
@@ -156,12 +186,14 @@ as GB18030 (which reads GBK). Lines end at CR, LF or CR LF.
 
 The path of every PDF written goes to standard output, one per line; every
 input that fails gets one line on standard error naming it and the cause.
+Settings that make a full line wider than the page are warned of once,
+naming the largest font size that fits.
 
 Exit status:
   0  every input was converted
   1  some inputs failed (the others were converted)
-  2  usage error: an unknown option, a bad value, no inputs, or a settings
-     file that cannot be read
+  2  usage error: an unknown option, a bad value, no inputs, a settings
+     file that cannot be read, or a report file that cannot be made
 )";
 }
 
@@ -218,6 +250,9 @@ bool CommandLineOptions::take(int code, const char *value, std::string &error)
     case Quiet: quiet = true; return true;
     case Help: help = true; return true;
     case Version: version = true; return true;
+    case KeepTree: keepTree = true; return true;
+    case Update: update = true; return true;
+    case NullSeparated: nullSeparated = true; return true;
     default: return takeValue(code, value, error);
     }
 }
@@ -231,6 +266,10 @@ bool CommandLineOptions::takeValue(int code, const std::string &value, std::stri
     case Author: author = value; return true;
     case Keywords: keywords = value; return true;
     case FilesFrom: filesFrom.push_back(value); return true;
+    case Report: reportFile = value; return true;
+    case OnConflict: return takeConflictPolicy(value, error);
+    case Encoding: return takeEncoding(value, error);
+    case ShardOption: return takeShard(value, error);
     case PageSize: return takePageSize(value, error);
     case Lang: return takeLanguage(value, error);
     case FontSize: return takeNumber(code, value, MaxFontSize, fontSize, error);
@@ -266,6 +305,59 @@ bool CommandLineOptions::takeLanguage(const std::string &value, std::string &err
         return false;
     }
     language = value;
+    return true;
+}
+
+bool CommandLineOptions::takeConflictPolicy(const std::string &value, std::string &error)
+{
+    if (value == "overwrite")
+        onConflict = ConflictPolicy::Overwrite;
+    else if (value == "skip")
+        onConflict = ConflictPolicy::Skip;
+    else if (value == "rename")
+        onConflict = ConflictPolicy::Rename;
+    else {
+        error = "--on-conflict must be overwrite, skip or rename, not \"" + value + "\"";
+        return false;
+    }
+    return true;
+}
+
+bool CommandLineOptions::takeEncoding(const std::string &value, std::string &error)
+{
+    static const std::pair<const char *, std::optional<TextEncoding>> Names[] = {
+        {"auto", std::nullopt},
+        {"utf-8", TextEncoding::Utf8},
+        {"gb18030", TextEncoding::Gb18030},
+        {"utf-16le", TextEncoding::Utf16LE},
+        {"utf-16be", TextEncoding::Utf16BE},
+    };
+    std::string lower = value;
+    for (char &c : lower)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (const auto &[name, named] : Names) {
+        if (lower == name) {
+            encoding = named;
+            return true;
+        }
+    }
+    error = "--encoding must be auto, utf-8, gb18030, utf-16le or utf-16be, not \"" + value + "\"";
+    return false;
+}
+
+// "K/N": shard K of N, K counted from 0 as array and index variables are.
+bool CommandLineOptions::takeShard(const std::string &value, std::string &error)
+{
+    const size_t slash = value.find('/');
+    int index = 0;
+    int count = 0;
+    if (slash == std::string::npos || !toNumber(value.substr(slash + 1), 1, MaxShards, count)
+        || !toNumber(value.substr(0, slash), 0, count - 1, index)) {
+        error = "--shard needs K/N with N from 1 to " + std::to_string(MaxShards)
+            + " and K from 0 to N-1, not \"" + value + "\"";
+        return false;
+    }
+    shard = Shard{index, count};
     return true;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/pagefit.h"
+#include "cli/conflictpolicy.h"
+#include "cli/shard.h"
+#include "platform/text/textfilereader.h"
 
 #include <optional>
 #include <string>
@@ -14,6 +17,7 @@ struct CommandLineOptions {
     static constexpr int MaxFontSize = PageFit::MaxFontSize;
     static constexpr int MaxCharsPerLine = 32767;
     static constexpr int MaxJobs = 64;
+    static constexpr int MaxShards = 1000000;
 
     std::optional<std::string> settingsFile;
     std::optional<std::string> outputDir;
@@ -32,6 +36,14 @@ struct CommandLineOptions {
     bool help = false;
     bool version = false;
     int jobs = 1;
+    // The defaults are what the window does.
+    ConflictPolicy onConflict = ConflictPolicy::Overwrite;
+    bool keepTree = false;
+    bool update = false;
+    bool nullSeparated = false;           // -T and "-" lists end each path with NUL
+    std::optional<TextEncoding> encoding; // nothing: told by the bytes
+    std::optional<Shard> shard;
+    std::optional<std::string> reportFile; // StandardInput is standard output
 
     // Reads GNU-style arguments with getopt_long: bundled short options,
     // "--name=value", unambiguous abbreviations of long names, "--" ending
@@ -49,6 +61,9 @@ private:
     bool takeValue(int code, const std::string &value, std::string &error);
     bool takePageSize(const std::string &value, std::string &error);
     bool takeLanguage(const std::string &value, std::string &error);
+    bool takeConflictPolicy(const std::string &value, std::string &error);
+    bool takeEncoding(const std::string &value, std::string &error);
+    bool takeShard(const std::string &value, std::string &error);
     static bool takeNumber(int code, const std::string &value, int high, std::optional<int> &target,
                            std::string &error);
 };

@@ -18,6 +18,12 @@ void ConsoleReporter::setTotal(int totalFiles)
     m_total = totalFiles;
 }
 
+void ConsoleReporter::setListing(bool listing)
+{
+    std::lock_guard lock(m_mutex);
+    m_listing = listing;
+}
+
 void ConsoleReporter::inputSkipped(const std::string &input, const SkipReason &reason)
 {
     failed(input, reason.english());
@@ -34,7 +40,19 @@ void ConsoleReporter::failed(const std::string &input, const std::string &reason
 
 void ConsoleReporter::inputWarning(const std::string &input, const SkipReason &warning)
 {
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_wideLinesTold && warning.kind == SkipReason::Kind::TextRunsOff)
+            return;
+    }
     warn(input + ": warning: " + warning.english());
+}
+
+void ConsoleReporter::warnOfWideLines(const std::string &warning)
+{
+    warn(warning);
+    std::lock_guard lock(m_mutex);
+    m_wideLinesTold = true;
 }
 
 void ConsoleReporter::warn(const std::string &warning)
@@ -50,7 +68,7 @@ void ConsoleReporter::warn(const std::string &warning)
 void ConsoleReporter::documentWritten(const std::string &pdfPath)
 {
     std::lock_guard lock(m_mutex);
-    if (m_quiet || m_listingLost)
+    if (m_quiet || !m_listing || m_listingLost)
         return;
     clearBar();
     if (std::fprintf(stdout, "%s\n", pdfPath.c_str()) < 0 || std::fflush(stdout) != 0) {

@@ -39,6 +39,12 @@ public:
     void finish();
     int failures() const;
     void setTotal(int totalFiles);
+    // Whether written PDFs are listed on stdout (not when stdout carries
+    // the report instead).
+    void setListing(bool listing);
+    // Gives the run's warning that full lines are wider than the page,
+    // which then stands for every input's warning of text running off it.
+    void warnOfWideLines(const std::string &warning);
 
 private:
     void drawBar(bool force);
@@ -51,6 +57,8 @@ private:
     int m_done = 0;
     int m_failures = 0;
     bool m_barShown = false;
+    bool m_listing = true;
     bool m_listingLost = false;
+    bool m_wideLinesTold = false;
     std::chrono::steady_clock::time_point m_lastDraw{};
 };

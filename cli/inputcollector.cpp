@@ -15,15 +15,28 @@ public:
     void processPendingEvents() override {}
 };
 
+// The folders between root and the file, each followed by "/".
+std::string treeFolder(const std::string &root, const std::string &path)
+{
+    const std::string prefix = root.ends_with('/') ? root : root + "/";
+    if (!path.starts_with(prefix))
+        return {};
+    const size_t lastSlash = path.rfind('/');
+    return lastSlash < prefix.size() ? std::string()
+                                     : path.substr(prefix.size(), lastSlash + 1 - prefix.size());
+}
+
 } // namespace
 
-InputCollector::InputCollector(const CommandLineOptions &options, ConsoleReporter &reporter)
+InputCollector::InputCollector(const CommandLineOptions &options, ConsoleReporter &reporter,
+                               ReportWriter *report)
     : m_options(options)
     , m_reporter(reporter)
+    , m_report(report)
 {
 }
 
-std::vector<std::string> InputCollector::collect()
+std::vector<BatchInput> InputCollector::collect()
 {
     for (const std::string &listFile : m_options.filesFrom)
         addPathList(listFile);
@@ -43,7 +56,7 @@ void InputCollector::addArgument(const std::string &argument)
         addFolder(argument);
         return;
     }
-    m_files.push_back(argument);
+    m_files.push_back({argument, {}});
 }
 
 void InputCollector::addPathList(const std::string &listFile)
@@ -54,7 +67,8 @@ void InputCollector::addPathList(const std::string &listFile)
     std::istream &in = listFile == CommandLineOptions::StandardInput ? std::cin : file;
     const std::string listName
         = listFile == CommandLineOptions::StandardInput ? "standard input" : listFile;
-    PathListReader reader;
+    PathListReader reader(m_options.nullSeparated ? PathListReader::Separator::Nul
+                                                  : PathListReader::Separator::Line);
     if (!reader.read(in)) {
         m_reporter.failed(listName, reader.error());
         return;
@@ -68,7 +82,15 @@ void InputCollector::addPathList(const std::string &listFile)
 void InputCollector::addFolder(const std::string &folder)
 {
     if (!m_options.recursive) {
-        m_reporter.failed(folder, "is a folder (use -r to search it for text files)");
+        const std::string reason = "is a folder (use -r to search it for text files)";
+        m_reporter.failed(folder, reason);
+        if (m_report) {
+            FileRecord record;
+            record.input = folder;
+            record.status = "failed";
+            record.reason = reason;
+            m_report->write(record);
+        }
         return;
     }
     std::string root = folder;
@@ -79,5 +101,6 @@ void InputCollector::addFolder(const std::string &folder)
     const FolderLinks links = m_options.followSymlinks ? FolderLinks::Follow : FolderLinks::Skip;
     // Every sub-folder: a batch must not lose files without a word.
     SearchFolder(root, found, events, /*subFolderLimit*/ std::nullopt, links);
-    m_files.insert(m_files.end(), found.paths().begin(), found.paths().end());
+    for (const std::string &path : found.paths())
+        m_files.push_back({path, treeFolder(root, path)});
 }

@@ -3,6 +3,8 @@
 #include "cli/commandlineoptions.h"
 #include "cli/consolereporter.h"
 #include "cli/inputcollector.h"
+#include "cli/linewidthcheck.h"
+#include "cli/reportwriter.h"
 #include "settings/settingsstore.h"
 
 #include <cerrno>
@@ -98,11 +100,20 @@ int main(int argc, char **argv)
     if (options.inputs.empty() && options.filesFrom.empty())
         return usageError("no input files");
 
+    ReportWriter report;
+    if (options.reportFile && !report.open(*options.reportFile, error))
+        return usageError(error);
+
     ConsoleReporter reporter(options.quiet, 0);
+    reporter.setListing(options.reportFile != CommandLineOptions::StandardInput);
     for (const std::string &fallback : SettingsFallbacks::describe(settings))
         reporter.warn(fallback);
-    std::vector<std::string> files = InputCollector(options, reporter).collect();
-    reporter.setTotal(int(files.size()));
-    BatchConverter(settings, reporter, options.jobs).run(files);
+    if (std::optional<std::string> tooWide = LineWidthCheck::warning(settings))
+        reporter.warnOfWideLines(*tooWide);
+    ReportWriter *reportOrNone = options.reportFile ? &report : nullptr;
+    std::vector<BatchInput> inputs = InputCollector(options, reporter, reportOrNone).collect();
+    BatchConverter(settings, reporter, options, reportOrNone).run(inputs);
+    if (!report.close(error))
+        reporter.failed(*options.reportFile, error);
     return reporter.failures() > 0 ? ExitSomeFailed : 0;
 }

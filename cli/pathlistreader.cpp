@@ -21,6 +21,11 @@ std::string shortened(const std::string &line)
 
 } // namespace
 
+PathListReader::PathListReader(Separator separator)
+    : m_separator(separator == Separator::Nul ? '\0' : '\n')
+{
+}
+
 bool PathListReader::read(std::istream &in)
 {
     std::string block(BlockSize, '\0');
@@ -41,9 +46,9 @@ bool PathListReader::read(std::istream &in)
 bool PathListReader::take(std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const size_t end = bytes.find('\n');
+        const size_t end = bytes.find(m_separator);
         const std::string_view part = bytes.substr(0, end);
-        if (part.find('\0') != std::string_view::npos)
+        if (m_separator == '\n' && part.find('\0') != std::string_view::npos)
             return refuse("line " + std::to_string(m_lineNumber + 1)
                           + " holds a NUL byte (paths go one a line, not NUL-separated);"
                             " nothing of this list is converted");
@@ -67,7 +72,7 @@ void PathListReader::addToLine(std::string_view bytes)
 void PathListReader::endLine()
 {
     ++m_lineNumber;
-    if (!m_lineTooLong && m_line.ends_with('\r'))
+    if (m_separator == '\n' && !m_lineTooLong && m_line.ends_with('\r'))
         m_line.pop_back();
     if (m_lineTooLong || m_line.size() > LongestPath)
         m_refusedLines.push_back("line " + std::to_string(m_lineNumber)

@@ -6,10 +6,15 @@
 #include <vector>
 
 // Reads a list of paths, one a line: a "\r" before the "\n" is dropped and
-// blank lines are passed over. No more than one path's worth of a line is
-// ever held, so a list of any length or any bytes cannot exhaust memory.
+// blank lines are passed over. A NUL-separated list (find -print0) ends each
+// path with a NUL instead and takes every other byte, "\n" included, as
+// part of the path. No more than one path's worth of a line is ever held,
+// so a list of any length or any bytes cannot exhaust memory.
 class PathListReader {
 public:
+    enum class Separator { Line, Nul };
+    explicit PathListReader(Separator separator = Separator::Line);
+
     // Reads the whole list. False when it cannot be used at all (a read
     // failed, or a NUL byte shows it is not one path a line): error() says
     // why and paths() must be ignored.
@@ -31,6 +36,7 @@ private:
     std::vector<std::string> m_refusedLines;
     std::string m_error;
     std::string m_line;
+    char m_separator;
     bool m_lineTooLong = false;
     long long m_lineNumber = 0;
 };

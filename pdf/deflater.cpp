@@ -2,31 +2,30 @@
 
 #include "tervolanpdf-private.h"
 
+#include <libdeflate.h>
+
 namespace tervolanpdf {
 
-Deflater::Deflater(int level)
+Deflater::Deflater(int level) : m_compressor(libdeflate_alloc_compressor(level))
 {
-    if (deflateInit(&m_stream, level) != Z_OK)
+    if (!m_compressor)
         throw PdfError("cannot set up compression (out of memory)");
 }
 
 Deflater::~Deflater()
 {
-    deflateEnd(&m_stream);
+    libdeflate_free_compressor(m_compressor);
 }
 
 void Deflater::compress(std::string_view data, std::string &out)
 {
-    deflateReset(&m_stream);
-    out.resize(deflateBound(&m_stream, data.size()));
-    m_stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
-    m_stream.avail_in = static_cast<uInt>(data.size());
-    m_stream.next_out = reinterpret_cast<Bytef *>(out.data());
-    m_stream.avail_out = static_cast<uInt>(out.size());
-    // deflateBound leaves room for the whole stream, so one call finishes.
-    if (deflate(&m_stream, Z_FINISH) != Z_STREAM_END)
+    // The bound leaves room for the whole stream, so one call finishes.
+    out.resize(libdeflate_zlib_compress_bound(m_compressor, data.size()));
+    const size_t written
+        = libdeflate_zlib_compress(m_compressor, data.data(), data.size(), out.data(), out.size());
+    if (written == 0)
         throw PdfError("cannot compress a stream of " + std::to_string(data.size()) + " bytes");
-    out.resize(m_stream.total_out);
+    out.resize(written);
 }
 
 } // namespace tervolanpdf

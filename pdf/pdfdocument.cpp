@@ -12,7 +12,8 @@ namespace tervolanpdf {
 namespace {
 
 // Level 1 compresses page text to about a third, at a fraction of the time
-// of the default level; the fonts, written once, get the default.
+// of the default level; the fonts, written once, use it too, since a
+// higher level gains them under 2 % for twice the time.
 constexpr int kPageCompression = 1;
 
 // The creation date: from SOURCE_DATE_EPOCH when set, so that converting

@@ -97,6 +97,7 @@ void DemoForm::createControls(const FormDescription &form)
     m_picText->setAutoFillBackground(true);
     m_lblText = created<HintLabel>(form, "lblText", m_picText);
     m_lblText->setCaption("拖拽TXT文件到这里放开");
+    m_list->setAccessibleName(m_lblText->text());
     m_lblText->setStyleSheet("color: grey");
     m_lblText->setAlignment(Qt::AlignCenter);
     m_pro = created<Xp_ProgressBar>(form, "Pro", this);
@@ -167,6 +168,14 @@ void DemoForm::centreOnScreen()
 {
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void DemoForm::openPaths(const QByteArrayList &paths)
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    m_inputs->addGivenPaths(paths);
 }
 
 void DemoForm::Command1_Click()

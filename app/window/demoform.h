@@ -4,6 +4,7 @@
 #include "app/window/listwidgetpathlist.h"
 #include "app/window/windowconversionhost.h"
 
+#include <QByteArrayList>
 #include <QWidget>
 
 #include <functional>
@@ -66,6 +67,11 @@ public:
     Xp_ProgressBar *Pro() const { return m_pro; }
     LinkLabel *Label3() const { return m_label3; }
     frmMenu *menus() const { return m_frmMenu; }
+
+    // Paths given on the command line or handed over by a later copy: added
+    // to the list as the Open dialog and AddFolder add them, with the
+    // window brought to the front.
+    void openPaths(const QByteArrayList &paths);
 
     void Command1_Click();
     // The Settings dialog, modal: the window waits until it closes.

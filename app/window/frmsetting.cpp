@@ -20,6 +20,7 @@
 #include <QScreen>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -116,6 +117,16 @@ void frmSetting::createControls(const FormDescription &form)
     m_labels["Label9"]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->hide();
     m_labels["Label8"]->setStyleSheet("color: blue; text-decoration: underline");
+
+    // Each label names the field beside it for a screen reader.
+    const std::pair<const char *, QWidget *> labelled[] = {
+        {"Label4", m_combos["cmbPS"]},        {"Label6", m_combos["cmbFontSize"]},
+        {"Label7", m_textBoxes["txtCPL"]},    {"Label2", m_textBoxes["txtKeywords"]},
+        {"Label1", m_textBoxes["txtAuthor"]}, {"Label3", m_textBoxes["txtPath"]},
+        {"Label11", m_combos["cmbCN"]},       {"Label5", m_combos["cmbFont"]},
+    };
+    for (const auto &[label, field] : labelled)
+        m_labels[label]->setBuddy(field);
 }
 
 // The window is the panel's size: what lies beside or beneath the panel

@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QListWidget>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 // The window's search keeps to the first 200 sub-folders of each folder,
@@ -52,12 +55,17 @@ void InputList::AddFolder()
 {
     std::optional<QString> folder
         = DialogBackend::instance().folder(m_list->window(), "Please select a folder:");
+    searchFolderShowingHint(folder ? QFile::encodeName(*folder).toStdString() : std::string());
+}
+
+// An empty folder is a cancelled choice: the hint changes all the same.
+void InputList::searchFolderShowingHint(const std::string &folder)
+{
     m_hint->show();
     m_hintText->setCaption("Searching Files...");
-    if (folder && !folder->isEmpty()) {
+    if (!folder.empty()) {
         ListWidgetPathList list(m_list);
-        SearchFolder(QFile::encodeName(*folder).toStdString(), list, m_events,
-                     SubFoldersSearchedPerFolder);
+        SearchFolder(folder, list, m_events, SubFoldersSearchedPerFolder);
     }
     m_hintText->setCaption("Drag && Drop Files Here");
     showHintIfEmpty();
@@ -70,6 +78,18 @@ void InputList::addDroppedFiles(const QByteArrayList &paths)
         list.append(path.toStdString());
     if (m_list->count() > 0)
         m_hint->hide();
+}
+
+void InputList::addGivenPaths(const QByteArrayList &paths)
+{
+    for (const QByteArray &path : paths) {
+        std::error_code error;
+        if (std::filesystem::is_directory(path.toStdString(), error))
+            searchFolderShowingHint(path.toStdString());
+        else
+            ListWidgetPathList(m_list).append(path.toStdString());
+    }
+    showHintIfEmpty();
 }
 
 void InputList::removeSelected()

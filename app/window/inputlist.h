@@ -5,14 +5,17 @@
 #include <QByteArrayList>
 #include <QObject>
 
+#include <string>
+
 class CCommonDialogs;
 class HintLabel;
 class QListWidget;
 class QWidget;
 
 // The ways the person fills and empties the input list: one file through
-// the Open dialog, a folder tree, dropped files, and the two remove
-// commands; and the drop hint shown while the list is empty.
+// the Open dialog, a folder tree, dropped files, paths given to the program
+// when it starts or to a later copy, and the two remove commands; and the
+// drop hint shown while the list is empty.
 class InputList : public QObject {
     Q_OBJECT
 
@@ -23,11 +26,15 @@ public:
     void addOneFile();
     void AddFolder();
     void addDroppedFiles(const QByteArrayList &paths);
+    // Files as the Open dialog adds them, folders searched as AddFolder
+    // searches them, in the order given.
+    void addGivenPaths(const QByteArrayList &paths);
     void removeSelected();
     void removeAll();
 
 private:
     void showHintIfEmpty();
+    void searchFolderShowingHint(const std::string &folder);
 
     QListWidget *m_list;
     QWidget *m_hint;

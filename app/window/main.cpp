@@ -1,25 +1,95 @@
+#include "app/window/accessiblecontrols.h"
 #include "app/window/demoform.h"
+#include "app/window/lightlook.h"
+#include "app/window/openrequestserver.h"
 #include "app/window/singleinstance.h"
+#include "app/window/startclaim.h"
+#include "app/window/wholescalefactor.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>
+#include <QByteArrayList>
+#include <QTimer>
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+
+namespace {
+
+// The paths the program was started with (Qt has taken its own options
+// out), as bytes and absolute: a running copy that is handed them works in
+// another folder.
+QByteArrayList commandLinePaths(int argc, char **argv)
+{
+    QByteArrayList paths;
+    for (int index = 1; index < argc; ++index) {
+        if (argv[index][0] == '\0')
+            continue;
+        std::error_code error;
+        std::filesystem::path absolute = std::filesystem::absolute(argv[index], error);
+        std::string path
+            = (error ? std::filesystem::path(argv[index]) : absolute).lexically_normal().string();
+        if (path.size() > 1 && path.back() == '/')
+            path.pop_back();
+        paths << QByteArray::fromStdString(path);
+    }
+    return paths;
+}
+
+// The exit status of a copy that leaves the running to another one.
+std::optional<int> endStatusUnlessFirstCopy(StartClaim &start)
+{
+    switch (start.claim()) {
+    case StartClaim::Outcome::RunHere: break;
+    case StartClaim::Outcome::HandedOver:
+    case StartClaim::Outcome::NothingToHand: return 0;
+    case StartClaim::Outcome::HandOverFailed:
+        std::fprintf(stderr, "tervolan: the running copy did not take the files\n");
+        return 1;
+    }
+    if (!start.instance().warning().isEmpty())
+        std::fprintf(stderr, "tervolan: %s\n", qUtf8Printable(start.instance().warning()));
+    return std::nullopt;
+}
+
+void listenForLaterCopies(OpenRequestServer &requests)
+{
+    if (!requests.listen())
+        std::fprintf(stderr, "tervolan: later copies cannot hand files over: %s\n",
+                     qUtf8Printable(requests.errorString()));
+}
+
+// Later copies hand their paths to this one through the socket; the first
+// copy's own paths join the list once the window is up.
+void openPathsInWindow(DemoForm &form, OpenRequestServer &requests, const QByteArrayList &paths)
+{
+    QObject::connect(&requests, &OpenRequestServer::pathsReceived, &form, &DemoForm::openPaths);
+    if (!paths.isEmpty())
+        QTimer::singleShot(0, &form, [&form, paths] { form.openPaths(paths); });
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
-    // The single-instance test comes first: a second copy ends before it
-    // shows anything.
+    WholeScaleFactor::roundBeforeStart();
+    // The single-instance test comes first: a second copy hands its paths
+    // to the running one and ends before it shows anything.
     QApplication application(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName("org.tervolan.Tervolan");
-    SingleInstance instance;
-    if (!instance.acquired())
-        return 0;
-    if (!instance.warning().isEmpty())
-        std::fprintf(stderr, "tervolan: %s\n", qUtf8Printable(instance.warning()));
+    AccessibleControls::install();
+    QByteArrayList paths = commandLinePaths(argc, argv);
+    StartClaim start(paths, SingleInstance::defaultLockPath(),
+                     OpenRequestServer::defaultSocketPath());
+    if (std::optional<int> status = endStatusUnlessFirstCopy(start))
+        return *status;
+    OpenRequestServer requests;
+    listenForLaterCopies(requests);
+    LightLook::apply();
 
     // A form description without one of the window's controls is a broken
     // build: say which control, instead of running with a dead button.
@@ -32,5 +102,6 @@ int main(int argc, char **argv)
     }
     form->load(QString::fromStdString(configIniPath().string()));
     form->show();
+    openPathsInWindow(*form, requests, paths);
     return application.exec();
 }

@@ -3,6 +3,8 @@
 #include "controls/xpprogressbar/progressbartiles.h"
 #include "platform/messageboxservice.h"
 
+#include <QAccessible>
+
 namespace {
 
 constexpr int DefaultMin = 0;
@@ -47,6 +49,9 @@ void Xp_ProgressBar::setValue(int value)
         return refuse(QStringLiteral("Value can NOT be smaller than minimum !"));
     m_value = value;
     notify(Property::Value);
+    // A screen reader follows the bar from these, not by asking.
+    QAccessibleValueChangeEvent changed(this, m_value);
+    QAccessible::updateAccessibility(&changed);
 
     const ProgressBarState state = paintState();
     ProgressBarPainter painter(surface(), state);

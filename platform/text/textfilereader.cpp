@@ -71,6 +71,21 @@ private:
     std::string m_tail;
 };
 
+// The byte-order mark that names encoding; GB18030's own mark is not
+// looked for anywhere in this reader.
+std::string_view byteOrderMark(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8: return "\xEF\xBB\xBF";
+    case TextEncoding::Utf16LE: return "\xFF\xFE";
+    case TextEncoding::Utf16BE: return "\xFE\xFF";
+    case TextEncoding::Utf32LE: return std::string_view("\xFF\xFE\0\0", 4);
+    case TextEncoding::Utf32BE: return std::string_view("\0\0\xFE\xFF", 4);
+    case TextEncoding::Gb18030: return {};
+    }
+    return {};
+}
+
 } // namespace
 
 const char *encodingName(TextEncoding encoding)
@@ -146,7 +161,12 @@ bool TextFileReader::openAs(const std::string &path, TextEncoding encoding)
     if (!openFile(path))
         return false;
     m_encoding = encoding;
-    m_bomLength = 0;
+    // A mark that agrees with the encoding is no part of the text.
+    const std::string_view mark = byteOrderMark(encoding);
+    char start[4] = {};
+    const ssize_t got = mark.empty() ? 0 : ::pread(m_fd, start, sizeof start, 0);
+    const bool marked = got >= ssize_t(mark.size()) && std::string_view(start, mark.size()) == mark;
+    m_bomLength = marked && !mark.empty() ? mark.size() : 0;
     return seekToText();
 }
 

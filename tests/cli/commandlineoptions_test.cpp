@@ -38,7 +38,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"NameWithoutValue", {"--files-from"}, "option --files-from needs a value"},
         RefusalRow{"FlagWithValue", {"--quiet=1"}, "option --quiet takes no value"},
         RefusalRow{
-            "NumberOutOfRange", {"-j65"}, "--jobs needs a whole number from 1 to 64, not \"65\""}),
+            "NumberOutOfRange", {"-j65"}, "--jobs needs a whole number from 1 to 64, not \"65\""},
+        RefusalRow{"ShardPastTheLast",
+                   {"--shard", "4/4"},
+                   "--shard needs K/N with N from 1 to 1000000 and K from 0 to N-1, not \"4/4\""}),
     [](const ::testing::TestParamInfo<RefusalRow> &row) { return std::string(row.param.name); });
 
 // Inputs keep their order among the options; after "--" and as "-" a dash

@@ -90,5 +90,6 @@ TEST(BashCompletion, CompletesOptionsAndTheirValues)
     EXPECT_EQ(complete("tervolan-convert --page-size ''"), "A3\nA4\nA5\n");
     EXPECT_EQ(complete("tervolan-convert --lang e"), "en\n");
     EXPECT_EQ(complete("tervolan-convert --chars"), "--chars-per-line\n");
-    EXPECT_EQ(complete("tervolan-convert -o out --re"), "--recursive\n");
+    EXPECT_EQ(complete("tervolan-convert -o out --rec"), "--recursive\n");
+    EXPECT_EQ(complete("tervolan-convert --on-conflict r"), "rename\n");
 }

@@ -8,6 +8,7 @@
 #include "tests/support/pdfreadback.h"
 #include "tests/support/tempdir.h"
 
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -36,7 +37,7 @@ std::string utf8(char32_t c)
 }
 
 struct Word {
-    double xMin, yMin;
+    double xMin, yMin, xMax;
     std::string text;
 };
 
@@ -44,10 +45,11 @@ struct Word {
 std::vector<Word> words(const std::string &pdf)
 {
     const std::string html = commandOutput("pdftotext -bbox '" + pdf + "' -");
-    const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+    const std::regex word(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)"[^>]*>([^<]*)</word>)re");
     std::vector<Word> found;
     for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it)
-        found.push_back({std::stod((*it)[1]), std::stod((*it)[2]), (*it)[3]});
+        found.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]), (*it)[4]});
     return found;
 }
 
@@ -158,4 +160,28 @@ TEST(PdfGlyphs, LinesStandWhereTheyWereDrawnInAnyOrder)
         EXPECT_NEAR(word->xMin, p.x * 72.0 / 254, 1.0) << p.text;
         EXPECT_NEAR(word->yMin, p.y * 72.0 / 254, 1.0) << p.text;
     }
+}
+
+TEST(PdfGlyphs, ACharacterShapedPerScriptKeepsItsGlyphInLatinAndHanLines)
+{
+    // The test face draws its fullwidth comma narrow in Latin text and wide
+    // in Han text; a document holding both lines needs both glyphs, each
+    // with its own width.
+    const std::string face = TERVOLAN_SOURCE_DIR "/tests/pdf/data/scriptforms.ttf";
+    ASSERT_TRUE(FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8 *>(face.c_str())));
+    TempDir folder;
+    const std::string output = folder.file("scriptforms");
+    const int box = beginDocument(output);
+    ASSERT_EQ(SetStrProp(box, PDF_FONT_NAME, "Tervolan Script Forms"), 0);
+    ASSERT_EQ(SetNumProp(box, PDF_FONT_SIZE, 10), 0);
+    ASSERT_EQ(TextOut(box, 100, 100, "A，A"), 0) << lastError();
+    ASSERT_EQ(TextOut(box, 100, 200, "中，中"), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+
+    const std::vector<Word> found = words(output + ".pdf");
+    ASSERT_EQ(found.size(), 2u);
+    // Advances in thousandths of the 10 pt size: 600 + 500 + 600 and
+    // 1000 + 1000 + 1000.
+    EXPECT_NEAR(found[0].xMax - found[0].xMin, 17.0, 0.5) << found[0].text;
+    EXPECT_NEAR(found[1].xMax - found[1].xMin, 30.0, 0.5) << found[1].text;
 }

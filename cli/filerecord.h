@@ -1,0 +1,16 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What became of one input of a batch, for the report.
+struct FileRecord {
+    std::string input;
+    std::string output; // the PDF it went, or would have gone, to
+    std::string status; // "converted", "skipped" or "failed"
+    std::string reason; // empty when converted
+    std::optional<int> pages;
+    std::optional<long long> bytes;
+    std::optional<std::string> encoding; // as the input was read
+    double seconds = 0;
+};

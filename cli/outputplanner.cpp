@@ -1,0 +1,89 @@
+#include "cli/outputplanner.h"
+
+#include "app/getfile.h"
+
+#include <sys/stat.h>
+
+namespace {
+
+bool exists(const std::string &path)
+{
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
+
+// As cp -u and make judge it: a PDF made in the same clock tick as its
+// input counts as made from it, so a resumed run never redoes it.
+bool isAtLeastAsNew(const std::string &pdf, const std::string &input)
+{
+    struct stat output;
+    struct stat source;
+    if (stat(pdf.c_str(), &output) != 0 || stat(input.c_str(), &source) != 0)
+        return false;
+    if (output.st_mtim.tv_sec != source.st_mtim.tv_sec)
+        return output.st_mtim.tv_sec > source.st_mtim.tv_sec;
+    return output.st_mtim.tv_nsec >= source.st_mtim.tv_nsec;
+}
+
+} // namespace
+
+OutputPlanner::OutputPlanner(Rules rules) : m_rules(std::move(rules)) {}
+
+std::vector<PlannedOutput> OutputPlanner::plan(const std::vector<BatchInput> &inputs)
+{
+    m_claimed.clear();
+    std::vector<PlannedOutput> planned;
+    planned.reserve(inputs.size());
+    for (const BatchInput &input : inputs)
+        planned.push_back(planOne(input));
+    return planned;
+}
+
+PlannedOutput OutputPlanner::planOne(const BatchInput &input)
+{
+    const std::string stem
+        = m_rules.folderText + (m_rules.keepTree ? input.treeFolder : "") + GetBaseName(input.path);
+    switch (m_rules.onConflict) {
+    case ConflictPolicy::Skip: return planSkipping(input, stem);
+    case ConflictPolicy::Rename: return planRenaming(input, stem);
+    case ConflictPolicy::Overwrite: break;
+    }
+    if (m_rules.update)
+        return upToDateOr(input, stem, PlannedOutput::Action::Convert);
+    return {stem, PlannedOutput::Action::Convert};
+}
+
+// The first input of a name has it, unless a file is there already.
+PlannedOutput OutputPlanner::planSkipping(const BatchInput &input, const std::string &stem)
+{
+    if (!m_claimed.insert(stem).second)
+        return {stem, PlannedOutput::Action::SkipTaken};
+    if (!exists(stem + ".pdf"))
+        return {stem, PlannedOutput::Action::Convert};
+    return upToDateOr(input, stem, PlannedOutput::Action::SkipTaken);
+}
+
+// The first name of "x", "x (2)", "x (3)", ... that no earlier input has
+// and no file holds; with --update a file there that is at least as new as
+// the input is taken to be its PDF from an earlier run, so a resumed run
+// finds the names it gave before.
+PlannedOutput OutputPlanner::planRenaming(const BatchInput &input, const std::string &stem)
+{
+    for (long long number = 1;; ++number) {
+        std::string base = number == 1 ? stem : stem + " (" + std::to_string(number) + ")";
+        if (m_claimed.count(base))
+            continue;
+        const bool taken = exists(base + ".pdf");
+        if (taken && !(m_rules.update && isAtLeastAsNew(base + ".pdf", input.path)))
+            continue;
+        m_claimed.insert(base);
+        return {base, taken ? PlannedOutput::Action::SkipUpToDate : PlannedOutput::Action::Convert};
+    }
+}
+
+PlannedOutput OutputPlanner::upToDateOr(const BatchInput &input, std::string base,
+                                        PlannedOutput::Action otherwise) const
+{
+    const bool upToDate = m_rules.update && isAtLeastAsNew(base + ".pdf", input.path);
+    return {std::move(base), upToDate ? PlannedOutput::Action::SkipUpToDate : otherwise};
+}

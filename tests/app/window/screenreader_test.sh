@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Drives the real program as a screen reader does: over AT-SPI, on a
+# private session bus, under Xvfb. The reading and pressing is
+# screenreader_test.py's.
+# Usage: screenreader_test.sh BUILD_BIN_DIR
+set -euo pipefail
+bin_dir=$1
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+mkdir -p "$work/program" "$work/out" "$work/in" "$work/fakebin" "$work/run"
+chmod 700 "$work/run"
+cp "$bin_dir/tervolan" "$work/program/"
+# config.ini beside the executable, as the program keeps it.
+printf '"%s"\r\n""\r\n"Tester"\r\n"A4"\r\n"宋体"\r\n12\r\n30\r\n' "$work/out" > "$work/program/config.ini"
+printf '读给屏幕阅读器\r\n' > "$work/in/spoken.txt"
+# The output folder is opened after converting; nothing need show it here.
+printf '#!/bin/sh\n' > "$work/fakebin/xdg-open"
+chmod +x "$work/fakebin/xdg-open"
+
+exec 5<> <(:)
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r -t 10 display <&5 || fail "Xvfb did not start"
+
+# Qt serves AT-SPI only when the desktop asks for it, or always with this.
+export DISPLAY=":$display" PATH="$work/fakebin:$PATH" XDG_RUNTIME_DIR="$work/run" \
+  QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The session bus starts the accessibility bus and its registry on demand;
+# their chatter goes to the log, shown only when something failed.
+if ! dbus-run-session -- bash -c '
+  "$1/program/tervolan" >"$1/app.log" 2>&1 &
+  app=$!
+  /usr/bin/python3 "$2/screenreader_test.py" "$1/in/spoken.txt" "$1/out"
+  status=$?
+  kill "$app" 2>/dev/null
+  exit $status' screenreader "$work" "$here" >"$work/session.log" 2>&1; then
+  grep -v '^dbus-daemon\|SpiRegistry' "$work/session.log" >&2
+  echo "--- the program said:" >&2
+  cat "$work/app.log" >&2
+  exit 1
+fi
+echo "1 passed, 0 failed"
