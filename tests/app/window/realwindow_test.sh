@@ -71,20 +71,25 @@ answer_dialog() {
 }
 
 # Keyboard only: add a file, pick 黑体 in Settings, OK, convert.
+windows() { xdotool search --onlyvisible --class tervolan | wc -l; }
+# The file dialog's completion list may outlive the dialog for a moment,
+# and would take the next key.
+only_the_window() { [ "$(windows)" = 1 ]; }
 focus_window "$window"
 xdotool key space                # the window starts on KAVOButton2
 answer_dialog 'Open Files' "$work/in/keys.txt"
+wait_for 50 only_the_window || fail "a window of the Open dialog stayed open"
 focus_window "$window"
 xdotool key Tab Tab Tab space    # KAVOButton3, KAVOButton4, KAVOButton7: settings
 wait_for 100 xdotool search --onlyvisible --name '^设置选项$' || fail "no Settings dialog from the keyboard"
 focus_window "$(xdotool search --onlyvisible --name '^设置选项$' | head -n 1)"
-windows() { xdotool search --onlyvisible --class tervolan | wc -l; }
 before=$(windows)
 list_dropped() { [ "$(windows)" -gt "$before" ]; }
 xdotool key Tab Tab Tab F4       # from txtPath past Command1 and cmbCN to cmbFont's list
 wait_for 50 list_dropped || fail "F4 dropped no list"
 xdotool key Down Return Tab space   # 黑体, then OK
 wait_for 100 sh -c "! xdotool search --onlyvisible --name '^设置选项\$'" || fail "OK did not close Settings"
+wait_for 50 only_the_window || fail "a window of Settings stayed open"
 focus_window "$window"
 xdotool key Tab Tab Tab Tab space   # KAVOButton5, KAVOButton6, List1, Command1: convert
 wait_for 200 test -s "$work/out/keys.pdf" || fail "no keys.pdf from the keyboard"
