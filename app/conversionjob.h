@@ -79,6 +79,9 @@ private:
     long long m_itemCount = 0;
     long long m_pieceCount = 0;
     int m_lineSlot = 1;
+    // The input line being placed, the paragraph a tagged document makes
+    // of its pieces.
+    int m_inputLine = 0;
     // The widest and the number of output lines of the current input, to
     // tell whether its text stayed on the page.
     long long m_longestWidth = 0;
