@@ -24,6 +24,10 @@ public:
     // PdfError on a zlib failure.
     void compress(std::string_view data, std::string &out);
 
+    // The Adler-32 checksum of the data last compressed, which zlib works
+    // out anyway for its stream trailer.
+    unsigned long dataChecksum() const { return m_stream.adler; }
+
 private:
     z_stream m_stream{};
 };

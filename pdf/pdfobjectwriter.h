@@ -44,7 +44,7 @@ public:
     void writeStream(int number, std::string_view entries, std::string_view data, bool compress);
 
     // Writes the cross-reference section and the trailer, with an /ID made
-    // from every byte before them, and flushes. Every reserved object must
+    // from the objects' content, and flushes. Every reserved object must
     // have been written. Throws PdfWriteError.
     void finish(int root, int info);
 
@@ -52,6 +52,7 @@ private:
     void startIndirect(int number);
     void endIndirect();
     void writeObjectStream();
+    void fold(unsigned long checksum);
     std::string documentId();
     void finishTable(const std::string &trailer);
     void finishStream(const std::string &trailer);
@@ -66,9 +67,9 @@ private:
     int m_objectNumber = 0;
     std::string m_compressed;
     uint64_t m_written = 0; // bytes already handed to the file
-    // Checksums of those bytes, for the document's /ID.
-    unsigned long m_crc = 0;
-    unsigned long m_adler = 1;
+    // The checksums of every object's content folded together, for the
+    // document's /ID.
+    uint64_t m_digest = 14695981039346656037ull;
     XrefTable m_xref;
     ObjectStream m_objects;
     int m_objectStreamNumber = 0; // 0 while m_objects is empty

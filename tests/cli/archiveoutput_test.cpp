@@ -25,8 +25,9 @@ protected:
     CommandRun convert(const std::string &folder, const std::string &arguments,
                        const std::string &environment = {})
     {
-        return CommandRun::run(environment + " " + Convert + " -q --settings " + shellQuote(settings)
-                               + " -o " + shellQuote(dir.file(folder)) + " " + arguments);
+        return CommandRun::run(environment + " " + Convert + " -q --settings "
+                               + shellQuote(settings) + " -o " + shellQuote(dir.file(folder)) + " "
+                               + arguments);
     }
 
     // The document's objects in plain text, object streams unpacked.
@@ -60,8 +61,9 @@ TEST_F(ArchiveOutput, PdfAPassesPreflightWhereTheDefaultOutputDoesNot)
 
 TEST_F(ArchiveOutput, TaggedPdfGivesBackOneParagraphPerInputLineInOrder)
 {
-    const std::string input = dir.write("three.txt", "第一行\nThe second line is long enough "
-                                                     "to be cut into pieces\n第三行\n");
+    const std::string input = dir.write("three.txt",
+                                        "第一行\nThe second line is long enough "
+                                        "to be cut into pieces\n第三行\n");
     ASSERT_EQ(convert("out", "--tagged --chars-per-line 12 " + shellQuote(input)).exitCode, 0);
     EXPECT_EQ(commandOutput("pdfinfo -struct-text " + shellQuote(dir.file("out/three.pdf"))),
               "Document\n"
@@ -88,16 +90,15 @@ TEST_F(ArchiveOutput, TitleXmpAndLanguageAgreeAndAreReproducible)
     EXPECT_EQ(PdfReadback::info(first, "Title"), "报告");
     const std::string xmp = commandOutput("pdfinfo -meta " + shellQuote(first));
     EXPECT_NE(xmp.find("<rdf:li xml:lang=\"x-default\">报告</rdf:li>"), std::string::npos) << xmp;
-    EXPECT_NE(xmp.find("<xmp:CreateDate>2023-11-14T22:13:20Z</xmp:CreateDate>"),
-              std::string::npos);
+    EXPECT_NE(xmp.find("<xmp:CreateDate>2023-11-14T22:13:20Z</xmp:CreateDate>"), std::string::npos);
     EXPECT_NE(objects(first).find("/Lang (zh-CN)"), std::string::npos);
 
     ASSERT_EQ(convert("english", "--lang en " + shellQuote(input)).exitCode, 0);
     EXPECT_NE(objects(dir.file("english/报告.pdf")).find("/Lang (en)"), std::string::npos);
 
     for (const char *refused : {"-1", "253402300800", "soon"}) {
-        const CommandRun run = convert("refused", shellQuote(input),
-                                       std::string("SOURCE_DATE_EPOCH=") + refused);
+        const CommandRun run
+            = convert("refused", shellQuote(input), std::string("SOURCE_DATE_EPOCH=") + refused);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_NE(run.err.find("SOURCE_DATE_EPOCH \"" + std::string(refused) + "\""),
                   std::string::npos)
