@@ -23,10 +23,19 @@ PdfObjectWriter::Layout layoutFor(const DocumentInfo &info)
                          : PdfObjectWriter::Layout::ObjectStreams;
 }
 
+// The information fields as both the document information and the XMP
+// metadata can hold them alike.
+DocumentInfo withPlainText(DocumentInfo info)
+{
+    for (std::string *field : {&info.author, &info.keywords, &info.creator})
+        *field = XmpMetadata::plainText(*field);
+    return info;
+}
+
 } // namespace
 
 PdfDocument::PdfDocument(const DocumentInfo &info)
-    : m_info(info)
+    : m_info(withPlainText(info))
     , m_file(info.outputPath + ".pdf")
     , m_pageSize(info.pageSize)
     , m_deflater(kPageCompression)
@@ -230,7 +239,9 @@ int PdfDocument::writeOutputProfile()
 std::string PdfDocument::title() const
 {
     const size_t slash = m_info.outputPath.rfind('/');
-    return slash == std::string::npos ? m_info.outputPath : m_info.outputPath.substr(slash + 1);
+    return XmpMetadata::plainText(slash == std::string::npos
+                                      ? m_info.outputPath
+                                      : std::string_view(m_info.outputPath).substr(slash + 1));
 }
 
 void PdfDocument::writeInfo()

@@ -1,5 +1,7 @@
 #include "xmpmetadata.h"
 
+#include "utf8text.h"
+
 namespace tervolanpdf {
 
 std::string XmpMetadata::packet(const Fields &fields)
@@ -48,21 +50,33 @@ void XmpMetadata::appendProperty(std::string &out, const char *name, std::string
     out += ">\n";
 }
 
-// Control characters other than tab and line ends are not allowed in XML
-// at all; they become blanks, as they do on the page.
+std::string XmpMetadata::plainText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    while (!text.empty()) {
+        const size_t length = Utf8Text::sequenceLength(text);
+        const auto lead = static_cast<unsigned char>(text.front());
+        if (length == 0)
+            out += "\xEF\xBF\xBD";
+        else if (lead < 0x20 && lead != '\t' && lead != '\n' && lead != '\r')
+            out += ' ';
+        else
+            out.append(text.substr(0, length));
+        text.remove_prefix(length == 0 ? 1 : length);
+    }
+    return out;
+}
+
 void XmpMetadata::appendEscaped(std::string &out, std::string_view text)
 {
-    for (const char c : text) {
+    for (const char c : plainText(text)) {
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '"': out += "&quot;"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
-                out += ' ';
-            else
-                out += c;
+        default: out += c;
         }
     }
 }

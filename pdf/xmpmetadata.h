@@ -25,6 +25,12 @@ public:
     // The packet, UTF-8, ready to be written as an uncompressed stream.
     static std::string packet(const Fields &fields);
 
+    // text as XML can hold it: control characters other than tab and line
+    // ends as blanks (as on the page), bytes that begin no valid UTF-8
+    // character as U+FFFD. The document information takes the same text,
+    // so that the two agree.
+    static std::string plainText(std::string_view text);
+
 private:
     static void appendEscaped(std::string &out, std::string_view text);
     static void appendProperty(std::string &out, const char *name, std::string_view value);
