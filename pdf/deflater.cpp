@@ -29,4 +29,28 @@ void Deflater::compress(std::string_view data, std::string &out)
     out.resize(m_stream.total_out);
 }
 
+void Deflater::start()
+{
+    deflateReset(&m_stream);
+}
+
+void Deflater::add(std::string_view part, bool last, std::string &out)
+{
+    m_stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(part.data()));
+    m_stream.avail_in = static_cast<uInt>(part.size());
+    const int flush = last ? Z_FINISH : Z_NO_FLUSH;
+    int result = Z_OK;
+    // Output comes a buffer at a time; zlib may hold some back until the
+    // stream ends.
+    do {
+        char buffer[16 * 1024];
+        m_stream.next_out = reinterpret_cast<Bytef *>(buffer);
+        m_stream.avail_out = sizeof buffer;
+        result = deflate(&m_stream, flush);
+        if (result == Z_STREAM_ERROR)
+            throw PdfError("cannot compress a stream");
+        out.append(buffer, sizeof buffer - m_stream.avail_out);
+    } while (m_stream.avail_out == 0 || (last && result != Z_STREAM_END));
+}
+
 } // namespace tervolanpdf

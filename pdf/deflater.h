@@ -24,6 +24,12 @@ public:
     // PdfError on a zlib failure.
     void compress(std::string_view data, std::string &out);
 
+    // The same for data too large to hold at once, given in parts: start()
+    // begins a stream, each add() appends the compressed bytes of its part
+    // to out, the one with last set ends the stream. Throws PdfError.
+    void start();
+    void add(std::string_view part, bool last, std::string &out);
+
     // The Adler-32 checksum of the data last compressed, which zlib works
     // out anyway for its stream trailer.
     unsigned long dataChecksum() const { return m_stream.adler; }

@@ -173,25 +173,51 @@ void PdfObjectWriter::finishTable(const std::string &trailer)
 }
 
 // The cross-reference stream lists itself, so its number is taken and its
-// place noted before its entries are read out.
+// place noted before its entries are read out. Its length must stand before
+// its data, and a million pages give megabytes of entries: they are
+// compressed twice, a part at a time, once to learn the length and once to
+// write them, rather than held.
 void PdfObjectWriter::finishStream(const std::string &trailer)
 {
     const int self = reserve();
     const uint64_t xref = m_written + m_buffer.size();
-    m_xref.record(self, xref);
-    std::string entries(XrefTable::kEntrySize, '\0');
-    entries[XrefTable::kEntrySize - 2] = entries[XrefTable::kEntrySize - 1] = '\xFF';
-    for (int first = 1; first < m_objectCount; first += kXrefLinesPerCopy)
-        m_xref.appendBinaryEntries(first, std::min(kXrefLinesPerCopy, m_objectCount - first),
-                                   entries);
-    std::string dictionary = "/Type/XRef/Size ";
-    PdfSyntax::appendInteger(dictionary, m_objectCount);
-    dictionary += "/W";
-    dictionary += XrefTable::kFieldWidths;
-    dictionary += trailer;
-    writeStream(self, dictionary, entries, /*compress*/ true);
+    startIndirect(self);
+    long long length = 0;
+    compressXrefEntries([&](const std::string &part) { length += part.size(); });
+    m_buffer += "<</Type/XRef/Size ";
+    PdfSyntax::appendInteger(m_buffer, m_objectCount);
+    m_buffer += "/W";
+    m_buffer += XrefTable::kFieldWidths;
+    m_buffer += trailer;
+    m_buffer += "/Filter/FlateDecode/Length ";
+    PdfSyntax::appendInteger(m_buffer, length);
+    m_buffer += ">>\nstream\n";
+    compressXrefEntries([&](const std::string &part) {
+        m_buffer += part;
+        flushIfFull();
+    });
+    m_buffer += "\nendstream";
+    endIndirect();
     m_buffer += "startxref\n";
     PdfSyntax::appendInteger(m_buffer, static_cast<long long>(xref));
+}
+
+// Hands use() the compressed entries of every object, the free head of the
+// list first, a part at a time.
+template <typename Use> void PdfObjectWriter::compressXrefEntries(Use &&use)
+{
+    std::string entries(XrefTable::kEntrySize, '\0');
+    entries[XrefTable::kEntrySize - 2] = entries[XrefTable::kEntrySize - 1] = '\xFF';
+    std::string compressed;
+    m_deflater.start();
+    for (int first = 1; first < m_objectCount; first += kXrefLinesPerCopy) {
+        const int count = std::min(kXrefLinesPerCopy, m_objectCount - first);
+        m_xref.appendBinaryEntries(first, count, entries);
+        m_deflater.add(entries, first + count == m_objectCount, compressed);
+        use(compressed);
+        entries.clear();
+        compressed.clear();
+    }
 }
 
 void PdfObjectWriter::flushIfFull()
