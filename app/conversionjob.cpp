@@ -216,6 +216,9 @@ void ConversionJob::setDocumentProperties(const std::string &outputBase)
     PdfSetStr(m_box, PDF_CREATOR, "Tervolan");
     PdfSetNum(m_box, PDF_RESERVED_44, 0);
     PdfSetStr(m_box, PDF_PAGE_SIZE, m_fileSettings.PageSize);
+    PdfSetStr(m_box, PDF_LANGUAGE, m_fileSettings.Language == "中文" ? "zh-CN" : "en");
+    PdfSetNum(m_box, PDF_ARCHIVAL, m_fileSettings.PdfA ? 1 : 0);
+    PdfSetNum(m_box, PDF_TAGGED, m_fileSettings.Tagged ? 1 : 0);
 }
 
 void ConversionJob::setTextProperties()
@@ -243,6 +246,7 @@ bool ConversionJob::writeLines(TextFileReader &reader)
 {
     m_lineSlot = 1;
     m_pageCount = 1;
+    m_inputLine = 0;
     m_longestWidth = 0;
     m_lineCount = 0;
     PieceCutter cutter(reader, m_fileSettings.CharsPerLine);
@@ -253,6 +257,7 @@ bool ConversionJob::writeLines(TextFileReader &reader)
 
 void ConversionJob::placeLine(PieceCutter &cutter)
 {
+    PdfSetNum(m_box, PDF_PARAGRAPH, ++m_inputLine);
     std::u32string_view output;
     bool isPiece = false;
     while (cutter.nextOutput(output, isPiece)) {

@@ -94,6 +94,9 @@ private:
     int m_pageCount = 0;
     std::optional<TextEncoding> m_forcedEncoding;
     std::optional<TextEncoding> m_lastEncoding;
+    // The input line being placed, the paragraph a tagged document makes
+    // of its pieces.
+    int m_inputLine = 0;
     // The widest and the number of output lines of the current input, to
     // tell whether its text stayed on the page.
     long long m_longestWidth = 0;

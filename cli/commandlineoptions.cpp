@@ -34,6 +34,8 @@ enum OptionCode : int {
     Encoding,
     ShardOption,
     Report,
+    PdfA,
+    Tagged,
 };
 
 // What getopt_long returns for an input in "return in order" mode, and for
@@ -52,6 +54,8 @@ constexpr option Options[] = {
     {"lang", required_argument, nullptr, Lang},
     {"author", required_argument, nullptr, Author},
     {"keywords", required_argument, nullptr, Keywords},
+    {"pdfa", no_argument, nullptr, PdfA},
+    {"tagged", no_argument, nullptr, Tagged},
     {"files-from", required_argument, nullptr, FilesFrom},
     {"jobs", required_argument, nullptr, Jobs},
     {"recursive", no_argument, nullptr, Recursive},
@@ -154,6 +158,9 @@ Without an output folder the PDFs go to ~/output.
                          per line (--chars-per-line wins over it)
       --author TEXT      author in the document information
       --keywords TEXT    keywords in the document information
+      --pdfa             write PDF/A-1b, for archives
+      --tagged           write a tagged PDF: one paragraph per input line,
+                         for screen readers and reflowing viewers
   -r, --recursive        search folders for text files (*txt), depth first;
                          links to folders inside them are passed over
       --follow-symlinks  with -r, search links to folders as well: each
@@ -247,6 +254,8 @@ bool CommandLineOptions::take(int code, const char *value, std::string &error)
     case InputCode: inputs.push_back(value); return true;
     case Recursive: recursive = true; return true;
     case FollowSymlinks: followSymlinks = true; return true;
+    case PdfA: pdfA = true; return true;
+    case Tagged: tagged = true; return true;
     case Quiet: quiet = true; return true;
     case Help: help = true; return true;
     case Version: version = true; return true;

@@ -33,6 +33,8 @@ struct CommandLineOptions {
     bool recursive = false;
     bool followSymlinks = false; // the recursive search enters links to folders
     bool quiet = false;
+    bool pdfA = false;   // write PDF/A-1b
+    bool tagged = false; // write a tagged PDF
     bool help = false;
     bool version = false;
     int jobs = 1;

@@ -61,6 +61,8 @@ bool settingsFor(const CommandLineOptions &options, Settings &settings, std::str
         settings.Author = *options.author;
     if (options.keywords)
         settings.Keywords = *options.keywords;
+    settings.PdfA = options.pdfA;
+    settings.Tagged = options.tagged;
     return true;
 }
 

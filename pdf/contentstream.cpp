@@ -11,11 +11,7 @@ void ContentStream::showLine(const std::string &font, int points, uint32_t colou
 {
     if (glyphs.empty())
         return;
-    if (!m_inText) {
-        m_data += "BT\n";
-        m_inText = true;
-        m_lineX = m_lineY = m_leading = 0;
-    }
+    beginText();
     if (&font != m_font || points != m_points) {
         m_font = &font;
         m_points = points;
@@ -54,6 +50,30 @@ void ContentStream::showLine(const std::string &font, int points, uint32_t colou
         }
     }
     flushRun();
+}
+
+void ContentStream::beginText()
+{
+    if (m_inText)
+        return;
+    m_data += "BT\n";
+    m_inText = true;
+    m_lineX = m_lineY = m_leading = 0;
+}
+
+// Inside the text object, which stays open across lines: a marked sequence
+// begun in a text object must end in it.
+void ContentStream::beginMarked(int mcid)
+{
+    beginText();
+    m_data += "/P<</MCID ";
+    PdfSyntax::appendInteger(m_data, mcid);
+    m_data += ">>BDC\n";
+}
+
+void ContentStream::endMarked()
+{
+    m_data += "EMC\n";
 }
 
 // Lines follow each other at one step, so most lines need only T* (next

@@ -18,12 +18,18 @@ public:
     void showLine(const std::string &font, int points, uint32_t colour, double x, double y,
                   const std::vector<LineLayout::Glyph> &glyphs);
 
+    // Brackets the lines that follow, up to endMarked(), as the marked
+    // content mcid of a paragraph, for a tagged document.
+    void beginMarked(int mcid);
+    void endMarked();
+
     // The finished operators of the page; the stream is then empty again,
     // ready for the next page.
     const std::string &finish();
     void clear();
 
 private:
+    void beginText();
     void moveTo(double x, double y);
     void flushRun();
 

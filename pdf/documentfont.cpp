@@ -7,6 +7,7 @@
 
 #include "cmapprogram.h"
 #include <algorithm>
+#include <cmath>
 
 namespace tervolanpdf {
 
@@ -18,7 +19,20 @@ DocumentFont::DocumentFont(const FontFace &face, int number, std::string resourc
 {
 }
 
-void DocumentFont::write(PdfObjectWriter &writer) const
+namespace {
+
+// Most glyphs of a Chinese face are one em wide: the default width spares
+// listing them.
+constexpr int kDefaultWidth = 1000;
+
+bool isDefaultWidth(double width)
+{
+    return std::lround(width * 100) == kDefaultWidth * 100;
+}
+
+} // namespace
+
+void DocumentFont::write(PdfObjectWriter &writer, bool archival) const
 {
     const std::vector<CodeMap::Entry> &entries = m_codes.entries();
     std::vector<uint16_t> glyphs;
@@ -38,6 +52,7 @@ void DocumentFont::write(PdfObjectWriter &writer) const
     const int fontFile = writer.reserve();
     const int encoding = writer.reserve();
     const int toUnicode = writer.reserve();
+    const int cids = archival ? writer.reserve() : 0;
 
     std::string &body = writer.body();
     writer.beginObject(m_number);
@@ -59,12 +74,14 @@ void DocumentFont::write(PdfObjectWriter &writer) const
     body += " 0 R";
     if (trueType)
         body += "/CIDToGIDMap/Identity";
-    body += "/W";
+    body += "/DW 1000/W";
     body += widthArray(glyphs);
     body += ">>";
     writer.endObject();
 
-    writeDescriptor(writer, descriptor, fontFile, name);
+    writeDescriptor(writer, descriptor, fontFile, cids, name);
+    if (cids)
+        writer.writeStream(cids, {}, cidSet(glyphs), /*compress*/ true);
     writer.writeStream(fontFile,
                        trueType ? std::string_view{} : std::string_view{"/Subtype/CIDFontType0C"},
                        program, /*compress*/ true);
@@ -92,12 +109,17 @@ std::string DocumentFont::subsetTag() const
     return tag;
 }
 
-// Runs of consecutive glyph ids share one "first [w w w]" entry.
+// Runs of consecutive glyph ids share one "first [w w w]" entry; glyphs of
+// the default width are left to /DW.
 std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
 {
     std::string out = "[";
     size_t i = 0;
     while (i < glyphs.size()) {
+        if (isDefaultWidth(m_face.widthOf(glyphs[i]))) {
+            ++i;
+            continue;
+        }
         PdfSyntax::appendInteger(out, glyphs[i]);
         out += '[';
         size_t next = i;
@@ -106,7 +128,8 @@ std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
                 out += ' ';
             PdfSyntax::appendReal(out, m_face.widthOf(glyphs[next]));
             ++next;
-        } while (next < glyphs.size() && glyphs[next] == glyphs[next - 1] + 1);
+        } while (next < glyphs.size() && glyphs[next] == glyphs[next - 1] + 1
+                 && !isDefaultWidth(m_face.widthOf(glyphs[next])));
         out += ']';
         i = next;
     }
@@ -114,7 +137,19 @@ std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
     return out;
 }
 
-void DocumentFont::writeDescriptor(PdfObjectWriter &writer, int number, int program,
+// One bit per CID from 0, the highest bit of each byte first; the subset
+// always holds CID 0, the .notdef glyph.
+std::string DocumentFont::cidSet(const std::vector<uint16_t> &glyphs)
+{
+    const unsigned highest = glyphs.empty() ? 0 : glyphs.back();
+    std::string bits(highest / 8 + 1, '\0');
+    bits[0] = static_cast<char>(0x80);
+    for (const uint16_t glyph : glyphs)
+        bits[glyph / 8] = static_cast<char>(bits[glyph / 8] | (0x80 >> (glyph % 8)));
+    return bits;
+}
+
+void DocumentFont::writeDescriptor(PdfObjectWriter &writer, int number, int program, int cidSet,
                                    const std::string &name) const
 {
     const double scale = 1000.0 / m_face.unitsPerEm();
@@ -138,7 +173,13 @@ void DocumentFont::writeDescriptor(PdfObjectWriter &writer, int number, int prog
     body += "/StemV 80";
     body += m_face.outlines() == FontFace::Outlines::TrueType ? "/FontFile2 " : "/FontFile3 ";
     PdfSyntax::appendInteger(body, program);
-    body += " 0 R>>";
+    body += " 0 R";
+    if (cidSet) {
+        body += "/CIDSet ";
+        PdfSyntax::appendInteger(body, cidSet);
+        body += " 0 R";
+    }
+    body += ">>";
     writer.endObject();
 }
 

@@ -27,15 +27,17 @@ public:
     const std::string &resourceName() const { return m_resourceName; }
     CodeMap &codes() { return m_codes; }
 
-    // Writes the font objects. Throws PdfError when the subset cannot be
-    // made, PdfWriteError when the file cannot be written.
-    void write(PdfObjectWriter &writer) const;
+    // Writes the font objects, for PDF/A with the set of CIDs the subset
+    // holds. Throws PdfError when the subset cannot be made, PdfWriteError
+    // when the file cannot be written.
+    void write(PdfObjectWriter &writer, bool archival) const;
 
 private:
     std::string subsetTag() const;
     std::string widthArray(const std::vector<uint16_t> &glyphs) const;
-    void writeDescriptor(PdfObjectWriter &writer, int number, int program,
+    void writeDescriptor(PdfObjectWriter &writer, int number, int program, int cidSet,
                          const std::string &name) const;
+    static std::string cidSet(const std::vector<uint16_t> &glyphs);
 
     const FontFace &m_face;
     int m_number;

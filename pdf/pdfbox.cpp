@@ -16,7 +16,8 @@ bool isTextProperty(int property)
     case PDF_PAGE_SIZE:
     case PDF_AUTHOR:
     case PDF_KEYWORDS:
-    case PDF_CREATOR: return true;
+    case PDF_CREATOR:
+    case PDF_LANGUAGE: return true;
     default: return false;
     }
 }
@@ -28,7 +29,10 @@ bool isNumberProperty(int property)
     case PDF_TEXT_COLOR:
     case PDF_FONT_SIZE:
     case PDF_PAGE_HEIGHT:
-    case PDF_RESERVED_44: return true;
+    case PDF_RESERVED_44:
+    case PDF_ARCHIVAL:
+    case PDF_TAGGED:
+    case PDF_PARAGRAPH: return true;
     default: return false;
     }
 }
@@ -57,6 +61,7 @@ void PdfBox::setText(int property, std::string text)
     case PDF_AUTHOR: m_info.author = std::move(text); return;
     case PDF_KEYWORDS: m_info.keywords = std::move(text); return;
     case PDF_CREATOR: m_info.creator = std::move(text); return;
+    case PDF_LANGUAGE: m_info.language = std::move(text); return;
     default: refuseProperty(property, /*wantedText*/ true);
     }
 }
@@ -71,6 +76,9 @@ void PdfBox::setNumber(int property, int value)
         return;
     case PDF_FONT_SIZE: m_style.fontSize = value < 1 ? 12 : value; return;
     case PDF_RESERVED_44: m_reserved44 = value; return;
+    case PDF_ARCHIVAL: m_info.archival = value != 0; return;
+    case PDF_TAGGED: m_info.tagged = value != 0; return;
+    case PDF_PARAGRAPH: m_paragraph = value; return;
     case PDF_PAGE_HEIGHT: throw PdfError("property 34 (page height) is read-only");
     default: refuseProperty(property, /*wantedText*/ false);
     }
@@ -83,6 +91,9 @@ int PdfBox::number(int property) const
     case PDF_TEXT_COLOR: return m_colourValue;
     case PDF_FONT_SIZE: return m_style.fontSize;
     case PDF_RESERVED_44: return m_reserved44;
+    case PDF_ARCHIVAL: return m_info.archival ? 1 : 0;
+    case PDF_TAGGED: return m_info.tagged ? 1 : 0;
+    case PDF_PARAGRAPH: return m_paragraph;
     // While a document is open its pages keep the size they were opened
     // with, and the page-break test must measure those pages.
     case PDF_PAGE_HEIGHT:
@@ -104,7 +115,7 @@ void PdfBox::textOut(int x, int y, const char *text)
     PdfDocument &document = openDocument("TextOut");
     const FontFace &face = currentFace();
     try {
-        document.drawText(x, y, text ? text : "", face, m_style);
+        document.drawText(x, y, text ? text : "", face, m_style, m_paragraph);
     } catch (const PdfWriteError &error) {
         // A document that cannot be written any more is of no use; drop it
         // now so its temporary file goes at once.

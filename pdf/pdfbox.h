@@ -46,6 +46,7 @@ private:
     int m_attribute = 0;
     int m_reserved44 = 0;
     int m_colourValue = 0;
+    int m_paragraph = 0;
     std::unique_ptr<PdfDocument> m_document;
     // The face of m_style.fontName once looked up; the catalog owns it.
     const FontFace *m_face = nullptr;

@@ -1,11 +1,10 @@
 #include "pdfdocument.h"
 
+#include "creationdate.h"
 #include "fontface.h"
 #include "pdfsyntax.h"
-
-#include <cerrno>
-#include <cstdlib>
-#include <ctime>
+#include "srgbprofile.h"
+#include "xmpmetadata.h"
 
 namespace tervolanpdf {
 
@@ -16,50 +15,48 @@ namespace {
 // higher level gains them under 2 % for twice the time.
 constexpr int kPageCompression = 1;
 
-// The creation date: from SOURCE_DATE_EPOCH when set, so that converting
-// the same text twice gives identical files, else the clock. Returns ""
-// when neither gives a time.
-std::string creationDate()
+constexpr const char *kProducer = "Tervolan";
+
+// PDF/A-1 allows neither object nor cross-reference streams.
+PdfObjectWriter::Layout layoutFor(const DocumentInfo &info)
 {
-    time_t when = 0;
-    const char *value = std::getenv("SOURCE_DATE_EPOCH");
-    if (value && *value) {
-        char *end = nullptr;
-        errno = 0;
-        const long long seconds = std::strtoll(value, &end, 10);
-        if (*end != '\0' || errno != 0 || seconds < 0)
-            return {};
-        when = static_cast<time_t>(seconds);
-    } else {
-        when = std::time(nullptr);
-    }
-    tm utc{};
-    if (!gmtime_r(&when, &utc))
-        return {};
-    char text[32];
-    std::strftime(text, sizeof text, "D:%Y%m%d%H%M%SZ", &utc);
-    return text;
+    return info.archival ? PdfObjectWriter::Layout::Classic
+                         : PdfObjectWriter::Layout::ObjectStreams;
+}
+
+// The information fields as both the document information and the XMP
+// metadata can hold them alike.
+DocumentInfo withPlainText(DocumentInfo info)
+{
+    for (std::string *field : {&info.author, &info.keywords, &info.creator})
+        *field = XmpMetadata::plainText(*field);
+    return info;
 }
 
 } // namespace
 
 PdfDocument::PdfDocument(const DocumentInfo &info)
-    : m_info(info)
+    : m_info(withPlainText(info))
     , m_file(info.outputPath + ".pdf")
     , m_pageSize(info.pageSize)
     , m_deflater(kPageCompression)
-    , m_writer(m_file, m_deflater)
+    , m_writer(m_file, m_deflater, layoutFor(info))
     , m_catalog(m_writer.reserve())
     , m_pageTree(m_writer, m_writer.reserve())
 {
     m_resources = m_writer.reserve();
     m_infoObject = m_writer.reserve();
+    if (info.tagged)
+        m_structure = std::make_unique<StructureTree>(m_writer);
+    const CreationDate date;
+    m_creationDate = date.pdf();
+    m_xmpDate = date.xmp();
 }
 
 PdfDocument::~PdfDocument() = default;
 
 void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &face,
-                           const TextStyle &style)
+                           const TextStyle &style, int paragraph)
 {
     if (style.fontSize > kMaxFontSize) {
         throw PdfError("font size " + std::to_string(style.fontSize)
@@ -72,8 +69,22 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
     // PDF measures from the bottom edge in points.
     const double points = style.fontSize;
     const double baseline = y / kUnitsPerPoint + face.ascent() * points / face.unitsPerEm();
+    const bool marked = m_structure && !m_layout.glyphs().empty();
+    if (marked)
+        m_content.beginMarked(m_structure->markPiece(currentPage(), paragraph));
     m_content.showLine(font.resourceName(), style.fontSize, style.colour, x / kUnitsPerPoint,
                        m_pageSize.height / kUnitsPerPoint - baseline, m_layout.glyphs());
+    if (marked)
+        m_content.endMarked();
+}
+
+// Reserved only when the structure tree must name the page before it is
+// written, so untagged documents keep their numbering.
+int PdfDocument::currentPage()
+{
+    if (m_page == 0)
+        m_page = m_writer.reserve();
+    return m_page;
 }
 
 DocumentFont &PdfDocument::fontFor(const FontFace &face)
@@ -107,7 +118,9 @@ void PdfDocument::writePage()
     const int content = m_writer.reserve();
     m_writer.writeStream(content, {}, m_content.finish(), /*compress*/ true);
     m_content.clear();
-    const int page = m_writer.reserve();
+    const int structParents = m_structure ? m_structure->closePage() : -1;
+    const int page = m_page ? m_page : m_writer.reserve();
+    m_page = 0;
     std::string &body = m_writer.body();
     m_writer.beginObject(page);
     body += "<</Type/Page/Parent ";
@@ -116,7 +129,12 @@ void PdfDocument::writePage()
     PdfSyntax::appendInteger(body, m_resources);
     body += " 0 R/Contents ";
     PdfSyntax::appendInteger(body, content);
-    body += " 0 R>>";
+    body += " 0 R";
+    if (structParents >= 0) {
+        body += "/StructParents ";
+        PdfSyntax::appendInteger(body, structParents);
+    }
+    body += ">>";
     m_writer.endObject();
     m_pageTree.addPage(page);
 }
@@ -127,8 +145,22 @@ void PdfDocument::finish()
     // part of the document whether or not a line followed.
     writePage();
     for (const auto &font : m_fonts)
-        font->write(m_writer);
+        font->write(m_writer, m_info.archival);
+    writeResources();
 
+    std::string mediaBox = "/MediaBox[0 0 ";
+    PdfSyntax::appendReal(mediaBox, m_pageSize.width / kUnitsPerPoint, /*decimals*/ 3);
+    mediaBox += ' ';
+    PdfSyntax::appendReal(mediaBox, m_pageSize.height / kUnitsPerPoint, /*decimals*/ 3);
+    mediaBox += ']';
+    writeCatalog(m_pageTree.finish(mediaBox));
+    writeInfo();
+    m_writer.finish(m_catalog, m_infoObject);
+    m_file.commit();
+}
+
+void PdfDocument::writeResources()
+{
     std::string &body = m_writer.body();
     m_writer.beginObject(m_resources);
     body += "<</Font<<";
@@ -141,30 +173,84 @@ void PdfDocument::finish()
     }
     body += ">>>>";
     m_writer.endObject();
+}
 
-    std::string mediaBox = "/MediaBox[0 0 ";
-    PdfSyntax::appendReal(mediaBox, m_pageSize.width / kUnitsPerPoint, /*decimals*/ 3);
-    mediaBox += ' ';
-    PdfSyntax::appendReal(mediaBox, m_pageSize.height / kUnitsPerPoint, /*decimals*/ 3);
-    mediaBox += ']';
-    const int root = m_pageTree.finish(mediaBox);
+void PdfDocument::writeCatalog(int pageTreeRoot)
+{
+    if (m_structure)
+        m_structure->finish();
+    const int metadata = writeMetadata();
+    const int profile = m_info.archival ? writeOutputProfile() : 0;
 
+    std::string &body = m_writer.body();
     m_writer.beginObject(m_catalog);
     body += "<</Type/Catalog/Pages ";
-    PdfSyntax::appendInteger(body, root);
-    body += " 0 R>>";
+    PdfSyntax::appendInteger(body, pageTreeRoot);
+    body += " 0 R/Metadata ";
+    PdfSyntax::appendInteger(body, metadata);
+    body += " 0 R/Lang";
+    PdfSyntax::appendTextString(body, m_info.language.empty() ? "en" : m_info.language);
+    if (m_structure) {
+        body += "/MarkInfo<</Marked true>>/ViewerPreferences<</DisplayDocTitle true>>"
+                "/StructTreeRoot ";
+        PdfSyntax::appendInteger(body, m_structure->rootNumber());
+        body += " 0 R";
+    }
+    if (profile) {
+        body += "/OutputIntents[<</Type/OutputIntent/S/GTS_PDFA1/OutputConditionIdentifier";
+        PdfSyntax::appendLiteral(body, SrgbProfile::kName);
+        body += "/RegistryName(http://www.color.org)/Info";
+        PdfSyntax::appendLiteral(body, SrgbProfile::kName);
+        body += "/DestOutputProfile ";
+        PdfSyntax::appendInteger(body, profile);
+        body += " 0 R>>]";
+    }
+    body += ">>";
     m_writer.endObject();
+}
 
-    writeInfo();
-    m_writer.finish(m_catalog, m_infoObject);
-    m_file.commit();
+// Uncompressed, as PDF/A wants, so that tools that do not parse PDF can
+// still find the packet.
+int PdfDocument::writeMetadata()
+{
+    XmpMetadata::Fields fields;
+    const std::string documentTitle = title();
+    fields.title = documentTitle;
+    fields.author = m_info.author;
+    fields.keywords = m_info.keywords;
+    fields.creatorTool = m_info.creator;
+    fields.producer = kProducer;
+    fields.createDate = m_xmpDate;
+    fields.archival = m_info.archival;
+    const int number = m_writer.reserve();
+    m_writer.writeStream(number, "/Type/Metadata/Subtype/XML", XmpMetadata::packet(fields),
+                         /*compress*/ false);
+    return number;
+}
+
+int PdfDocument::writeOutputProfile()
+{
+    const int number = m_writer.reserve();
+    m_writer.writeStream(number, "/N 3", SrgbProfile::bytes(), /*compress*/ true);
+    return number;
+}
+
+// The output's file name without its folder: what a reader shows in its
+// title bar.
+std::string PdfDocument::title() const
+{
+    const size_t slash = m_info.outputPath.rfind('/');
+    return XmpMetadata::plainText(slash == std::string::npos
+                                      ? m_info.outputPath
+                                      : std::string_view(m_info.outputPath).substr(slash + 1));
 }
 
 void PdfDocument::writeInfo()
 {
     std::string &body = m_writer.body();
     m_writer.beginObject(m_infoObject);
-    body += "<<";
+    body += "<</Title";
+    PdfSyntax::appendTextString(body, title());
     const std::pair<const char *, const std::string *> fields[] = {
         {"/Author", &m_info.author},
         {"/Keywords", &m_info.keywords},
@@ -176,11 +262,11 @@ void PdfDocument::writeInfo()
         body += key;
         PdfSyntax::appendTextString(body, *value);
     }
-    body += "/Producer(Tervolan)";
-    const std::string date = creationDate();
-    if (!date.empty()) {
+    body += "/Producer";
+    PdfSyntax::appendLiteral(body, kProducer);
+    if (!m_creationDate.empty()) {
         body += "/CreationDate";
-        PdfSyntax::appendLiteral(body, date);
+        PdfSyntax::appendLiteral(body, m_creationDate);
     }
     body += ">>";
     m_writer.endObject();

@@ -13,6 +13,7 @@
 #include "pagelimit.h"
 #include "pagetree.h"
 #include "pdfobjectwriter.h"
+#include "structuretree.h"
 #include "tempfile.h"
 #include "tervolanpdf-private.h"
 
@@ -39,11 +40,12 @@ public:
     const PageSize &pageSize() const { return m_pageSize; }
 
     // Draws one line whose top edge is at y (page units from the top of
-    // the page) and which starts at x. Throws PdfWriteError when the
+    // the page) and which starts at x, as part of paragraph (for a tagged
+    // document; a new value starts a new paragraph). Throws PdfWriteError when the
     // document can no longer be written (for example, the disk is full),
     // PdfError when only this line could not be drawn.
-    void drawText(int x, int y, std::string_view text, const FontFace &face,
-                  const TextStyle &style);
+    void drawText(int x, int y, std::string_view text, const FontFace &face, const TextStyle &style,
+                  int paragraph);
 
     // Closes the current page and starts an empty one of the same size.
     // Throws PdfWriteError when the document can no longer be written or
@@ -56,8 +58,14 @@ public:
 
 private:
     DocumentFont &fontFor(const FontFace &face);
+    int currentPage();
     void writePage();
+    void writeResources();
+    void writeCatalog(int pageTreeRoot);
+    int writeMetadata();
+    int writeOutputProfile();
     void writeInfo();
+    std::string title() const;
 
     DocumentInfo m_info;
     TempFile m_file;
@@ -71,8 +79,12 @@ private:
     int m_catalog = 0; // reserved before the page tree: objects 1 and 2
     PageTree m_pageTree;
     PageLimit m_pageLimit;
+    std::unique_ptr<StructureTree> m_structure; // for a tagged document
     int m_resources = 0;
     int m_infoObject = 0;
+    int m_page = 0; // the open page's object number, once something needs it
+    std::string m_creationDate;
+    std::string m_xmpDate;
 };
 
 } // namespace tervolanpdf

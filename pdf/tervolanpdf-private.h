@@ -42,7 +42,10 @@ struct DocumentInfo {
     std::string author;
     std::string keywords;
     std::string creator;
+    std::string language; // a language tag; "" reads as "en"
     PageSize pageSize;
+    bool archival = false; // PDF/A-1b
+    bool tagged = false;   // with a structure tree
 };
 
 // How TextOut draws: face name, size in points (always >= 1) and colour as

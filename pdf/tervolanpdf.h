@@ -38,7 +38,12 @@ extern "C" {
  * Font names: "宋体" and "SimSun" (and "") are Noto Serif CJK SC, "黑体" and
  * "SimHei" Noto Sans CJK SC; any other name is looked up with fontconfig.
  * Fonts are embedded as subsets with a Unicode map, so the text of the
- * document can be copied and searched. */
+ * document can be copied and searched.
+ *
+ * Language, archival and tagged output are taken by BeginDoc too. A tagged
+ * document makes one paragraph element of all text drawn under one value of
+ * PDF_PARAGRAPH, so a caller sets it before the first piece of each input
+ * line. */
 enum {
     PDF_OUTPUT_PATH = 10,    /* text: output path without ".pdf" */
     PDF_FONT_NAME = 11,      /* text: font face of the following text */
@@ -50,7 +55,12 @@ enum {
     PDF_TEXT_COLOR = 25,     /* number: 0x00BBGGRR */
     PDF_FONT_SIZE = 28,      /* number: points; below 1 means 12 */
     PDF_PAGE_HEIGHT = 34,    /* number, read only: page height */
-    PDF_RESERVED_44 = 44     /* number: accepted and kept, no effect */
+    PDF_RESERVED_44 = 44,    /* number: accepted and kept, no effect */
+    PDF_LANGUAGE = 50,       /* text: language tag of the text ("zh-CN", "en"); "" is en */
+    PDF_ARCHIVAL = 51,       /* number: 1 writes PDF/A-1b, 0 the default output */
+    PDF_TAGGED = 52,         /* number: 1 writes a structure tree, 0 none */
+    PDF_PARAGRAPH = 53       /* number: paragraph of the following text; a
+                                new value starts a new paragraph */
 };
 
 /* Creates a writer instance. window and reserved are accepted for

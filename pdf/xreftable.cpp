@@ -9,7 +9,7 @@ namespace tervolanpdf {
 
 namespace {
 
-// 80 KB of lines: one spill write every 2048 pages or so.
+// 32 KB of entries: one spill write every 2048 pages or so.
 constexpr int kBlockEntries = 4096;
 
 // A line has ten digits for the offset.
@@ -20,14 +20,38 @@ uint64_t spillOffset(int number)
     return static_cast<uint64_t>(number - 1) * XrefTable::kEntrySize;
 }
 
+// Big-endian fields, as a cross-reference stream holds them.
+void putField(char *at, uint64_t value, int bytes)
+{
+    for (int i = bytes - 1; i >= 0; --i) {
+        at[i] = static_cast<char>(value & 0xFF);
+        value >>= 8;
+    }
+}
+
+uint64_t field(const char *at, int bytes)
+{
+    uint64_t value = 0;
+    for (int i = 0; i < bytes; ++i)
+        value = value << 8 | static_cast<unsigned char>(at[i]);
+    return value;
+}
+
+void makeEntry(char *entry, int type, uint64_t second, unsigned third)
+{
+    entry[0] = static_cast<char>(type);
+    putField(entry + 1, second, 5);
+    putField(entry + 6, third, 2);
+}
+
 // "0000012345 00000 n \n": ten digits of offset, generation 0, in use.
-void formatEntry(uint64_t offset, char *entry)
+void formatLine(uint64_t offset, char *line)
 {
     for (int digit = 9; digit >= 0; --digit) {
-        entry[digit] = static_cast<char>('0' + offset % 10);
+        line[digit] = static_cast<char>('0' + offset % 10);
         offset /= 10;
     }
-    std::memcpy(entry + 10, " 00000 n \n", 10);
+    std::memcpy(line + 10, " 00000 n \n", 10);
 }
 
 } // namespace
@@ -47,7 +71,19 @@ void XrefTable::record(int number, uint64_t offset)
                               "address");
     }
     char entry[kEntrySize];
-    formatEntry(offset, entry);
+    makeEntry(entry, 1, offset, 0);
+    put(number, entry);
+}
+
+void XrefTable::recordInStream(int number, int stream, int index)
+{
+    char entry[kEntrySize];
+    makeEntry(entry, 2, static_cast<uint64_t>(stream), static_cast<unsigned>(index));
+    put(number, entry);
+}
+
+void XrefTable::put(int number, const char *entry)
+{
     if (number >= m_blockFirst + kBlockEntries) {
         flushBlock();
         m_blockFirst = number - (number - 1) % kBlockEntries;
@@ -79,9 +115,25 @@ void XrefTable::spillAt(const char *lines, size_t length, int first)
 
 void XrefTable::appendEntries(int first, int count, std::string &out)
 {
+    std::string entries;
+    appendBinaryEntries(first, count, entries);
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(count) * kLineSize);
+    for (int i = 0; i < count; ++i) {
+        formatLine(field(entries.data() + static_cast<size_t>(i) * kEntrySize + 1, 5),
+                   out.data() + start + static_cast<size_t>(i) * kLineSize);
+    }
+}
+
+void XrefTable::appendBinaryEntries(int first, int count, std::string &out)
+{
     const size_t start = out.size();
     out.resize(start + static_cast<size_t>(count) * kEntrySize);
-    char *lines = out.data() + start;
+    readEntries(first, count, out.data() + start);
+}
+
+void XrefTable::readEntries(int first, int count, char *lines)
+{
     const int spilled = std::clamp(m_blockFirst - first, 0, count);
     if (spilled > 0
         && !m_spill.readAt(lines, static_cast<size_t>(spilled) * kEntrySize, spillOffset(first)))

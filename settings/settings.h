@@ -15,6 +15,10 @@ struct Settings {
     int16_t CharsPerLine = 0;
     // Never saved: set to "中文" at every start.
     std::string Language;
+    // Never saved: off in the window, set by tervolan-convert's --pdfa and
+    // --tagged.
+    bool PdfA = false;
+    bool Tagged = false;
 };
 
 // The one record the window and its dialogs share.

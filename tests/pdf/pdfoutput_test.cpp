@@ -188,19 +188,22 @@ TEST(PdfOutput, DocumentInformationShowsAuthorKeywordsCreator)
 
 TEST(PdfOutput, SourceDateEpochMakesOutputReproducible)
 {
-    TempDir folder;
+    // The title is the file's name, so both files share one name, in two
+    // folders.
+    TempDir firstFolder;
+    TempDir secondFolder;
     setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-    for (const char *name : {"first", "second"}) {
-        const int box = beginDocument(folder.file(name));
+    for (const TempDir *folder : {&firstFolder, &secondFolder}) {
+        const int box = beginDocument(folder->file("same"));
         ASSERT_EQ(TextOut(box, 100, 100, "同样的文字 same text"), 0);
         ASSERT_EQ(NewPage(box), 0);
         ASSERT_EQ(EndDoc(box), 0) << lastError();
     }
     unsetenv("SOURCE_DATE_EPOCH");
-    const std::string first = readBytes(folder.file("first.pdf"));
+    const std::string first = readBytes(firstFolder.file("same.pdf"));
     EXPECT_FALSE(first.empty());
-    EXPECT_EQ(first, readBytes(folder.file("second.pdf")));
-    EXPECT_EQ(PdfReadback::info(folder.file("first.pdf"), "CreationDate"),
+    EXPECT_EQ(first, readBytes(secondFolder.file("same.pdf")));
+    EXPECT_EQ(PdfReadback::info(firstFolder.file("same.pdf"), "CreationDate"),
               "Tue Nov 14 22:13:20 2023 UTC");
 }
 

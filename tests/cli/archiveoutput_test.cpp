@@ -1,0 +1,108 @@
+// What --pdfa and --tagged add, and the metadata every PDF carries, read
+// back by outside validators and readers.
+#include "tests/support/commandrun.h"
+#include "tests/support/pdfreadback.h"
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string Convert = std::string(TERVOLAN_BINARY_DIR) + "/bin/tervolan-convert";
+
+// The PDF/A-1b validator of the Debian packages libpdfbox2-java (with its
+// preflight jar), libactivation-java and libjaxb-api-java.
+const std::string Preflight
+    = "java -cp /usr/share/java/preflight.jar:/usr/share/java/pdfbox2.jar:"
+      "/usr/share/java/fontbox2.jar:/usr/share/java/xmpbox.jar:"
+      "/usr/share/java/commons-logging.jar:/usr/share/java/javax.activation.jar:"
+      "/usr/share/java/jaxb-api.jar org.apache.pdfbox.preflight.Validator_A1b ";
+
+class ArchiveOutput : public ::testing::Test {
+protected:
+    ArchiveOutput() { settings = dir.write("empty.ini", ""); }
+
+    CommandRun convert(const std::string &folder, const std::string &arguments,
+                       const std::string &environment = {})
+    {
+        return CommandRun::run(environment + " " + Convert + " -q --settings "
+                               + shellQuote(settings) + " -o " + shellQuote(dir.file(folder)) + " "
+                               + arguments);
+    }
+
+    // The document's objects in plain text, object streams unpacked.
+    std::string objects(const std::string &pdf)
+    {
+        commandOutput("qpdf --qdf --object-streams=disable " + shellQuote(pdf) + " "
+                      + shellQuote(pdf + ".qdf"));
+        return readBytes(pdf + ".qdf");
+    }
+
+    TempDir dir;
+    std::string settings;
+};
+
+} // namespace
+
+TEST_F(ArchiveOutput, PdfAPassesPreflightWhereTheDefaultOutputDoesNot)
+{
+    const std::string input
+        = dir.write("档案.txt", "天地玄黄，宇宙洪荒。The quick brown fox.\n\n第二行 0123456789\n");
+    ASSERT_EQ(convert("default", shellQuote(input)).exitCode, 0);
+    ASSERT_EQ(convert("pdfa", "--pdfa " + shellQuote(input)).exitCode, 0);
+    for (const char *folder : {"default", "pdfa"})
+        commandOutput("qpdf --check " + shellQuote(dir.file(folder) + "/档案.pdf"));
+    const CommandRun valid = CommandRun::run(Preflight + shellQuote(dir.file("pdfa/档案.pdf")));
+    EXPECT_EQ(valid.exitCode, 0) << valid.out << valid.err;
+    const CommandRun invalid
+        = CommandRun::run(Preflight + shellQuote(dir.file("default/档案.pdf")));
+    EXPECT_NE(invalid.exitCode, 0) << invalid.out;
+}
+
+TEST_F(ArchiveOutput, TaggedPdfGivesBackOneParagraphPerInputLineInOrder)
+{
+    const std::string input = dir.write("three.txt",
+                                        "第一行\nThe second line is long enough "
+                                        "to be cut into pieces\n第三行\n");
+    ASSERT_EQ(convert("out", "--tagged --chars-per-line 12 " + shellQuote(input)).exitCode, 0);
+    EXPECT_EQ(commandOutput("pdfinfo -struct-text " + shellQuote(dir.file("out/three.pdf"))),
+              "Document\n"
+              "  P (block)\n"
+              "    \"第一行\"\n"
+              "  P (block)\n"
+              "    \"The second \"\n"
+              "    \"line is long\"\n"
+              "    \"enough to be\"\n"
+              "    \"cut into \"\n"
+              "    \"pieces\"\n"
+              "  P (block)\n"
+              "    \"第三行\"\n");
+}
+
+TEST_F(ArchiveOutput, TitleXmpAndLanguageAgreeAndAreReproducible)
+{
+    const std::string input = dir.write("报告.final.txt", "文字\n");
+    const std::string epoch = "SOURCE_DATE_EPOCH=1700000000";
+    for (const char *folder : {"first", "second"})
+        ASSERT_EQ(convert(folder, "--pdfa --tagged " + shellQuote(input), epoch).exitCode, 0);
+    const std::string first = dir.file("first/报告.pdf");
+    EXPECT_EQ(readBytes(first), readBytes(dir.file("second/报告.pdf")));
+    EXPECT_EQ(PdfReadback::info(first, "Title"), "报告");
+    const std::string xmp = commandOutput("pdfinfo -meta " + shellQuote(first));
+    EXPECT_NE(xmp.find("<rdf:li xml:lang=\"x-default\">报告</rdf:li>"), std::string::npos) << xmp;
+    EXPECT_NE(xmp.find("<xmp:CreateDate>2023-11-14T22:13:20Z</xmp:CreateDate>"), std::string::npos);
+    EXPECT_NE(objects(first).find("/Lang (zh-CN)"), std::string::npos);
+
+    ASSERT_EQ(convert("english", "--lang en " + shellQuote(input)).exitCode, 0);
+    EXPECT_NE(objects(dir.file("english/报告.pdf")).find("/Lang (en)"), std::string::npos);
+
+    for (const char *refused : {"-1", "253402300800", "soon"}) {
+        const CommandRun run
+            = convert("refused", shellQuote(input), std::string("SOURCE_DATE_EPOCH=") + refused);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_NE(run.err.find("SOURCE_DATE_EPOCH \"" + std::string(refused) + "\""),
+                  std::string::npos)
+            << run.err;
+        EXPECT_NE(PdfReadback::info(dir.file("refused/报告.pdf"), "CreationDate"), "");
+    }
+}
