@@ -6,8 +6,9 @@
 
 namespace tervolanpdf {
 
-void ContentStream::showLine(const std::string &font, int points, uint32_t colour, double x,
-                             double y, const std::vector<LineLayout::Glyph> &glyphs)
+void ContentStream::showLine(int points, uint32_t colour, double x, double y,
+                             const std::vector<LineLayout::Glyph> &glyphs,
+                             const std::vector<LineLayout::Span> &spans)
 {
     if (glyphs.empty())
         return;
@@ -16,15 +17,7 @@ void ContentStream::showLine(const std::string &font, int points, uint32_t colou
         m_inText = true;
         m_lineX = m_lineY = m_leading = 0;
     }
-    if (&font != m_font || points != m_points) {
-        m_font = &font;
-        m_points = points;
-        m_data += '/';
-        m_data += font;
-        m_data += ' ';
-        PdfSyntax::appendInteger(m_data, points);
-        m_data += " Tf\n";
-    }
+    selectFont(*glyphs.front().font, points);
     if (colour != m_colour) {
         m_colour = colour;
         for (int shift = 0; shift <= 16; shift += 8) {
@@ -35,25 +28,83 @@ void ContentStream::showLine(const std::string &font, int points, uint32_t colou
     }
     moveTo(x, y);
 
-    // Glyphs go out in one string; a tab's extra advance turns it into an
-    // array with a shift.
+    // Glyphs go out in one string; a shift (a tab's extra advance, a
+    // mark's offset) turns it into an array.
     m_array = false;
     m_run.clear();
-    for (const LineLayout::Glyph &glyph : glyphs) {
-        m_run.push_back(glyph.code);
-        if (glyph.extraAdvance != 0) {
-            if (!m_array) {
-                m_data += '[';
-                m_array = true;
-            }
-            if (!m_run.empty()) {
-                PdfSyntax::appendCodes(m_data, m_run.data(), m_run.size());
-                m_run.clear();
-            }
-            PdfSyntax::appendReal(m_data, -glyph.extraAdvance);
+    auto span = spans.begin();
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        if (span != spans.end() && span->begin == i)
+            beginSpan(span->text);
+        showGlyph(glyphs[i], points);
+        if (span != spans.end() && span->end == i + 1) {
+            flushRun();
+            m_data += "EMC\n";
+            ++span;
         }
     }
     flushRun();
+    raise(0, points);
+}
+
+void ContentStream::selectFont(const std::string &font, int points)
+{
+    if (&font == m_font && points == m_points)
+        return;
+    flushRun();
+    m_font = &font;
+    m_points = points;
+    m_data += '/';
+    m_data += font;
+    m_data += ' ';
+    PdfSyntax::appendInteger(m_data, points);
+    m_data += " Tf\n";
+}
+
+void ContentStream::showGlyph(const LineLayout::Glyph &glyph, int points)
+{
+    selectFont(*glyph.font, points);
+    raise(glyph.rise, points);
+    if (glyph.lead != 0)
+        shift(glyph.lead);
+    m_run.push_back(glyph.code);
+    if (glyph.extraAdvance != 0)
+        shift(glyph.extraAdvance);
+}
+
+void ContentStream::shift(float thousandths)
+{
+    if (!m_array) {
+        m_data += '[';
+        m_array = true;
+    }
+    if (!m_run.empty()) {
+        PdfSyntax::appendCodes(m_data, m_run.data(), m_run.size());
+        m_run.clear();
+    }
+    PdfSyntax::appendReal(m_data, -thousandths);
+}
+
+// A mark set above or below its base: the text rise, in points.
+void ContentStream::raise(float thousandths, int points)
+{
+    if (thousandths == m_rise)
+        return;
+    flushRun();
+    m_rise = thousandths;
+    PdfSyntax::appendReal(m_data, thousandths * points / 1000.0);
+    m_data += " Ts\n";
+}
+
+// Marked content whose ActualText readers take instead of the glyphs'
+// own text.
+void ContentStream::beginSpan(const std::u32string &text)
+{
+    flushRun();
+    m_data += "/Span<</ActualText<FEFF";
+    for (const char32_t codepoint : text)
+        PdfSyntax::appendUtf16Hex(m_data, codepoint);
+    m_data += ">>>BDC\n";
 }
 
 // Lines follow each other at one step, so most lines need only T* (next
@@ -110,6 +161,7 @@ void ContentStream::clear()
     m_font = nullptr;
     m_points = 0;
     m_colour = 0;
+    m_rise = 0;
 }
 
 } // namespace tervolanpdf

@@ -12,11 +12,12 @@ namespace tervolanpdf {
 
 class ContentStream {
 public:
-    // Shows glyphs as one line in font (resource name) at points size and
-    // colour 0x00BBGGRR, the baseline starting at (x, y) in PDF points from
-    // the bottom left.
-    void showLine(const std::string &font, int points, uint32_t colour, double x, double y,
-                  const std::vector<LineLayout::Glyph> &glyphs);
+    // Shows glyphs as one line in their fonts at points size and colour
+    // 0x00BBGGRR, the baseline starting at (x, y) in PDF points from the
+    // bottom left; the glyphs of each span read as its text.
+    void showLine(int points, uint32_t colour, double x, double y,
+                  const std::vector<LineLayout::Glyph> &glyphs,
+                  const std::vector<LineLayout::Span> &spans);
 
     // The finished operators of the page; the stream is then empty again,
     // ready for the next page.
@@ -24,7 +25,12 @@ public:
     void clear();
 
 private:
+    void selectFont(const std::string &font, int points);
     void moveTo(double x, double y);
+    void showGlyph(const LineLayout::Glyph &glyph, int points);
+    void shift(float thousandths);
+    void raise(float thousandths, int points);
+    void beginSpan(const std::u32string &text);
     void flushRun();
 
     std::string m_data;
@@ -37,6 +43,7 @@ private:
     long long m_lineX = 0;
     long long m_lineY = 0;
     long long m_leading = 0;
+    float m_rise = 0;
     std::vector<uint16_t> m_run;
     bool m_array = false;
 };

@@ -14,7 +14,7 @@ DocumentFont::DocumentFont(const FontFace &face, int number, std::string resourc
     : m_face(face)
     , m_number(number)
     , m_resourceName(std::move(resourceName))
-    , m_codes(face)
+    , m_codes(face.glyphCount())
 {
 }
 
@@ -82,7 +82,8 @@ std::string DocumentFont::subsetTag() const
     uint64_t hash = 14695981039346656037ull;
     for (const CodeMap::Entry &entry : m_codes.entries()) {
         hash = (hash ^ entry.glyph) * 1099511628211ull;
-        hash = (hash ^ entry.codepoint) * 1099511628211ull;
+        for (const char32_t codepoint : entry.text)
+            hash = (hash ^ codepoint) * 1099511628211ull;
     }
     std::string tag(6, 'A');
     for (char &letter : tag) {

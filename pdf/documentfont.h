@@ -27,6 +27,11 @@ public:
     const std::string &resourceName() const { return m_resourceName; }
     CodeMap &codes() { return m_codes; }
 
+    // The next font of the same face, for glyphs this one already gives
+    // another text; nullptr until one is needed.
+    DocumentFont *next() const { return m_next; }
+    void setNext(DocumentFont *next) { m_next = next; }
+
     // Writes the font objects. Throws PdfError when the subset cannot be
     // made, PdfWriteError when the file cannot be written.
     void write(PdfObjectWriter &writer) const;
@@ -41,6 +46,7 @@ private:
     int m_number;
     std::string m_resourceName;
     CodeMap m_codes;
+    DocumentFont *m_next = nullptr;
 };
 
 } // namespace tervolanpdf

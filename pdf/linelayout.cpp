@@ -1,10 +1,11 @@
 #include "linelayout.h"
 
-#include "codemap.h"
+#include "charclass.h"
+#include "documentfonts.h"
+#include "fontcatalog.h"
 #include "utf8text.h"
 
-#include <hb.h>
-
+#include <algorithm>
 #include <cmath>
 
 namespace tervolanpdf {
@@ -12,14 +13,16 @@ namespace tervolanpdf {
 namespace {
 
 constexpr int kBlanksPerTab = 8;
+constexpr char32_t kEmDash = 0x2014;
 
 bool isControl(char32_t codepoint)
 {
     return codepoint < 0x20 || codepoint == 0x7F;
 }
 
-// The script of the first character of a definite script; HarfBuzz shapes
-// a whole line in that script, and punctuation follows it.
+// The script of the first character of a definite script; the characters
+// that take their glyph alone are looked up in it, and punctuation follows
+// it.
 FontFace::LineScript lineScript(const std::vector<char32_t> &codepoints)
 {
     hb_unicode_funcs_t *unicode = hb_unicode_funcs_get_default();
@@ -35,33 +38,234 @@ FontFace::LineScript lineScript(const std::vector<char32_t> &codepoints)
     return FontFace::LineScript::None;
 }
 
+// "——" is drawn as one glyph where the face has the ligature.
+bool inDashPair(const std::vector<char32_t> &codepoints, size_t i)
+{
+    return codepoints[i] == kEmDash
+        && ((i > 0 && codepoints[i - 1] == kEmDash)
+            || (i + 1 < codepoints.size() && codepoints[i + 1] == kEmDash));
+}
+
+// Punctuation, marks and ignorables take the script of the character
+// before them, as HarfBuzz itemizes.
+hb_script_t scriptOf(char32_t codepoint, hb_script_t before)
+{
+    const hb_script_t script = hb_unicode_script(hb_unicode_funcs_get_default(), codepoint);
+    if (script == HB_SCRIPT_COMMON || script == HB_SCRIPT_INHERITED || script == HB_SCRIPT_UNKNOWN)
+        return before;
+    return script;
+}
+
+float designToEm(hb_position_t value, const FontFace &face)
+{
+    return static_cast<float>(value * 1000.0 / face.unitsPerEm());
+}
+
 } // namespace
 
-void LineLayout::layOut(std::string_view text, CodeMap &codes)
+LineLayout::LineLayout() : m_buffer(hb_buffer_create()) {}
+
+LineLayout::~LineLayout()
+{
+    hb_buffer_destroy(m_buffer);
+}
+
+void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFonts &fonts)
 {
     Utf8Text::decode(text, m_codepoints);
     m_glyphs.clear();
     m_glyphs.reserve(m_codepoints.size());
-    const FontFace::LineScript script = lineScript(m_codepoints);
-    const uint16_t space = codes.code(U' ', script);
-    const double spaceWidth = codes.width(space);
-    const double tabStop = kBlanksPerTab * spaceWidth;
-    double pen = 0; // thousandths of an em from the start of the line
-    for (const char32_t original : m_codepoints) {
+    m_spans.clear();
+    m_face = &face;
+    m_fonts = &fonts;
+    m_script = lineScript(m_codepoints);
+    const uint16_t space = face.glyphFor(U' ', m_script);
+    fonts.place(face, space, U" ");
+    m_tabStop = kBlanksPerTab * face.widthOf(space);
+    m_pen = 0;
+    if (!chooseFaces(face)) {
+        layOutAlone({0, m_codepoints.size(), &face, HB_SCRIPT_COMMON});
+        return;
+    }
+    layOutRuns();
+}
+
+// The face of every character; false when the whole line is drawn from the
+// line's face without shaping, as nearly every line is.
+bool LineLayout::chooseFaces(const FontFace &face)
+{
+    m_faces.assign(m_codepoints.size(), &face);
+    bool special = false;
+    for (size_t i = 0; i < m_codepoints.size(); ++i) {
+        const char32_t codepoint = m_codepoints[i];
+        if (isControl(codepoint))
+            continue;
+        if (CharClass::needsShaping(codepoint) || inDashPair(m_codepoints, i))
+            special = true;
+        m_faces[i] = faceFor(i, face);
+        special = special || m_faces[i] != &face;
+    }
+    return special;
+}
+
+const FontFace *LineLayout::faceFor(size_t i, const FontFace &face)
+{
+    const char32_t codepoint = m_codepoints[i];
+    if (CharClass::needsShaping(codepoint) && i > 0) {
+        // An ignorable or a mark belongs with the character before it.
+        const FontFace *before = m_faces[i - 1];
+        if (CharClass::isIgnorable(codepoint)
+            || (CharClass::isMark(codepoint) && before->covers(codepoint)))
+            return before;
+    }
+    if (CharClass::isIgnorable(codepoint) || face.glyphFor(codepoint, m_script) != 0)
+        return &face;
+    const FontFace *fallback = FontCatalog::instance().fallbackFor(codepoint);
+    return fallback ? fallback : &face;
+}
+
+// Runs of one face and script; control characters stand alone.
+void LineLayout::layOutRuns()
+{
+    const size_t count = m_codepoints.size();
+    hb_script_t script = m_script == FontFace::LineScript::Han ? HB_SCRIPT_HAN : HB_SCRIPT_LATIN;
+    size_t begin = 0;
+    while (begin < count) {
+        Run run{begin, begin + 1, m_faces[begin], scriptOf(m_codepoints[begin], script)};
+        bool shaped = !isControl(m_codepoints[begin])
+            && (CharClass::needsShaping(m_codepoints[begin]) || inDashPair(m_codepoints, begin));
+        if (!isControl(m_codepoints[begin])) {
+            while (run.end < count && m_faces[run.end] == run.face
+                   && !isControl(m_codepoints[run.end])
+                   && scriptOf(m_codepoints[run.end], run.script) == run.script) {
+                shaped = shaped || CharClass::needsShaping(m_codepoints[run.end])
+                    || inDashPair(m_codepoints, run.end);
+                ++run.end;
+            }
+        }
+        script = run.script;
+        if (shaped)
+            layOutShaped(run);
+        else
+            layOutAlone(run);
+        begin = run.end;
+    }
+}
+
+void LineLayout::layOutAlone(const Run &run)
+{
+    for (size_t i = run.begin; i < run.end; ++i) {
+        const char32_t original = m_codepoints[i];
         // Control characters have no glyph in most fonts and would show as
         // boxes. They become blanks in the text too, not only in the
         // glyphs: a reader given a tab to extract breaks the line there.
-        const uint16_t code = isControl(original) ? space : codes.code(original, script);
-        double advance = codes.width(code);
-        float extra = 0;
-        if (original == U'\t' && tabStop > 0) {
-            const double reach = (std::floor(pen / tabStop) + 1) * tabStop - pen;
-            extra = static_cast<float>(reach - advance);
-            advance = reach;
+        if (isControl(original)) {
+            const uint16_t space = m_face->glyphFor(U' ', m_script);
+            double advance = m_face->widthOf(space);
+            float extra = 0;
+            if (original == U'\t' && m_tabStop > 0) {
+                const double reach = (std::floor(m_pen / m_tabStop) + 1) * m_tabStop - m_pen;
+                extra = static_cast<float>(reach - advance);
+                advance = reach;
+            }
+            const DocumentFonts::Placement placed = m_fonts->place(*m_face, space, U" ");
+            m_glyphs.push_back({&placed.font->resourceName(), placed.code, 0, extra, 0});
+            m_pen += advance;
+            continue;
         }
-        pen += advance;
-        m_glyphs.push_back({code, extra});
+        const uint16_t glyph = run.face->glyphFor(original, m_script);
+        if (glyph == 0)
+            noteMissing(original);
+        addGlyph(*run.face, glyph, {&original, 1}, run.face->widthOf(glyph), 0, 0);
     }
+}
+
+void LineLayout::layOutShaped(const Run &run)
+{
+    hb_buffer_clear_contents(m_buffer);
+    hb_buffer_add_utf32(m_buffer, reinterpret_cast<const uint32_t *>(m_codepoints.data()),
+                        static_cast<int>(m_codepoints.size()), static_cast<unsigned>(run.begin),
+                        static_cast<int>(run.end - run.begin));
+    hb_buffer_set_script(m_buffer, run.script);
+    hb_buffer_set_direction(m_buffer, hb_script_get_horizontal_direction(run.script));
+    hb_buffer_set_language(m_buffer, hb_language_from_string("zh-Hans", -1));
+    hb_buffer_set_flags(m_buffer, HB_BUFFER_FLAG_REMOVE_DEFAULT_IGNORABLES);
+    // The line's own face keeps its advances, as the glyphs looked up
+    // alone have them: kerning would move Latin text that has always stood
+    // where it stands.
+    const hb_feature_t noKerning{HB_TAG('k', 'e', 'r', 'n'), 0, HB_FEATURE_GLOBAL_START,
+                                 HB_FEATURE_GLOBAL_END};
+    const bool ownFace = run.face == m_face;
+    hb_shape(run.face->hbFont(), m_buffer, ownFace ? &noKerning : nullptr, ownFace ? 1 : 0);
+    unsigned count = 0;
+    const hb_glyph_info_t *infos = hb_buffer_get_glyph_infos(m_buffer, &count);
+    const hb_glyph_position_t *positions = hb_buffer_get_glyph_positions(m_buffer, &count);
+    const size_t first = m_glyphs.size();
+    layOutClusters(run, count, infos, positions);
+    if (hb_buffer_get_direction(m_buffer) == HB_DIRECTION_RTL) {
+        m_spans.push_back({first, m_glyphs.size(),
+                           std::u32string(m_codepoints.begin() + static_cast<long>(run.begin),
+                                          m_codepoints.begin() + static_cast<long>(run.end))});
+    }
+}
+
+// Each cluster's characters go with its first glyph; its other glyphs read
+// as nothing. Ignorables, removed by the shaping, join the cluster before
+// them, and a run of ignorables alone becomes a blank of no width.
+void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_info_t *infos,
+                                const hb_glyph_position_t *positions)
+{
+    std::vector<uint32_t> starts;
+    starts.reserve(count);
+    for (unsigned i = 0; i < count; ++i)
+        starts.push_back(infos[i].cluster);
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    const auto textOf = [&](uint32_t cluster) {
+        const auto at = std::lower_bound(starts.begin(), starts.end(), cluster);
+        const size_t begin = at == starts.begin() ? run.begin : *at;
+        const size_t end = at + 1 == starts.end() ? run.end : *(at + 1);
+        return std::u32string_view(m_codepoints.data() + begin, end - begin);
+    };
+    if (count == 0) {
+        const uint16_t space = m_face->glyphFor(U' ', m_script);
+        const std::u32string_view text(m_codepoints.data() + run.begin, run.end - run.begin);
+        addGlyph(*m_face, space, text, 0, 0, 0);
+        return;
+    }
+    const FontFace &face = *run.face;
+    uint32_t lastCluster = UINT32_MAX;
+    for (unsigned i = 0; i < count; ++i) {
+        const uint16_t glyph = infos[i].codepoint < face.glyphCount()
+            ? static_cast<uint16_t>(infos[i].codepoint)
+            : 0;
+        const bool firstOfCluster = infos[i].cluster != lastCluster;
+        lastCluster = infos[i].cluster;
+        const std::u32string_view text = firstOfCluster ? textOf(infos[i].cluster) : U"";
+        if (glyph == 0) {
+            for (const char32_t codepoint : text) {
+                if (!CharClass::isIgnorable(codepoint))
+                    noteMissing(codepoint);
+            }
+        }
+        addGlyph(face, glyph, text, designToEm(positions[i].x_advance, face),
+                 designToEm(positions[i].x_offset, face), designToEm(positions[i].y_offset, face));
+    }
+}
+
+void LineLayout::addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text,
+                          float advance, float lead, float rise)
+{
+    const DocumentFonts::Placement placed = m_fonts->place(face, glyph, text);
+    const float extra = advance - face.widthOf(glyph) - lead;
+    m_glyphs.push_back({&placed.font->resourceName(), placed.code, lead, extra, rise});
+    m_pen += advance;
+}
+
+void LineLayout::noteMissing(char32_t codepoint)
+{
+    if (m_missingSeen.insert(codepoint).second)
+        m_missing.push_back(codepoint);
 }
 
 } // namespace tervolanpdf

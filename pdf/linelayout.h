@@ -1,34 +1,94 @@
-// Turns one line of UTF-8 text into the character codes of a face: one
-// code per character, so every glyph maps back to exactly the character it
-// shows. Invalid UTF-8 becomes U+FFFD, control characters blanks, and a tab
+// Turns one line of UTF-8 text into glyph codes of the document's fonts.
+// Characters the line's face lacks are drawn from another installed face
+// that has them. Runs that need it (marks, ignorables, ligatures such as
+// "——", Arabic, Thai, jamo, ...) are shaped with HarfBuzz, one face,
+// script and direction at a time; every other character takes the glyph
+// it takes alone, the cached fast path for plain Chinese and Latin text.
+// Invalid UTF-8 becomes U+FFFD, control characters blanks, and a tab
 // reaches the next stop of eight blanks.
 #ifndef TERVOLANPDF_LINELAYOUT_H
 #define TERVOLANPDF_LINELAYOUT_H
 
+#include "fontface.h"
+
+#include <hb.h>
+
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace tervolanpdf {
 
-class CodeMap;
+class DocumentFonts;
 
 class LineLayout {
 public:
+    LineLayout();
+    ~LineLayout();
+    LineLayout(const LineLayout &) = delete;
+    LineLayout &operator=(const LineLayout &) = delete;
+
+    // All distances in thousandths of an em of the line's size.
     struct Glyph {
-        uint16_t code;      // the two-byte code on the page
-        float extraAdvance; // past the glyph's width, in 1/1000 em (tabs)
+        const std::string *font; // resource name of the glyph's font
+        uint16_t code;           // the two-byte code on the page
+        float lead;              // shift before the glyph (a mark's offset)
+        float extraAdvance;      // past the glyph's width (tabs, marks)
+        float rise;              // above the baseline
+    };
+    // Glyphs [begin, end) that read as text, in logical order, whatever
+    // order they stand in (a right-to-left run).
+    struct Span {
+        size_t begin;
+        size_t end;
+        std::u32string text;
     };
 
-    // Lays out text with the codes of codes, handing out new ones as needed.
-    void layOut(std::string_view text, CodeMap &codes);
+    // Lays out text in face, handing out new codes of fonts as needed.
+    void layOut(std::string_view text, const FontFace &face, DocumentFonts &fonts);
 
     // Results of the last layOut(), valid until the next one.
     const std::vector<Glyph> &glyphs() const { return m_glyphs; }
+    const std::vector<Span> &spans() const { return m_spans; }
+
+    // Characters no installed face has, in the order of their first use,
+    // over every line laid out so far.
+    const std::vector<char32_t> &missing() const { return m_missing; }
 
 private:
+    struct Run {
+        size_t begin;
+        size_t end;
+        const FontFace *face;
+        hb_script_t script;
+    };
+
+    bool chooseFaces(const FontFace &face);
+    const FontFace *faceFor(size_t i, const FontFace &face);
+    void layOutRuns();
+    void layOutAlone(const Run &run);
+    void layOutShaped(const Run &run);
+    void layOutClusters(const Run &run, unsigned count, const hb_glyph_info_t *infos,
+                        const hb_glyph_position_t *positions);
+    void addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text, float advance,
+                  float lead, float rise);
+    void noteMissing(char32_t codepoint);
+
     std::vector<char32_t> m_codepoints;
+    std::vector<const FontFace *> m_faces;
     std::vector<Glyph> m_glyphs;
+    std::vector<Span> m_spans;
+    std::vector<char32_t> m_missing;
+    std::unordered_set<char32_t> m_missingSeen;
+    hb_buffer_t *m_buffer = nullptr;
+    // The line being laid out.
+    const FontFace *m_face = nullptr;
+    DocumentFonts *m_fonts = nullptr;
+    FontFace::LineScript m_script = FontFace::LineScript::None;
+    double m_pen = 0;
+    double m_tabStop = 0;
 };
 
 } // namespace tervolanpdf

@@ -48,6 +48,7 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     , m_pageSize(info.pageSize)
     , m_deflater(kPageCompression)
     , m_writer(m_file, m_deflater)
+    , m_fonts(m_writer)
     , m_catalog(m_writer.reserve())
     , m_pageTree(m_writer, m_writer.reserve())
 {
@@ -65,30 +66,14 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
                        + " points is too large to draw (at most " + std::to_string(kMaxFontSize)
                        + ")");
     }
-    DocumentFont &font = fontFor(face);
-    m_layout.layOut(text, font.codes());
+    m_layout.layOut(text, face, m_fonts);
     // y is the top of the line; the baseline lies one ascent below it.
     // PDF measures from the bottom edge in points.
     const double points = style.fontSize;
     const double baseline = y / kUnitsPerPoint + face.ascent() * points / face.unitsPerEm();
-    m_content.showLine(font.resourceName(), style.fontSize, style.colour, x / kUnitsPerPoint,
-                       m_pageSize.height / kUnitsPerPoint - baseline, m_layout.glyphs());
-}
-
-DocumentFont &PdfDocument::fontFor(const FontFace &face)
-{
-    if (m_lastFont && &m_lastFont->face() == &face)
-        return *m_lastFont;
-    for (const auto &font : m_fonts) {
-        if (&font->face() == &face) {
-            m_lastFont = font.get();
-            return *font;
-        }
-    }
-    m_fonts.push_back(std::make_unique<DocumentFont>(face, m_writer.reserve(),
-                                                     "F" + std::to_string(m_fonts.size() + 1)));
-    m_lastFont = m_fonts.back().get();
-    return *m_lastFont;
+    m_content.showLine(style.fontSize, style.colour, x / kUnitsPerPoint,
+                       m_pageSize.height / kUnitsPerPoint - baseline, m_layout.glyphs(),
+                       m_layout.spans());
 }
 
 void PdfDocument::newPage()
@@ -125,13 +110,13 @@ void PdfDocument::finish()
     // The last page counts even when empty: a page started by NewPage is
     // part of the document whether or not a line followed.
     writePage();
-    for (const auto &font : m_fonts)
+    for (const auto &font : m_fonts.all())
         font->write(m_writer);
 
     std::string &body = m_writer.body();
     m_writer.beginObject(m_resources);
     body += "<</Font<<";
-    for (const auto &font : m_fonts) {
+    for (const auto &font : m_fonts.all()) {
         body += '/';
         body += font->resourceName();
         body += ' ';

@@ -50,7 +50,14 @@ enum {
     PDF_TEXT_COLOR = 25,     /* number: 0x00BBGGRR */
     PDF_FONT_SIZE = 28,      /* number: points; below 1 means 12 */
     PDF_PAGE_HEIGHT = 34,    /* number, read only: page height */
-    PDF_RESERVED_44 = 44     /* number: accepted and kept, no effect */
+    PDF_RESERVED_44 = 44,    /* number: accepted and kept, no effect */
+    /* Characters of the text that no installed font has a glyph for (they
+     * show the empty box), each counted once, over the document open or
+     * else the one last finished. */
+    PDF_MISSING_GLYPH_COUNT = 60, /* number, read only: how many */
+    PDF_MISSING_GLYPH_INDEX = 61, /* number: which one 62 reads, from 0 */
+    PDF_MISSING_GLYPH = 62        /* number, read only: its code point, or -1
+                                   * when the index is past the count */
 };
 
 /* Creates a writer instance. window and reserved are accepted for
@@ -86,7 +93,11 @@ TERVOLANPDF_EXPORT int BeginDoc(int box);
  * size and colour. y is the top of the line: the baseline lies the font's
  * ascent below it. NULL counts as "". Invalid UTF-8 bytes show as U+FFFD,
  * control characters as blanks (a tab reaches the next stop of eight
- * blanks), and characters the font lacks as its empty box. Returns 0, or
+ * blanks), and zero-width and format characters (joiners, soft hyphen,
+ * variation selectors) as nothing, though they stay in the text. A
+ * character the font lacks is drawn from another installed font that has
+ * it, embedded as a further font; one that no font has shows the empty
+ * box and is counted in property 60. Returns 0, or
  * -1 without an open document, when the font cannot be loaded, or when the
  * document can no longer be written (disk full); in that last case the
  * document is abandoned and its temporary file removed. */

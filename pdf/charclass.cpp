@@ -1,0 +1,91 @@
+#include "charclass.h"
+
+#include <hb.h>
+
+#include <cstdint>
+#include <memory>
+
+namespace tervolanpdf {
+
+namespace {
+
+bool scriptShapesAlone(hb_script_t script)
+{
+    switch (script) {
+    case HB_SCRIPT_COMMON:
+    case HB_SCRIPT_INHERITED:
+    case HB_SCRIPT_UNKNOWN:
+    case HB_SCRIPT_HAN:
+    case HB_SCRIPT_LATIN:
+    case HB_SCRIPT_GREEK:
+    case HB_SCRIPT_CYRILLIC:
+    case HB_SCRIPT_HIRAGANA:
+    case HB_SCRIPT_KATAKANA:
+    case HB_SCRIPT_BOPOMOFO:
+    case HB_SCRIPT_HANGUL: return true;
+    default: return false;
+    }
+}
+
+bool isJamo(char32_t codepoint)
+{
+    return (codepoint >= 0x1100 && codepoint <= 0x11FF)
+        || (codepoint >= 0xA960 && codepoint <= 0xA97F)
+        || (codepoint >= 0xD7B0 && codepoint <= 0xD7FF);
+}
+
+bool classify(char32_t codepoint)
+{
+    return CharClass::isIgnorable(codepoint) || CharClass::isMark(codepoint) || isJamo(codepoint)
+        || !scriptShapesAlone(hb_unicode_script(hb_unicode_funcs_get_default(), codepoint));
+}
+
+// The Basic Multilingual Plane is classified once, one bit a character:
+// the test runs for every character of every line.
+class BmpTable {
+public:
+    BmpTable()
+    {
+        for (char32_t c = 0; c < 0x10000; ++c) {
+            if (classify(c))
+                m_bits[c >> 6] |= uint64_t{1} << (c & 63);
+        }
+    }
+    bool has(char32_t c) const { return (m_bits[c >> 6] >> (c & 63)) & 1; }
+
+private:
+    uint64_t m_bits[0x10000 / 64] = {};
+};
+
+} // namespace
+
+bool CharClass::isIgnorable(char32_t c)
+{
+    return c == 0xAD || (c >= 0x200B && c <= 0x200D) || c == 0x2060 || c == 0xFEFF
+        || (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF);
+}
+
+bool CharClass::isMark(char32_t codepoint)
+{
+    switch (hb_unicode_general_category(hb_unicode_funcs_get_default(), codepoint)) {
+    case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
+    case HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK:
+    case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK: return true;
+    default: return false;
+    }
+}
+
+bool CharClass::needsShaping(char32_t codepoint)
+{
+    // Plain ASCII and the unified hanzi, nearly all of every text, never
+    // need it.
+    if (codepoint < 0x80 || (codepoint >= 0x4E00 && codepoint <= 0x9FFF))
+        return false;
+    if (codepoint < 0x10000) {
+        static const std::unique_ptr<BmpTable> table = std::make_unique<BmpTable>();
+        return table->has(codepoint);
+    }
+    return classify(codepoint);
+}
+
+} // namespace tervolanpdf

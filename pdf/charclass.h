@@ -1,0 +1,26 @@
+// What a character asks of the layout: whether it draws nothing, and
+// whether it can take its glyph alone (a cached lookup) or needs its
+// neighbours shaped with it.
+#ifndef TERVOLANPDF_CHARCLASS_H
+#define TERVOLANPDF_CHARCLASS_H
+
+namespace tervolanpdf {
+
+class CharClass {
+public:
+    // Joiners, zero-width spaces, the soft hyphen, a byte order mark inside
+    // the text and variation selectors: they take no room and show no
+    // glyph, yet they belong to the text.
+    static bool isIgnorable(char32_t codepoint);
+
+    // Combining marks, ignorables, Hangul jamo and every script whose
+    // letters change with their neighbours (Arabic, Thai, the Indic
+    // scripts, ...): their glyphs come only from shaping a run.
+    static bool needsShaping(char32_t codepoint);
+
+    static bool isMark(char32_t codepoint);
+};
+
+} // namespace tervolanpdf
+
+#endif
