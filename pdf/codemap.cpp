@@ -10,27 +10,27 @@ constexpr size_t kMaxCodes = 0x10000;
 
 CodeMap::CodeMap(unsigned glyphCount) : m_entries{{0, U"\uFFFD"}}, m_byGlyph(glyphCount + 1, 0) {}
 
-std::optional<uint16_t> CodeMap::code(uint16_t glyph, std::u32string_view text)
+std::optional<uint16_t> CodeMap::code(uint16_t glyph, std::u32string_view text, bool blank)
 {
     if (glyph >= m_byGlyph.size())
         glyph = 0;
     const uint16_t owner = m_byGlyph[glyph];
     if (owner != 0) {
-        if (m_entries[owner].text == text)
+        if (m_entries[owner].text == text && m_entries[owner].blank == blank)
             return owner;
         return std::nullopt;
     }
-    const uint16_t fresh = assign(glyph, text);
+    const uint16_t fresh = assign(glyph, text, blank);
     if (fresh != 0)
         m_byGlyph[glyph] = fresh;
     return fresh;
 }
 
-uint16_t CodeMap::assign(uint16_t glyph, std::u32string_view text)
+uint16_t CodeMap::assign(uint16_t glyph, std::u32string_view text, bool blank)
 {
     if (m_entries.size() >= kMaxCodes)
         return 0;
-    m_entries.push_back({glyph, std::u32string(text)});
+    m_entries.push_back({glyph, std::u32string(text), blank});
     return static_cast<uint16_t>(m_entries.size() - 1);
 }
 

@@ -25,21 +25,23 @@ public:
     explicit CodeMap(unsigned glyphCount);
 
     // The code showing glyph and reading as text, handed out on first use;
-    // nothing when glyph already belongs to another text. Past 65535 codes
+    // nothing when glyph already belongs to another text, or takes room
+    // where it takes none (blank) or the other way round. Past 65535 codes
     // every new text gets code 0, which shows the empty box and reads back
     // as U+FFFD.
-    std::optional<uint16_t> code(uint16_t glyph, std::u32string_view text);
+    std::optional<uint16_t> code(uint16_t glyph, std::u32string_view text, bool blank);
 
     struct Entry {
         uint16_t glyph;
         std::u32string text; // empty for the later glyphs of a cluster
+        bool blank = false;  // shows nothing, takes no room
     };
     // Entry of code c at index c, code 0 included (the overflow code).
     const std::vector<Entry> &entries() const { return m_entries; }
     bool empty() const { return m_entries.size() <= 1; }
 
 private:
-    uint16_t assign(uint16_t glyph, std::u32string_view text);
+    uint16_t assign(uint16_t glyph, std::u32string_view text, bool blank);
 
     std::vector<Entry> m_entries;
     // The code of each glyph (0: none yet): one-character texts, nearly

@@ -7,8 +7,7 @@
 namespace tervolanpdf {
 
 void ContentStream::showLine(int points, uint32_t colour, double x, double y,
-                             const std::vector<LineLayout::Glyph> &glyphs,
-                             const std::vector<LineLayout::Span> &spans)
+                             const std::vector<LineLayout::Glyph> &glyphs)
 {
     if (glyphs.empty())
         return;
@@ -32,17 +31,8 @@ void ContentStream::showLine(int points, uint32_t colour, double x, double y,
     // mark's offset) turns it into an array.
     m_array = false;
     m_run.clear();
-    auto span = spans.begin();
-    for (size_t i = 0; i < glyphs.size(); ++i) {
-        if (span != spans.end() && span->begin == i)
-            beginSpan(span->text);
-        showGlyph(glyphs[i], points);
-        if (span != spans.end() && span->end == i + 1) {
-            flushRun();
-            m_data += "EMC\n";
-            ++span;
-        }
-    }
+    for (const LineLayout::Glyph &glyph : glyphs)
+        showGlyph(glyph, points);
     flushRun();
     raise(0, points);
 }
@@ -94,17 +84,6 @@ void ContentStream::raise(float thousandths, int points)
     m_rise = thousandths;
     PdfSyntax::appendReal(m_data, thousandths * points / 1000.0);
     m_data += " Ts\n";
-}
-
-// Marked content whose ActualText readers take instead of the glyphs'
-// own text.
-void ContentStream::beginSpan(const std::u32string &text)
-{
-    flushRun();
-    m_data += "/Span<</ActualText<FEFF";
-    for (const char32_t codepoint : text)
-        PdfSyntax::appendUtf16Hex(m_data, codepoint);
-    m_data += ">>>BDC\n";
 }
 
 // Lines follow each other at one step, so most lines need only T* (next

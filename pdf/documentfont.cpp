@@ -22,9 +22,14 @@ void DocumentFont::write(PdfObjectWriter &writer) const
 {
     const std::vector<CodeMap::Entry> &entries = m_codes.entries();
     std::vector<uint16_t> glyphs;
+    std::vector<uint16_t> blanks;
     glyphs.reserve(entries.size());
-    for (const CodeMap::Entry &entry : entries)
+    for (const CodeMap::Entry &entry : entries) {
         glyphs.push_back(entry.glyph);
+        if (entry.blank)
+            blanks.push_back(entry.glyph);
+    }
+    std::sort(blanks.begin(), blanks.end());
     std::sort(glyphs.begin(), glyphs.end());
     glyphs.erase(std::unique(glyphs.begin(), glyphs.end()), glyphs.end());
     const std::string program = FontSubset::make(m_face, glyphs);
@@ -60,7 +65,7 @@ void DocumentFont::write(PdfObjectWriter &writer) const
     if (trueType)
         body += "/CIDToGIDMap/Identity";
     body += "/W";
-    body += widthArray(glyphs);
+    body += widthArray(glyphs, blanks);
     body += ">>";
     writer.endObject();
 
@@ -93,8 +98,10 @@ std::string DocumentFont::subsetTag() const
     return tag;
 }
 
-// Runs of consecutive glyph ids share one "first [w w w]" entry.
-std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
+// Runs of consecutive glyph ids share one "first [w w w]" entry. A glyph
+// drawn as a blank of no width has none in this font.
+std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs,
+                                     const std::vector<uint16_t> &blanks) const
 {
     std::string out = "[";
     size_t i = 0;
@@ -105,7 +112,8 @@ std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
         do {
             if (next != i)
                 out += ' ';
-            PdfSyntax::appendReal(out, m_face.widthOf(glyphs[next]));
+            const bool blank = std::binary_search(blanks.begin(), blanks.end(), glyphs[next]);
+            PdfSyntax::appendReal(out, blank ? 0 : m_face.widthOf(glyphs[next]));
             ++next;
         } while (next < glyphs.size() && glyphs[next] == glyphs[next - 1] + 1);
         out += ']';

@@ -38,7 +38,8 @@ public:
 
 private:
     std::string subsetTag() const;
-    std::string widthArray(const std::vector<uint16_t> &glyphs) const;
+    std::string widthArray(const std::vector<uint16_t> &glyphs,
+                           const std::vector<uint16_t> &blanks) const;
     void writeDescriptor(PdfObjectWriter &writer, int number, int program,
                          const std::string &name) const;
 

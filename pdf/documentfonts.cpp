@@ -9,11 +9,11 @@ namespace tervolanpdf {
 DocumentFonts::DocumentFonts(PdfObjectWriter &writer) : m_writer(writer) {}
 
 DocumentFonts::Placement DocumentFonts::place(const FontFace &face, uint16_t glyph,
-                                              std::u32string_view text)
+                                              std::u32string_view text, bool blank)
 {
     DocumentFont *font = &firstFontOf(face);
     for (;;) {
-        if (const std::optional<uint16_t> code = font->codes().code(glyph, text))
+        if (const std::optional<uint16_t> code = font->codes().code(glyph, text, blank))
             return {font, *code};
         if (!font->next())
             font->setNext(&add(face));

@@ -25,8 +25,9 @@ public:
         const DocumentFont *font;
         uint16_t code;
     };
-    // The font and code that show glyph of face and read as text.
-    Placement place(const FontFace &face, uint16_t glyph, std::u32string_view text);
+    // The font and code that show glyph of face and read as text; a blank
+    // code takes no room (the font gives its glyph no width).
+    Placement place(const FontFace &face, uint16_t glyph, std::u32string_view text, bool blank);
 
     const std::vector<std::unique_ptr<DocumentFont>> &all() const { return m_fonts; }
 

@@ -75,12 +75,11 @@ void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFon
     Utf8Text::decode(text, m_codepoints);
     m_glyphs.clear();
     m_glyphs.reserve(m_codepoints.size());
-    m_spans.clear();
     m_face = &face;
     m_fonts = &fonts;
     m_script = lineScript(m_codepoints);
     const uint16_t space = face.glyphFor(U' ', m_script);
-    fonts.place(face, space, U" ");
+    fonts.place(face, space, U" ", /*blank*/ false);
     m_tabStop = kBlanksPerTab * face.widthOf(space);
     m_pen = 0;
     if (!chooseFaces(face)) {
@@ -132,16 +131,12 @@ void LineLayout::layOutRuns()
     size_t begin = 0;
     while (begin < count) {
         Run run{begin, begin + 1, m_faces[begin], scriptOf(m_codepoints[begin], script)};
-        bool shaped = !isControl(m_codepoints[begin])
-            && (CharClass::needsShaping(m_codepoints[begin]) || inDashPair(m_codepoints, begin));
-        if (!isControl(m_codepoints[begin])) {
-            while (run.end < count && m_faces[run.end] == run.face
-                   && !isControl(m_codepoints[run.end])
-                   && scriptOf(m_codepoints[run.end], run.script) == run.script) {
-                shaped = shaped || CharClass::needsShaping(m_codepoints[run.end])
-                    || inDashPair(m_codepoints, run.end);
-                ++run.end;
-            }
+        if (!isControl(m_codepoints[begin]))
+            run.end = runEnd(run);
+        bool shaped = false;
+        for (size_t i = run.begin; i < run.end && !shaped; ++i) {
+            shaped = !isControl(m_codepoints[i])
+                && (CharClass::needsShaping(m_codepoints[i]) || inDashPair(m_codepoints, i));
         }
         script = run.script;
         if (shaped)
@@ -150,6 +145,23 @@ void LineLayout::layOutRuns()
             layOutAlone(run);
         begin = run.end;
     }
+}
+
+// Blanks and punctuation at the end of a right-to-left run take the
+// line's left-to-right direction, so they stay after the run, not inside it.
+size_t LineLayout::runEnd(const Run &run) const
+{
+    size_t end = run.end;
+    while (end < m_codepoints.size() && m_faces[end] == run.face && !isControl(m_codepoints[end])
+           && scriptOf(m_codepoints[end], run.script) == run.script)
+        ++end;
+    if (hb_script_get_horizontal_direction(run.script) != HB_DIRECTION_RTL)
+        return end;
+    hb_unicode_funcs_t *unicode = hb_unicode_funcs_get_default();
+    while (end > run.begin + 1
+           && hb_unicode_script(unicode, m_codepoints[end - 1]) == HB_SCRIPT_COMMON)
+        --end;
+    return end;
 }
 
 void LineLayout::layOutAlone(const Run &run)
@@ -168,7 +180,7 @@ void LineLayout::layOutAlone(const Run &run)
                 extra = static_cast<float>(reach - advance);
                 advance = reach;
             }
-            const DocumentFonts::Placement placed = m_fonts->place(*m_face, space, U" ");
+            const DocumentFonts::Placement placed = m_fonts->place(*m_face, space, U" ", false);
             m_glyphs.push_back({&placed.font->resourceName(), placed.code, 0, extra, 0});
             m_pen += advance;
             continue;
@@ -176,7 +188,7 @@ void LineLayout::layOutAlone(const Run &run)
         const uint16_t glyph = run.face->glyphFor(original, m_script);
         if (glyph == 0)
             noteMissing(original);
-        addGlyph(*run.face, glyph, {&original, 1}, run.face->widthOf(glyph), 0, 0);
+        addGlyph(*run.face, glyph, {&original, 1}, run.face->widthOf(glyph));
     }
 }
 
@@ -200,18 +212,14 @@ void LineLayout::layOutShaped(const Run &run)
     unsigned count = 0;
     const hb_glyph_info_t *infos = hb_buffer_get_glyph_infos(m_buffer, &count);
     const hb_glyph_position_t *positions = hb_buffer_get_glyph_positions(m_buffer, &count);
-    const size_t first = m_glyphs.size();
     layOutClusters(run, count, infos, positions);
-    if (hb_buffer_get_direction(m_buffer) == HB_DIRECTION_RTL) {
-        m_spans.push_back({first, m_glyphs.size(),
-                           std::u32string(m_codepoints.begin() + static_cast<long>(run.begin),
-                                          m_codepoints.begin() + static_cast<long>(run.end))});
-    }
 }
 
 // Each cluster's characters go with its first glyph; its other glyphs read
 // as nothing. Ignorables, removed by the shaping, join the cluster before
-// them, and a run of ignorables alone becomes a blank of no width.
+// them, and a run of ignorables alone becomes a blank of no width. Those
+// past U+FFFF (variation selectors of hanzi) get a blank of their own:
+// some readers cut a text of several characters into UTF-16 units.
 void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_info_t *infos,
                                 const hb_glyph_position_t *positions)
 {
@@ -227,13 +235,13 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
         const size_t end = at + 1 == starts.end() ? run.end : *(at + 1);
         return std::u32string_view(m_codepoints.data() + begin, end - begin);
     };
-    if (count == 0) {
-        const uint16_t space = m_face->glyphFor(U' ', m_script);
-        const std::u32string_view text(m_codepoints.data() + run.begin, run.end - run.begin);
-        addGlyph(*m_face, space, text, 0, 0, 0);
-        return;
-    }
     const FontFace &face = *run.face;
+    const uint16_t blank = m_face->glyphFor(U' ', m_script);
+    m_shaped.clear();
+    if (count == 0) {
+        const std::u32string_view all(m_codepoints.data() + run.begin, run.end - run.begin);
+        m_shaped.push_back({m_face, blank, all, 0, 0, 0, true});
+    }
     uint32_t lastCluster = UINT32_MAX;
     for (unsigned i = 0; i < count; ++i) {
         const uint16_t glyph = infos[i].codepoint < face.glyphCount()
@@ -242,23 +250,74 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
         const bool firstOfCluster = infos[i].cluster != lastCluster;
         lastCluster = infos[i].cluster;
         const std::u32string_view text = firstOfCluster ? textOf(infos[i].cluster) : U"";
+        size_t ownText = text.size();
+        while (ownText > 1 && text[ownText - 1] >= 0x10000
+               && CharClass::isIgnorable(text[ownText - 1]))
+            --ownText;
         if (glyph == 0) {
             for (const char32_t codepoint : text) {
                 if (!CharClass::isIgnorable(codepoint))
                     noteMissing(codepoint);
             }
         }
-        addGlyph(face, glyph, text, designToEm(positions[i].x_advance, face),
-                 designToEm(positions[i].x_offset, face), designToEm(positions[i].y_offset, face));
+        m_shaped.push_back({&face, glyph, text.substr(0, ownText),
+                            designToEm(positions[i].x_advance, face),
+                            designToEm(positions[i].x_offset, face),
+                            designToEm(positions[i].y_offset, face), false});
+        for (; ownText < text.size(); ++ownText)
+            m_shaped.push_back({m_face, blank, text.substr(ownText, 1), 0, 0, 0, true});
+    }
+    if (hb_buffer_get_direction(m_buffer) == HB_DIRECTION_RTL)
+        showRightToLeft();
+    else
+        showLeftToRight();
+}
+
+void LineLayout::showLeftToRight()
+{
+    for (const Shaped &shaped : m_shaped) {
+        const Placed placed = place(shaped);
+        const float extra = shaped.advance - placed.width - shaped.offset;
+        m_glyphs.push_back({placed.font, placed.code, shaped.offset, extra, shaped.rise});
+        m_pen += shaped.advance;
     }
 }
 
-void LineLayout::addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text,
-                          float advance, float lead, float rise)
+// The glyphs stand right to left as shaped, but are shown in the order of
+// the text, each moved to its place: readers take the text in the order
+// it is shown, and give the run back as it was written.
+void LineLayout::showRightToLeft()
 {
-    const DocumentFonts::Placement placed = m_fonts->place(face, glyph, text);
-    const float extra = advance - face.widthOf(glyph) - lead;
-    m_glyphs.push_back({&placed.font->resourceName(), placed.code, lead, extra, rise});
+    float total = 0;
+    for (const Shaped &shaped : m_shaped)
+        total += shaped.advance;
+    float right = total; // right edge of the glyph to show next
+    float pen = 0;
+    for (auto shaped = m_shaped.rbegin(); shaped != m_shaped.rend(); ++shaped) {
+        const Placed placed = place(*shaped);
+        const float origin = right - shaped->advance + shaped->offset;
+        m_glyphs.push_back({placed.font, placed.code, origin - pen, 0, shaped->rise});
+        pen = origin + placed.width;
+        right -= shaped->advance;
+    }
+    m_glyphs.back().extraAdvance = total - pen;
+    m_pen += total;
+}
+
+LineLayout::Placed LineLayout::place(const Shaped &shaped)
+{
+    const DocumentFonts::Placement placed
+        = m_fonts->place(*shaped.face, shaped.glyph, shaped.text, shaped.blank);
+    return {&placed.font->resourceName(), placed.code,
+            shaped.blank ? 0 : shaped.face->widthOf(shaped.glyph)};
+}
+
+void LineLayout::addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text,
+                          float advance)
+{
+    const DocumentFonts::Placement placed = m_fonts->place(face, glyph, text, false);
+    const float extra = advance - face.widthOf(glyph);
+    m_glyphs.push_back({&placed.font->resourceName(), placed.code, 0, extra, 0});
     m_pen += advance;
 }
 

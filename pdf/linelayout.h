@@ -38,20 +38,12 @@ public:
         float extraAdvance;      // past the glyph's width (tabs, marks)
         float rise;              // above the baseline
     };
-    // Glyphs [begin, end) that read as text, in logical order, whatever
-    // order they stand in (a right-to-left run).
-    struct Span {
-        size_t begin;
-        size_t end;
-        std::u32string text;
-    };
 
     // Lays out text in face, handing out new codes of fonts as needed.
     void layOut(std::string_view text, const FontFace &face, DocumentFonts &fonts);
 
     // Results of the last layOut(), valid until the next one.
     const std::vector<Glyph> &glyphs() const { return m_glyphs; }
-    const std::vector<Span> &spans() const { return m_spans; }
 
     // Characters no installed face has, in the order of their first use,
     // over every line laid out so far.
@@ -69,17 +61,36 @@ private:
     const FontFace *faceFor(size_t i, const FontFace &face);
     void layOutRuns();
     void layOutAlone(const Run &run);
+    size_t runEnd(const Run &run) const;
     void layOutShaped(const Run &run);
     void layOutClusters(const Run &run, unsigned count, const hb_glyph_info_t *infos,
                         const hb_glyph_position_t *positions);
-    void addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text, float advance,
-                  float lead, float rise);
+    // A glyph as shaped, in thousandths of an em; a blank shows nothing
+    // and takes no room.
+    struct Shaped {
+        const FontFace *face;
+        uint16_t glyph;
+        std::u32string_view text;
+        float advance;
+        float offset;
+        float rise;
+        bool blank;
+    };
+    struct Placed {
+        const std::string *font;
+        uint16_t code;
+        float width; // the advance the font gives the code
+    };
+    void showLeftToRight();
+    void showRightToLeft();
+    Placed place(const Shaped &shaped);
+    void addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text, float advance);
     void noteMissing(char32_t codepoint);
 
     std::vector<char32_t> m_codepoints;
     std::vector<const FontFace *> m_faces;
     std::vector<Glyph> m_glyphs;
-    std::vector<Span> m_spans;
+    std::vector<Shaped> m_shaped;
     std::vector<char32_t> m_missing;
     std::unordered_set<char32_t> m_missingSeen;
     hb_buffer_t *m_buffer = nullptr;
