@@ -5,6 +5,7 @@
 #include "app/progressdisplay.h"
 #include "settings/settings.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,6 +65,7 @@ private:
     ConversionOutcome writeDocument(TextFileReader &reader, const std::string &input,
                                     const std::string &folderText);
     void setDocumentProperties(const std::string &input, const std::string &folderText);
+    std::optional<SkipReason> missingGlyphs() const;
     void setTextProperties();
     bool countItems(TextFileReader &reader);
     bool writeLines(TextFileReader &reader);
