@@ -75,12 +75,8 @@ bool CharClass::isMark(char32_t codepoint)
     }
 }
 
-bool CharClass::needsShaping(char32_t codepoint)
+bool CharClass::needsShapingElsewhere(char32_t codepoint)
 {
-    // Plain ASCII and the unified hanzi, nearly all of every text, never
-    // need it.
-    if (codepoint < 0x80 || (codepoint >= 0x4E00 && codepoint <= 0x9FFF))
-        return false;
     if (codepoint < 0x10000) {
         static const std::unique_ptr<BmpTable> table = std::make_unique<BmpTable>();
         return table->has(codepoint);

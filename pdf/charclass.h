@@ -16,9 +16,19 @@ public:
     // Combining marks, ignorables, Hangul jamo and every script whose
     // letters change with their neighbours (Arabic, Thai, the Indic
     // scripts, ...): their glyphs come only from shaping a run.
-    static bool needsShaping(char32_t codepoint);
+    static bool needsShaping(char32_t codepoint)
+    {
+        // Plain ASCII and the unified hanzi, nearly all of every text,
+        // never need it.
+        if (codepoint < 0x80 || (codepoint >= 0x4E00 && codepoint <= 0x9FFF))
+            return false;
+        return needsShapingElsewhere(codepoint);
+    }
 
     static bool isMark(char32_t codepoint);
+
+private:
+    static bool needsShapingElsewhere(char32_t codepoint);
 };
 
 } // namespace tervolanpdf

@@ -5,10 +5,16 @@ namespace tervolanpdf {
 namespace {
 
 constexpr size_t kMaxCodes = 0x10000;
+constexpr char32_t kNotSingle = 0xFFFFFFFF;
 
 } // namespace
 
-CodeMap::CodeMap(unsigned glyphCount) : m_entries{{0, U"\uFFFD"}}, m_byGlyph(glyphCount + 1, 0) {}
+CodeMap::CodeMap(unsigned glyphCount)
+    : m_entries{{0, U"\uFFFD"}}
+    , m_byGlyph(glyphCount + 1, 0)
+    , m_single{kNotSingle}
+{
+}
 
 std::optional<uint16_t> CodeMap::code(uint16_t glyph, std::u32string_view text, bool blank)
 {
@@ -31,6 +37,7 @@ uint16_t CodeMap::assign(uint16_t glyph, std::u32string_view text, bool blank)
     if (m_entries.size() >= kMaxCodes)
         return 0;
     m_entries.push_back({glyph, std::u32string(text), blank});
+    m_single.push_back(text.size() == 1 && !blank ? text[0] : kNotSingle);
     return static_cast<uint16_t>(m_entries.size() - 1);
 }
 

@@ -31,6 +31,14 @@ public:
     // as U+FFFD.
     std::optional<uint16_t> code(uint16_t glyph, std::u32string_view text, bool blank);
 
+    // The code already showing glyph as the one character codepoint, or 0:
+    // the quick test for nearly every glyph of a page.
+    uint16_t knownCode(uint16_t glyph, char32_t codepoint) const
+    {
+        const uint16_t owner = glyph < m_byGlyph.size() ? m_byGlyph[glyph] : 0;
+        return owner != 0 && m_single[owner] == codepoint ? owner : 0;
+    }
+
     struct Entry {
         uint16_t glyph;
         std::u32string text; // empty for the later glyphs of a cluster
@@ -47,6 +55,9 @@ private:
     // The code of each glyph (0: none yet): one-character texts, nearly
     // all of them, are found through it without a search.
     std::vector<uint16_t> m_byGlyph;
+    // Each code's text when it is one character taking room, else a value
+    // no character has.
+    std::vector<char32_t> m_single;
 };
 
 } // namespace tervolanpdf

@@ -7,7 +7,7 @@
 namespace tervolanpdf {
 
 void ContentStream::showLine(int points, uint32_t colour, double x, double y,
-                             const std::vector<LineLayout::Glyph> &glyphs)
+                             const std::vector<LineLayout::Glyph> &glyphs, bool plain)
 {
     if (glyphs.empty())
         return;
@@ -31,8 +31,15 @@ void ContentStream::showLine(int points, uint32_t colour, double x, double y,
     // mark's offset) turns it into an array.
     m_array = false;
     m_run.clear();
-    for (const LineLayout::Glyph &glyph : glyphs)
-        showGlyph(glyph, points);
+    for (const LineLayout::Glyph &glyph : glyphs) {
+        // Nearly every line is plain: its glyphs only add their codes.
+        if (plain)
+            m_run.push_back(glyph.code);
+        else
+            showGlyph(glyph, points);
+        if (glyph.extraAdvance != 0)
+            shift(glyph.extraAdvance);
+    }
     flushRun();
     raise(0, points);
 }
@@ -58,8 +65,6 @@ void ContentStream::showGlyph(const LineLayout::Glyph &glyph, int points)
     if (glyph.lead != 0)
         shift(glyph.lead);
     m_run.push_back(glyph.code);
-    if (glyph.extraAdvance != 0)
-        shift(glyph.extraAdvance);
 }
 
 void ContentStream::shift(float thousandths)

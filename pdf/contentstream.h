@@ -14,9 +14,10 @@ class ContentStream {
 public:
     // Shows glyphs as one line in their fonts at points size and colour
     // 0x00BBGGRR, the baseline starting at (x, y) in PDF points from the
-    // bottom left.
+    // bottom left. plain tells that all glyphs are of one font, none
+    // raised or offset.
     void showLine(int points, uint32_t colour, double x, double y,
-                  const std::vector<LineLayout::Glyph> &glyphs);
+                  const std::vector<LineLayout::Glyph> &glyphs, bool plain);
 
     // The finished operators of the page; the stream is then empty again,
     // ready for the next page.

@@ -29,10 +29,12 @@ public:
     // code takes no room (the font gives its glyph no width).
     Placement place(const FontFace &face, uint16_t glyph, std::u32string_view text, bool blank);
 
+    // The font that face's glyphs try first.
+    DocumentFont &firstFontOf(const FontFace &face);
+
     const std::vector<std::unique_ptr<DocumentFont>> &all() const { return m_fonts; }
 
 private:
-    DocumentFont &firstFontOf(const FontFace &face);
     DocumentFont &add(const FontFace &face);
 
     PdfObjectWriter &m_writer;

@@ -73,8 +73,6 @@ LineLayout::~LineLayout()
 void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFonts &fonts)
 {
     Utf8Text::decode(text, m_codepoints);
-    m_glyphs.clear();
-    m_glyphs.reserve(m_codepoints.size());
     m_face = &face;
     m_fonts = &fonts;
     m_script = lineScript(m_codepoints);
@@ -82,29 +80,58 @@ void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFon
     fonts.place(face, space, U" ", /*blank*/ false);
     m_tabStop = kBlanksPerTab * face.widthOf(space);
     m_pen = 0;
-    if (!chooseFaces(face)) {
-        layOutAlone({0, m_codepoints.size(), &face, HB_SCRIPT_COMMON});
+    m_plain = true;
+    if (layOutPlain(face))
         return;
-    }
+    m_glyphs.clear();
+    m_pen = 0;
+    m_plain = false;
+    chooseFaces(face);
     layOutRuns();
 }
 
-// The face of every character; false when the whole line is drawn from the
-// line's face without shaping, as nearly every line is.
-bool LineLayout::chooseFaces(const FontFace &face)
+// Nearly every line is drawn from its own face a character at a time, each
+// taking the glyph it takes alone. False, with the line half laid out, at
+// the first character that asks for more.
+bool LineLayout::layOutPlain(const FontFace &face)
 {
-    m_faces.assign(m_codepoints.size(), &face);
-    bool special = false;
+    DocumentFont &font = m_fonts->firstFontOf(face);
+    const std::string *name = &font.resourceName();
+    // Every glyph slot is written below; resizing from the last line's
+    // size spares clearing them first.
+    m_glyphs.resize(m_codepoints.size());
     for (size_t i = 0; i < m_codepoints.size(); ++i) {
         const char32_t codepoint = m_codepoints[i];
-        if (isControl(codepoint))
+        if (isControl(codepoint)) {
+            m_glyphs[i] = controlGlyph(codepoint);
+            m_plain = m_plain && m_glyphs[i].font == name;
             continue;
+        }
         if (CharClass::needsShaping(codepoint) || inDashPair(m_codepoints, i))
-            special = true;
-        m_faces[i] = faceFor(i, face);
-        special = special || m_faces[i] != &face;
+            return false;
+        const uint16_t glyph = face.glyphFor(codepoint, m_script);
+        if (glyph == 0)
+            return false;
+        const float width = face.widthOf(glyph);
+        m_pen += width;
+        if (const uint16_t code = font.codes().knownCode(glyph, codepoint)) {
+            m_glyphs[i] = {name, code, 0, 0, 0};
+            continue;
+        }
+        const DocumentFonts::Placement placed = m_fonts->place(face, glyph, {&codepoint, 1}, false);
+        m_glyphs[i] = {&placed.font->resourceName(), placed.code, 0, 0, 0};
+        m_plain = m_plain && m_glyphs[i].font == name;
     }
-    return special;
+    return true;
+}
+
+void LineLayout::chooseFaces(const FontFace &face)
+{
+    m_faces.assign(m_codepoints.size(), &face);
+    for (size_t i = 0; i < m_codepoints.size(); ++i) {
+        if (!isControl(m_codepoints[i]))
+            m_faces[i] = faceFor(i, face);
+    }
 }
 
 const FontFace *LineLayout::faceFor(size_t i, const FontFace &face)
@@ -168,21 +195,8 @@ void LineLayout::layOutAlone(const Run &run)
 {
     for (size_t i = run.begin; i < run.end; ++i) {
         const char32_t original = m_codepoints[i];
-        // Control characters have no glyph in most fonts and would show as
-        // boxes. They become blanks in the text too, not only in the
-        // glyphs: a reader given a tab to extract breaks the line there.
         if (isControl(original)) {
-            const uint16_t space = m_face->glyphFor(U' ', m_script);
-            double advance = m_face->widthOf(space);
-            float extra = 0;
-            if (original == U'\t' && m_tabStop > 0) {
-                const double reach = (std::floor(m_pen / m_tabStop) + 1) * m_tabStop - m_pen;
-                extra = static_cast<float>(reach - advance);
-                advance = reach;
-            }
-            const DocumentFonts::Placement placed = m_fonts->place(*m_face, space, U" ", false);
-            m_glyphs.push_back({&placed.font->resourceName(), placed.code, 0, extra, 0});
-            m_pen += advance;
+            m_glyphs.push_back(controlGlyph(original));
             continue;
         }
         const uint16_t glyph = run.face->glyphFor(original, m_script);
@@ -190,6 +204,24 @@ void LineLayout::layOutAlone(const Run &run)
             noteMissing(original);
         addGlyph(*run.face, glyph, {&original, 1}, run.face->widthOf(glyph));
     }
+}
+
+// Control characters have no glyph in most fonts and would show as boxes.
+// They become blanks in the text too, not only in the glyphs: a reader
+// given a tab to extract breaks the line there.
+LineLayout::Glyph LineLayout::controlGlyph(char32_t codepoint)
+{
+    const uint16_t space = m_face->glyphFor(U' ', m_script);
+    double advance = m_face->widthOf(space);
+    float extra = 0;
+    if (codepoint == U'\t' && m_tabStop > 0) {
+        const double reach = (std::floor(m_pen / m_tabStop) + 1) * m_tabStop - m_pen;
+        extra = static_cast<float>(reach - advance);
+        advance = reach;
+    }
+    const DocumentFonts::Placement placed = m_fonts->place(*m_face, space, U" ", false);
+    m_pen += advance;
+    return {&placed.font->resourceName(), placed.code, 0, extra, 0};
 }
 
 void LineLayout::layOutShaped(const Run &run)

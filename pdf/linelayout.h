@@ -44,6 +44,8 @@ public:
 
     // Results of the last layOut(), valid until the next one.
     const std::vector<Glyph> &glyphs() const { return m_glyphs; }
+    // True when the glyphs are all of one font, none raised or offset.
+    bool plain() const { return m_plain; }
 
     // Characters no installed face has, in the order of their first use,
     // over every line laid out so far.
@@ -57,7 +59,9 @@ private:
         hb_script_t script;
     };
 
-    bool chooseFaces(const FontFace &face);
+    bool layOutPlain(const FontFace &face);
+    Glyph controlGlyph(char32_t codepoint);
+    void chooseFaces(const FontFace &face);
     const FontFace *faceFor(size_t i, const FontFace &face);
     void layOutRuns();
     void layOutAlone(const Run &run);
@@ -99,6 +103,7 @@ private:
     DocumentFonts *m_fonts = nullptr;
     FontFace::LineScript m_script = FontFace::LineScript::None;
     double m_pen = 0;
+    bool m_plain = true;
     double m_tabStop = 0;
 };
 
