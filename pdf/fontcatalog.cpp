@@ -84,6 +84,13 @@ const FontFace *FontCatalog::fallbackFor(char32_t codepoint)
 
 const FontFace *FontCatalog::searchFallback(char32_t codepoint)
 {
+    // A fallback already in use is asked first: sorting every installed
+    // face costs milliseconds, and a text in another script keeps to one
+    // face for it.
+    for (const FontFace *used : m_fallbackFaces) {
+        if (used->covers(codepoint))
+            return used;
+    }
     FcPattern *pattern = FcPatternCreate();
     FcCharSet *wanted = FcCharSetCreate();
     FcCharSetAddChar(wanted, codepoint);
@@ -116,6 +123,8 @@ const FontFace *FontCatalog::searchFallback(char32_t codepoint)
     }
     if (sorted)
         FcFontSetDestroy(sorted);
+    if (found)
+        m_fallbackFaces.push_back(found);
     return found;
 }
 

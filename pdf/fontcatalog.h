@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace tervolanpdf {
 
@@ -47,6 +48,7 @@ private:
     // Two names may lead to one file and face; it is loaded only once.
     std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> m_byLocation;
     std::map<char32_t, const FontFace *> m_fallbacks;
+    std::vector<const FontFace *> m_fallbackFaces; // in the order first chosen
 };
 
 } // namespace tervolanpdf
