@@ -248,10 +248,9 @@ void LineLayout::layOutShaped(const Run &run)
 }
 
 // Each cluster's characters go with its first glyph; its other glyphs read
-// as nothing. Ignorables, removed by the shaping, join the cluster before
-// them, and a run of ignorables alone becomes a blank of no width. Those
-// past U+FFFF (variation selectors of hanzi) get a blank of their own:
-// some readers cut a text of several characters into UTF-16 units.
+// as nothing. Ignorables, removed by the shaping, each become a blank of no
+// width beside the cluster they stand at: readers drop a glyph whose text
+// ends in one, or cut it into UTF-16 units.
 void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_info_t *infos,
                                 const hb_glyph_position_t *positions)
 {
@@ -282,27 +281,43 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
         const bool firstOfCluster = infos[i].cluster != lastCluster;
         lastCluster = infos[i].cluster;
         const std::u32string_view text = firstOfCluster ? textOf(infos[i].cluster) : U"";
-        size_t ownText = text.size();
-        while (ownText > 1 && text[ownText - 1] >= 0x10000
-               && CharClass::isIgnorable(text[ownText - 1]))
-            --ownText;
+        size_t begin = 0;
+        size_t end = text.size();
+        while (begin < end && CharClass::isIgnorable(text[begin]))
+            ++begin;
+        while (end > begin && CharClass::isIgnorable(text[end - 1]))
+            --end;
+        if (begin == end) {
+            begin = 0;
+            end = text.size();
+        }
         if (glyph == 0) {
             for (const char32_t codepoint : text) {
                 if (!CharClass::isIgnorable(codepoint))
                     noteMissing(codepoint);
             }
         }
-        m_shaped.push_back({&face, glyph, text.substr(0, ownText),
+        // Shown right to left, the glyphs are stored in the order they
+        // stand, so what precedes in the text follows here.
+        const bool reversed = hb_buffer_get_direction(m_buffer) == HB_DIRECTION_RTL;
+        addBlanks(text.substr(reversed ? end : 0, reversed ? text.size() - end : begin));
+        m_shaped.push_back({&face, glyph, text.substr(begin, end - begin),
                             designToEm(positions[i].x_advance, face),
                             designToEm(positions[i].x_offset, face),
                             designToEm(positions[i].y_offset, face), false});
-        for (; ownText < text.size(); ++ownText)
-            m_shaped.push_back({m_face, blank, text.substr(ownText, 1), 0, 0, 0, true});
+        addBlanks(text.substr(reversed ? 0 : end, reversed ? begin : text.size() - end));
     }
     if (hb_buffer_get_direction(m_buffer) == HB_DIRECTION_RTL)
         showRightToLeft();
     else
         showLeftToRight();
+}
+
+void LineLayout::addBlanks(std::u32string_view ignorables)
+{
+    const uint16_t blank = m_face->glyphFor(U' ', m_script);
+    for (size_t i = 0; i < ignorables.size(); ++i)
+        m_shaped.push_back({m_face, blank, ignorables.substr(i, 1), 0, 0, 0, true});
 }
 
 void LineLayout::showLeftToRight()

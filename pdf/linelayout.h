@@ -85,6 +85,7 @@ private:
         uint16_t code;
         float width; // the advance the font gives the code
     };
+    void addBlanks(std::u32string_view ignorables);
     void showLeftToRight();
     void showRightToLeft();
     Placed place(const Shaped &shaped);
