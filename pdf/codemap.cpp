@@ -32,6 +32,21 @@ std::optional<uint16_t> CodeMap::code(uint16_t glyph, std::u32string_view text, 
     return fresh;
 }
 
+std::optional<uint16_t> CodeMap::sharedCode(uint16_t glyph, std::u32string_view text, bool blank)
+{
+    if (glyph >= m_byGlyph.size())
+        glyph = 0;
+    const uint16_t owner = m_byGlyph[glyph];
+    if (owner == 0 || m_entries[owner].text == text)
+        return code(glyph, text, blank);
+    if (m_entries[owner].blank != blank)
+        return std::nullopt;
+    auto [slot, fresh] = m_shared.try_emplace({glyph, std::u32string(text)}, 0);
+    if (fresh)
+        slot->second = assign(glyph, text, blank);
+    return slot->second;
+}
+
 uint16_t CodeMap::assign(uint16_t glyph, std::u32string_view text, bool blank)
 {
     if (m_entries.size() >= kMaxCodes)

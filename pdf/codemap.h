@@ -31,6 +31,11 @@ public:
     // as U+FFFD.
     std::optional<uint16_t> code(uint16_t glyph, std::u32string_view text, bool blank);
 
+    // As code(), but where glyph already belongs to another text of the
+    // same width it takes this one too: the last font a face may have in
+    // a document, for texts with hundreds of characters no font has.
+    std::optional<uint16_t> sharedCode(uint16_t glyph, std::u32string_view text, bool blank);
+
     // The code already showing glyph as the one character codepoint, or 0:
     // the quick test for nearly every glyph of a page.
     uint16_t knownCode(uint16_t glyph, char32_t codepoint) const
@@ -58,6 +63,7 @@ private:
     // Each code's text when it is one character taking room, else a value
     // no character has.
     std::vector<char32_t> m_single;
+    std::map<std::pair<uint16_t, std::u32string>, uint16_t> m_shared;
 };
 
 } // namespace tervolanpdf

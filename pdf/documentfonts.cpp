@@ -6,14 +6,26 @@
 
 namespace tervolanpdf {
 
+namespace {
+
+// Past this many fonts of one face, the last one lets glyphs stand for
+// several texts again: a text full of characters no font has would
+// otherwise get a font for each.
+constexpr int kFontsPerFace = 16;
+
+} // namespace
+
 DocumentFonts::DocumentFonts(PdfObjectWriter &writer) : m_writer(writer) {}
 
 DocumentFonts::Placement DocumentFonts::place(const FontFace &face, uint16_t glyph,
                                               std::u32string_view text, bool blank)
 {
     DocumentFont *font = &firstFontOf(face);
-    for (;;) {
-        if (const std::optional<uint16_t> code = font->codes().code(glyph, text, blank))
+    for (int depth = 1;; ++depth) {
+        const std::optional<uint16_t> code = depth < kFontsPerFace
+            ? font->codes().code(glyph, text, blank)
+            : font->codes().sharedCode(glyph, text, blank);
+        if (code)
             return {font, *code};
         if (!font->next())
             font->setNext(&add(face));
