@@ -56,6 +56,17 @@ hb_script_t scriptOf(char32_t codepoint, hb_script_t before)
     return script;
 }
 
+bool isNeutral(char32_t codepoint)
+{
+    return hb_unicode_script(hb_unicode_funcs_get_default(), codepoint) == HB_SCRIPT_COMMON;
+}
+
+bool isRightToLeft(char32_t codepoint)
+{
+    const hb_script_t script = hb_unicode_script(hb_unicode_funcs_get_default(), codepoint);
+    return hb_script_get_horizontal_direction(script) == HB_DIRECTION_RTL;
+}
+
 float designToEm(hb_position_t value, const FontFace &face)
 {
     return static_cast<float>(value * 1000.0 / face.unitsPerEm());
@@ -125,6 +136,13 @@ bool LineLayout::layOutPlain(const FontFace &face)
     return true;
 }
 
+bool LineLayout::followsRightToLeft(size_t i) const
+{
+    while (i > 0 && isNeutral(m_codepoints[i - 1]))
+        --i;
+    return i > 0 && isRightToLeft(m_codepoints[i - 1]);
+}
+
 void LineLayout::chooseFaces(const FontFace &face)
 {
     m_faces.assign(m_codepoints.size(), &face);
@@ -144,6 +162,11 @@ const FontFace *LineLayout::faceFor(size_t i, const FontFace &face)
             || (CharClass::isMark(codepoint) && before->covers(codepoint)))
             return before;
     }
+    // Blanks and punctuation after right-to-left text stay in its face, so
+    // that its words form one run, read right to left as a whole.
+    if (i > 0 && m_faces[i - 1] != &face && isNeutral(codepoint) && followsRightToLeft(i)
+        && m_faces[i - 1]->covers(codepoint))
+        return m_faces[i - 1];
     if (CharClass::isIgnorable(codepoint) || face.glyphFor(codepoint, m_script) != 0)
         return &face;
     const FontFace *fallback = FontCatalog::instance().fallbackFor(codepoint);

@@ -63,6 +63,7 @@ private:
     Glyph controlGlyph(char32_t codepoint);
     void chooseFaces(const FontFace &face);
     const FontFace *faceFor(size_t i, const FontFace &face);
+    bool followsRightToLeft(size_t i) const;
     void layOutRuns();
     void layOutAlone(const Run &run);
     size_t runEnd(const Run &run) const;

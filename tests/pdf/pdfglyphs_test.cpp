@@ -140,7 +140,7 @@ TEST(PdfGlyphs, EveryScriptShowsItsGlyphsAndReadsBackAlikeInEveryReader)
     const std::vector<std::string> lines = {
         "中文 Latin ——破折号 😀 𠀀 cafe\u0301 zero\u200Bwidth",
         "读书笔记〜 ～ a\u00A0b \u1100\u1161\u11A8 bom\uFEFFmid 葛\U000E0100 \U0010FFFD",
-        "สวัสดีครับ end مرحبا",
+        "สวัสดีครับ end of the line مرحبا بالعالم",
     };
     int y = 100;
     for (const std::string &line : lines) {
