@@ -7,7 +7,8 @@
 namespace tervolanpdf {
 
 void ContentStream::showLine(int points, uint32_t colour, double x, double y,
-                             const std::vector<LineLayout::Glyph> &glyphs, bool plain)
+                             const std::vector<LineLayout::Glyph> &glyphs,
+                             const std::vector<LineLayout::Span> &spans, bool plain)
 {
     if (glyphs.empty())
         return;
@@ -31,14 +32,24 @@ void ContentStream::showLine(int points, uint32_t colour, double x, double y,
     // mark's offset) turns it into an array.
     m_array = false;
     m_run.clear();
-    for (const LineLayout::Glyph &glyph : glyphs) {
+    auto span = spans.begin();
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        const LineLayout::Glyph &glyph = glyphs[i];
         // Nearly every line is plain: its glyphs only add their codes.
-        if (plain)
+        if (plain) {
             m_run.push_back(glyph.code);
-        else
+        } else {
+            if (span != spans.end() && span->begin == i)
+                beginSpan(span->text);
             showGlyph(glyph, points);
+        }
         if (glyph.extraAdvance != 0)
             shift(glyph.extraAdvance);
+        if (!plain && span != spans.end() && span->end == i + 1) {
+            flushRun();
+            m_data += "EMC\n";
+            ++span;
+        }
     }
     flushRun();
     raise(0, points);
@@ -78,6 +89,17 @@ void ContentStream::shift(float thousandths)
         m_run.clear();
     }
     PdfSyntax::appendReal(m_data, -thousandths);
+}
+
+// Marked content whose actual text readers take instead of the glyphs'
+// own.
+void ContentStream::beginSpan(const std::u32string &text)
+{
+    flushRun();
+    m_data += "/Span<</ActualText<FEFF";
+    for (const char32_t codepoint : text)
+        PdfSyntax::appendUtf16Hex(m_data, codepoint);
+    m_data += ">>>BDC\n";
 }
 
 // A mark set above or below its base: the text rise, in points.

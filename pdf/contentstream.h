@@ -14,10 +14,11 @@ class ContentStream {
 public:
     // Shows glyphs as one line in their fonts at points size and colour
     // 0x00BBGGRR, the baseline starting at (x, y) in PDF points from the
-    // bottom left. plain tells that all glyphs are of one font, none
-    // raised or offset.
+    // bottom left; the glyphs of each span read as its text. plain tells
+    // that all glyphs are of one font, none raised or offset, in no span.
     void showLine(int points, uint32_t colour, double x, double y,
-                  const std::vector<LineLayout::Glyph> &glyphs, bool plain);
+                  const std::vector<LineLayout::Glyph> &glyphs,
+                  const std::vector<LineLayout::Span> &spans, bool plain);
 
     // The finished operators of the page; the stream is then empty again,
     // ready for the next page.
@@ -30,6 +31,7 @@ private:
     void showGlyph(const LineLayout::Glyph &glyph, int points);
     void shift(float thousandths);
     void raise(float thousandths, int points);
+    void beginSpan(const std::u32string &text);
     void flushRun();
 
     std::string m_data;

@@ -84,6 +84,7 @@ LineLayout::~LineLayout()
 void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFonts &fonts)
 {
     Utf8Text::decode(text, m_codepoints);
+    m_spans.clear();
     m_face = &face;
     m_fonts = &fonts;
     m_script = lineScript(m_codepoints);
@@ -294,16 +295,15 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
     m_shaped.clear();
     if (count == 0) {
         const std::u32string_view all(m_codepoints.data() + run.begin, run.end - run.begin);
-        m_shaped.push_back({m_face, blank, all, 0, 0, 0, true});
+        m_shaped.push_back({m_face, blank, all, 0, 0, 0, true, 1, all});
     }
-    uint32_t lastCluster = UINT32_MAX;
-    for (unsigned i = 0; i < count; ++i) {
-        const uint16_t glyph = infos[i].codepoint < face.glyphCount()
-            ? static_cast<uint16_t>(infos[i].codepoint)
-            : 0;
-        const bool firstOfCluster = infos[i].cluster != lastCluster;
-        lastCluster = infos[i].cluster;
-        const std::u32string_view text = firstOfCluster ? textOf(infos[i].cluster) : U"";
+    // Shown right to left, the glyphs are stored in the order they stand,
+    // so what precedes in the text follows here.
+    const bool reversed = hb_buffer_get_direction(m_buffer) == HB_DIRECTION_RTL;
+    for (unsigned first = 0, next = 0; first < count; first = next) {
+        while (next < count && infos[next].cluster == infos[first].cluster)
+            ++next;
+        const std::u32string_view text = textOf(infos[first].cluster);
         size_t begin = 0;
         size_t end = text.size();
         while (begin < end && CharClass::isIgnorable(text[begin]))
@@ -314,23 +314,22 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
             begin = 0;
             end = text.size();
         }
-        if (glyph == 0) {
-            for (const char32_t codepoint : text) {
-                if (!CharClass::isIgnorable(codepoint))
-                    noteMissing(codepoint);
-            }
-        }
-        // Shown right to left, the glyphs are stored in the order they
-        // stand, so what precedes in the text follows here.
-        const bool reversed = hb_buffer_get_direction(m_buffer) == HB_DIRECTION_RTL;
+        const std::u32string_view own = text.substr(begin, end - begin);
         addBlanks(text.substr(reversed ? end : 0, reversed ? text.size() - end : begin));
-        m_shaped.push_back({&face, glyph, text.substr(begin, end - begin),
-                            designToEm(positions[i].x_advance, face),
-                            designToEm(positions[i].x_offset, face),
-                            designToEm(positions[i].y_offset, face), false});
+        for (unsigned i = first; i < next; ++i) {
+            const uint16_t glyph = infos[i].codepoint < face.glyphCount()
+                ? static_cast<uint16_t>(infos[i].codepoint)
+                : 0;
+            if (glyph == 0)
+                noteMissing(own);
+            m_shaped.push_back({&face, glyph, i == first ? own : U"",
+                                designToEm(positions[i].x_advance, face),
+                                designToEm(positions[i].x_offset, face),
+                                designToEm(positions[i].y_offset, face), false, next - first, own});
+        }
         addBlanks(text.substr(reversed ? 0 : end, reversed ? begin : text.size() - end));
     }
-    if (hb_buffer_get_direction(m_buffer) == HB_DIRECTION_RTL)
+    if (reversed)
         showRightToLeft();
     else
         showLeftToRight();
@@ -340,7 +339,8 @@ void LineLayout::addBlanks(std::u32string_view ignorables)
 {
     const uint16_t blank = m_face->glyphFor(U' ', m_script);
     for (size_t i = 0; i < ignorables.size(); ++i)
-        m_shaped.push_back({m_face, blank, ignorables.substr(i, 1), 0, 0, 0, true});
+        m_shaped.push_back(
+            {m_face, blank, ignorables.substr(i, 1), 0, 0, 0, true, 1, ignorables.substr(i, 1)});
 }
 
 void LineLayout::showLeftToRight()
@@ -348,9 +348,23 @@ void LineLayout::showLeftToRight()
     for (const Shaped &shaped : m_shaped) {
         const Placed placed = place(shaped);
         const float extra = shaped.advance - placed.width - shaped.offset;
+        noteCluster(shaped);
         m_glyphs.push_back({placed.font, placed.code, shaped.offset, extra, shaped.rise});
         m_pen += shaped.advance;
     }
+}
+
+// A cluster of several glyphs (a vowel sign standing before its consonant,
+// a mark of its own) reads as its text only as a whole: readers are given
+// it as the glyphs' actual text.
+void LineLayout::noteCluster(const Shaped &shaped)
+{
+    if (shaped.clusterGlyphs < 2)
+        return;
+    if (m_spans.empty() || m_spans.back().end != m_glyphs.size()
+        || m_spans.back().end - m_spans.back().begin == shaped.clusterGlyphs)
+        m_spans.push_back({m_glyphs.size(), m_glyphs.size(), std::u32string(shaped.clusterText)});
+    ++m_spans.back().end;
 }
 
 // The glyphs stand right to left as shaped, but are shown in the order of
@@ -366,6 +380,7 @@ void LineLayout::showRightToLeft()
     for (auto shaped = m_shaped.rbegin(); shaped != m_shaped.rend(); ++shaped) {
         const Placed placed = place(*shaped);
         const float origin = right - shaped->advance + shaped->offset;
+        noteCluster(*shaped);
         m_glyphs.push_back({placed.font, placed.code, origin - pen, 0, shaped->rise});
         pen = origin + placed.width;
         right -= shaped->advance;
@@ -389,6 +404,14 @@ void LineLayout::addGlyph(const FontFace &face, uint16_t glyph, std::u32string_v
     const float extra = advance - face.widthOf(glyph);
     m_glyphs.push_back({&placed.font->resourceName(), placed.code, 0, extra, 0});
     m_pen += advance;
+}
+
+void LineLayout::noteMissing(std::u32string_view text)
+{
+    for (const char32_t codepoint : text) {
+        if (!CharClass::isIgnorable(codepoint))
+            noteMissing(codepoint);
+    }
 }
 
 void LineLayout::noteMissing(char32_t codepoint)

@@ -38,12 +38,20 @@ public:
         float extraAdvance;      // past the glyph's width (tabs, marks)
         float rise;              // above the baseline
     };
+    // Glyphs [begin, end) that read as text together, whatever their own
+    // codes read as.
+    struct Span {
+        size_t begin;
+        size_t end;
+        std::u32string text;
+    };
 
     // Lays out text in face, handing out new codes of fonts as needed.
     void layOut(std::string_view text, const FontFace &face, DocumentFonts &fonts);
 
     // Results of the last layOut(), valid until the next one.
     const std::vector<Glyph> &glyphs() const { return m_glyphs; }
+    const std::vector<Span> &spans() const { return m_spans; }
     // True when the glyphs are all of one font, none raised or offset.
     bool plain() const { return m_plain; }
 
@@ -80,6 +88,8 @@ private:
         float offset;
         float rise;
         bool blank;
+        unsigned clusterGlyphs;          // glyphs of the cluster it belongs to
+        std::u32string_view clusterText; // and the cluster's text
     };
     struct Placed {
         const std::string *font;
@@ -88,14 +98,17 @@ private:
     };
     void addBlanks(std::u32string_view ignorables);
     void showLeftToRight();
+    void noteCluster(const Shaped &shaped);
     void showRightToLeft();
     Placed place(const Shaped &shaped);
     void addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text, float advance);
     void noteMissing(char32_t codepoint);
+    void noteMissing(std::u32string_view text);
 
     std::vector<char32_t> m_codepoints;
     std::vector<const FontFace *> m_faces;
     std::vector<Glyph> m_glyphs;
+    std::vector<Span> m_spans;
     std::vector<Shaped> m_shaped;
     std::vector<char32_t> m_missing;
     std::unordered_set<char32_t> m_missingSeen;

@@ -73,7 +73,7 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
     const double baseline = y / kUnitsPerPoint + face.ascent() * points / face.unitsPerEm();
     m_content.showLine(style.fontSize, style.colour, x / kUnitsPerPoint,
                        m_pageSize.height / kUnitsPerPoint - baseline, m_layout.glyphs(),
-                       m_layout.plain());
+                       m_layout.spans(), m_layout.plain());
 }
 
 void PdfDocument::newPage()
