@@ -67,6 +67,12 @@ bool isRightToLeft(char32_t codepoint)
     return hb_script_get_horizontal_direction(script) == HB_DIRECTION_RTL;
 }
 
+bool isNominal(const FontFace &face, char32_t codepoint, hb_codepoint_t glyph)
+{
+    hb_codepoint_t nominal = 0;
+    return hb_font_get_nominal_glyph(face.hbFont(), codepoint, &nominal) && nominal == glyph;
+}
+
 float designToEm(hb_position_t value, const FontFace &face)
 {
     return static_cast<float>(value * 1000.0 / face.unitsPerEm());
@@ -315,6 +321,11 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
             end = text.size();
         }
         const std::u32string_view own = text.substr(begin, end - begin);
+        // A cluster of several glyphs reads as its first glyph; where that
+        // glyph is not the first character's own (a vowel sign before its
+        // consonant, a conjunct), readers get it right only as a whole.
+        const bool whole
+            = next - first > 1 && !reversed && !isNominal(face, own[0], infos[first].codepoint);
         addBlanks(text.substr(reversed ? end : 0, reversed ? text.size() - end : begin));
         for (unsigned i = first; i < next; ++i) {
             const uint16_t glyph = infos[i].codepoint < face.glyphCount()
@@ -322,10 +333,10 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
                 : 0;
             if (glyph == 0)
                 noteMissing(own);
-            m_shaped.push_back({&face, glyph, i == first ? own : U"",
-                                designToEm(positions[i].x_advance, face),
-                                designToEm(positions[i].x_offset, face),
-                                designToEm(positions[i].y_offset, face), false, next - first, own});
+            m_shaped.push_back(
+                {&face, glyph, i == first ? own : U"", designToEm(positions[i].x_advance, face),
+                 designToEm(positions[i].x_offset, face), designToEm(positions[i].y_offset, face),
+                 false, whole ? next - first : 1u, own});
         }
         addBlanks(text.substr(reversed ? 0 : end, reversed ? begin : text.size() - end));
     }
@@ -354,9 +365,7 @@ void LineLayout::showLeftToRight()
     }
 }
 
-// A cluster of several glyphs (a vowel sign standing before its consonant,
-// a mark of its own) reads as its text only as a whole: readers are given
-// it as the glyphs' actual text.
+// Such a cluster is given to readers as the glyphs' actual text.
 void LineLayout::noteCluster(const Shaped &shaped)
 {
     if (shaped.clusterGlyphs < 2)
