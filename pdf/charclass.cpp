@@ -2,8 +2,8 @@
 
 #include <hb.h>
 
+#include <atomic>
 #include <cstdint>
-#include <memory>
 
 namespace tervolanpdf {
 
@@ -36,25 +36,36 @@ bool isJamo(char32_t codepoint)
 
 bool classify(char32_t codepoint)
 {
-    return CharClass::isIgnorable(codepoint) || CharClass::isMark(codepoint) || isJamo(codepoint)
+    return codepoint == 0x2014 || CharClass::isIgnorable(codepoint) || CharClass::isMark(codepoint)
+        || isJamo(codepoint)
         || !scriptShapesAlone(hb_unicode_script(hb_unicode_funcs_get_default(), codepoint));
 }
 
-// The Basic Multilingual Plane is classified once, one bit a character:
-// the test runs for every character of every line.
+// The Basic Multilingual Plane is classified in blocks of 64 characters,
+// each when a character of it is first asked about: the test runs for
+// every character of every line, and a Chinese text touches a handful of
+// blocks. Two threads may classify a block at once, to the same bits.
 class BmpTable {
 public:
-    BmpTable()
+    bool has(char32_t c)
     {
-        for (char32_t c = 0; c < 0x10000; ++c) {
-            if (classify(c))
-                m_bits[c >> 6] |= uint64_t{1} << (c & 63);
+        const size_t block = c >> 6;
+        uint64_t bits = m_bits[block].load(std::memory_order_relaxed);
+        if (!m_ready[block].load(std::memory_order_acquire)) {
+            bits = 0;
+            for (char32_t bit = 0; bit < 64; ++bit) {
+                if (classify((c & ~char32_t{63}) | bit))
+                    bits |= uint64_t{1} << bit;
+            }
+            m_bits[block].store(bits, std::memory_order_relaxed);
+            m_ready[block].store(true, std::memory_order_release);
         }
+        return (bits >> (c & 63)) & 1;
     }
-    bool has(char32_t c) const { return (m_bits[c >> 6] >> (c & 63)) & 1; }
 
 private:
-    uint64_t m_bits[0x10000 / 64] = {};
+    std::atomic<uint64_t> m_bits[0x10000 / 64] = {};
+    std::atomic<bool> m_ready[0x10000 / 64] = {};
 };
 
 } // namespace
@@ -78,8 +89,8 @@ bool CharClass::isMark(char32_t codepoint)
 bool CharClass::needsShapingElsewhere(char32_t codepoint)
 {
     if (codepoint < 0x10000) {
-        static const std::unique_ptr<BmpTable> table = std::make_unique<BmpTable>();
-        return table->has(codepoint);
+        static BmpTable table;
+        return table.has(codepoint);
     }
     return classify(codepoint);
 }

@@ -15,7 +15,8 @@ public:
 
     // Combining marks, ignorables, Hangul jamo and every script whose
     // letters change with their neighbours (Arabic, Thai, the Indic
-    // scripts, ...): their glyphs come only from shaping a run.
+    // scripts, ...): their glyphs come only from shaping a run. The em
+    // dash too: two of them may join into one glyph.
     static bool needsShaping(char32_t codepoint)
     {
         // Plain ASCII and the unified hanzi, nearly all of every text,

@@ -32,27 +32,40 @@ void ContentStream::showLine(int points, uint32_t colour, double x, double y,
     // mark's offset) turns it into an array.
     m_array = false;
     m_run.clear();
-    auto span = spans.begin();
-    for (size_t i = 0; i < glyphs.size(); ++i) {
-        const LineLayout::Glyph &glyph = glyphs[i];
-        // Nearly every line is plain: its glyphs only add their codes.
-        if (plain) {
-            m_run.push_back(glyph.code);
-        } else {
-            if (span != spans.end() && span->begin == i)
-                beginSpan(span->text);
-            showGlyph(glyph, points);
-        }
+    if (plain)
+        showPlain(glyphs);
+    else
+        showShaped(glyphs, spans, points);
+    flushRun();
+    raise(0, points);
+}
+
+// Nearly every line: its glyphs only add their codes.
+void ContentStream::showPlain(const std::vector<LineLayout::Glyph> &glyphs)
+{
+    for (const LineLayout::Glyph &glyph : glyphs) {
+        m_run.push_back(glyph.code);
         if (glyph.extraAdvance != 0)
             shift(glyph.extraAdvance);
-        if (!plain && span != spans.end() && span->end == i + 1) {
+    }
+}
+
+void ContentStream::showShaped(const std::vector<LineLayout::Glyph> &glyphs,
+                               const std::vector<LineLayout::Span> &spans, int points)
+{
+    auto span = spans.begin();
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        if (span != spans.end() && span->begin == i)
+            beginSpan(span->text);
+        showGlyph(glyphs[i], points);
+        if (glyphs[i].extraAdvance != 0)
+            shift(glyphs[i].extraAdvance);
+        if (span != spans.end() && span->end == i + 1) {
             flushRun();
             m_data += "EMC\n";
             ++span;
         }
     }
-    flushRun();
-    raise(0, points);
 }
 
 void ContentStream::selectFont(const std::string &font, int points)

@@ -26,6 +26,9 @@ public:
     void clear();
 
 private:
+    void showPlain(const std::vector<LineLayout::Glyph> &glyphs);
+    void showShaped(const std::vector<LineLayout::Glyph> &glyphs,
+                    const std::vector<LineLayout::Span> &spans, int points);
     void selectFont(const std::string &font, int points);
     void moveTo(double x, double y);
     void showGlyph(const LineLayout::Glyph &glyph, int points);

@@ -125,7 +125,8 @@ bool LineLayout::layOutPlain(const FontFace &face)
             m_plain = m_plain && m_glyphs[i].font == name;
             continue;
         }
-        if (CharClass::needsShaping(codepoint) || inDashPair(m_codepoints, i))
+        if (CharClass::needsShaping(codepoint)
+            && (codepoint != kEmDash || inDashPair(m_codepoints, i)))
             return false;
         const uint16_t glyph = face.glyphFor(codepoint, m_script);
         if (glyph == 0)
@@ -141,6 +142,13 @@ bool LineLayout::layOutPlain(const FontFace &face)
         m_plain = m_plain && m_glyphs[i].font == name;
     }
     return true;
+}
+
+bool LineLayout::asksForShaping(size_t i) const
+{
+    const char32_t codepoint = m_codepoints[i];
+    return CharClass::needsShaping(codepoint)
+        && (codepoint != kEmDash || inDashPair(m_codepoints, i));
 }
 
 bool LineLayout::followsRightToLeft(size_t i) const
@@ -191,10 +199,8 @@ void LineLayout::layOutRuns()
         if (!isControl(m_codepoints[begin]))
             run.end = runEnd(run);
         bool shaped = false;
-        for (size_t i = run.begin; i < run.end && !shaped; ++i) {
-            shaped = !isControl(m_codepoints[i])
-                && (CharClass::needsShaping(m_codepoints[i]) || inDashPair(m_codepoints, i));
-        }
+        for (size_t i = run.begin; i < run.end && !shaped; ++i)
+            shaped = asksForShaping(i);
         script = run.script;
         if (shaped)
             layOutShaped(run);

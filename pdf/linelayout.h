@@ -71,6 +71,7 @@ private:
     Glyph controlGlyph(char32_t codepoint);
     void chooseFaces(const FontFace &face);
     const FontFace *faceFor(size_t i, const FontFace &face);
+    bool asksForShaping(size_t i) const;
     bool followsRightToLeft(size_t i) const;
     void layOutRuns();
     void layOutAlone(const Run &run);
