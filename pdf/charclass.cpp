@@ -86,6 +86,17 @@ bool CharClass::isMark(char32_t codepoint)
     }
 }
 
+bool CharClass::isNeutral(char32_t codepoint)
+{
+    return hb_unicode_script(hb_unicode_funcs_get_default(), codepoint) == HB_SCRIPT_COMMON;
+}
+
+bool CharClass::isRightToLeft(char32_t codepoint)
+{
+    const hb_script_t script = hb_unicode_script(hb_unicode_funcs_get_default(), codepoint);
+    return hb_script_get_horizontal_direction(script) == HB_DIRECTION_RTL;
+}
+
 bool CharClass::needsShapingElsewhere(char32_t codepoint)
 {
     if (codepoint < 0x10000) {

@@ -28,6 +28,15 @@ public:
 
     static bool isMark(char32_t codepoint);
 
+    // Below U+0020 and DEL: drawn as blanks.
+    static bool isControl(char32_t codepoint) { return codepoint < 0x20 || codepoint == 0x7F; }
+
+    // Of no script of its own (blanks, punctuation, digits, symbols).
+    static bool isNeutral(char32_t codepoint);
+
+    // Of a script written right to left (Arabic, Hebrew, ...).
+    static bool isRightToLeft(char32_t codepoint);
+
 private:
     static bool needsShapingElsewhere(char32_t codepoint);
 };

@@ -2,7 +2,6 @@
 
 #include "charclass.h"
 #include "documentfonts.h"
-#include "fontcatalog.h"
 #include "utf8text.h"
 
 #include <algorithm>
@@ -14,11 +13,6 @@ namespace {
 
 constexpr int kBlanksPerTab = 8;
 constexpr char32_t kEmDash = 0x2014;
-
-bool isControl(char32_t codepoint)
-{
-    return codepoint < 0x20 || codepoint == 0x7F;
-}
 
 // The script of the first character of a definite script; the characters
 // that take their glyph alone are looked up in it, and punctuation follows
@@ -54,17 +48,6 @@ hb_script_t scriptOf(char32_t codepoint, hb_script_t before)
     if (script == HB_SCRIPT_COMMON || script == HB_SCRIPT_INHERITED || script == HB_SCRIPT_UNKNOWN)
         return before;
     return script;
-}
-
-bool isNeutral(char32_t codepoint)
-{
-    return hb_unicode_script(hb_unicode_funcs_get_default(), codepoint) == HB_SCRIPT_COMMON;
-}
-
-bool isRightToLeft(char32_t codepoint)
-{
-    const hb_script_t script = hb_unicode_script(hb_unicode_funcs_get_default(), codepoint);
-    return hb_script_get_horizontal_direction(script) == HB_DIRECTION_RTL;
 }
 
 bool isNominal(const FontFace &face, char32_t codepoint, hb_codepoint_t glyph)
@@ -104,7 +87,7 @@ void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFon
     m_glyphs.clear();
     m_pen = 0;
     m_plain = false;
-    chooseFaces(face);
+    m_faces.choose(m_codepoints, face, m_script);
     layOutRuns();
 }
 
@@ -120,7 +103,7 @@ bool LineLayout::layOutPlain(const FontFace &face)
     m_glyphs.resize(m_codepoints.size());
     for (size_t i = 0; i < m_codepoints.size(); ++i) {
         const char32_t codepoint = m_codepoints[i];
-        if (isControl(codepoint)) {
+        if (CharClass::isControl(codepoint)) {
             m_glyphs[i] = controlGlyph(codepoint);
             m_plain = m_plain && m_glyphs[i].font == name;
             continue;
@@ -151,43 +134,6 @@ bool LineLayout::asksForShaping(size_t i) const
         && (codepoint != kEmDash || inDashPair(m_codepoints, i));
 }
 
-bool LineLayout::followsRightToLeft(size_t i) const
-{
-    while (i > 0 && isNeutral(m_codepoints[i - 1]))
-        --i;
-    return i > 0 && isRightToLeft(m_codepoints[i - 1]);
-}
-
-void LineLayout::chooseFaces(const FontFace &face)
-{
-    m_faces.assign(m_codepoints.size(), &face);
-    for (size_t i = 0; i < m_codepoints.size(); ++i) {
-        if (!isControl(m_codepoints[i]))
-            m_faces[i] = faceFor(i, face);
-    }
-}
-
-const FontFace *LineLayout::faceFor(size_t i, const FontFace &face)
-{
-    const char32_t codepoint = m_codepoints[i];
-    if (CharClass::needsShaping(codepoint) && i > 0) {
-        // An ignorable or a mark belongs with the character before it.
-        const FontFace *before = m_faces[i - 1];
-        if (CharClass::isIgnorable(codepoint)
-            || (CharClass::isMark(codepoint) && before->covers(codepoint)))
-            return before;
-    }
-    // Blanks and punctuation after right-to-left text stay in its face, so
-    // that its words form one run, read right to left as a whole.
-    if (i > 0 && m_faces[i - 1] != &face && isNeutral(codepoint) && followsRightToLeft(i)
-        && m_faces[i - 1]->covers(codepoint))
-        return m_faces[i - 1];
-    if (CharClass::isIgnorable(codepoint) || face.glyphFor(codepoint, m_script) != 0)
-        return &face;
-    const FontFace *fallback = FontCatalog::instance().fallbackFor(codepoint);
-    return fallback ? fallback : &face;
-}
-
 // Runs of one face and script; control characters stand alone.
 void LineLayout::layOutRuns()
 {
@@ -196,7 +142,7 @@ void LineLayout::layOutRuns()
     size_t begin = 0;
     while (begin < count) {
         Run run{begin, begin + 1, m_faces[begin], scriptOf(m_codepoints[begin], script)};
-        if (!isControl(m_codepoints[begin]))
+        if (!CharClass::isControl(m_codepoints[begin]))
             run.end = runEnd(run);
         bool shaped = false;
         for (size_t i = run.begin; i < run.end && !shaped; ++i)
@@ -215,7 +161,8 @@ void LineLayout::layOutRuns()
 size_t LineLayout::runEnd(const Run &run) const
 {
     size_t end = run.end;
-    while (end < m_codepoints.size() && m_faces[end] == run.face && !isControl(m_codepoints[end])
+    while (end < m_codepoints.size() && m_faces[end] == run.face
+           && !CharClass::isControl(m_codepoints[end])
            && scriptOf(m_codepoints[end], run.script) == run.script)
         ++end;
     if (hb_script_get_horizontal_direction(run.script) != HB_DIRECTION_RTL)
@@ -231,7 +178,7 @@ void LineLayout::layOutAlone(const Run &run)
 {
     for (size_t i = run.begin; i < run.end; ++i) {
         const char32_t original = m_codepoints[i];
-        if (isControl(original)) {
+        if (CharClass::isControl(original)) {
             m_glyphs.push_back(controlGlyph(original));
             continue;
         }

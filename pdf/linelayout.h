@@ -9,6 +9,7 @@
 #ifndef TERVOLANPDF_LINELAYOUT_H
 #define TERVOLANPDF_LINELAYOUT_H
 
+#include "facechoice.h"
 #include "fontface.h"
 
 #include <hb.h>
@@ -69,10 +70,7 @@ private:
 
     bool layOutPlain(const FontFace &face);
     Glyph controlGlyph(char32_t codepoint);
-    void chooseFaces(const FontFace &face);
-    const FontFace *faceFor(size_t i, const FontFace &face);
     bool asksForShaping(size_t i) const;
-    bool followsRightToLeft(size_t i) const;
     void layOutRuns();
     void layOutAlone(const Run &run);
     size_t runEnd(const Run &run) const;
@@ -107,7 +105,7 @@ private:
     void noteMissing(std::u32string_view text);
 
     std::vector<char32_t> m_codepoints;
-    std::vector<const FontFace *> m_faces;
+    FaceChoice m_faces;
     std::vector<Glyph> m_glyphs;
     std::vector<Span> m_spans;
     std::vector<Shaped> m_shaped;
