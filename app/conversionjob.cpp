@@ -205,7 +205,24 @@ ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std
     m_host.documentWritten(outputBase + ".pdf");
     if (std::optional<SkipReason> overflow = page.overflow(fontSize, m_longestWidth, m_lineCount))
         m_host.inputWarning(input, *overflow);
+    if (std::optional<SkipReason> missing = missingGlyphs())
+        m_host.inputWarning(input, *missing);
     return ConversionOutcome::Written;
+}
+
+// Characters the finished document shows as empty boxes, as the writer
+// counted them.
+std::optional<SkipReason> ConversionJob::missingGlyphs() const
+{
+    const int count = PdfGetNum(m_box, PDF_MISSING_GLYPH_COUNT);
+    if (count <= 0)
+        return std::nullopt;
+    std::vector<char32_t> first;
+    for (int i = 0; i < count && first.size() < SkipReason::kMissingListed; ++i) {
+        PdfSetNum(m_box, PDF_MISSING_GLYPH_INDEX, i);
+        first.push_back(static_cast<char32_t>(PdfGetNum(m_box, PDF_MISSING_GLYPH)));
+    }
+    return SkipReason::glyphsMissing(count, std::move(first));
 }
 
 void ConversionJob::setDocumentProperties(const std::string &outputBase)

@@ -76,6 +76,7 @@ private:
     ConversionOutcome writeDocument(TextFileReader &reader, const std::string &input,
                                     const std::string &outputBase);
     void setDocumentProperties(const std::string &outputBase);
+    std::optional<SkipReason> missingGlyphs() const;
     void setTextProperties();
     bool countItems(TextFileReader &reader);
     bool writeLines(TextFileReader &reader);

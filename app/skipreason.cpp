@@ -1,5 +1,7 @@
 #include "app/skipreason.h"
 
+#include <cstdio>
+
 SkipReason SkipReason::ownPdf()
 {
     return SkipReason{};
@@ -11,6 +13,29 @@ SkipReason SkipReason::unreadable(const ReadFailure &read)
     reason.kind = Kind::Unreadable;
     reason.read = read;
     return reason;
+}
+
+SkipReason SkipReason::glyphsMissing(int count, std::vector<char32_t> first)
+{
+    SkipReason reason;
+    reason.kind = Kind::GlyphsMissing;
+    reason.limit = count;
+    reason.missing = std::move(first);
+    return reason;
+}
+
+std::string SkipReason::missingList() const
+{
+    std::string list;
+    for (const char32_t codepoint : missing) {
+        char text[16];
+        std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(codepoint));
+        list += list.empty() ? "" : ", ";
+        list += text;
+    }
+    if (static_cast<size_t>(limit) > missing.size())
+        list += ", \u2026";
+    return list;
 }
 
 std::string SkipReason::english() const
@@ -30,6 +55,9 @@ std::string SkipReason::english() const
             return what + "; no font size fits them";
         return what + "; the largest size that fits is " + std::to_string(limit);
     }
+    case Kind::GlyphsMissing:
+        return std::to_string(limit) + (limit == 1 ? " character has" : " characters have")
+            + " no glyph in any installed font: " + missingList();
     }
     return "";
 }

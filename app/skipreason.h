@@ -3,6 +3,7 @@
 #include "platform/text/readfailure.h"
 
 #include <string>
+#include <vector>
 
 // Why the conversion job passed over an input, or what it warns about one,
 // as a kind and its details: the command line words it in English, the
@@ -14,6 +15,7 @@ struct SkipReason {
         FontSizeOutOfRange, // fontSize outside 1 to limit
         FirstLineBelowPage, // at fontSize; limit is the largest size that fits
         TextRunsOff,        // at fontSize; limit is the largest that fits, or 0
+        GlyphsMissing,      // limit characters no installed font has; the first in missing
     };
 
     Kind kind = Kind::IsOwnPdf;
@@ -21,8 +23,15 @@ struct SkipReason {
     int fontSize = 0;
     int limit = 0;
     std::string pageName; // "A4"
+    std::vector<char32_t> missing;
+
+    // The characters listed with a missing glyph, past which "…" stands.
+    static constexpr size_t kMissingListed = 10;
 
     static SkipReason ownPdf();
     static SkipReason unreadable(const ReadFailure &read);
+    static SkipReason glyphsMissing(int count, std::vector<char32_t> first);
+    // "U+4E00, U+1F600" for missing, with "…" when count is larger.
+    std::string missingList() const;
     std::string english() const;
 };

@@ -21,7 +21,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the build tree instead of asking which package provides it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY})
 # 宋体 and 黑体 are the Noto CJK faces; xdg-open opens the output folder.
+# Characters those faces lack come from the recommended fonts: Arabic,
+# Hebrew, Thai, Tibetan, the Indic scripts and many symbols (Noto core),
+# emoji and further symbols in outline (Symbola), CJK Extension B and past
+# it (HanaMin).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xdg-utils, fonts-noto-core, fonts-symbola, fonts-hanazono")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "bash-completion")
 include(CPack)

@@ -33,23 +33,37 @@ void appendFooter(std::string &out)
            "end\n";
 }
 
-// Sections of at most 100 entries, each entry written by line(code).
+// Sections of at most 100 entries, one for each of codes, each entry
+// written by line(code).
 template <typename Line>
-void appendSections(std::string &out, size_t count, const char *begin, const char *end, Line &&line)
+void appendSections(std::string &out, const std::vector<uint16_t> &codes, const char *begin,
+                    const char *end, Line &&line)
 {
-    for (size_t start = 0; start < count; start += kEntriesPerSection) {
-        const size_t stop = std::min(count, start + kEntriesPerSection);
+    for (size_t start = 0; start < codes.size(); start += kEntriesPerSection) {
+        const size_t stop = std::min(codes.size(), start + kEntriesPerSection);
         PdfSyntax::appendInteger(out, static_cast<long long>(stop - start));
         out += begin;
-        for (size_t code = start; code < stop; ++code) {
+        for (size_t i = start; i < stop; ++i) {
             out += '<';
-            PdfSyntax::appendHex16(out, static_cast<unsigned>(code));
+            PdfSyntax::appendHex16(out, codes[i]);
             out += "> ";
-            line(code);
+            line(codes[i]);
             out += '\n';
         }
         out += end;
     }
+}
+
+// The codes of entries, all or only those that read as some text.
+std::vector<uint16_t> codesOf(const std::vector<CodeMap::Entry> &entries, bool withTextOnly)
+{
+    std::vector<uint16_t> codes;
+    codes.reserve(entries.size());
+    for (size_t code = 0; code < entries.size(); ++code) {
+        if (!withTextOnly || !entries[code].text.empty())
+            codes.push_back(static_cast<uint16_t>(code));
+    }
+    return codes;
 }
 
 } // namespace
@@ -60,7 +74,7 @@ std::string CMapProgram::encoding(const std::string &name,
     std::string out;
     out.reserve(300 + entries.size() * 14);
     appendHeader(out, "Identity", name, 1);
-    appendSections(out, entries.size(), " begincidchar\n", "endcidchar\n",
+    appendSections(out, codesOf(entries, /*withTextOnly*/ false), " begincidchar\n", "endcidchar\n",
                    [&](size_t code) { PdfSyntax::appendInteger(out, entries[code].glyph); });
     appendFooter(out);
     return out;
@@ -71,11 +85,13 @@ std::string CMapProgram::toUnicode(const std::vector<CodeMap::Entry> &entries)
     std::string out;
     out.reserve(300 + entries.size() * 16);
     appendHeader(out, "UCS", "Adobe-Identity-UCS", 2);
-    appendSections(out, entries.size(), " beginbfchar\n", "endbfchar\n", [&](size_t code) {
-        out += '<';
-        PdfSyntax::appendUtf16Hex(out, entries[code].codepoint);
-        out += '>';
-    });
+    appendSections(out, codesOf(entries, /*withTextOnly*/ true), " beginbfchar\n", "endbfchar\n",
+                   [&](size_t code) {
+                       out += '<';
+                       for (const char32_t codepoint : entries[code].text)
+                           PdfSyntax::appendUtf16Hex(out, codepoint);
+                       out += '>';
+                   });
     appendFooter(out);
     return out;
 }

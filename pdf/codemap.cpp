@@ -5,48 +5,55 @@ namespace tervolanpdf {
 namespace {
 
 constexpr size_t kMaxCodes = 0x10000;
-
-uint64_t key(char32_t codepoint, uint16_t glyph)
-{
-    return (static_cast<uint64_t>(codepoint) << 16) | glyph;
-}
+constexpr char32_t kNotSingle = 0xFFFFFFFF;
 
 } // namespace
 
-CodeMap::CodeMap(const FontFace &face) : m_face(face), m_entries{{0, 0xFFFD}}, m_bmp(0x10000, 0) {}
-
-uint16_t CodeMap::code(char32_t codepoint, FontFace::LineScript script)
+CodeMap::CodeMap(unsigned glyphCount)
+    : m_entries{{0, U"\uFFFD"}}
+    , m_byGlyph(glyphCount + 1, 0)
+    , m_single{kNotSingle}
 {
-    const uint16_t glyph = m_face.glyphFor(codepoint, script);
-    if (codepoint < 0x10000) {
-        const uint16_t known = m_bmp[codepoint];
-        if (known != 0 && m_entries[known].glyph == glyph)
-            return known;
-        if (known == 0) {
-            const uint16_t fresh = assign(codepoint, glyph);
-            m_bmp[codepoint] = fresh;
-            return fresh;
-        }
+}
+
+std::optional<uint16_t> CodeMap::code(uint16_t glyph, std::u32string_view text, bool blank)
+{
+    if (glyph >= m_byGlyph.size())
+        glyph = 0;
+    const uint16_t owner = m_byGlyph[glyph];
+    if (owner != 0) {
+        if (m_entries[owner].text == text && m_entries[owner].blank == blank)
+            return owner;
+        return std::nullopt;
     }
-    const auto found = m_other.find(key(codepoint, glyph));
-    if (found != m_other.end())
-        return found->second;
-    const uint16_t fresh = assign(codepoint, glyph);
-    m_other.emplace(key(codepoint, glyph), fresh);
+    const uint16_t fresh = assign(glyph, text, blank);
+    if (fresh != 0)
+        m_byGlyph[glyph] = fresh;
     return fresh;
 }
 
-uint16_t CodeMap::assign(char32_t codepoint, uint16_t glyph)
+std::optional<uint16_t> CodeMap::sharedCode(uint16_t glyph, std::u32string_view text, bool blank)
+{
+    if (glyph >= m_byGlyph.size())
+        glyph = 0;
+    const uint16_t owner = m_byGlyph[glyph];
+    if (owner == 0 || m_entries[owner].text == text)
+        return code(glyph, text, blank);
+    if (m_entries[owner].blank != blank)
+        return std::nullopt;
+    auto [slot, fresh] = m_shared.try_emplace({glyph, std::u32string(text)}, 0);
+    if (fresh)
+        slot->second = assign(glyph, text, blank);
+    return slot->second;
+}
+
+uint16_t CodeMap::assign(uint16_t glyph, std::u32string_view text, bool blank)
 {
     if (m_entries.size() >= kMaxCodes)
         return 0;
-    m_entries.push_back({glyph, codepoint});
+    m_entries.push_back({glyph, std::u32string(text), blank});
+    m_single.push_back(text.size() == 1 && !blank ? text[0] : kNotSingle);
     return static_cast<uint16_t>(m_entries.size() - 1);
-}
-
-double CodeMap::width(uint16_t code) const
-{
-    return m_face.widthOf(m_entries[code].glyph);
 }
 
 } // namespace tervolanpdf

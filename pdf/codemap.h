@@ -1,50 +1,69 @@
-// The character codes one document uses for one face. Codes are handed
-// out densely in the order characters first appear, one per character
-// (and glyph, should one character take two forms), so page text stays
-// compact and every code maps back to exactly one character, whatever
-// glyph it shows: a radical and its hanzi may share a glyph, and every
-// missing character shows the empty box, yet each keeps its own code.
+// The character codes of one font of a document. Codes are handed out
+// densely in the order their text first appears, so page text stays
+// compact. Each code shows one glyph and reads back as its own text (one
+// character, or several for a ligature or a cluster); each glyph belongs
+// to one code only, because some readers key the text by glyph: a second
+// text for a glyph already taken (a radical drawn as its hanzi, NBSP drawn
+// as the space, every missing character drawn as .notdef) is refused and
+// goes to another font of the same face.
 #ifndef TERVOLANPDF_CODEMAP_H
 #define TERVOLANPDF_CODEMAP_H
 
-#include "fontface.h"
-
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tervolanpdf {
 
 class CodeMap {
 public:
-    explicit CodeMap(const FontFace &face);
+    explicit CodeMap(unsigned glyphCount);
 
-    // The code for codepoint in a line of script, handed out on first use.
-    // Past 65535 different characters every new one gets code 0, which
-    // shows the empty box and reads back as U+FFFD.
-    uint16_t code(char32_t codepoint, FontFace::LineScript script);
+    // The code showing glyph and reading as text, handed out on first use;
+    // nothing when glyph already belongs to another text, or takes room
+    // where it takes none (blank) or the other way round. Past 65535 codes
+    // every new text gets code 0, which shows the empty box and reads back
+    // as U+FFFD.
+    std::optional<uint16_t> code(uint16_t glyph, std::u32string_view text, bool blank);
 
-    // Advance of the code's glyph in thousandths of an em.
-    double width(uint16_t code) const;
+    // As code(), but where glyph already belongs to another text of the
+    // same width it takes this one too: the last font a face may have in
+    // a document, for texts with hundreds of characters no font has.
+    std::optional<uint16_t> sharedCode(uint16_t glyph, std::u32string_view text, bool blank);
+
+    // The code already showing glyph as the one character codepoint, or 0:
+    // the quick test for nearly every glyph of a page.
+    uint16_t knownCode(uint16_t glyph, char32_t codepoint) const
+    {
+        const uint16_t owner = glyph < m_byGlyph.size() ? m_byGlyph[glyph] : 0;
+        return owner != 0 && m_single[owner] == codepoint ? owner : 0;
+    }
 
     struct Entry {
         uint16_t glyph;
-        char32_t codepoint;
+        std::u32string text; // empty for the later glyphs of a cluster
+        bool blank = false;  // shows nothing, takes no room
     };
     // Entry of code c at index c, code 0 included (the overflow code).
     const std::vector<Entry> &entries() const { return m_entries; }
     bool empty() const { return m_entries.size() <= 1; }
 
 private:
-    uint16_t assign(char32_t codepoint, uint16_t glyph);
+    uint16_t assign(uint16_t glyph, std::u32string_view text, bool blank);
 
-    const FontFace &m_face;
     std::vector<Entry> m_entries;
-    // Basic Multilingual Plane by direct index (0: none yet); the rest,
-    // and a character seen with a second glyph, by (codepoint, glyph).
-    std::vector<uint16_t> m_bmp;
-    std::unordered_map<uint64_t, uint16_t> m_other;
+    // The code of each glyph (0: none yet): one-character texts, nearly
+    // all of them, are found through it without a search.
+    std::vector<uint16_t> m_byGlyph;
+    // Each code's text when it is one character taking room, else a value
+    // no character has.
+    std::vector<char32_t> m_single;
+    std::map<std::pair<uint16_t, std::u32string>, uint16_t> m_shared;
 };
 
 } // namespace tervolanpdf

@@ -6,21 +6,14 @@
 
 namespace tervolanpdf {
 
-void ContentStream::showLine(const std::string &font, int points, uint32_t colour, double x,
-                             double y, const std::vector<LineLayout::Glyph> &glyphs)
+void ContentStream::showLine(int points, uint32_t colour, double x, double y,
+                             const std::vector<LineLayout::Glyph> &glyphs,
+                             const std::vector<LineLayout::Span> &spans, bool plain)
 {
     if (glyphs.empty())
         return;
     beginText();
-    if (&font != m_font || points != m_points) {
-        m_font = &font;
-        m_points = points;
-        m_data += '/';
-        m_data += font;
-        m_data += ' ';
-        PdfSyntax::appendInteger(m_data, points);
-        m_data += " Tf\n";
-    }
+    selectFont(*glyphs.front().font, points);
     if (colour != m_colour) {
         m_colour = colour;
         for (int shift = 0; shift <= 16; shift += 8) {
@@ -31,25 +24,102 @@ void ContentStream::showLine(const std::string &font, int points, uint32_t colou
     }
     moveTo(x, y);
 
-    // Glyphs go out in one string; a tab's extra advance turns it into an
-    // array with a shift.
+    // Glyphs go out in one string; a shift (a tab's extra advance, a
+    // mark's offset) turns it into an array.
     m_array = false;
     m_run.clear();
+    if (plain)
+        showPlain(glyphs);
+    else
+        showShaped(glyphs, spans, points);
+    flushRun();
+    raise(0, points);
+}
+
+// Nearly every line: its glyphs only add their codes.
+void ContentStream::showPlain(const std::vector<LineLayout::Glyph> &glyphs)
+{
     for (const LineLayout::Glyph &glyph : glyphs) {
         m_run.push_back(glyph.code);
-        if (glyph.extraAdvance != 0) {
-            if (!m_array) {
-                m_data += '[';
-                m_array = true;
-            }
-            if (!m_run.empty()) {
-                PdfSyntax::appendCodes(m_data, m_run.data(), m_run.size());
-                m_run.clear();
-            }
-            PdfSyntax::appendReal(m_data, -glyph.extraAdvance);
+        if (glyph.extraAdvance != 0)
+            shift(glyph.extraAdvance);
+    }
+}
+
+void ContentStream::showShaped(const std::vector<LineLayout::Glyph> &glyphs,
+                               const std::vector<LineLayout::Span> &spans, int points)
+{
+    auto span = spans.begin();
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        if (span != spans.end() && span->begin == i)
+            beginSpan(span->text);
+        showGlyph(glyphs[i], points);
+        if (glyphs[i].extraAdvance != 0)
+            shift(glyphs[i].extraAdvance);
+        if (span != spans.end() && span->end == i + 1) {
+            flushRun();
+            m_data += "EMC\n";
+            ++span;
         }
     }
+}
+
+void ContentStream::selectFont(const std::string &font, int points)
+{
+    if (&font == m_font && points == m_points)
+        return;
     flushRun();
+    m_font = &font;
+    m_points = points;
+    m_data += '/';
+    m_data += font;
+    m_data += ' ';
+    PdfSyntax::appendInteger(m_data, points);
+    m_data += " Tf\n";
+}
+
+void ContentStream::showGlyph(const LineLayout::Glyph &glyph, int points)
+{
+    selectFont(*glyph.font, points);
+    raise(glyph.rise, points);
+    if (glyph.lead != 0)
+        shift(glyph.lead);
+    m_run.push_back(glyph.code);
+}
+
+void ContentStream::shift(float thousandths)
+{
+    if (!m_array) {
+        m_data += '[';
+        m_array = true;
+    }
+    if (!m_run.empty()) {
+        PdfSyntax::appendCodes(m_data, m_run.data(), m_run.size());
+        m_run.clear();
+    }
+    PdfSyntax::appendReal(m_data, -thousandths);
+}
+
+// Marked content whose actual text readers take instead of the glyphs'
+// own.
+void ContentStream::beginSpan(const std::u32string &text)
+{
+    flushRun();
+    m_data += "/Span<</ActualText<FEFF";
+    for (const char32_t codepoint : text)
+        PdfSyntax::appendUtf16Hex(m_data, codepoint);
+    m_data += ">>>BDC\n";
+}
+
+// A mark set above or below its base: the text rise, in points.
+void ContentStream::raise(float thousandths, int points)
+{
+    if (thousandths == m_rise)
+        return;
+    flushRun();
+    m_rise = thousandths;
+    PdfSyntax::appendReal(m_data, thousandths * points / 1000.0);
+    m_data += " Ts\n";
 }
 
 void ContentStream::beginText()
@@ -130,6 +200,7 @@ void ContentStream::clear()
     m_font = nullptr;
     m_points = 0;
     m_colour = 0;
+    m_rise = 0;
 }
 
 } // namespace tervolanpdf

@@ -12,11 +12,13 @@ namespace tervolanpdf {
 
 class ContentStream {
 public:
-    // Shows glyphs as one line in font (resource name) at points size and
-    // colour 0x00BBGGRR, the baseline starting at (x, y) in PDF points from
-    // the bottom left.
-    void showLine(const std::string &font, int points, uint32_t colour, double x, double y,
-                  const std::vector<LineLayout::Glyph> &glyphs);
+    // Shows glyphs as one line in their fonts at points size and colour
+    // 0x00BBGGRR, the baseline starting at (x, y) in PDF points from the
+    // bottom left; the glyphs of each span read as its text. plain tells
+    // that all glyphs are of one font, none raised or offset, in no span.
+    void showLine(int points, uint32_t colour, double x, double y,
+                  const std::vector<LineLayout::Glyph> &glyphs,
+                  const std::vector<LineLayout::Span> &spans, bool plain);
 
     // Brackets the lines that follow, up to endMarked(), as the marked
     // content mcid of a paragraph, for a tagged document.
@@ -30,7 +32,15 @@ public:
 
 private:
     void beginText();
+    void showPlain(const std::vector<LineLayout::Glyph> &glyphs);
+    void showShaped(const std::vector<LineLayout::Glyph> &glyphs,
+                    const std::vector<LineLayout::Span> &spans, int points);
+    void selectFont(const std::string &font, int points);
     void moveTo(double x, double y);
+    void showGlyph(const LineLayout::Glyph &glyph, int points);
+    void shift(float thousandths);
+    void raise(float thousandths, int points);
+    void beginSpan(const std::u32string &text);
     void flushRun();
 
     std::string m_data;
@@ -43,6 +53,7 @@ private:
     long long m_lineX = 0;
     long long m_lineY = 0;
     long long m_leading = 0;
+    float m_rise = 0;
     std::vector<uint16_t> m_run;
     bool m_array = false;
 };

@@ -15,7 +15,7 @@ DocumentFont::DocumentFont(const FontFace &face, int number, std::string resourc
     : m_face(face)
     , m_number(number)
     , m_resourceName(std::move(resourceName))
-    , m_codes(face)
+    , m_codes(face.glyphCount())
 {
 }
 
@@ -36,9 +36,14 @@ void DocumentFont::write(PdfObjectWriter &writer, bool archival) const
 {
     const std::vector<CodeMap::Entry> &entries = m_codes.entries();
     std::vector<uint16_t> glyphs;
+    std::vector<uint16_t> blanks;
     glyphs.reserve(entries.size());
-    for (const CodeMap::Entry &entry : entries)
+    for (const CodeMap::Entry &entry : entries) {
         glyphs.push_back(entry.glyph);
+        if (entry.blank)
+            blanks.push_back(entry.glyph);
+    }
+    std::sort(blanks.begin(), blanks.end());
     std::sort(glyphs.begin(), glyphs.end());
     glyphs.erase(std::unique(glyphs.begin(), glyphs.end()), glyphs.end());
     const std::string program = FontSubset::make(m_face, glyphs);
@@ -75,7 +80,7 @@ void DocumentFont::write(PdfObjectWriter &writer, bool archival) const
     if (trueType)
         body += "/CIDToGIDMap/Identity";
     body += "/DW 1000/W";
-    body += widthArray(glyphs);
+    body += widthArray(glyphs, blanks);
     body += ">>";
     writer.endObject();
 
@@ -99,7 +104,8 @@ std::string DocumentFont::subsetTag() const
     uint64_t hash = 14695981039346656037ull;
     for (const CodeMap::Entry &entry : m_codes.entries()) {
         hash = (hash ^ entry.glyph) * 1099511628211ull;
-        hash = (hash ^ entry.codepoint) * 1099511628211ull;
+        for (const char32_t codepoint : entry.text)
+            hash = (hash ^ codepoint) * 1099511628211ull;
     }
     std::string tag(6, 'A');
     for (char &letter : tag) {
@@ -110,13 +116,19 @@ std::string DocumentFont::subsetTag() const
 }
 
 // Runs of consecutive glyph ids share one "first [w w w]" entry; glyphs of
-// the default width are left to /DW.
-std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
+// the default width are left to /DW. A glyph drawn as a blank of no width
+// has that width in this font.
+std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs,
+                                     const std::vector<uint16_t> &blanks) const
 {
+    const auto width = [&](uint16_t glyph) {
+        return std::binary_search(blanks.begin(), blanks.end(), glyph) ? 0.0
+                                                                       : m_face.widthOf(glyph);
+    };
     std::string out = "[";
     size_t i = 0;
     while (i < glyphs.size()) {
-        if (isDefaultWidth(m_face.widthOf(glyphs[i]))) {
+        if (isDefaultWidth(width(glyphs[i]))) {
             ++i;
             continue;
         }
@@ -126,10 +138,10 @@ std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
         do {
             if (next != i)
                 out += ' ';
-            PdfSyntax::appendReal(out, m_face.widthOf(glyphs[next]));
+            PdfSyntax::appendReal(out, width(glyphs[next]));
             ++next;
         } while (next < glyphs.size() && glyphs[next] == glyphs[next - 1] + 1
-                 && !isDefaultWidth(m_face.widthOf(glyphs[next])));
+                 && !isDefaultWidth(width(glyphs[next])));
         out += ']';
         i = next;
     }

@@ -27,6 +27,11 @@ public:
     const std::string &resourceName() const { return m_resourceName; }
     CodeMap &codes() { return m_codes; }
 
+    // The next font of the same face, for glyphs this one already gives
+    // another text; nullptr until one is needed.
+    DocumentFont *next() const { return m_next; }
+    void setNext(DocumentFont *next) { m_next = next; }
+
     // Writes the font objects, for PDF/A with the set of CIDs the subset
     // holds. Throws PdfError when the subset cannot be made, PdfWriteError
     // when the file cannot be written.
@@ -34,7 +39,8 @@ public:
 
 private:
     std::string subsetTag() const;
-    std::string widthArray(const std::vector<uint16_t> &glyphs) const;
+    std::string widthArray(const std::vector<uint16_t> &glyphs,
+                           const std::vector<uint16_t> &blanks) const;
     void writeDescriptor(PdfObjectWriter &writer, int number, int program, int cidSet,
                          const std::string &name) const;
     static std::string cidSet(const std::vector<uint16_t> &glyphs);
@@ -43,6 +49,7 @@ private:
     int m_number;
     std::string m_resourceName;
     CodeMap m_codes;
+    DocumentFont *m_next = nullptr;
 };
 
 } // namespace tervolanpdf

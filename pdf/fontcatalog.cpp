@@ -72,6 +72,62 @@ const FontFace &FontCatalog::faceAt(const Location &location)
     return *slot;
 }
 
+const FontFace *FontCatalog::fallbackFor(char32_t codepoint)
+{
+    std::lock_guard lock(m_mutex);
+    if (const auto known = m_fallbacks.find(codepoint); known != m_fallbacks.end())
+        return known->second;
+    const FontFace *found = searchFallback(codepoint);
+    m_fallbacks.emplace(codepoint, found);
+    return found;
+}
+
+const FontFace *FontCatalog::searchFallback(char32_t codepoint)
+{
+    // A fallback already in use is asked first: sorting every installed
+    // face costs milliseconds, and a text in another script keeps to one
+    // face for it.
+    for (const FontFace *used : m_fallbackFaces) {
+        if (used->covers(codepoint))
+            return used;
+    }
+    FcPattern *pattern = FcPatternCreate();
+    FcCharSet *wanted = FcCharSetCreate();
+    FcCharSetAddChar(wanted, codepoint);
+    FcPatternAddCharSet(pattern, FC_CHARSET, wanted);
+    FcCharSetDestroy(wanted);
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8 *>("zh-cn"));
+    FcConfigSubstitute(fontConfig(), pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet *sorted = FcFontSort(fontConfig(), pattern, FcFalse, nullptr, &result);
+    FcPatternDestroy(pattern);
+    const FontFace *found = nullptr;
+    for (int i = 0; sorted && i < sorted->nfont && !found; ++i) {
+        FcCharSet *chars = nullptr;
+        FcChar8 *file = nullptr;
+        int index = 0;
+        FcPattern *font = sorted->fonts[i];
+        if (FcPatternGetCharSet(font, FC_CHARSET, 0, &chars) != FcResultMatch
+            || !FcCharSetHasChar(chars, codepoint)
+            || FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch)
+            continue;
+        FcPatternGetInteger(font, FC_INDEX, 0, &index);
+        try {
+            const FontFace &face = faceAt({reinterpret_cast<const char *>(file), index});
+            if (!face.drawsInColourOnly() && face.covers(codepoint))
+                found = &face;
+        } catch (const PdfError &) {
+            // A face that cannot be embedded is no fallback; the next may be.
+        }
+    }
+    if (sorted)
+        FcFontSetDestroy(sorted);
+    if (found)
+        m_fallbackFaces.push_back(found);
+    return found;
+}
+
 FontCatalog::Location FontCatalog::locate(const std::string &name)
 {
     const char *alias = aliasFamily(name);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace tervolanpdf {
 
@@ -24,6 +25,13 @@ public:
     // loaded.
     const FontFace &face(const std::string &name);
 
+    // Another installed face that has a glyph for codepoint, for a
+    // character the chosen face lacks: the one fontconfig ranks first for
+    // simplified Chinese among those covering it, passing over faces drawn
+    // in colour only (they have no outlines to embed). nullptr when no face
+    // has it. Found once per character for the process.
+    const FontFace *fallbackFor(char32_t codepoint);
+
 private:
     FontCatalog() = default;
 
@@ -33,11 +41,14 @@ private:
     };
     static Location locate(const std::string &name);
     const FontFace &faceAt(const Location &location);
+    const FontFace *searchFallback(char32_t codepoint);
 
     std::mutex m_mutex;
     std::map<std::string, const FontFace *> m_byName;
     // Two names may lead to one file and face; it is loaded only once.
     std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> m_byLocation;
+    std::map<char32_t, const FontFace *> m_fallbacks;
+    std::vector<const FontFace *> m_fallbackFaces; // in the order first chosen
 };
 
 } // namespace tervolanpdf

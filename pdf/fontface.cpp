@@ -118,6 +118,9 @@ FontFace::FontFace(const std::string &path, int index) : m_path(path)
         throw PdfError("the font file \"" + path + "\" has no outlines that can be embedded");
     }
     m_unitsPerEm = hb_face_get_upem(m_hbFace);
+    m_colourOnly = hasTable(m_hbFace, HB_TAG('C', 'B', 'D', 'T'))
+        || hasTable(m_hbFace, HB_TAG('s', 'b', 'i', 'x'))
+        || hasTable(m_hbFace, HB_TAG('C', 'O', 'L', 'R'));
     m_language = hb_language_from_string("zh-Hans", -1);
     m_glyphCount = std::min(hb_face_get_glyph_count(m_hbFace), 0x10000u);
     for (auto &glyphs : m_bmpGlyphs) {
@@ -180,6 +183,12 @@ uint16_t FontFace::lookUp(char32_t codepoint, LineScript script) const
         glyph = infos[0].codepoint;
     hb_buffer_destroy(buffer);
     return glyph < m_glyphCount ? static_cast<uint16_t>(glyph) : 0;
+}
+
+bool FontFace::covers(char32_t codepoint) const
+{
+    hb_codepoint_t glyph = 0;
+    return hb_font_get_nominal_glyph(m_hbFont, codepoint, &glyph) && glyph < m_glyphCount;
 }
 
 float FontFace::widthOf(uint16_t glyph) const

@@ -48,6 +48,13 @@ public:
     // address. Cached for the process; safe from any thread.
     uint16_t glyphFor(char32_t codepoint, LineScript script) const;
 
+    // Whether the face's cmap has codepoint at all.
+    bool covers(char32_t codepoint) const;
+
+    // Colour bitmap or layer faces (emoji) keep their pictures in tables a
+    // PDF font cannot carry; their outlines, if any, are blank.
+    bool drawsInColourOnly() const { return m_colourOnly; }
+
     // Advance of glyph in thousandths of an em (cached like glyphFor).
     float widthOf(uint16_t glyph) const;
 
@@ -80,6 +87,7 @@ private:
     std::string m_postScriptName;
     hb_language_t m_language;
     unsigned m_glyphCount = 0;
+    bool m_colourOnly = false;
     // Lazily filled by any thread; a race only computes the same value
     // twice. Glyphs are stored plus one, so 0 means not looked up yet.
     std::unique_ptr<std::atomic<uint32_t>[]> m_bmpGlyphs[3]; // by LineScript

@@ -32,7 +32,10 @@ bool isNumberProperty(int property)
     case PDF_RESERVED_44:
     case PDF_ARCHIVAL:
     case PDF_TAGGED:
-    case PDF_PARAGRAPH: return true;
+    case PDF_PARAGRAPH:
+    case PDF_MISSING_GLYPH_COUNT:
+    case PDF_MISSING_GLYPH_INDEX:
+    case PDF_MISSING_GLYPH: return true;
     default: return false;
     }
 }
@@ -79,7 +82,11 @@ void PdfBox::setNumber(int property, int value)
     case PDF_ARCHIVAL: m_info.archival = value != 0; return;
     case PDF_TAGGED: m_info.tagged = value != 0; return;
     case PDF_PARAGRAPH: m_paragraph = value; return;
+    case PDF_MISSING_GLYPH_INDEX: m_missingIndex = value; return;
     case PDF_PAGE_HEIGHT: throw PdfError("property 34 (page height) is read-only");
+    case PDF_MISSING_GLYPH_COUNT:
+    case PDF_MISSING_GLYPH:
+        throw PdfError("property " + std::to_string(property) + " is read-only");
     default: refuseProperty(property, /*wantedText*/ false);
     }
 }
@@ -98,6 +105,14 @@ int PdfBox::number(int property) const
     // with, and the page-break test must measure those pages.
     case PDF_PAGE_HEIGHT:
         return m_document ? m_document->pageSize().height : m_info.pageSize.height;
+    case PDF_MISSING_GLYPH_COUNT: return static_cast<int>(missingCharacters().size());
+    case PDF_MISSING_GLYPH_INDEX: return m_missingIndex;
+    case PDF_MISSING_GLYPH: {
+        const std::vector<char32_t> &missing = missingCharacters();
+        if (m_missingIndex < 0 || static_cast<size_t>(m_missingIndex) >= missing.size())
+            return -1;
+        return static_cast<int>(missing[static_cast<size_t>(m_missingIndex)]);
+    }
     default: refuseProperty(property, /*wantedText*/ false);
     }
 }
@@ -105,6 +120,7 @@ int PdfBox::number(int property) const
 void PdfBox::beginDoc()
 {
     m_document.reset();
+    m_lastMissing.clear();
     if (m_info.outputPath.empty())
         throw PdfError("no output path set (property 10 is empty)");
     m_document = std::make_unique<PdfDocument>(m_info);
@@ -141,7 +157,13 @@ void PdfBox::endDoc()
     // Whatever finish() does, the document is closed afterwards; a failed
     // one takes its temporary file with it.
     const std::unique_ptr<PdfDocument> document = std::move(m_document);
+    m_lastMissing = document->missingCharacters();
     document->finish();
+}
+
+const std::vector<char32_t> &PdfBox::missingCharacters() const
+{
+    return m_document ? m_document->missingCharacters() : m_lastMissing;
 }
 
 PdfDocument &PdfBox::openDocument(const char *action)

@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace tervolanpdf {
 
@@ -39,6 +40,7 @@ public:
 private:
     PdfDocument &openDocument(const char *action);
     const FontFace &currentFace();
+    const std::vector<char32_t> &missingCharacters() const;
 
     std::mutex m_mutex;
     DocumentInfo m_info;
@@ -51,6 +53,9 @@ private:
     // The face of m_style.fontName once looked up; the catalog owns it.
     const FontFace *m_face = nullptr;
     std::string m_faceName;
+    // What the document last finished lacked, kept until the next BeginDoc.
+    std::vector<char32_t> m_lastMissing;
+    int m_missingIndex = 0;
 };
 
 } // namespace tervolanpdf

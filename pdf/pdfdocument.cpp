@@ -41,6 +41,7 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     , m_pageSize(info.pageSize)
     , m_deflater(kPageCompression)
     , m_writer(m_file, m_deflater, layoutFor(info))
+    , m_fonts(m_writer)
     , m_catalog(m_writer.reserve())
     , m_pageTree(m_writer, m_writer.reserve())
 {
@@ -63,8 +64,7 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
                        + " points is too large to draw (at most " + std::to_string(kMaxFontSize)
                        + ")");
     }
-    DocumentFont &font = fontFor(face);
-    m_layout.layOut(text, font.codes());
+    m_layout.layOut(text, face, m_fonts);
     // y is the top of the line; the baseline lies one ascent below it.
     // PDF measures from the bottom edge in points.
     const double points = style.fontSize;
@@ -72,8 +72,9 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
     const bool marked = m_structure && !m_layout.glyphs().empty();
     if (marked)
         m_content.beginMarked(m_structure->markPiece(currentPage(), paragraph));
-    m_content.showLine(font.resourceName(), style.fontSize, style.colour, x / kUnitsPerPoint,
-                       m_pageSize.height / kUnitsPerPoint - baseline, m_layout.glyphs());
+    m_content.showLine(style.fontSize, style.colour, x / kUnitsPerPoint,
+                       m_pageSize.height / kUnitsPerPoint - baseline, m_layout.glyphs(),
+                       m_layout.spans(), m_layout.plain());
     if (marked)
         m_content.endMarked();
 }
@@ -85,22 +86,6 @@ int PdfDocument::currentPage()
     if (m_page == 0)
         m_page = m_writer.reserve();
     return m_page;
-}
-
-DocumentFont &PdfDocument::fontFor(const FontFace &face)
-{
-    if (m_lastFont && &m_lastFont->face() == &face)
-        return *m_lastFont;
-    for (const auto &font : m_fonts) {
-        if (&font->face() == &face) {
-            m_lastFont = font.get();
-            return *font;
-        }
-    }
-    m_fonts.push_back(std::make_unique<DocumentFont>(face, m_writer.reserve(),
-                                                     "F" + std::to_string(m_fonts.size() + 1)));
-    m_lastFont = m_fonts.back().get();
-    return *m_lastFont;
 }
 
 void PdfDocument::newPage()
@@ -144,7 +129,7 @@ void PdfDocument::finish()
     // The last page counts even when empty: a page started by NewPage is
     // part of the document whether or not a line followed.
     writePage();
-    for (const auto &font : m_fonts)
+    for (const auto &font : m_fonts.all())
         font->write(m_writer, m_info.archival);
     writeResources();
 
@@ -164,7 +149,7 @@ void PdfDocument::writeResources()
     std::string &body = m_writer.body();
     m_writer.beginObject(m_resources);
     body += "<</Font<<";
-    for (const auto &font : m_fonts) {
+    for (const auto &font : m_fonts.all()) {
         body += '/';
         body += font->resourceName();
         body += ' ';

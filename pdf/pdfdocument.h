@@ -8,7 +8,7 @@
 
 #include "contentstream.h"
 #include "deflater.h"
-#include "documentfont.h"
+#include "documentfonts.h"
 #include "linelayout.h"
 #include "pagelimit.h"
 #include "pagetree.h"
@@ -52,12 +52,15 @@ public:
     // would pass the page limit.
     void newPage();
 
+    // Characters of the text that no installed face has, each once, in the
+    // order they first appeared.
+    const std::vector<char32_t> &missingCharacters() const { return m_layout.missing(); }
+
     // Writes the end of the document and renames it over the target.
     // Throws PdfError on any failure, leaving the target as it was.
     void finish();
 
 private:
-    DocumentFont &fontFor(const FontFace &face);
     int currentPage();
     void writePage();
     void writeResources();
@@ -74,8 +77,7 @@ private:
     PdfObjectWriter m_writer;
     ContentStream m_content;
     LineLayout m_layout;
-    std::vector<std::unique_ptr<DocumentFont>> m_fonts;
-    DocumentFont *m_lastFont = nullptr;
+    DocumentFonts m_fonts;
     int m_catalog = 0; // reserved before the page tree: objects 1 and 2
     PageTree m_pageTree;
     PageLimit m_pageLimit;

@@ -59,8 +59,15 @@ enum {
     PDF_LANGUAGE = 50,       /* text: language tag of the text ("zh-CN", "en"); "" is en */
     PDF_ARCHIVAL = 51,       /* number: 1 writes PDF/A-1b, 0 the default output */
     PDF_TAGGED = 52,         /* number: 1 writes a structure tree, 0 none */
-    PDF_PARAGRAPH = 53       /* number: paragraph of the following text; a
+    PDF_PARAGRAPH = 53,      /* number: paragraph of the following text; a
                                 new value starts a new paragraph */
+    /* Characters of the text that no installed font has a glyph for (they
+     * show the empty box), each counted once, over the document open or
+     * else the one last finished. */
+    PDF_MISSING_GLYPH_COUNT = 60, /* number, read only: how many */
+    PDF_MISSING_GLYPH_INDEX = 61, /* number: which one 62 reads, from 0 */
+    PDF_MISSING_GLYPH = 62        /* number, read only: its code point, or -1
+                                   * when the index is past the count */
 };
 
 /* Creates a writer instance. window and reserved are accepted for
@@ -96,7 +103,11 @@ TERVOLANPDF_EXPORT int BeginDoc(int box);
  * size and colour. y is the top of the line: the baseline lies the font's
  * ascent below it. NULL counts as "". Invalid UTF-8 bytes show as U+FFFD,
  * control characters as blanks (a tab reaches the next stop of eight
- * blanks), and characters the font lacks as its empty box. Returns 0, or
+ * blanks), and zero-width and format characters (joiners, soft hyphen,
+ * variation selectors) as nothing, though they stay in the text. A
+ * character the font lacks is drawn from another installed font that has
+ * it, embedded as a further font; one that no font has shows the empty
+ * box and is counted in property 60. Returns 0, or
  * -1 without an open document, when the font cannot be loaded, or when the
  * document can no longer be written (disk full); in that last case the
  * document is abandoned and its temporary file removed. */

@@ -37,6 +37,10 @@ QString ChineseReasons::text(const SkipReason &reason)
         return QString("字号 %1 超出 1-%2 的范围").arg(reason.fontSize).arg(reason.limit);
     case SkipReason::Kind::FirstLineBelowPage:
     case SkipReason::Kind::TextRunsOff: return pageText(reason);
+    case SkipReason::Kind::GlyphsMissing:
+        return QString("%1 个字符在已安装的字体中都没有字形：%2")
+            .arg(reason.limit)
+            .arg(QString::fromStdString(reason.missingList()));
     }
     return QString::fromStdString(reason.english());
 }

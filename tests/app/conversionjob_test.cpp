@@ -183,6 +183,17 @@ TEST_F(ConversionJobTest, EachEncodingReadsBackExactly)
             << name;
 }
 
+TEST_F(ConversionJobTest, CharactersNoFontHasAreWarnedOfOnceEach)
+{
+    // Private-use characters of plane 15 and 16 are in no installed font.
+    VectorPathList list({dir.write("in/pua.txt", "\U000F0000甲\U0010FFFD\U000F0000\n")});
+    job.ConvertList(list);
+    EXPECT_EQ(host.warnings,
+              (std::vector<std::string>{dir.path().string()
+                                        + "/in/pua.txt: 2 characters have no glyph "
+                                          "in any installed font: U+F0000, U+10FFFD"}));
+}
+
 TEST_F(ConversionJobTest, EmptyInputGivesOneEmptyPage)
 {
     VectorPathList list({dir.write("in/empty.txt", "")});

@@ -127,6 +127,53 @@ TEST(PdfGlyphs, CharactersSharingOneGlyphOrMissingReadBackExactly)
     EXPECT_EQ(PdfReadback::lines(output + ".pdf"), lines);
 }
 
+TEST(PdfGlyphs, EveryScriptShowsItsGlyphsAndReadsBackAlikeInEveryReader)
+{
+    // Characters the Chinese face lacks come from other installed faces;
+    // joiners, a byte order mark and variation selectors show nothing;
+    // "——" is one glyph; marks, jamo, Thai and Arabic are shaped. Both
+    // readers must give the text back, though one keys it by glyph: NBSP
+    // and the space, 〜 and ～, share a glyph in the face. Only the
+    // private-use character has no glyph anywhere. (Arabic stands last:
+    // poppler moves a blank that follows it in front of it.)
+    TempDir folder;
+    const std::string output = folder.file("scripts");
+    const int box = beginDocument(output);
+    const std::vector<std::string> lines = {
+        "中文 Latin ——破折号 😀 𠀀 cafe\u0301 zero\u200Bwidth",
+        "读书笔记〜 ～ a\u00A0b \u1100\u1161\u11A8 bom\uFEFFmid 葛\U000E0100 \U0010FFFD",
+        "สวัสดีครับ end of the line مرحبا بالعالم",
+    };
+    int y = 100;
+    for (const std::string &line : lines) {
+        ASSERT_EQ(TextOut(box, 100, y, line.c_str()), 0) << lastError();
+        y += 80;
+    }
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(GetNumProp(box, PDF_MISSING_GLYPH_COUNT), 1);
+    EXPECT_EQ(GetNumProp(box, PDF_MISSING_GLYPH), 0x10FFFD);
+
+    // Both readers give a no-break space back as a blank, whoever wrote
+    // the file; poppler marks right-to-left text with embedding controls.
+    std::vector<std::string> expected = lines;
+    expected[1].replace(expected[1].find("\u00A0"), 2, " ");
+    std::vector<std::string> popplerLines = PdfReadback::lines(output + ".pdf");
+    for (std::string &line : popplerLines) {
+        for (const char *mark : {"\u202A", "\u202B", "\u202C"}) {
+            for (size_t at; (at = line.find(mark)) != std::string::npos;)
+                line.erase(at, 3);
+        }
+    }
+    EXPECT_EQ(popplerLines, expected);
+    std::istringstream mupdf(commandOutput("mutool draw -F txt '" + output + ".pdf' 2>/dev/null"));
+    std::vector<std::string> mupdfLines;
+    for (std::string line; std::getline(mupdf, line);) {
+        if (!line.empty() && line != "\f")
+            mupdfLines.push_back(line);
+    }
+    EXPECT_EQ(mupdfLines, expected);
+}
+
 TEST(PdfGlyphs, LinesStandWhereTheyWereDrawnInAnyOrder)
 {
     // Lines placed relative to each other must still land on their own

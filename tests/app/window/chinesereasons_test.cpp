@@ -41,6 +41,8 @@ TEST(ChineseReasons, TheWindowWordsEachReasonInChinese)
         {SkipReason::ownPdf(), "就是它要转换成的PDF文件"},
         {onPage(Kind::FontSizeOutOfRange, 600, 500), "字号 600 超出 1-500 的范围"},
         {onPage(Kind::TextRunsOff, 72, 0), "字号 72 时文字超出A4页面；没有能放下的字号"},
+        {SkipReason::glyphsMissing(12, {0x10FFFD}),
+         "12 个字符在已安装的字体中都没有字形：U+10FFFD, …"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(ChineseReasons::text(c.reason).toStdString(), c.chinese) << c.reason.english();
