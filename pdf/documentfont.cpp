@@ -36,14 +36,9 @@ void DocumentFont::write(PdfObjectWriter &writer, bool archival) const
 {
     const std::vector<CodeMap::Entry> &entries = m_codes.entries();
     std::vector<uint16_t> glyphs;
-    std::vector<uint16_t> blanks;
     glyphs.reserve(entries.size());
-    for (const CodeMap::Entry &entry : entries) {
+    for (const CodeMap::Entry &entry : entries)
         glyphs.push_back(entry.glyph);
-        if (entry.blank)
-            blanks.push_back(entry.glyph);
-    }
-    std::sort(blanks.begin(), blanks.end());
     std::sort(glyphs.begin(), glyphs.end());
     glyphs.erase(std::unique(glyphs.begin(), glyphs.end()), glyphs.end());
     const std::string program = FontSubset::make(m_face, glyphs);
@@ -80,7 +75,7 @@ void DocumentFont::write(PdfObjectWriter &writer, bool archival) const
     if (trueType)
         body += "/CIDToGIDMap/Identity";
     body += "/DW 1000/W";
-    body += widthArray(glyphs, blanks);
+    body += widthArray(glyphs);
     body += ">>";
     writer.endObject();
 
@@ -116,19 +111,13 @@ std::string DocumentFont::subsetTag() const
 }
 
 // Runs of consecutive glyph ids share one "first [w w w]" entry; glyphs of
-// the default width are left to /DW. A glyph drawn as a blank of no width
-// has that width in this font.
-std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs,
-                                     const std::vector<uint16_t> &blanks) const
+// the default width are left to /DW.
+std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
 {
-    const auto width = [&](uint16_t glyph) {
-        return std::binary_search(blanks.begin(), blanks.end(), glyph) ? 0.0
-                                                                       : m_face.widthOf(glyph);
-    };
     std::string out = "[";
     size_t i = 0;
     while (i < glyphs.size()) {
-        if (isDefaultWidth(width(glyphs[i]))) {
+        if (isDefaultWidth(m_face.widthOf(glyphs[i]))) {
             ++i;
             continue;
         }
@@ -138,10 +127,10 @@ std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs,
         do {
             if (next != i)
                 out += ' ';
-            PdfSyntax::appendReal(out, width(glyphs[next]));
+            PdfSyntax::appendReal(out, m_face.widthOf(glyphs[next]));
             ++next;
         } while (next < glyphs.size() && glyphs[next] == glyphs[next - 1] + 1
-                 && !isDefaultWidth(width(glyphs[next])));
+                 && !isDefaultWidth(m_face.widthOf(glyphs[next])));
         out += ']';
         i = next;
     }

@@ -39,8 +39,7 @@ public:
 
 private:
     std::string subsetTag() const;
-    std::string widthArray(const std::vector<uint16_t> &glyphs,
-                           const std::vector<uint16_t> &blanks) const;
+    std::string widthArray(const std::vector<uint16_t> &glyphs) const;
     void writeDescriptor(PdfObjectWriter &writer, int number, int program, int cidSet,
                          const std::string &name) const;
     static std::string cidSet(const std::vector<uint16_t> &glyphs);

@@ -311,9 +311,12 @@ void LineLayout::showLeftToRight()
 {
     for (const Shaped &shaped : m_shaped) {
         const Placed placed = place(shaped);
-        const float extra = shaped.advance - placed.width - shaped.offset;
+        // A blank steps back over the glyph before it rather than over the
+        // one after, which readers would then take for a double blank.
+        const float lead = shaped.blank ? shaped.offset - placed.width : shaped.offset;
+        const float extra = shaped.advance - placed.width - lead;
         noteCluster(shaped);
-        m_glyphs.push_back({placed.font, placed.code, shaped.offset, extra, shaped.rise});
+        m_glyphs.push_back({placed.font, placed.code, lead, extra, shaped.rise});
         m_pen += shaped.advance;
     }
 }
@@ -355,8 +358,10 @@ LineLayout::Placed LineLayout::place(const Shaped &shaped)
 {
     const DocumentFonts::Placement placed
         = m_fonts->place(*shaped.face, shaped.glyph, shaped.text, shaped.blank);
-    return {&placed.font->resourceName(), placed.code,
-            shaped.blank ? 0 : shaped.face->widthOf(shaped.glyph)};
+    // A blank keeps its glyph's width, which the font program and its
+    // width array both give (archive validators compare them); a shift
+    // takes the room back.
+    return {&placed.font->resourceName(), placed.code, shaped.face->widthOf(shaped.glyph)};
 }
 
 void LineLayout::addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text,

@@ -47,7 +47,9 @@ protected:
 TEST_F(ArchiveOutput, PdfAPassesPreflightWhereTheDefaultOutputDoesNot)
 {
     const std::string input
-        = dir.write("档案.txt", "天地玄黄，宇宙洪荒。The quick brown fox.\n\n第二行 0123456789\n");
+        = dir.write("档案.txt",
+                    "天地玄黄，宇宙洪荒。The quick brown fox.\n\n第二行 0123456789\n"
+                    "a zero\u200Bwidth space, 😀 and สวัสดี from fallback faces\n");
     ASSERT_EQ(convert("default", shellQuote(input)).exitCode, 0);
     ASSERT_EQ(convert("pdfa", "--pdfa " + shellQuote(input)).exitCode, 0);
     for (const char *folder : {"default", "pdfa"})
