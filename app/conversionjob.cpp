@@ -159,6 +159,7 @@ ConversionOutcome ConversionJob::convertFileTo(const std::string &input,
     m_fileSettings = m_settings;
     m_lastEncoding.reset();
     m_pageCount = 0;
+    m_missingGlyphCount = 0;
     if (isSameFile(input, outputBase + ".pdf")) {
         m_host.inputSkipped(input, SkipReason::ownPdf());
         return ConversionOutcome::Skipped;
@@ -205,6 +206,7 @@ ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std
     m_host.documentWritten(outputBase + ".pdf");
     if (std::optional<SkipReason> overflow = page.overflow(fontSize, m_longestWidth, m_lineCount))
         m_host.inputWarning(input, *overflow);
+    m_missingGlyphCount = PdfGetNum(m_box, PDF_MISSING_GLYPH_COUNT);
     if (std::optional<SkipReason> missing = missingGlyphs())
         m_host.inputWarning(input, *missing);
     return ConversionOutcome::Written;
@@ -214,7 +216,7 @@ ConversionOutcome ConversionJob::writeDocument(TextFileReader &reader, const std
 // counted them.
 std::optional<SkipReason> ConversionJob::missingGlyphs() const
 {
-    const int count = PdfGetNum(m_box, PDF_MISSING_GLYPH_COUNT);
+    const int count = m_missingGlyphCount;
     if (count <= 0)
         return std::nullopt;
     std::vector<char32_t> first;

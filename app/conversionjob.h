@@ -54,6 +54,8 @@ public:
     // not be opened) and the pages of its document.
     std::optional<TextEncoding> lastEncoding() const { return m_lastEncoding; }
     int lastPageCount() const { return m_pageCount; }
+    // Characters of the last document written that no installed font has.
+    int lastMissingGlyphCount() const { return m_missingGlyphCount; }
 
     bool isRunning() const { return m_running; }
 
@@ -95,6 +97,7 @@ private:
     int m_pageCount = 0;
     std::optional<TextEncoding> m_forcedEncoding;
     std::optional<TextEncoding> m_lastEncoding;
+    int m_missingGlyphCount = 0;
     // The input line being placed, the paragraph a tagged document makes
     // of its pieces.
     int m_inputLine = 0;

@@ -138,6 +138,7 @@ void BatchConverter::convert(ConversionJob &job, OutcomeRecorder &host, const Ba
     }
     record.status = "converted";
     record.pages = job.lastPageCount();
+    record.missingGlyphs = job.lastMissingGlyphCount();
     std::error_code error;
     const auto bytes = std::filesystem::file_size(record.output, error);
     if (!error)

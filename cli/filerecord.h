@@ -12,5 +12,6 @@ struct FileRecord {
     std::optional<int> pages;
     std::optional<long long> bytes;
     std::optional<std::string> encoding; // as the input was read
+    std::optional<int> missingGlyphs;    // characters no installed font has
     double seconds = 0;
 };
