@@ -19,6 +19,7 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 . "$(dirname "$0")/../../support/waitfor.sh"
+. "$(dirname "$0")/../../support/xserver.sh"
 
 mkdir -p "$work/program" "$work/out" "$work/in/tree/sub" "$work/fakebin" "$work/run"
 chmod 700 "$work/run"
@@ -36,10 +37,7 @@ SCRIPT
 chmod +x "$work/fakebin/xdg-open"
 
 # A display of our own; -displayfd reports a free number.
-exec 5<> <(:)
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 10 display <&5 || fail "Xvfb did not start"
+start_xvfb
 export DISPLAY=":$display"
 
 export PATH="$work/fakebin:$PATH" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb

@@ -14,6 +14,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$here/../../support/xserver.sh"
 
 mkdir -p "$work/program" "$work/out" "$work/in" "$work/fakebin" "$work/run"
 chmod 700 "$work/run"
@@ -25,10 +26,7 @@ printf '读给屏幕阅读器\r\n' > "$work/in/spoken.txt"
 printf '#!/bin/sh\n' > "$work/fakebin/xdg-open"
 chmod +x "$work/fakebin/xdg-open"
 
-exec 5<> <(:)
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r -t 10 display <&5 || fail "Xvfb did not start"
+start_xvfb
 
 # Qt serves AT-SPI only when the desktop asks for it, or always with this.
 export DISPLAY=":$display" PATH="$work/fakebin:$PATH" XDG_RUNTIME_DIR="$work/run" \
