@@ -1,5 +1,7 @@
 #include "charstringscanner.h"
 
+#include <algorithm>
+
 namespace tervolanpdf {
 
 namespace {
@@ -23,11 +25,20 @@ constexpr int kCallGsubr = 29;
 bool isDrawingOperator(int op)
 {
     switch (op) {
-    case 4: case 5: case 6: case 7: case 8: case 21: case 22:
-    case 24: case 25: case 26: case 27: case 30: case 31:
-        return true;
-    default:
-        return false;
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 21:
+    case 22:
+    case 24:
+    case 25:
+    case 26:
+    case 27:
+    case 30:
+    case 31: return true;
+    default: return false;
     }
 }
 
@@ -43,9 +54,9 @@ bool isFollowableEscape(int second)
 CharStringScanner::CharStringScanner(const CffIndex &globalSubrs, std::vector<bool> &usedGlobal)
     : m_globalSubrs(globalSubrs)
     , m_usedGlobal(usedGlobal)
+    , m_globalSummaries(globalSubrs.count())
 {
     m_stack.reserve(kMaxStack);
-    m_fraction.reserve(kMaxStack);
 }
 
 int CharStringScanner::bias(size_t count)
@@ -58,13 +69,15 @@ bool CharStringScanner::scan(std::string_view glyph, const CffIndex &localSubrs,
 {
     m_localSubrs = &localSubrs;
     m_usedLocal = &usedLocal;
+    m_localSummaries = &m_localSummariesByIndex[&localSubrs];
+    m_localSummaries->resize(localSubrs.count());
     m_stack.clear();
-    m_fraction.clear();
     m_stems = 0;
-    return run(glyph, 0) == Flow::End;
+    Frame frame;
+    return run(glyph, 0, frame) == Flow::End;
 }
 
-CharStringScanner::Flow CharStringScanner::run(std::string_view program, int depth)
+CharStringScanner::Flow CharStringScanner::run(std::string_view program, int depth, Frame &frame)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(program.data());
     const unsigned char *end = p + program.size();
@@ -95,22 +108,22 @@ CharStringScanner::Flow CharStringScanner::run(std::string_view program, int dep
             fraction = (fixed & 0xFFFF) != 0;
             p += 5;
         } else {
-            const Flow flow = runOperator(p, end, depth);
+            const Flow flow = runOperator(p, end, depth, frame);
             if (flow != Flow::Next)
                 return flow;
             continue;
         }
         if (m_stack.size() == kMaxStack)
             return Flow::Fail;
-        m_stack.push_back(value);
-        m_fraction.push_back(fraction);
+        m_stack.push_back({value, fraction});
     }
     // A subroutine may end without return; a glyph must end with endchar.
     return depth > 0 ? Flow::Return : Flow::Fail;
 }
 
 CharStringScanner::Flow CharStringScanner::runOperator(const unsigned char *&p,
-                                                       const unsigned char *end, int depth)
+                                                       const unsigned char *end, int depth,
+                                                       Frame &frame)
 {
     const int op = *p++;
     switch (op) {
@@ -118,11 +131,13 @@ CharStringScanner::Flow CharStringScanner::runOperator(const unsigned char *&p,
     case kVstem:
     case kHstemHm:
     case kVstemHm:
+        frame.closed = false;
         m_stems += static_cast<int>(m_stack.size() / 2);
         break;
     case kHintMask:
     case kCntrMask: {
         // Operands before the first mask are an implicit vstemhm.
+        frame.closed = false;
         m_stems += static_cast<int>(m_stack.size() / 2);
         const int maskBytes = (m_stems + 7) / 8;
         if (end - p < maskBytes)
@@ -130,15 +145,14 @@ CharStringScanner::Flow CharStringScanner::runOperator(const unsigned char *&p,
         p += maskBytes;
         break;
     }
-    case kCallSubr:
-        return call(*m_localSubrs, *m_usedLocal, depth);
-    case kCallGsubr:
-        return call(m_globalSubrs, m_usedGlobal, depth);
-    case kReturn:
-        return depth > 0 ? Flow::Return : Flow::Fail;
+    case kCallSubr: return call(*m_localSubrs, *m_usedLocal, *m_localSummaries, depth, frame);
+    case kCallGsubr: return call(m_globalSubrs, m_usedGlobal, m_globalSummaries, depth, frame);
+    case kReturn: return depth > 0 ? Flow::Return : Flow::Fail;
     case kEndChar:
         // Four operands more would make it an accented character built
         // from Standard Encoding glyphs, which a CID font cannot have.
+        if (!frame.cleared)
+            frame.closed = false;
         return m_stack.size() >= 4 ? Flow::Fail : Flow::End;
     case kEscape:
         if (p == end || !isFollowableEscape(*p))
@@ -151,23 +165,64 @@ CharStringScanner::Flow CharStringScanner::runOperator(const unsigned char *&p,
         break;
     }
     m_stack.clear();
-    m_fraction.clear();
+    frame.cleared = true;
     return Flow::Next;
 }
 
 CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, std::vector<bool> &used,
-                                                int depth)
+                                                std::vector<Summary> &summaries, int depth,
+                                                Frame &frame)
 {
-    if (m_stack.empty() || m_fraction.back() || depth + 1 > kMaxDepth)
+    if (m_stack.empty() || m_stack.back().fraction)
         return Flow::Fail;
-    const long index = static_cast<long>(m_stack.back()) + bias(subrs.count());
+    // A number the caller pushed makes the callee's way depend on it.
+    if (!frame.cleared && m_stack.size() <= frame.entryDepth)
+        frame.closed = false;
+    const long index = static_cast<long>(m_stack.back().value) + bias(subrs.count());
     m_stack.pop_back();
-    m_fraction.pop_back();
     if (index < 0 || static_cast<size_t>(index) >= subrs.count())
         return Flow::Fail;
+    Summary &summary = summaries[index];
+    if (summary.state == Summary::State::Closed)
+        return replay(summary, depth, frame);
+    if (depth + 1 > kMaxDepth)
+        return Flow::Fail;
     used[index] = true;
-    const Flow flow = run(subrs.item(index), depth + 1);
+    Frame inner;
+    inner.entryDepth = m_stack.size();
+    const Flow flow = run(subrs.item(index), depth + 1, inner);
+    if (flow == Flow::Fail)
+        return flow;
+    if (inner.closed && summary.state == Summary::State::Unknown) {
+        summary.state = Summary::State::Closed;
+        summary.flow = flow;
+        summary.cleared = inner.cleared;
+        summary.height = inner.height;
+        const size_t kept = inner.cleared ? 0 : inner.entryDepth;
+        summary.left.assign(m_stack.begin() + static_cast<long>(std::min(kept, m_stack.size())),
+                            m_stack.end());
+    } else if (!inner.closed) {
+        summary.state = Summary::State::Open;
+    }
+    frame.closed = frame.closed && inner.closed;
+    frame.cleared = frame.cleared || inner.cleared;
+    frame.height = std::max(frame.height, inner.height + 1);
     return flow == Flow::Return ? Flow::Next : flow;
+}
+
+// Does to the stack what the subroutine's first run did.
+CharStringScanner::Flow CharStringScanner::replay(const Summary &summary, int depth, Frame &frame)
+{
+    if (depth + 1 + summary.height > kMaxDepth)
+        return Flow::Fail;
+    if (summary.cleared)
+        m_stack.clear();
+    if (m_stack.size() + summary.left.size() > kMaxStack)
+        return Flow::Fail;
+    m_stack.insert(m_stack.end(), summary.left.begin(), summary.left.end());
+    frame.cleared = frame.cleared || summary.cleared;
+    frame.height = std::max(frame.height, summary.height + 1);
+    return summary.flow == Flow::Return ? Flow::Next : summary.flow;
 }
 
 } // namespace tervolanpdf
