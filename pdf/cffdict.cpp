@@ -49,7 +49,8 @@ bool CffDict::read(std::string_view dict)
         } else if (b >= 247 && b <= 254) {
             if (p + 2 > size)
                 return false;
-            const int32_t magnitude = static_cast<int32_t>(((b - 247) & 3) << 8) + bytes[p + 1] + 108;
+            const int32_t magnitude
+                = static_cast<int32_t>(((b - 247) & 3) << 8) + bytes[p + 1] + 108;
             operands.push_back(b <= 250 ? magnitude : -magnitude);
             p += 2;
         } else {

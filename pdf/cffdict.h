@@ -19,7 +19,7 @@ public:
 
     struct Entry {
         int op = 0;
-        std::string_view bytes; // the operands and the operator
+        std::string_view bytes;        // the operands and the operator
         std::vector<int32_t> integers; // the operands, reals as 0
     };
 

@@ -76,7 +76,8 @@ bool CffFont::parse()
     if (charStrings < 0 || !m_charStrings.read(m_table, charStrings) || glyphCount() == 0
         || glyphCount() > 0x10000)
         return false;
-    return readCharset(offsetOf(m_topDict, kCharset)) && readFdSelect(offsetOf(m_topDict, kFdSelect))
+    return readCharset(offsetOf(m_topDict, kCharset))
+        && readFdSelect(offsetOf(m_topDict, kFdSelect))
         && readFontDicts(offsetOf(m_topDict, kFdArray));
 }
 

@@ -27,7 +27,7 @@ void appendUint16(std::string &out, unsigned value)
 // DICTs they use and the subroutines they call.
 struct Selection {
     std::vector<uint16_t> glyphs;
-    std::vector<int> newFontDict; // by old FD, -1 when unused
+    std::vector<int> newFontDict;  // by old FD, -1 when unused
     std::vector<size_t> fontDicts; // old FDs in new order
     std::vector<bool> usedGlobal;
     std::vector<std::vector<bool>> usedLocal; // by old FD
@@ -172,8 +172,8 @@ std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &gl
         return {};
 
     // Everything up to the Top DICT's offsets is known in size first.
-    const std::string topDictBase
-        = dictWithout(font.topDict(), {kCharset, kEncoding, kCharStrings, kPrivate, kFdArray, kFdSelect});
+    const std::string topDictBase = dictWithout(
+        font.topDict(), {kCharset, kEncoding, kCharStrings, kPrivate, kFdArray, kFdSelect});
     const size_t topDictSize = topDictBase.size() + CffDict::fixedSize(kCharset, 1)
         + CffDict::fixedSize(kCharStrings, 1) + CffDict::fixedSize(kFdArray, 1)
         + CffDict::fixedSize(kFdSelect, 1);
@@ -210,9 +210,9 @@ std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &gl
     std::vector<std::pair<size_t, size_t>> placed;
     const std::string privateBlock = privates(font, selection, fdArrayAt + probe.size(), placed);
     for (size_t i = 0; i < fontDicts.size(); ++i)
-        CffDict::appendFixed(fontDicts[i], kPrivate,
-                             {static_cast<int32_t>(placed[i].second),
-                              static_cast<int32_t>(placed[i].first)});
+        CffDict::appendFixed(
+            fontDicts[i], kPrivate,
+            {static_cast<int32_t>(placed[i].second), static_cast<int32_t>(placed[i].first)});
     CffIndex::append(tail, std::vector<std::string_view>(fontDicts.begin(), fontDicts.end()));
     tail += privateBlock;
 

@@ -20,7 +20,8 @@ namespace {
 
 std::unique_ptr<FontFace> serifCjkFace()
 {
-    FcPattern *pattern = FcNameParse(reinterpret_cast<const FcChar8 *>("Noto Serif CJK SC:lang=zh-cn"));
+    FcPattern *pattern
+        = FcNameParse(reinterpret_cast<const FcChar8 *>("Noto Serif CJK SC:lang=zh-cn"));
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result;
@@ -42,12 +43,14 @@ std::unique_ptr<FontFace> serifCjkFace()
 hb_face_t *faceOfTable(const std::string &cff, unsigned glyphCount)
 {
     hb_face_t *face = hb_face_builder_create();
-    hb_blob_t *table = hb_blob_create(cff.data(), cff.size(), HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
+    hb_blob_t *table
+        = hb_blob_create(cff.data(), cff.size(), HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
     hb_face_builder_add_table(face, HB_TAG('C', 'F', 'F', ' '), table);
     hb_blob_destroy(table);
     // maxp version 0.5: the glyph count only.
     const char maxp[] = {0, 0, 0x50, 0, char(glyphCount >> 8), char(glyphCount & 0xFF)};
-    hb_blob_t *counts = hb_blob_create(maxp, sizeof maxp, HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
+    hb_blob_t *counts
+        = hb_blob_create(maxp, sizeof maxp, HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
     hb_face_builder_add_table(face, HB_TAG('m', 'a', 'x', 'p'), counts);
     hb_blob_destroy(counts);
     return face;
@@ -61,22 +64,24 @@ std::string outline(hb_font_t *font, unsigned glyph)
         hb_draw_funcs_set_move_to_func(
             f,
             [](hb_draw_funcs_t *, void *out, hb_draw_state_t *, float x, float y, void *) {
-                *static_cast<std::string *>(out) += "M" + std::to_string(x) + "," + std::to_string(y);
+                *static_cast<std::string *>(out)
+                    += "M" + std::to_string(x) + "," + std::to_string(y);
             },
             nullptr, nullptr);
         hb_draw_funcs_set_line_to_func(
             f,
             [](hb_draw_funcs_t *, void *out, hb_draw_state_t *, float x, float y, void *) {
-                *static_cast<std::string *>(out) += "L" + std::to_string(x) + "," + std::to_string(y);
+                *static_cast<std::string *>(out)
+                    += "L" + std::to_string(x) + "," + std::to_string(y);
             },
             nullptr, nullptr);
         hb_draw_funcs_set_cubic_to_func(
             f,
             [](hb_draw_funcs_t *, void *out, hb_draw_state_t *, float x1, float y1, float x2,
                float y2, float x, float y, void *) {
-                *static_cast<std::string *>(out) += "C" + std::to_string(x1) + "," + std::to_string(y1)
-                    + " " + std::to_string(x2) + "," + std::to_string(y2) + " " + std::to_string(x)
-                    + "," + std::to_string(y);
+                *static_cast<std::string *>(out) += "C" + std::to_string(x1) + ","
+                    + std::to_string(y1) + " " + std::to_string(x2) + "," + std::to_string(y2) + " "
+                    + std::to_string(x) + "," + std::to_string(y);
             },
             nullptr, nullptr);
         hb_draw_funcs_make_immutable(f);
