@@ -54,7 +54,6 @@ bool isFollowableEscape(int second)
 CharStringScanner::CharStringScanner(const CffIndex &globalSubrs, std::vector<bool> &usedGlobal)
     : m_globalSubrs(globalSubrs)
     , m_usedGlobal(usedGlobal)
-    , m_globalSummaries(globalSubrs.count())
 {
     m_stack.reserve(kMaxStack);
 }
@@ -69,8 +68,9 @@ bool CharStringScanner::scan(std::string_view glyph, const CffIndex &localSubrs,
 {
     m_localSubrs = &localSubrs;
     m_usedLocal = &usedLocal;
-    m_localSummaries = &m_localSummariesByIndex[&localSubrs];
-    m_localSummaries->resize(localSubrs.count());
+    m_summaries = &m_summariesByLocalSubrs[&localSubrs];
+    m_summaries->global.resize(m_globalSubrs.count());
+    m_summaries->local.resize(localSubrs.count());
     m_stack.clear();
     m_stems = 0;
     Frame frame;
@@ -145,8 +145,8 @@ CharStringScanner::Flow CharStringScanner::runOperator(const unsigned char *&p,
         p += maskBytes;
         break;
     }
-    case kCallSubr: return call(*m_localSubrs, *m_usedLocal, *m_localSummaries, depth, frame);
-    case kCallGsubr: return call(m_globalSubrs, m_usedGlobal, m_globalSummaries, depth, frame);
+    case kCallSubr: return call(*m_localSubrs, *m_usedLocal, m_summaries->local, depth, frame);
+    case kCallGsubr: return call(m_globalSubrs, m_usedGlobal, m_summaries->global, depth, frame);
     case kReturn: return depth > 0 ? Flow::Return : Flow::Fail;
     case kEndChar:
         // Four operands more would make it an accented character built

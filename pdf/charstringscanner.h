@@ -4,8 +4,8 @@
 // anything whose subroutine numbers it could not know for sure
 // (arithmetic, storage), leaving such fonts to the full subsetter. A
 // subroutine that depends on nothing its caller left (no hints, no
-// subroutine number from the caller's operands) is followed once; later
-// calls replay what it left on the stack.
+// subroutine number from the caller's operands) is followed once per font
+// DICT; later calls replay what it left on the stack.
 #ifndef TERVOLANPDF_CHARSTRINGSCANNER_H
 #define TERVOLANPDF_CHARSTRINGSCANNER_H
 
@@ -63,13 +63,19 @@ private:
     Flow replay(const Summary &summary, int depth, Frame &frame);
     Flow runOperator(const unsigned char *&p, const unsigned char *end, int depth, Frame &frame);
 
+    // A global subroutine may call local ones, so what it does is known
+    // per font DICT, that is per INDEX of local subroutines.
+    struct Summaries {
+        std::vector<Summary> global;
+        std::vector<Summary> local;
+    };
+
     const CffIndex &m_globalSubrs;
     std::vector<bool> &m_usedGlobal;
-    std::vector<Summary> m_globalSummaries;
     const CffIndex *m_localSubrs = nullptr;
     std::vector<bool> *m_usedLocal = nullptr;
-    std::vector<Summary> *m_localSummaries = nullptr;
-    std::unordered_map<const CffIndex *, std::vector<Summary>> m_localSummariesByIndex;
+    Summaries *m_summaries = nullptr;
+    std::unordered_map<const CffIndex *, Summaries> m_summariesByLocalSubrs;
     std::vector<Operand> m_stack;
     int m_stems = 0;
 };

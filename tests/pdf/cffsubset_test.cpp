@@ -92,7 +92,75 @@ std::string outline(hb_font_t *font, unsigned glyph)
     return out;
 }
 
+// A CID-keyed CFF of two font DICTs whose glyphs 1 and 2 both call
+// global subroutine 0, which calls local subroutine 0: each DICT's own
+// local 0 draws a different triangle.
+std::string globalSubrCallingLocalOnes()
+{
+    const std::string callGlobal0 = "\x20\x1D\x0E"; // -107 callgsubr endchar
+    const std::string callLocal0 = "\x20\x0A\x0B";  // -107 callsubr return
+    const std::string triangles[2] = {
+        "\x8B\x8B\x15\xEF\x8B\x05\x8B\xEF\x05\x0B", // 0 0 rmoveto 100 0 rlineto 0 100 rlineto
+        "\x8B\x8B\x15\x8B\xF7\x5C\x05\xF7\x5C\x8B\x05\x0B", // 0 0 rmoveto 0 200 rlineto 200 0
+                                                            // rlineto
+    };
+    std::string strings, globals, charset("\0\0\x01\0\x02", 5), fdSelect("\0\0\0\x01", 4);
+    std::string programs;
+    CffIndex::append(strings, {"Adobe", "Identity"});
+    CffIndex::append(globals, {callLocal0});
+    CffIndex::append(programs, {"\x0E", callGlobal0, callGlobal0});
+    std::string names;
+    CffIndex::append(names, {"T"});
+    const size_t topDictSize = 3 * 5 + 2 + 5 + 2 + 5 + 1 + 5 + 2 + 5 + 1 + 5 + 2;
+    const size_t tables
+        = 4 + names.size() + 2 + 1 + 2 + topDictSize + strings.size() + globals.size();
+    const size_t fdArraySize = 2 + 1 + 3 + 2 * 11;
+    const size_t fdArrayAt = tables + charset.size() + fdSelect.size() + programs.size();
+    std::string privates;
+    std::vector<std::string> fontDicts(2);
+    for (int fd = 0; fd < 2; ++fd) {
+        CffDict::appendFixed(fontDicts[fd], 18,
+                             {6, static_cast<int32_t>(fdArrayAt + fdArraySize + privates.size())});
+        CffDict::appendFixed(privates, 19, {6});
+        CffIndex::append(privates, {triangles[fd]});
+    }
+    std::string topDict;
+    CffDict::appendFixed(topDict, CffDict::escaped(30), {391, 392, 0});
+    CffDict::appendFixed(topDict, CffDict::escaped(34), {3});
+    CffDict::appendFixed(topDict, 15, {static_cast<int32_t>(tables)});
+    CffDict::appendFixed(topDict, CffDict::escaped(37),
+                         {static_cast<int32_t>(tables + charset.size())});
+    CffDict::appendFixed(topDict, 17,
+                         {static_cast<int32_t>(tables + charset.size() + fdSelect.size())});
+    CffDict::appendFixed(topDict, CffDict::escaped(36), {static_cast<int32_t>(fdArrayAt)});
+    std::string font("\x01\x00\x04\x04", 4);
+    font += names;
+    CffIndex::append(font, {topDict});
+    font += strings + globals + charset + fdSelect + programs;
+    CffIndex::append(font, {fontDicts[0], fontDicts[1]});
+    return font + privates;
+}
+
 } // namespace
+
+TEST(CffSubset, AGlobalSubroutineKeepsTheLocalOnesItCallsInEveryFontDict)
+{
+    hb_face_t *face = faceOfTable(globalSubrCallingLocalOnes(), 3);
+    const std::unique_ptr<CffFont> whole = CffFont::read(face);
+    ASSERT_TRUE(whole);
+    const std::string copied = CffSubset::make(*whole, {1, 2});
+    hb_face_t *copiedFace = faceOfTable(copied, 3);
+    hb_font_t *font = hb_font_create(face);
+    hb_font_t *copiedFont = hb_font_create(copiedFace);
+    for (unsigned glyph = 1; glyph <= 2; ++glyph) {
+        EXPECT_FALSE(outline(font, glyph).empty());
+        EXPECT_EQ(outline(copiedFont, glyph), outline(font, glyph)) << "glyph " << glyph;
+    }
+    hb_font_destroy(copiedFont);
+    hb_font_destroy(font);
+    hb_face_destroy(copiedFace);
+    hb_face_destroy(face);
+}
 
 TEST(CffSubset, CopiedGlyphsDrawAsInTheFaceUnderTheSubsettersCids)
 {
