@@ -163,6 +163,30 @@ std::string privates(const CffFont &font, const Selection &selection, size_t sta
     return out;
 }
 
+// The FDArray INDEX starting at start, then each Private DICT with its
+// local subroutines. The FDArray's size does not depend on where the
+// Private DICTs go, as their offsets are written at a fixed width.
+std::string fontDictsWithPrivates(const CffFont &font, const Selection &selection, size_t start)
+{
+    std::vector<std::string> fontDicts;
+    for (const size_t fd : selection.fontDicts)
+        fontDicts.push_back(dictWithout(font.fontDicts()[fd].dict, {kPrivate}));
+    std::vector<std::string> padded(fontDicts);
+    for (std::string &dict : padded)
+        dict.append(CffDict::fixedSize(kPrivate, 2), '\0');
+    std::string probe;
+    CffIndex::append(probe, std::vector<std::string_view>(padded.begin(), padded.end()));
+    std::vector<std::pair<size_t, size_t>> placed;
+    const std::string privateBlock = privates(font, selection, start + probe.size(), placed);
+    for (size_t i = 0; i < fontDicts.size(); ++i)
+        CffDict::appendFixed(
+            fontDicts[i], kPrivate,
+            {static_cast<int32_t>(placed[i].second), static_cast<int32_t>(placed[i].first)});
+    std::string out;
+    CffIndex::append(out, std::vector<std::string_view>(fontDicts.begin(), fontDicts.end()));
+    return out + privateBlock;
+}
+
 } // namespace
 
 std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &glyphs)
@@ -196,25 +220,8 @@ std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &gl
         programs.push_back(font.charStrings().item(glyph));
     CffIndex::append(tail, programs);
 
-    // The FDArray's size does not depend on where the Private DICTs go, as
-    // their offsets are written at a fixed width.
-    std::vector<std::string> fontDicts;
-    for (const size_t fd : selection.fontDicts)
-        fontDicts.push_back(dictWithout(font.fontDicts()[fd].dict, {kPrivate}));
-    std::string probe;
-    std::vector<std::string> padded(fontDicts);
-    for (std::string &dict : padded)
-        dict.append(CffDict::fixedSize(kPrivate, 2), '\0');
-    CffIndex::append(probe, std::vector<std::string_view>(padded.begin(), padded.end()));
     const size_t fdArrayAt = base + tail.size();
-    std::vector<std::pair<size_t, size_t>> placed;
-    const std::string privateBlock = privates(font, selection, fdArrayAt + probe.size(), placed);
-    for (size_t i = 0; i < fontDicts.size(); ++i)
-        CffDict::appendFixed(
-            fontDicts[i], kPrivate,
-            {static_cast<int32_t>(placed[i].second), static_cast<int32_t>(placed[i].first)});
-    CffIndex::append(tail, std::vector<std::string_view>(fontDicts.begin(), fontDicts.end()));
-    tail += privateBlock;
+    tail += fontDictsWithPrivates(font, selection, fdArrayAt);
 
     std::string topDict = topDictBase;
     CffDict::appendFixed(topDict, kCharset, {static_cast<int32_t>(charsetAt)});
