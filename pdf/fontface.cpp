@@ -1,5 +1,6 @@
 #include "fontface.h"
 
+#include "cfffont.h"
 #include "tervolanpdf-private.h"
 
 #include <hb-ot.h>
@@ -183,6 +184,15 @@ uint16_t FontFace::lookUp(char32_t codepoint, LineScript script) const
         glyph = infos[0].codepoint;
     hb_buffer_destroy(buffer);
     return glyph < m_glyphCount ? static_cast<uint16_t>(glyph) : 0;
+}
+
+const CffFont *FontFace::cffFont() const
+{
+    std::call_once(m_cffRead, [this] {
+        if (m_outlines == Outlines::CidKeyedCff)
+            m_cffFont = CffFont::read(m_hbFace);
+    });
+    return m_cffFont.get();
 }
 
 bool FontFace::covers(char32_t codepoint) const

@@ -10,9 +10,12 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace tervolanpdf {
+
+class CffFont;
 
 class FontFace {
 public:
@@ -71,6 +74,11 @@ public:
     const std::string &postScriptName() const { return m_postScriptName; }
     const std::string &path() const { return m_path; }
 
+    // The CFF table of a CID-keyed face, read on first use (from any
+    // thread) for cutting large subsets; nullptr for other faces and for
+    // tables that reader cannot follow.
+    const CffFont *cffFont() const;
+
 private:
     uint16_t lookUp(char32_t codepoint, LineScript script) const;
     void readMetrics();
@@ -92,6 +100,8 @@ private:
     // twice. Glyphs are stored plus one, so 0 means not looked up yet.
     std::unique_ptr<std::atomic<uint32_t>[]> m_bmpGlyphs[3]; // by LineScript
     std::unique_ptr<std::atomic<float>[]> m_widths;          // below 0: not read yet
+    mutable std::once_flag m_cffRead;
+    mutable std::unique_ptr<CffFont> m_cffFont;
 };
 
 } // namespace tervolanpdf

@@ -1,5 +1,7 @@
 #include "fontsubset.h"
 
+#include "cfffont.h"
+#include "cffsubset.h"
 #include "fontface.h"
 #include "tervolanpdf-private.h"
 
@@ -33,6 +35,11 @@ constexpr hb_tag_t kTablesBesideCff[] = {
     HB_TAG('O', 'S', '/', '2'), HB_TAG('p', 'o', 's', 't'),
 };
 
+// From this many glyphs on, copying the glyph programs of a CID-keyed face
+// beats the subsetter; below it small documents keep the subsetter's
+// smaller, flattened programs.
+constexpr size_t kCopiedSubsetGlyphs = 1000;
+
 std::string tableOrWhole(hb_face_t *subset, bool cffOnly)
 {
     hb_blob_t *blob = cffOnly ? hb_face_reference_table(subset, HB_TAG('C', 'F', 'F', ' '))
@@ -47,6 +54,19 @@ std::string tableOrWhole(hb_face_t *subset, bool cffOnly)
 } // namespace
 
 std::string FontSubset::make(const FontFace &face, const std::vector<uint16_t> &glyphs)
+{
+    if (face.outlines() == FontFace::Outlines::CidKeyedCff
+        && glyphs.size() >= kCopiedSubsetGlyphs) {
+        if (const CffFont *font = face.cffFont()) {
+            std::string program = CffSubset::make(*font, glyphs);
+            if (!program.empty())
+                return program;
+        }
+    }
+    return withSubsetter(face, glyphs);
+}
+
+std::string FontSubset::withSubsetter(const FontFace &face, const std::vector<uint16_t> &glyphs)
 {
     hb_subset_input_t *input = hb_subset_input_create_or_fail();
     if (!input)

@@ -1,5 +1,6 @@
-// Cuts a face down to the glyphs one document used, with HarfBuzz's
-// subsetter, and gives back the font program the PDF embeds.
+// Cuts a face down to the glyphs one document used and gives back the font
+// program the PDF embeds: with HarfBuzz's subsetter, or for a large set of
+// a CID-keyed face's glyphs by copying their programs.
 #ifndef TERVOLANPDF_FONTSUBSET_H
 #define TERVOLANPDF_FONTSUBSET_H
 
@@ -20,6 +21,9 @@ public:
     // .notdef outline stays, so missing characters show as a box. Throws
     // PdfError when the subsetter fails.
     static std::string make(const FontFace &face, const std::vector<uint16_t> &glyphs);
+
+    // The same with HarfBuzz's subsetter whatever the face and glyphs.
+    static std::string withSubsetter(const FontFace &face, const std::vector<uint16_t> &glyphs);
 };
 
 } // namespace tervolanpdf
