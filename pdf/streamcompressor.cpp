@@ -31,8 +31,7 @@ StreamCompressor::~StreamCompressor()
 
 bool StreamCompressor::coreToSpare()
 {
-    return static_cast<unsigned int>(openCompressors.load(std::memory_order_relaxed))
-           < coreCount();
+    return static_cast<unsigned int>(openCompressors.load(std::memory_order_relaxed)) < coreCount();
 }
 
 void StreamCompressor::submit(std::string data)
@@ -91,7 +90,7 @@ void StreamCompressor::run()
     for (;;) {
         m_wake.wait(lock, [this] {
             return m_stopping
-                   || (m_done < m_jobs.size() && (m_waitingBytes >= kBatchBytes || m_hurry));
+                || (m_done < m_jobs.size() && (m_waitingBytes >= kBatchBytes || m_hurry));
         });
         while (!m_stopping && m_done < m_jobs.size()) {
             Job &job = m_jobs[m_done];
