@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <system_error>
+
+#include <pthread.h>
+#include <sched.h>
+#include <signal.h>
 
 namespace tervolanpdf {
 
@@ -10,10 +15,36 @@ namespace {
 
 std::atomic<int> openCompressors{0};
 
+// The cores this process may run on, which a pinned process has fewer of
+// than the machine.
 unsigned int coreCount()
 {
-    static const unsigned int cores = std::max(1u, std::thread::hardware_concurrency());
+    static const unsigned int cores = [] {
+        cpu_set_t allowed;
+        if (sched_getaffinity(0, sizeof allowed, &allowed) == 0)
+            return static_cast<unsigned int>(std::max(1, CPU_COUNT(&allowed)));
+        return std::max(1u, std::thread::hardware_concurrency());
+    }();
     return cores;
+}
+
+// A signal sent to the process must find the thread that may just be
+// creating a temporary file, which holds signals off until the file is
+// registered for removal; so the compressing thread never takes one.
+std::thread threadWithoutSignals(std::function<void()> run)
+{
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &previous);
+    try {
+        std::thread thread(std::move(run));
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        return thread;
+    } catch (...) {
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        throw;
+    }
 }
 
 } // namespace
@@ -55,7 +86,7 @@ void StreamCompressor::wakeThread()
         return;
     }
     try {
-        m_thread = std::thread([this] { run(); });
+        m_thread = threadWithoutSignals([this] { run(); });
     } catch (const std::system_error &) {
     }
 }
