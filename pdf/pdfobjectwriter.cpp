@@ -20,7 +20,7 @@ constexpr size_t kFlushSize = 64 * 1024;
 
 // Page data handed to the background thread and not yet written: a few
 // batches, so that it is kept busy while memory stays small.
-constexpr size_t kMaxBytesInBackground = 4 * StreamCompressor::kBatchBytes;
+constexpr size_t kMaxBytesInBackground = 3 * StreamCompressor::kBatchBytes;
 
 // Cross-reference entries copied into the file per round.
 constexpr int kXrefLinesPerCopy = 2048;

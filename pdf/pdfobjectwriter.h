@@ -31,7 +31,8 @@ public:
 
     // Starts the file header; cross-reference entries that outgrow memory
     // spill into a file beside the document. background compresses what
-    // writeStreamInBackground() is given.
+    // writeStreamInBackground() is given, with deflater, which this uses
+    // only once every such stream is written.
     PdfObjectWriter(TempFile &file, Deflater &deflater, StreamCompressor &background,
                     Layout layout);
 

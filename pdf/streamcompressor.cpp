@@ -49,7 +49,7 @@ std::thread threadWithoutSignals(std::function<void()> run)
 
 } // namespace
 
-StreamCompressor::StreamCompressor(int level) : m_level(level)
+StreamCompressor::StreamCompressor(Deflater &deflater) : m_deflater(deflater)
 {
     ++openCompressors;
 }
@@ -142,10 +142,8 @@ void StreamCompressor::run()
 void StreamCompressor::compress(Job &job)
 {
     try {
-        if (!m_deflater)
-            m_deflater = std::make_unique<Deflater>(m_level);
-        m_deflater->compress(job.data, job.result.compressed);
-        job.result.checksum = m_deflater->dataChecksum();
+        m_deflater.compress(job.data, job.result.compressed);
+        job.result.checksum = m_deflater.dataChecksum();
     } catch (...) {
         job.failure = std::current_exception();
     }

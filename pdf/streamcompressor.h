@@ -13,7 +13,6 @@
 #include <cstddef>
 #include <deque>
 #include <exception>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -29,10 +28,12 @@ public:
     };
 
     // Bytes of data that make a batch for the thread.
-    static constexpr size_t kBatchBytes = 64 * 1024;
+    static constexpr size_t kBatchBytes = 32 * 1024;
 
-    // level as for Deflater.
-    explicit StreamCompressor(int level);
+    // deflater is the document's own: this uses it only while it holds
+    // streams not yet taken, and the document only while it holds none,
+    // so one compressor's memory serves both threads.
+    explicit StreamCompressor(Deflater &deflater);
     // Streams not yet taken are dropped; the thread is stopped and joined.
     ~StreamCompressor();
 
@@ -63,8 +64,7 @@ private:
     void compress(Job &job);
     void stop();
 
-    int m_level;
-    std::unique_ptr<Deflater> m_deflater; // made by whoever compresses first
+    Deflater &m_deflater;
     std::mutex m_mutex;
     std::condition_variable m_wake;     // a batch is ready, someone waits, or stop
     std::condition_variable m_finished; // a job is done
