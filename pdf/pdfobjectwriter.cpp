@@ -9,6 +9,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <new>
 
 namespace tervolanpdf {
 
@@ -129,9 +130,15 @@ void PdfObjectWriter::writeStreamInBackground(int number, std::string data)
     }
     while (!m_inBackground.empty() && m_bytesInBackground + data.size() > kMaxBytesInBackground)
         writeOldestBackgroundStream();
-    m_bytesInBackground += data.size();
-    m_inBackground.push_back({number, data.size()});
-    m_background.submit(std::move(data));
+    // A stream noted here but never handed over would be waited for
+    // forever: the document is given up instead.
+    try {
+        m_inBackground.push_back({number, data.size()});
+        m_bytesInBackground += data.size();
+        m_background.submit(std::move(data));
+    } catch (const std::bad_alloc &) {
+        throw PdfWriteError("cannot write \"" + m_file.target() + "\": out of memory");
+    }
 }
 
 void PdfObjectWriter::writeBackgroundStreams()
