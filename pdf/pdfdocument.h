@@ -1,8 +1,8 @@
 // One open PDF document, written by us object by object into a temporary
 // file beside the target: each page goes out compressed soon after it is
 // closed (on a second thread, while the next is laid out), so memory holds
-// a page or two rather than the document, however many pages it gets. Fonts are
-// subset and written when the document ends.
+// a few pages rather than the document, however many pages it gets. Fonts
+// are subset and written when the document ends.
 #ifndef TERVOLANPDF_PDFDOCUMENT_H
 #define TERVOLANPDF_PDFDOCUMENT_H
 
