@@ -40,7 +40,8 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     , m_file(info.outputPath + ".pdf")
     , m_pageSize(info.pageSize)
     , m_deflater(kPageCompression)
-    , m_writer(m_file, m_deflater, layoutFor(info))
+    , m_background(m_deflater)
+    , m_writer(m_file, m_deflater, m_background, layoutFor(info))
     , m_fonts(m_writer)
     , m_catalog(m_writer.reserve())
     , m_pageTree(m_writer, m_writer.reserve())
@@ -101,7 +102,7 @@ void PdfDocument::writePage()
 {
     const int parent = m_pageTree.parentOfNextPage();
     const int content = m_writer.reserve();
-    m_writer.writeStream(content, {}, m_content.finish(), /*compress*/ true);
+    m_writer.writeStreamInBackground(content, m_content.finish());
     m_content.clear();
     const int structParents = m_structure ? m_structure->closePage() : -1;
     const int page = m_page ? m_page : m_writer.reserve();

@@ -1,8 +1,8 @@
 // One open PDF document, written by us object by object into a temporary
-// file beside the target: each page goes out compressed as soon as it is
-// closed, so memory holds one page rather than the document, however many
-// pages it gets. Fonts are
-// subset and written when the document ends.
+// file beside the target: each page goes out compressed soon after it is
+// closed (on a second thread, while the next is laid out), so memory holds
+// a few pages rather than the document, however many pages it gets. Fonts
+// are subset and written when the document ends.
 #ifndef TERVOLANPDF_PDFDOCUMENT_H
 #define TERVOLANPDF_PDFDOCUMENT_H
 
@@ -13,6 +13,7 @@
 #include "pagelimit.h"
 #include "pagetree.h"
 #include "pdfobjectwriter.h"
+#include "streamcompressor.h"
 #include "structuretree.h"
 #include "tempfile.h"
 #include "tervolanpdf-private.h"
@@ -74,6 +75,7 @@ private:
     TempFile m_file;
     PageSize m_pageSize;
     Deflater m_deflater;
+    StreamCompressor m_background; // pages' content, while the next is laid out
     PdfObjectWriter m_writer;
     ContentStream m_content;
     LineLayout m_layout;

@@ -2,12 +2,14 @@
 
 #include "deflater.h"
 #include "pdfsyntax.h"
+#include "streamcompressor.h"
 #include "tempfile.h"
 #include "tervolanpdf-private.h"
 
 #include <zlib.h>
 
 #include <algorithm>
+#include <new>
 
 namespace tervolanpdf {
 
@@ -16,6 +18,10 @@ namespace {
 // Large enough that writes are few, small enough to stay out of the way of
 // the one-page memory budget.
 constexpr size_t kFlushSize = 64 * 1024;
+
+// Page data handed to the background thread and not yet written: a few
+// batches, so that it is kept busy while memory stays small.
+constexpr size_t kMaxBytesInBackground = 3 * StreamCompressor::kBatchBytes;
 
 // Cross-reference entries copied into the file per round.
 constexpr int kXrefLinesPerCopy = 2048;
@@ -36,9 +42,11 @@ void appendHex(std::string &out, unsigned long value, int digits)
 
 } // namespace
 
-PdfObjectWriter::PdfObjectWriter(TempFile &file, Deflater &deflater, Layout layout)
+PdfObjectWriter::PdfObjectWriter(TempFile &file, Deflater &deflater, StreamCompressor &background,
+                                 Layout layout)
     : m_file(file)
     , m_deflater(deflater)
+    , m_background(background)
     , m_layout(layout)
     , m_xref(file.folder(), file.target())
 {
@@ -63,6 +71,7 @@ void PdfObjectWriter::beginObject(int number)
 void PdfObjectWriter::endObject()
 {
     if (m_layout == Layout::Classic) {
+        writeBackgroundStreams();
         fold(adler32_z(1, reinterpret_cast<const Bytef *>(m_object.data()), m_object.size()));
         startIndirect(m_objectNumber);
         m_buffer += m_object;
@@ -100,6 +109,7 @@ void PdfObjectWriter::writeObjectStream()
 void PdfObjectWriter::writeStream(int number, std::string_view entries, std::string_view data,
                                   bool compress)
 {
+    writeBackgroundStreams();
     if (compress) {
         m_deflater.compress(data, m_compressed);
         fold(m_deflater.dataChecksum());
@@ -107,10 +117,60 @@ void PdfObjectWriter::writeStream(int number, std::string_view entries, std::str
     } else {
         fold(adler32_z(1, reinterpret_cast<const Bytef *>(data.data()), data.size()));
     }
+    writeStreamObject(number, entries, data, compress);
+}
+
+// In the classic layout every object goes straight into the file, so the
+// page object right after would only wait for its content.
+void PdfObjectWriter::writeStreamInBackground(int number, std::string data)
+{
+    if (m_layout == Layout::Classic || !StreamCompressor::coreToSpare()) {
+        writeStream(number, {}, data, /*compress*/ true);
+        return;
+    }
+    while (!m_inBackground.empty() && m_bytesInBackground + data.size() > kMaxBytesInBackground)
+        writeOldestBackgroundStream();
+    // A stream noted here but never handed over would be waited for
+    // forever: the document is given up instead.
+    try {
+        m_inBackground.push_back({number, data.size()});
+        m_bytesInBackground += data.size();
+        m_background.submit(std::move(data));
+    } catch (const std::bad_alloc &) {
+        throw PdfWriteError("cannot write \"" + m_file.target() + "\": out of memory");
+    }
+}
+
+void PdfObjectWriter::writeBackgroundStreams()
+{
+    while (!m_inBackground.empty())
+        writeOldestBackgroundStream();
+}
+
+// Whatever went wrong on the other thread, the document now lacks an
+// object it has referred to: it cannot be finished.
+void PdfObjectWriter::writeOldestBackgroundStream()
+{
+    const auto [number, size] = m_inBackground.front();
+    m_inBackground.pop_front();
+    m_bytesInBackground -= size;
+    StreamCompressor::Result result;
+    try {
+        result = m_background.takeOldest();
+    } catch (const std::exception &error) {
+        throw PdfWriteError("cannot write \"" + m_file.target() + "\": " + error.what());
+    }
+    fold(result.checksum);
+    writeStreamObject(number, {}, result.compressed, /*compressed*/ true);
+}
+
+void PdfObjectWriter::writeStreamObject(int number, std::string_view entries, std::string_view data,
+                                        bool compressed)
+{
     startIndirect(number);
     m_buffer += "<<";
     m_buffer += entries;
-    if (compress)
+    if (compressed)
         m_buffer += "/Filter/FlateDecode";
     m_buffer += "/Length ";
     PdfSyntax::appendInteger(m_buffer, static_cast<long long>(data.size()));
@@ -122,6 +182,7 @@ void PdfObjectWriter::writeStream(int number, std::string_view entries, std::str
 
 void PdfObjectWriter::finish(int root, int info)
 {
+    writeBackgroundStreams();
     if (!m_objects.empty())
         writeObjectStream();
     std::string trailer;

@@ -8,8 +8,10 @@
 #define TERVOLANPDF_PDFOBJECTWRITER_H
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "objectstream.h"
 #include "xreftable.h"
@@ -17,6 +19,7 @@
 namespace tervolanpdf {
 
 class Deflater;
+class StreamCompressor;
 class TempFile;
 
 class PdfObjectWriter {
@@ -27,8 +30,11 @@ public:
     };
 
     // Starts the file header; cross-reference entries that outgrow memory
-    // spill into a file beside the document.
-    PdfObjectWriter(TempFile &file, Deflater &deflater, Layout layout);
+    // spill into a file beside the document. background compresses what
+    // writeStreamInBackground() is given, with deflater, which this uses
+    // only once every such stream is written.
+    PdfObjectWriter(TempFile &file, Deflater &deflater, StreamCompressor &background,
+                    Layout layout);
 
     // A new object number, to be referred to now and written later.
     int reserve();
@@ -43,12 +49,24 @@ public:
     // then data, compressed with FlateDecode when compress is set.
     void writeStream(int number, std::string_view entries, std::string_view data, bool compress);
 
+    // The same for a compressed stream without entries of its own (a
+    // page's content), compressed on the background thread while a core is
+    // free. It lands in the file where writeStream() would have put it:
+    // every later write into the file waits for it, so the bytes are the
+    // same either way. A failure to compress it surfaces as PdfWriteError
+    // from that later write or from finish().
+    void writeStreamInBackground(int number, std::string data);
+
     // Writes the cross-reference section and the trailer, with an /ID made
     // from the objects' content, and flushes. Every reserved object must
     // have been written. Throws PdfWriteError.
     void finish(int root, int info);
 
 private:
+    void writeStreamObject(int number, std::string_view entries, std::string_view data,
+                           bool compressed);
+    void writeBackgroundStreams();
+    void writeOldestBackgroundStream();
     void startIndirect(int number);
     void endIndirect();
     void writeObjectStream();
@@ -62,6 +80,11 @@ private:
 
     TempFile &m_file;
     Deflater &m_deflater;
+    StreamCompressor &m_background;
+    // The streams given to m_background and not yet in the file, oldest
+    // first: their numbers and the size of their data.
+    std::deque<std::pair<int, size_t>> m_inBackground;
+    size_t m_bytesInBackground = 0;
     Layout m_layout;
     std::string m_buffer; // bytes on their way to the file
     std::string m_object; // body of the object being written

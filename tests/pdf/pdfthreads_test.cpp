@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <barrier>
 #include <thread>
 
@@ -81,4 +82,28 @@ TEST(PdfThreads, EachThreadReadsItsOwnErrorMessage)
     b.join();
     EXPECT_EQ(first, "unknown PDF box 424242");
     EXPECT_EQ(second, "unknown property 77");
+}
+
+// A long document's pages are compressed on a thread of their own only
+// while a core is free; the file must not tell which way it was made.
+// 300 pages give more page content than the writer keeps in flight.
+TEST(PdfThreads, PagesCompressedAlongsideGiveTheSameFile)
+{
+    TempDir alone;
+    TempDir crowded;
+    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    const std::string aloneError = writeDocument(alone.file("book"), "宋体", "行", 300);
+    // Documents open on every core leave the next one no core to spare.
+    std::vector<int> idle;
+    for (unsigned core = 0; core < std::max(1u, std::thread::hardware_concurrency()); ++core) {
+        idle.push_back(beginDocument(crowded.file("idle" + std::to_string(core))));
+    }
+    const std::string crowdedError = writeDocument(crowded.file("book"), "宋体", "行", 300);
+    for (int box : idle)
+        EndDoc(box);
+    unsetenv("SOURCE_DATE_EPOCH");
+    ASSERT_EQ(aloneError, "");
+    ASSERT_EQ(crowdedError, "");
+    EXPECT_TRUE(readBytes(alone.file("book.pdf")) == readBytes(crowded.file("book.pdf")));
+    commandOutput("qpdf --check '" + alone.file("book.pdf") + "'");
 }
