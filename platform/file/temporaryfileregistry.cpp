@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <iterator>
 #include <mutex>
 
@@ -38,6 +39,20 @@ using Slot = TemporaryFileRegistry::Entry;
 std::atomic<Slot *> slots{nullptr};
 
 constexpr int HandledSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// Files being created and not yet remembered, in any thread (SignalHold).
+std::atomic<int> creationsUnderway{0};
+
+// A signal handled in one thread while another is between creating and
+// remembering its file would leave that file behind: the handler lets the
+// creation finish first. It takes microseconds; the bound keeps a stopped
+// thread from holding the signal off.
+void waitForCreationsUnderway()
+{
+    const timespec step{0, 1000000};
+    for (int waited = 0; waited < 2000 && creationsUnderway.load() > 0; ++waited)
+        nanosleep(&step, nullptr);
+}
 struct sigaction previousActions[std::size(HandledSignals)];
 
 // Only the process that created a file removes it: a forked child that
@@ -65,6 +80,7 @@ int signalIndex(int signal)
 // with the signal's own status.
 void onSignal(int signal, siginfo_t *info, void *context)
 {
+    waitForCreationsUnderway();
     removeLiveFiles();
     const int index = signalIndex(signal);
     const struct sigaction &previous = previousActions[index];
@@ -98,6 +114,12 @@ void installHandlers()
     }
 }
 
+void ensureHandlers()
+{
+    static std::once_flag once;
+    std::call_once(once, installHandlers);
+}
+
 Slot *claimSlot()
 {
     for (Slot *slot = slots.load(); slot; slot = slot->next) {
@@ -118,22 +140,26 @@ namespace TemporaryFileRegistry {
 
 SignalHold::SignalHold()
 {
+    // In place before the first file exists, so a signal handled in
+    // another thread during its creation already waits for it.
+    ensureHandlers();
     sigset_t held;
     sigemptyset(&held);
     for (int signal : HandledSignals)
         sigaddset(&held, signal);
     pthread_sigmask(SIG_BLOCK, &held, &m_previous);
+    creationsUnderway.fetch_add(1);
 }
 
 SignalHold::~SignalHold()
 {
+    creationsUnderway.fetch_sub(1);
     pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
 }
 
 Entry *remember(const std::string &path)
 {
-    static std::once_flag once;
-    std::call_once(once, installHandlers);
+    ensureHandlers();
     if (path.size() >= PATH_MAX)
         return nullptr;
     Slot *slot = claimSlot();

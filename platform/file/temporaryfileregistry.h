@@ -14,7 +14,8 @@ struct Entry;
 // Holds off SIGINT, SIGTERM and SIGHUP in this thread while it lives, so
 // that a file can be created and remembered with no moment between the two
 // in which a signal would leave it behind. A signal that came meanwhile is
-// handled as the holder goes.
+// handled as the holder goes; one handled meanwhile in another thread waits
+// for the hold to end (two seconds at most).
 class SignalHold {
 public:
     SignalHold();

@@ -2,15 +2,18 @@
 // file behind; the next writer there removes it, but never the file of a
 // writer that is still at work.
 #include "platform/file/atomicfile.h"
+#include "platform/file/temporaryfileregistry.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -127,4 +130,37 @@ TEST(AtomicFile, TemporaryNameIsShortWhateverTheTargetsLength)
     ASSERT_TRUE(file.open()) << std::strerror(file.error());
     ASSERT_TRUE(file.commit());
     EXPECT_TRUE(std::filesystem::exists(dir.file(longest + ".pdf")));
+}
+
+// Batches write several files at once: a SIGTERM handled by one thread
+// while another has created its file but not yet remembered it must still
+// take that file away. The creating thread holds its window open on
+// purpose.
+TEST(TemporaryFileRegistry, SignalInAnotherThreadWaitsForACreationUnderway)
+{
+    TempDir dir;
+    const std::string path = dir.file(".tervolan-held");
+    const pid_t child = fork();
+    if (child == 0) {
+        int created[2];
+        if (pipe(created) != 0)
+            _exit(2);
+        std::thread creator([&] {
+            TemporaryFileRegistry::SignalHold hold;
+            const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0600);
+            [[maybe_unused]] ssize_t said = ::write(created[1], "c", 1);
+            usleep(200000);
+            TemporaryFileRegistry::remember(path);
+            close(fd);
+        });
+        char byte = 0;
+        [[maybe_unused]] ssize_t heard = ::read(created[0], &byte, 1);
+        raise(SIGTERM); // to this thread, which does not hold signals off
+        creator.join();
+        _exit(3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
