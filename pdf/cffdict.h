@@ -17,6 +17,17 @@ public:
     // Two-byte operators (12 x) are numbered 1200 + x.
     static constexpr int escaped(int second) { return 1200 + second; }
 
+    // The operators a subset reads or rewrites.
+    static constexpr int Charset = 15;
+    static constexpr int Encoding = 16;
+    static constexpr int CharStrings = 17;
+    static constexpr int Private = 18;
+    static constexpr int Subrs = 19;
+    static constexpr int CharStringType = 1206; // 12 6
+    static constexpr int Ros = 1230;            // 12 30
+    static constexpr int FdArray = 1236;        // 12 36
+    static constexpr int FdSelect = 1237;       // 12 37
+
     struct Entry {
         int op = 0;
         std::string_view bytes;        // the operands and the operator

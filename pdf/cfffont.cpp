@@ -4,15 +4,6 @@ namespace tervolanpdf {
 
 namespace {
 
-constexpr int kCharset = 15;
-constexpr int kCharStrings = 17;
-constexpr int kPrivate = 18;
-constexpr int kSubrs = 19;
-constexpr int kCharStringType = CffDict::escaped(6);
-constexpr int kRos = CffDict::escaped(30);
-constexpr int kFdArray = CffDict::escaped(36);
-constexpr int kFdSelect = CffDict::escaped(37);
-
 unsigned readUint16(std::string_view table, size_t at)
 {
     return (static_cast<unsigned char>(table[at]) << 8) | static_cast<unsigned char>(table[at + 1]);
@@ -67,18 +58,18 @@ bool CffFont::parse()
         || !m_globalSubrs.read(m_table, m_strings.end()) || !m_topDict.read(m_topDicts.item(0)))
         return false;
     // Type 2 glyph programs only, CID-keyed (ROS first).
-    if (m_topDict.entries().empty() || m_topDict.entries().front().op != kRos)
+    if (m_topDict.entries().empty() || m_topDict.entries().front().op != CffDict::Ros)
         return false;
-    if (const CffDict::Entry *type = m_topDict.find(kCharStringType);
+    if (const CffDict::Entry *type = m_topDict.find(CffDict::CharStringType);
         type && (type->integers.size() != 1 || type->integers[0] != 2))
         return false;
-    const int32_t charStrings = offsetOf(m_topDict, kCharStrings);
+    const int32_t charStrings = offsetOf(m_topDict, CffDict::CharStrings);
     if (charStrings < 0 || !m_charStrings.read(m_table, charStrings) || glyphCount() == 0
         || glyphCount() > 0x10000)
         return false;
-    return readCharset(offsetOf(m_topDict, kCharset))
-        && readFdSelect(offsetOf(m_topDict, kFdSelect))
-        && readFontDicts(offsetOf(m_topDict, kFdArray));
+    return readCharset(offsetOf(m_topDict, CffDict::Charset))
+        && readFdSelect(offsetOf(m_topDict, CffDict::FdSelect))
+        && readFontDicts(offsetOf(m_topDict, CffDict::FdArray));
 }
 
 // Formats 0, 1 and 2; glyph 0 is always CID 0.
@@ -157,15 +148,15 @@ bool CffFont::readFontDicts(size_t offset)
     for (size_t i = 0; i < array.count(); ++i) {
         FontDict &fd = m_fontDicts[i];
         const CffDict::Entry *priv = nullptr;
-        if (!fd.dict.read(array.item(i)) || !(priv = fd.dict.find(kPrivate))
+        if (!fd.dict.read(array.item(i)) || !(priv = fd.dict.find(CffDict::Private))
             || priv->integers.size() != 2 || priv->integers[0] < 0 || priv->integers[1] < 0)
             return false;
         const size_t size = priv->integers[0];
         const size_t start = priv->integers[1];
         if (start + size > m_table.size() || !fd.privateDict.read(m_table.substr(start, size)))
             return false;
-        if (fd.privateDict.find(kSubrs)) {
-            const int32_t subrs = offsetOf(fd.privateDict, kSubrs);
+        if (fd.privateDict.find(CffDict::Subrs)) {
+            const int32_t subrs = offsetOf(fd.privateDict, CffDict::Subrs);
             if (subrs < 0 || !fd.localSubrs.read(m_table, start + subrs))
                 return false;
         }

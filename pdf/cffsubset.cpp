@@ -9,14 +9,6 @@ namespace tervolanpdf {
 
 namespace {
 
-constexpr int kCharset = 15;
-constexpr int kEncoding = 16;
-constexpr int kCharStrings = 17;
-constexpr int kPrivate = 18;
-constexpr int kSubrs = 19;
-constexpr int kFdArray = CffDict::escaped(36);
-constexpr int kFdSelect = CffDict::escaped(37);
-
 void appendUint16(std::string &out, unsigned value)
 {
     out += static_cast<char>((value >> 8) & 0xFF);
@@ -150,11 +142,12 @@ std::string privates(const CffFont &font, const Selection &selection, size_t sta
     std::string out;
     for (const size_t fd : selection.fontDicts) {
         const CffFont::FontDict &dict = font.fontDicts()[fd];
-        std::string privateDict = dictWithout(dict.privateDict, {kSubrs});
-        const bool hasSubrs = dict.privateDict.find(kSubrs) != nullptr;
-        const size_t size = privateDict.size() + (hasSubrs ? CffDict::fixedSize(kSubrs, 1) : 0);
+        std::string privateDict = dictWithout(dict.privateDict, {CffDict::Subrs});
+        const bool hasSubrs = dict.privateDict.find(CffDict::Subrs) != nullptr;
+        const size_t size
+            = privateDict.size() + (hasSubrs ? CffDict::fixedSize(CffDict::Subrs, 1) : 0);
         if (hasSubrs)
-            CffDict::appendFixed(privateDict, kSubrs, {static_cast<int32_t>(size)});
+            CffDict::appendFixed(privateDict, CffDict::Subrs, {static_cast<int32_t>(size)});
         placed.emplace_back(start + out.size(), size);
         out += privateDict;
         if (hasSubrs)
@@ -170,17 +163,17 @@ std::string fontDictsWithPrivates(const CffFont &font, const Selection &selectio
 {
     std::vector<std::string> fontDicts;
     for (const size_t fd : selection.fontDicts)
-        fontDicts.push_back(dictWithout(font.fontDicts()[fd].dict, {kPrivate}));
+        fontDicts.push_back(dictWithout(font.fontDicts()[fd].dict, {CffDict::Private}));
     std::vector<std::string> padded(fontDicts);
     for (std::string &dict : padded)
-        dict.append(CffDict::fixedSize(kPrivate, 2), '\0');
+        dict.append(CffDict::fixedSize(CffDict::Private, 2), '\0');
     std::string probe;
     CffIndex::append(probe, std::vector<std::string_view>(padded.begin(), padded.end()));
     std::vector<std::pair<size_t, size_t>> placed;
     const std::string privateBlock = privates(font, selection, start + probe.size(), placed);
     for (size_t i = 0; i < fontDicts.size(); ++i)
         CffDict::appendFixed(
-            fontDicts[i], kPrivate,
+            fontDicts[i], CffDict::Private,
             {static_cast<int32_t>(placed[i].second), static_cast<int32_t>(placed[i].first)});
     std::string out;
     CffIndex::append(out, std::vector<std::string_view>(fontDicts.begin(), fontDicts.end()));
@@ -196,11 +189,13 @@ std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &gl
         return {};
 
     // Everything up to the Top DICT's offsets is known in size first.
-    const std::string topDictBase = dictWithout(
-        font.topDict(), {kCharset, kEncoding, kCharStrings, kPrivate, kFdArray, kFdSelect});
-    const size_t topDictSize = topDictBase.size() + CffDict::fixedSize(kCharset, 1)
-        + CffDict::fixedSize(kCharStrings, 1) + CffDict::fixedSize(kFdArray, 1)
-        + CffDict::fixedSize(kFdSelect, 1);
+    const std::string topDictBase
+        = dictWithout(font.topDict(),
+                      {CffDict::Charset, CffDict::Encoding, CffDict::CharStrings, CffDict::Private,
+                       CffDict::FdArray, CffDict::FdSelect});
+    const size_t topDictSize = topDictBase.size() + CffDict::fixedSize(CffDict::Charset, 1)
+        + CffDict::fixedSize(CffDict::CharStrings, 1) + CffDict::fixedSize(CffDict::FdArray, 1)
+        + CffDict::fixedSize(CffDict::FdSelect, 1);
 
     std::string tail; // everything after the Top DICT INDEX
     tail += font.stringIndex();
@@ -224,10 +219,10 @@ std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &gl
     tail += fontDictsWithPrivates(font, selection, fdArrayAt);
 
     std::string topDict = topDictBase;
-    CffDict::appendFixed(topDict, kCharset, {static_cast<int32_t>(charsetAt)});
-    CffDict::appendFixed(topDict, kFdSelect, {static_cast<int32_t>(fdSelectAt)});
-    CffDict::appendFixed(topDict, kCharStrings, {static_cast<int32_t>(charStringsAt)});
-    CffDict::appendFixed(topDict, kFdArray, {static_cast<int32_t>(fdArrayAt)});
+    CffDict::appendFixed(topDict, CffDict::Charset, {static_cast<int32_t>(charsetAt)});
+    CffDict::appendFixed(topDict, CffDict::FdSelect, {static_cast<int32_t>(fdSelectAt)});
+    CffDict::appendFixed(topDict, CffDict::CharStrings, {static_cast<int32_t>(charStringsAt)});
+    CffDict::appendFixed(topDict, CffDict::FdArray, {static_cast<int32_t>(fdArrayAt)});
 
     std::string out("\x01\x00\x04\x04", 4);
     out += font.nameIndex();
