@@ -38,31 +38,62 @@ bool decodeSequence(const unsigned char *text, int length, char32_t &c)
     return c >= smallest[length] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
 }
 
-// Checks UTF-8 validity of a stream given block by block.
+// The character of a well-formed three-byte sequence, else 0 (which no
+// three-byte sequence encodes).
+char32_t threeByteSequence(const unsigned char *text)
+{
+    if ((text[1] & 0xC0) != 0x80 || (text[2] & 0xC0) != 0x80)
+        return 0;
+    const char32_t c
+        = (char32_t(text[0] & 0x0F) << 12) | (char32_t(text[1] & 0x3F) << 6) | (text[2] & 0x3F);
+    return c >= 0x800 && !(c >= 0xD800 && c <= 0xDFFF) ? c : 0;
+}
+
+// Checks UTF-8 validity of a stream given block by block. Only a sequence
+// cut at a block's end is kept over; the rest is checked where it lies.
 class Utf8Check {
 public:
     bool feed(std::string_view block)
     {
-        m_tail.append(block);
-        const auto *text = reinterpret_cast<const unsigned char *>(m_tail.data());
+        if (!m_tail.empty()) {
+            const size_t need = size_t(sequenceLength(m_tail[0])) - m_tail.size();
+            if (block.size() < need) {
+                m_tail.append(block);
+                return true;
+            }
+            m_tail.append(block.substr(0, need));
+            block.remove_prefix(need);
+            char32_t c;
+            if (!decodeSequence(reinterpret_cast<const unsigned char *>(m_tail.data()),
+                                int(m_tail.size()), c))
+                return false;
+            m_tail.clear();
+        }
+        const auto *text = reinterpret_cast<const unsigned char *>(block.data());
+        const size_t size = block.size();
         size_t i = 0;
-        size_t size = m_tail.size();
         while (i < size) {
             if (text[i] < 0x80) {
                 ++i;
                 continue;
             }
+            if (text[i] >= 0xE0 && text[i] <= 0xEF && i + 3 <= size
+                && threeByteSequence(text + i)) {
+                i += 3;
+                continue;
+            }
             int length = sequenceLength(text[i]);
             if (length == 0)
                 return false;
-            if (i + length > size)
-                break;
+            if (i + length > size) {
+                m_tail.assign(block.substr(i));
+                return true;
+            }
             char32_t c;
             if (!decodeSequence(text + i, length, c))
                 return false;
             i += length;
         }
-        m_tail.erase(0, i);
         return true;
     }
     bool finish() const { return m_tail.empty(); }
@@ -280,14 +311,29 @@ void TextFileReader::decodeUtf8(std::string_view bytes, bool final)
     }
     const auto *text = reinterpret_cast<const unsigned char *>(bytes.data());
     size_t size = bytes.size();
-    m_chars.reserve(size);
+    // At most one character a byte: written in place, the string cut to
+    // length after, which halves the cost of a push per character.
+    const size_t start = m_chars.size();
+    m_chars.resize(start + size);
+    char32_t *out = m_chars.data() + start;
     size_t i = 0;
     while (i < size) {
-        if (text[i] < 0x80) {
-            m_chars.push_back(text[i++]);
+        const unsigned char lead = text[i];
+        if (lead < 0x80) {
+            *out++ = lead;
+            ++i;
             continue;
         }
-        int length = sequenceLength(text[i]);
+        // Hanzi are three bytes: their common case first.
+        if (lead >= 0xE0 && lead <= 0xEF && i + 3 <= size) {
+            const char32_t c = threeByteSequence(text + i);
+            if (c != 0) {
+                *out++ = c;
+                i += 3;
+                continue;
+            }
+        }
+        int length = sequenceLength(lead);
         if (length > 0 && i + length > size && !final) {
             m_pending.assign(bytes.substr(i));
             break;
@@ -295,13 +341,14 @@ void TextFileReader::decodeUtf8(std::string_view bytes, bool final)
         char32_t c;
         if (length == 0 || i + length > size || !decodeSequence(text + i, length, c)) {
             // The file changed since it was checked; keep going.
-            m_chars.push_back(0xFFFD);
+            *out++ = 0xFFFD;
             ++i;
             continue;
         }
-        m_chars.push_back(c);
+        *out++ = c;
         i += length;
     }
+    m_chars.resize(out - m_chars.data());
 }
 
 void TextFileReader::decodeUtf16(std::string_view bytes, bool final)

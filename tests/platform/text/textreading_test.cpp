@@ -187,4 +187,10 @@ TEST(TextFileReader, InvalidUtf8FallsBackToGb18030WithReplacements)
     ASSERT_TRUE(reader.open(dir.write("tail.txt", "abc\xE4\xBD")));
     EXPECT_EQ(reader.encoding(), TextEncoding::Gb18030);
     EXPECT_EQ(readAll(reader), U"abc浣");
+    // Three bytes of UTF-8's shape that encode a surrogate or say a small
+    // character the long way are not UTF-8 either.
+    for (const char *bytes : {"\xED\xA0\x80", "\xE0\x80\xAF"}) {
+        ASSERT_TRUE(reader.open(dir.write("shape.txt", bytes)));
+        EXPECT_EQ(reader.encoding(), TextEncoding::Gb18030) << bytes;
+    }
 }
