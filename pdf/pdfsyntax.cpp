@@ -12,20 +12,44 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-void appendEscaped(std::string &out, unsigned char byte)
+// Writes byte as it stands inside a literal string; returns the end. At most
+// two characters, which callers make room for.
+char *writeEscaped(char *to, unsigned char byte)
 {
     switch (byte) {
     case '(':
     case ')':
-    case '\\':
-        out += '\\';
-        out += static_cast<char>(byte);
-        return;
+    case '\\': *to++ = '\\'; break;
     // A bare CR in a literal string is read back as LF.
-    case '\r': out += "\\r"; return;
-    case '\n': out += "\\n"; return;
-    default: out += static_cast<char>(byte);
+    case '\r':
+        *to++ = '\\';
+        *to++ = 'r';
+        return to;
+    case '\n':
+        *to++ = '\\';
+        *to++ = 'n';
+        return to;
+    default: break;
     }
+    *to++ = static_cast<char>(byte);
+    return to;
+}
+
+// Room for a literal string of byteCount bytes, filled through the pointer
+// returned; finishLiteral trims what was not used.
+char *startLiteral(std::string &out, size_t byteCount)
+{
+    const size_t start = out.size();
+    out.resize(start + 2 * byteCount + 2);
+    char *to = out.data() + start;
+    *to++ = '(';
+    return to;
+}
+
+void finishLiteral(std::string &out, char *to)
+{
+    *to++ = ')';
+    out.resize(size_t(to - out.data()));
 }
 
 } // namespace
@@ -59,20 +83,21 @@ void PdfSyntax::appendReal(std::string &out, double value, int decimals)
 
 void PdfSyntax::appendLiteral(std::string &out, std::string_view bytes)
 {
-    out += '(';
+    char *to = startLiteral(out, bytes.size());
     for (const char byte : bytes)
-        appendEscaped(out, static_cast<unsigned char>(byte));
-    out += ')';
+        to = writeEscaped(to, static_cast<unsigned char>(byte));
+    finishLiteral(out, to);
 }
 
+// Page content is mostly these strings, so they are written in place.
 void PdfSyntax::appendCodes(std::string &out, const uint16_t *codes, size_t count)
 {
-    out += '(';
+    char *to = startLiteral(out, 2 * count);
     for (size_t i = 0; i < count; ++i) {
-        appendEscaped(out, static_cast<unsigned char>(codes[i] >> 8));
-        appendEscaped(out, static_cast<unsigned char>(codes[i] & 0xFF));
+        to = writeEscaped(to, static_cast<unsigned char>(codes[i] >> 8));
+        to = writeEscaped(to, static_cast<unsigned char>(codes[i] & 0xFF));
     }
-    out += ')';
+    finishLiteral(out, to);
 }
 
 void PdfSyntax::appendTextString(std::string &out, std::string_view utf8)

@@ -38,6 +38,15 @@ size_t expectedLength(unsigned char lead)
     return 0;
 }
 
+// Three-byte characters without the lead bytes whose second byte has a
+// narrower range: all of the common hanzi, taken without the general check.
+bool isPlainThreeByte(const unsigned char *bytes)
+{
+    const unsigned char lead = bytes[0];
+    return lead >= 0xE1 && lead <= 0xEF && lead != 0xED && isContinuation(bytes[1])
+        && isContinuation(bytes[2]);
+}
+
 } // namespace
 
 size_t Utf8Text::sequenceLength(std::string_view text)
@@ -62,27 +71,37 @@ size_t Utf8Text::sequenceLength(std::string_view text)
 
 void Utf8Text::decode(std::string_view text, std::vector<char32_t> &out)
 {
-    out.clear();
+    // Never more characters than bytes; written in place, then trimmed.
+    out.resize(text.size());
+    char32_t *to = out.data();
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
     size_t i = 0;
     while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
+        const unsigned char lead = bytes[i];
         if (lead < 0x80) {
-            out.push_back(lead);
+            *to++ = lead;
             ++i;
+            continue;
+        }
+        if (i + 2 < text.size() && isPlainThreeByte(bytes + i)) {
+            *to++ = char32_t(lead & 0x0F) << 12 | char32_t(bytes[i + 1] & 0x3F) << 6
+                | char32_t(bytes[i + 2] & 0x3F);
+            i += 3;
             continue;
         }
         const size_t length = sequenceLength(text.substr(i));
         if (length == 0) {
-            out.push_back(0xFFFD);
+            *to++ = 0xFFFD;
             ++i;
             continue;
         }
         char32_t value = lead & (0xFF >> (length + 1));
         for (size_t k = 1; k < length; ++k)
-            value = (value << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        out.push_back(value);
+            value = (value << 6) | (bytes[i + k] & 0x3F);
+        *to++ = value;
         i += length;
     }
+    out.resize(size_t(to - out.data()));
 }
 
 size_t Utf8Text::prefixLength(std::string_view text, size_t limit)

@@ -38,15 +38,18 @@ bool decodeSequence(const unsigned char *text, int length, char32_t &c)
     return c >= smallest[length] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
 }
 
-// The character of a well-formed three-byte sequence, else 0 (which no
-// three-byte sequence encodes).
-char32_t threeByteSequence(const unsigned char *text)
+// Hanzi take this path. Lead bytes E1-EC and EE-EF have no overlong or
+// surrogate forms, so two continuation bytes are all there is to check;
+// E0 and ED go the general way.
+inline bool isPlainThreeByte(const unsigned char *text)
 {
-    if ((text[1] & 0xC0) != 0x80 || (text[2] & 0xC0) != 0x80)
-        return 0;
-    const char32_t c
-        = (char32_t(text[0] & 0x0F) << 12) | (char32_t(text[1] & 0x3F) << 6) | (text[2] & 0x3F);
-    return c >= 0x800 && !(c >= 0xD800 && c <= 0xDFFF) ? c : 0;
+    return unsigned(text[0] - 0xE1) <= 0xEF - 0xE1 && text[0] != 0xED && (text[1] & 0xC0) == 0x80
+        && (text[2] & 0xC0) == 0x80;
+}
+
+inline char32_t threeByteValue(const unsigned char *text)
+{
+    return (char32_t(text[0] & 0x0F) << 12) | (char32_t(text[1] & 0x3F) << 6) | (text[2] & 0x3F);
 }
 
 // Checks UTF-8 validity of a stream given block by block. Only a sequence
@@ -77,8 +80,7 @@ public:
                 ++i;
                 continue;
             }
-            if (text[i] >= 0xE0 && text[i] <= 0xEF && i + 3 <= size
-                && threeByteSequence(text + i)) {
+            if (i + 3 <= size && isPlainThreeByte(text + i)) {
                 i += 3;
                 continue;
             }
@@ -325,13 +327,10 @@ void TextFileReader::decodeUtf8(std::string_view bytes, bool final)
             continue;
         }
         // Hanzi are three bytes: their common case first.
-        if (lead >= 0xE0 && lead <= 0xEF && i + 3 <= size) {
-            const char32_t c = threeByteSequence(text + i);
-            if (c != 0) {
-                *out++ = c;
-                i += 3;
-                continue;
-            }
+        if (i + 3 <= size && isPlainThreeByte(text + i)) {
+            *out++ = threeByteValue(text + i);
+            i += 3;
+            continue;
         }
         int length = sequenceLength(lead);
         if (length > 0 && i + length > size && !final) {

@@ -2,27 +2,32 @@
 
 namespace Utf8 {
 
+// Written in place: every line of a conversion passes through here.
 void append(std::string &out, std::u32string_view text)
 {
+    const size_t start = out.size();
+    out.resize(start + 4 * text.size());
+    char *to = out.data() + start;
     for (char32_t c : text) {
         if (c < 0x80) {
-            out.push_back(char(c));
+            *to++ = char(c);
             continue;
         }
         if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
             c = 0xFFFD;
         if (c < 0x800) {
-            out.push_back(char(0xC0 | (c >> 6)));
+            *to++ = char(0xC0 | (c >> 6));
         } else if (c < 0x10000) {
-            out.push_back(char(0xE0 | (c >> 12)));
-            out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+            *to++ = char(0xE0 | (c >> 12));
+            *to++ = char(0x80 | ((c >> 6) & 0x3F));
         } else {
-            out.push_back(char(0xF0 | (c >> 18)));
-            out.push_back(char(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
+            *to++ = char(0xF0 | (c >> 18));
+            *to++ = char(0x80 | ((c >> 12) & 0x3F));
+            *to++ = char(0x80 | ((c >> 6) & 0x3F));
         }
-        out.push_back(char(0x80 | (c & 0x3F)));
+        *to++ = char(0x80 | (c & 0x3F));
     }
+    out.resize(size_t(to - out.data()));
 }
 
 std::string fromUtf32(std::u32string_view text)

@@ -218,6 +218,8 @@ TEST(PdfOutput, ControlsInvalidBytesAndMissingGlyphsDoNotBreakTheDocument)
               0)
         << lastError();
     EXPECT_EQ(TextOut(box, 100, 200, "bad \xff\xc0\xaf bytes \xe4\xb8"), 0) << lastError();
+    EXPECT_EQ(TextOut(box, 100, 250, "surrogate \xed\xa0\x80 overlong \xe0\x80\xaf end"), 0)
+        << lastError();
     EXPECT_EQ(TextOut(box, 100, 300, "emoji 😀 末"), 0) << lastError();
     EXPECT_EQ(TextOut(box, 100, 400, nullptr), 0) << lastError();
     EXPECT_EQ(TextOut(box, 100, 500, "still fine 仍然正常"), 0) << lastError();
@@ -231,6 +233,10 @@ TEST(PdfOutput, ControlsInvalidBytesAndMissingGlyphsDoNotBreakTheDocument)
     const std::string replacement = "\xEF\xBF\xBD";
     EXPECT_NE(layout.find("bad " + replacement + replacement + replacement + " bytes " + replacement
                           + replacement + "\n"),
+              std::string::npos)
+        << layout;
+    const std::string three = replacement + replacement + replacement;
+    EXPECT_NE(layout.find("surrogate " + three + " overlong " + three + " end\n"),
               std::string::npos)
         << layout;
     EXPECT_NE(layout.find("still fine 仍然正常"), std::string::npos) << layout;
