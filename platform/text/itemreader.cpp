@@ -9,6 +9,9 @@ bool isBlank(int32_t c)
     return c == ' ' || c == '\t';
 }
 
+// What ends a plain item.
+constexpr std::string_view Delimiters = ",\r\n";
+
 bool isLineEnd(int32_t c)
 {
     return c == '\r' || c == '\n';
@@ -50,6 +53,8 @@ void ItemReader::readQuoted(std::u32string *value)
 {
     if (m_quoteEnd == QuoteEnd::LastQuoteOnLine && readQuotedToLastOnLine(value))
         return;
+    if (!value)
+        m_source.skipUntilAny("\"");
     for (int32_t c = m_source.get(); c >= 0 && c != '"'; c = m_source.get())
         keep(value, c);
     skipToDelimiter();
@@ -86,6 +91,9 @@ bool ItemReader::readQuotedToLastOnLine(std::u32string *value)
 
 void ItemReader::readPlain(std::u32string *value)
 {
+    // Counting needs only where the item ends.
+    if (!value)
+        m_source.skipUntilAny(Delimiters);
     for (;;) {
         int32_t c = m_source.get();
         if (c < 0 || consumeDelimiter(c))
@@ -100,6 +108,7 @@ void ItemReader::readPlain(std::u32string *value)
 
 void ItemReader::skipToDelimiter()
 {
+    m_source.skipUntilAny(Delimiters);
     for (int32_t c = m_source.get(); c >= 0; c = m_source.get()) {
         if (consumeDelimiter(c))
             return;

@@ -1,5 +1,6 @@
 #include "platform/text/textfilereader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -256,6 +257,7 @@ bool TextFileReader::seekToText()
     if (lseek(m_fd, off_t(m_bomLength), SEEK_SET) < 0)
         return fail(ReadFailure::Kind::CannotRead, errno);
     m_atEnd = false;
+    m_rawPos = m_rawEnd = 0;
     m_pending.clear();
     m_chars.clear();
     m_index = 0;
@@ -278,17 +280,99 @@ bool TextFileReader::refill()
 {
     m_chars.clear();
     m_index = 0;
-    while (m_chars.empty() && !m_atEnd) {
-        m_block.resize(BlockSize);
-        ssize_t got = ::read(m_fd, m_block.data(), m_block.size());
-        if (got < 0 && errno == EINTR)
+    while (m_chars.empty()) {
+        if (m_rawPos < m_rawEnd) {
+            decodeRawPart();
             continue;
+        }
+        if (m_atEnd)
+            break;
+        const ssize_t got = readBlock();
         if (got < 0)
-            return fail(ReadFailure::Kind::ReadFailed, errno);
-        m_atEnd = got == 0;
+            return false;
         decodeBlock(std::string_view(m_block.data(), size_t(got)), m_atEnd);
     }
     return !m_chars.empty();
+}
+
+// The next block of the file into m_block: its length, or -1 after a
+// failure.
+ssize_t TextFileReader::readBlock()
+{
+    m_block.resize(BlockSize);
+    m_rawPos = m_rawEnd = 0;
+    for (;;) {
+        const ssize_t got = ::read(m_fd, m_block.data(), m_block.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            fail(ReadFailure::Kind::ReadFailed, errno);
+            return -1;
+        }
+        m_atEnd = got == 0;
+        return got;
+    }
+}
+
+void TextFileReader::skipUntilAny(std::string_view stops)
+{
+    for (;;) {
+        const auto found = std::find_if(m_chars.begin() + ptrdiff_t(m_index), m_chars.end(),
+                                        [stops](char32_t c) { return isStop(int32_t(c), stops); });
+        m_index = size_t(found - m_chars.begin());
+        if (found != m_chars.end())
+            return;
+        const bool more = m_encoding == TextEncoding::Utf8 ? skipBytesUntilAny(stops) : refill();
+        if (!more)
+            return;
+    }
+}
+
+// UTF-8 keeps every ASCII byte as itself and never inside a longer
+// sequence, so the bytes before a stop need no decoding: the counting pass
+// passes over the text of a whole file this way. Only a short part from the
+// stop on is decoded; the rest of the block waits as raw bytes.
+bool TextFileReader::skipBytesUntilAny(std::string_view stops)
+{
+    m_chars.clear();
+    m_index = 0;
+    m_pending.clear();
+    bool isStopByte[256] = {};
+    for (const char stop : stops)
+        isStopByte[static_cast<unsigned char>(stop)] = true;
+    for (;;) {
+        if (m_rawPos == m_rawEnd) {
+            if (m_atEnd)
+                return false;
+            const ssize_t got = readBlock();
+            if (got < 0)
+                return false;
+            m_rawEnd = size_t(got);
+            continue;
+        }
+        const auto *bytes = reinterpret_cast<const unsigned char *>(m_block.data());
+        while (m_rawPos < m_rawEnd && !isStopByte[bytes[m_rawPos]])
+            ++m_rawPos;
+        if (m_rawPos < m_rawEnd) {
+            decodeRawPart();
+            return true;
+        }
+    }
+}
+
+// Decodes a short part of the raw bytes, ended where a character starts so
+// that no sequence is cut inside the block: a sequence still short there is
+// malformed, whatever follows.
+void TextFileReader::decodeRawPart()
+{
+    constexpr size_t PartSize = 64;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(m_block.data());
+    size_t end = std::min(m_rawEnd, m_rawPos + PartSize);
+    while (end < m_rawEnd && (bytes[end] & 0xC0) == 0x80)
+        ++end;
+    const std::string_view part(m_block.data() + m_rawPos, end - m_rawPos);
+    m_rawPos = end;
+    decodeUtf8(part, end < m_rawEnd || m_atEnd);
 }
 
 void TextFileReader::decodeBlock(std::string_view bytes, bool final)

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <sys/types.h>
 
 enum class TextEncoding { Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE, Gb18030 };
 
@@ -50,12 +51,16 @@ public:
             return -1;
         return int32_t(m_chars[m_index]);
     }
+    void skipUntilAny(std::string_view stops) override;
 
 private:
     bool openFile(const std::string &path);
     bool detectEncoding();
     bool seekToText();
     bool refill();
+    ssize_t readBlock();
+    bool skipBytesUntilAny(std::string_view stops);
+    void decodeRawPart();
     void decodeBlock(std::string_view bytes, bool final);
     void decodeUtf8(std::string_view bytes, bool final);
     void decodeUtf16(std::string_view bytes, bool final);
@@ -70,6 +75,9 @@ private:
     size_t m_bomLength = 0;
     bool m_atEnd = false;
     std::string m_block;
+    // Bytes of m_block not yet decoded, left by skipUntilAny.
+    size_t m_rawPos = 0;
+    size_t m_rawEnd = 0;
     std::string m_pending;
     std::u32string m_chars;
     size_t m_index = 0;

@@ -158,6 +158,32 @@ TEST(TextFileReader, SequencesSplitAcrossBlocksDecodeWhole)
     }
 }
 
+TEST(TextFileReader, CountingPassesOverTheTextAsReadingDoes)
+{
+    TempDir dir;
+    // A marked UTF-8 file may hold broken sequences too, here also one cut
+    // short 64 bytes after a comma that follows a long item. Each shift puts
+    // a different byte of the piece on the 64 KiB block edge.
+    const std::string piece = "中文,\"引号,\r\n里\"尾,\xE4\xB8,\xFF\r\n  \n" + std::string(100, 'y')
+        + ",\n" + std::string(61, ' ') + "\xE4\xB8,x\n";
+    for (size_t shift = 0; shift < piece.size(); ++shift) {
+        std::string text = "\xEF\xBB\xBF" + std::string(shift, 'a');
+        while (text.size() < 65536 + piece.size())
+            text += piece;
+        TextFileReader reader;
+        ASSERT_TRUE(reader.open(dir.write("items.txt", text)));
+        size_t counted = 0;
+        for (ItemReader items(reader); items.read(nullptr);)
+            ++counted;
+        ASSERT_TRUE(reader.rewind());
+        StringSource decoded(readAll(reader));
+        size_t expected = 0;
+        for (ItemReader items(decoded); items.read(nullptr);)
+            ++expected;
+        EXPECT_EQ(counted, expected) << "shift " << shift;
+    }
+}
+
 TEST(TextFileReader, RefusesWhatIsNotTextAndNeverBlocks)
 {
     TempDir dir;
