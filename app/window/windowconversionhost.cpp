@@ -72,6 +72,9 @@ void WindowConversionHost::pdfFailed(const std::string &, const std::string &mes
 
 void WindowConversionHost::setValue(int value)
 {
+    if (m_shownValue == value)
+        return;
+    m_shownValue = value;
     m_showProgress(value);
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // The conversion job's link to the window: it keeps the window painted and
 // usable while the job runs, beeps and shows the output folder with the new
@@ -32,6 +33,10 @@ public:
     // Shows the writer's message in a box titled "PDF" with the stop icon,
     // then ends the program at once: nothing of the run may go on.
     void pdfFailed(const std::string &input, const std::string &message) override;
+    // Passes a value on only when it differs from the last one passed: the
+    // job reports after every piece, thousands a file, while the percentage
+    // moves some hundred times, and the window's bar of blocks draws a
+    // repeated value the same. Screen readers hear each change once.
     void setValue(int value) override;
 
     // The skipped inputs, one "path: reason" line each with the reason in
@@ -43,6 +48,8 @@ public:
 
 private:
     std::function<void(int)> m_showProgress;
+    // Nothing passed yet: the bar's stored value was never drawn.
+    std::optional<int> m_shownValue;
     QElapsedTimer m_sinceEvents;
     QStringList m_skipped;
     QStringList m_warnings;

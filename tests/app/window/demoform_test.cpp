@@ -8,6 +8,7 @@
 #include "controls/xpprogressbar/xp_progressbar.h"
 #include "platform/currentform.h"
 #include "platform/formdescription.h"
+#include "platform/propertybag.h"
 #include "platform/recordingmessageboxservice.h"
 #include "platform/shellservice.h"
 #include "settings/settingsstore.h"
@@ -322,4 +323,43 @@ TEST(WindowConversionHost, ShowsTheWritersMessageUnderPdfThenEnds)
             WindowConversionHost([](int) {}).pdfFailed("/in/a.txt", "cannot write");
         },
         ::testing::ExitedWithCode(1), "box PDF: cannot write, icon 3");
+}
+
+namespace {
+
+// The main window's bar as the form loads it: look 6, its stored value 20
+// not yet drawn.
+void placeAsLoaded(Xp_ProgressBar &bar)
+{
+    PropertyBag stored;
+    stored.write("Value", 20, 0);
+    stored.write("ProgressLook", 6, 0);
+    bar.readProperties(stored);
+    bar.setAttribute(Qt::WA_DontShowOnScreen);
+    bar.resize(223, 43);
+    bar.show();
+}
+
+} // namespace
+
+// Each value the bar takes paints, notifies its property and tells screen
+// readers; the job reports thousands of repeats a file.
+TEST(WindowConversionHost, TellsTheBarEachChangeOnceAndItDrawsAsWithEveryValue)
+{
+    Xp_ProgressBar shown;
+    Xp_ProgressBar everyValue;
+    placeAsLoaded(shown);
+    placeAsLoaded(everyValue);
+    QList<int> told;
+    WindowConversionHost host([&](int value) {
+        told << value;
+        shown.setValue(value);
+    });
+    // A first file, then a second run that starts again from the left.
+    for (int value : {20, 20, 21, 21, 21, 60, 100, 100, 3, 3, 100}) {
+        host.setValue(value);
+        everyValue.setValue(value);
+    }
+    EXPECT_EQ(told, (QList<int>{20, 21, 60, 100, 3, 100}));
+    EXPECT_EQ(shown.surface().image(), everyValue.surface().image());
 }
