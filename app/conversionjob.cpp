@@ -13,6 +13,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
@@ -266,6 +267,9 @@ bool ConversionJob::writeLines(TextFileReader &reader)
     m_lineSlot = 1;
     m_pageCount = 1;
     m_inputLine = 0;
+    // Fixed for the document once it is open: read once, not for every line.
+    m_fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
+    m_pageHeight = PdfGetNum(m_box, PDF_PAGE_HEIGHT);
     m_longestWidth = 0;
     m_lineCount = 0;
     PieceCutter cutter(reader, m_fileSettings.CharsPerLine);
@@ -296,17 +300,15 @@ void ConversionJob::writeOutputLine(std::u32string_view text)
     ++m_lineSlot;
     ++m_lineCount;
     m_longestWidth = std::max(m_longestWidth, PageFit::widthOf(text));
-    int fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
     m_lineUtf8.clear();
     Utf8::append(m_lineUtf8, text);
     // The writer takes a C string and shows every other control character
     // as a blank; U+0000 would end the line there instead.
-    std::replace(m_lineUtf8.begin(), m_lineUtf8.end(), '\0', ' ');
-    PdfCheck(TextOut(m_box, /*x*/ PageFit::LeftMargin, /*y*/ PageFit::lineTop(m_lineSlot, fontSize),
-                     m_lineUtf8.c_str()));
-    int pageHeight = PdfGetNum(m_box, PDF_PAGE_HEIGHT);
-    fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
-    if (PageFit(pageHeight).breaksAfter(m_lineSlot, fontSize)) {
+    if (std::memchr(m_lineUtf8.data(), '\0', m_lineUtf8.size()))
+        std::replace(m_lineUtf8.begin(), m_lineUtf8.end(), '\0', ' ');
+    PdfCheck(TextOut(m_box, /*x*/ PageFit::LeftMargin,
+                     /*y*/ PageFit::lineTop(m_lineSlot, m_fontSize), m_lineUtf8.c_str()));
+    if (PageFit(m_pageHeight).breaksAfter(m_lineSlot, m_fontSize)) {
         PdfCheck(NewPage(m_box));
         ++m_pageCount;
         m_lineSlot = 1;

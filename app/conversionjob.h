@@ -95,6 +95,8 @@ private:
     long long m_pieceCount = 0;
     int m_lineSlot = 1;
     int m_pageCount = 0;
+    int m_fontSize = 12;
+    int m_pageHeight = 0;
     std::optional<TextEncoding> m_forcedEncoding;
     std::optional<TextEncoding> m_lastEncoding;
     int m_missingGlyphCount = 0;

@@ -30,6 +30,9 @@ void PieceCutter::fill()
         m_offset = 0;
     }
     while (!m_lineEnded && m_buffer.size() - m_offset <= m_limit) {
+        m_source.takeUntilAny(m_buffer, m_limit + 1 - (m_buffer.size() - m_offset), "\r\n");
+        if (m_buffer.size() - m_offset > m_limit)
+            break;
         int32_t c = m_source.get();
         if (c < 0 || c == '\n') {
             m_lineEnded = true;

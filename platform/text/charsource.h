@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // A stream of decoded characters; -1 marks the end.
@@ -17,6 +18,14 @@ public:
     {
         for (int32_t c = peek(); c >= 0 && !isStop(c, stops); c = peek())
             get();
+    }
+
+    // Appends characters to out until one of stops (ASCII characters) is
+    // next, max characters are taken, or the source ends.
+    virtual void takeUntilAny(std::u32string &out, size_t max, std::string_view stops)
+    {
+        for (int32_t c = peek(); max > 0 && c >= 0 && !isStop(c, stops); c = peek(), --max)
+            out.push_back(char32_t(get()));
     }
 
 protected:

@@ -328,6 +328,21 @@ void TextFileReader::skipUntilAny(std::string_view stops)
     }
 }
 
+void TextFileReader::takeUntilAny(std::u32string &out, size_t max, std::string_view stops)
+{
+    while (max > 0 && (m_index < m_chars.size() || refill())) {
+        const auto from = m_chars.begin() + ptrdiff_t(m_index);
+        const auto last = from + ptrdiff_t(std::min(max, m_chars.size() - m_index));
+        const auto found
+            = std::find_if(from, last, [stops](char32_t c) { return isStop(int32_t(c), stops); });
+        out.append(from, found);
+        m_index += size_t(found - from);
+        max -= size_t(found - from);
+        if (found != last)
+            return;
+    }
+}
+
 // UTF-8 keeps every ASCII byte as itself and never inside a longer
 // sequence, so the bytes before a stop need no decoding: the counting pass
 // passes over the text of a whole file this way. Only a short part from the

@@ -52,6 +52,7 @@ public:
         return int32_t(m_chars[m_index]);
     }
     void skipUntilAny(std::string_view stops) override;
+    void takeUntilAny(std::u32string &out, size_t max, std::string_view stops) override;
 
 private:
     bool openFile(const std::string &path);

@@ -13,6 +13,14 @@ void append(std::string &out, std::u32string_view text)
             *to++ = char(c);
             continue;
         }
+        if (c >= 0x800 && c < 0xD800) {
+            // Hanzi: three bytes, nothing to check.
+            to[0] = char(0xE0 | (c >> 12));
+            to[1] = char(0x80 | ((c >> 6) & 0x3F));
+            to[2] = char(0x80 | (c & 0x3F));
+            to += 3;
+            continue;
+        }
         if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
             c = 0xFFFD;
         if (c < 0x800) {
