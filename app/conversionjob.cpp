@@ -299,7 +299,10 @@ void ConversionJob::writeOutputLine(std::u32string_view text)
 {
     ++m_lineSlot;
     ++m_lineCount;
-    m_longestWidth = std::max(m_longestWidth, PageFit::widthOf(text));
+    // Lines of full-width text are as wide as a line can be: once one is
+    // measured, others of its length need no count.
+    if (PageFit::widestOf(text.size()) > m_longestWidth)
+        m_longestWidth = std::max(m_longestWidth, PageFit::widthOf(text));
     m_lineUtf8.clear();
     Utf8::append(m_lineUtf8, text);
     // The writer takes a C string and shows every other control character

@@ -80,6 +80,11 @@ long long PageFit::widthOf(std::u32string_view text)
     return width;
 }
 
+long long PageFit::widestOf(size_t characterCount)
+{
+    return static_cast<long long>(characterCount) * TenthsPerEm;
+}
+
 bool PageFit::fits(int fontSize, long long longestWidth, long long lineCount) const
 {
     if (longestWidth <= 0 || lineCount <= 0)

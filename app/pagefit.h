@@ -33,6 +33,8 @@ public:
     std::optional<SkipReason> refusal(int fontSize) const;
     // The width of text in tenths of an em.
     static long long widthOf(std::u32string_view text);
+    // The widest a text of that many characters can be.
+    static long long widestOf(size_t characterCount);
     // Whether lineCount lines at most longestWidth wide stay on the page at
     // fontSize.
     bool fits(int fontSize, long long longestWidth, long long lineCount) const;

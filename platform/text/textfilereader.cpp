@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,6 +52,32 @@ inline bool isPlainThreeByte(const unsigned char *text)
 inline char32_t threeByteValue(const unsigned char *text)
 {
     return (char32_t(text[0] & 0x0F) << 12) | (char32_t(text[1] & 0x3F) << 6) | (text[2] & 0x3F);
+}
+
+// Where the first stop byte at or after from lies, or end. Stops are ASCII,
+// so a word of eight bytes none of which is below the highest stop (bytes
+// of hanzi are all above 0x7F) is passed over whole.
+size_t findStopByte(const unsigned char *bytes, size_t from, size_t end, const bool *isStopByte,
+                    unsigned char highestStop)
+{
+    constexpr uint64_t Ones = 0x0101010101010101ull;
+    constexpr uint64_t Highs = 0x8080808080808080ull;
+    const uint64_t below = Ones * (uint64_t(highestStop) + 1);
+    size_t at = from;
+    while (at < end) {
+        if (at + 8 <= end) {
+            uint64_t word;
+            std::memcpy(&word, bytes + at, 8);
+            if (((word - below) & ~word & Highs) == 0) {
+                at += 8;
+                continue;
+            }
+        }
+        if (isStopByte[bytes[at]])
+            return at;
+        ++at;
+    }
+    return end;
 }
 
 // Checks UTF-8 validity of a stream given block by block. Only a sequence
@@ -353,8 +380,11 @@ bool TextFileReader::skipBytesUntilAny(std::string_view stops)
     m_index = 0;
     m_pending.clear();
     bool isStopByte[256] = {};
-    for (const char stop : stops)
+    unsigned char highestStop = 0;
+    for (const char stop : stops) {
         isStopByte[static_cast<unsigned char>(stop)] = true;
+        highestStop = std::max(highestStop, static_cast<unsigned char>(stop));
+    }
     for (;;) {
         if (m_rawPos == m_rawEnd) {
             if (m_atEnd)
@@ -365,9 +395,8 @@ bool TextFileReader::skipBytesUntilAny(std::string_view stops)
             m_rawEnd = size_t(got);
             continue;
         }
-        const auto *bytes = reinterpret_cast<const unsigned char *>(m_block.data());
-        while (m_rawPos < m_rawEnd && !isStopByte[bytes[m_rawPos]])
-            ++m_rawPos;
+        m_rawPos = findStopByte(reinterpret_cast<const unsigned char *>(m_block.data()), m_rawPos,
+                                m_rawEnd, isStopByte, highestStop);
         if (m_rawPos < m_rawEnd) {
             decodeRawPart();
             return true;

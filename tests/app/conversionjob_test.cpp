@@ -194,6 +194,21 @@ TEST_F(ConversionJobTest, CharactersNoFontHasAreWarnedOfOnceEach)
                                           "in any installed font: U+F0000, U+10FFFD"}));
 }
 
+TEST_F(ConversionJobTest, AWideLineAfterANarrowOneIsWarnedOf)
+{
+    settings.FontSize = 36;
+    std::string wide;
+    for (int i = 0; i < 30; ++i)
+        wide += "汉";
+    VectorPathList list({dir.write("in/wide.txt", "汉\n" + wide + "\n汉\n")});
+    job.ConvertList(list);
+    EXPECT_EQ(host.warnings,
+              (std::vector<std::string>{dir.path().string()
+                                        + "/in/wide.txt: text runs off the A4 page "
+                                          "at font size 36; the largest size that "
+                                          "fits is 18"}));
+}
+
 TEST_F(ConversionJobTest, EmptyInputGivesOneEmptyPage)
 {
     VectorPathList list({dir.write("in/empty.txt", "")});
