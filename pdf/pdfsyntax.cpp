@@ -2,6 +2,7 @@
 
 #include "utf8text.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -12,24 +13,28 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
+// The letter after the backslash for each byte a literal string escapes,
+// 0 for the rest. A bare CR in a literal string is read back as LF.
+constexpr std::array<char, 256> kEscapes = [] {
+    std::array<char, 256> escapes{};
+    escapes['('] = '(';
+    escapes[')'] = ')';
+    escapes['\\'] = '\\';
+    escapes['\r'] = 'r';
+    escapes['\n'] = 'n';
+    return escapes;
+}();
+
 // Writes byte as it stands inside a literal string; returns the end. At most
-// two characters, which callers make room for.
+// two characters, which callers make room for. One table lookup, since the
+// bytes of glyph codes are as good as random.
 char *writeEscaped(char *to, unsigned char byte)
 {
-    switch (byte) {
-    case '(':
-    case ')':
-    case '\\': *to++ = '\\'; break;
-    // A bare CR in a literal string is read back as LF.
-    case '\r':
+    const char escape = kEscapes[byte];
+    if (escape != 0) {
         *to++ = '\\';
-        *to++ = 'r';
+        *to++ = escape;
         return to;
-    case '\n':
-        *to++ = '\\';
-        *to++ = 'n';
-        return to;
-    default: break;
     }
     *to++ = static_cast<char>(byte);
     return to;
