@@ -173,7 +173,22 @@ bool AtomicFile::write(const void *data, size_t length)
         m_failedStep = Step::Write;
         return false;
     }
+    m_written += length;
+    startWriteBack();
     return true;
+}
+
+// A big file is sent on to the disk while the rest is still being made, so
+// the sync before the rename finds most of it there already. Only a start:
+// the sync still waits for all of it.
+void AtomicFile::startWriteBack()
+{
+    constexpr off_t Step = 4 << 20;
+    if (m_written - m_writeBackStarted < Step)
+        return;
+    sync_file_range(m_fd, m_writeBackStarted, m_written - m_writeBackStarted,
+                    SYNC_FILE_RANGE_WRITE);
+    m_writeBackStarted = m_written;
 }
 
 bool AtomicFile::commit()

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <sys/types.h>
 
 namespace TemporaryFileRegistry {
 struct Entry;
@@ -65,12 +66,15 @@ private:
     bool fail(Step step, int error);
     bool createLockedFile(const std::string &folder);
     void copyOwnerAndMode();
+    void startWriteBack();
 
     std::string m_target;
     std::string m_destination;
     std::string m_temporaryPath;
     TemporaryFileRegistry::Entry *m_registration = nullptr;
     int m_fd = -1;
+    off_t m_written = 0;
+    off_t m_writeBackStarted = 0;
     int m_error = 0;
     Step m_failedStep = Step::None;
     bool m_targetExisted = false;
