@@ -180,7 +180,8 @@ bool AtomicFile::write(const void *data, size_t length)
 
 // A big file is sent on to the disk while the rest is still being made, so
 // the sync before the rename finds most of it there already. Only a start:
-// the sync still waits for all of it.
+// the sync still waits for all of it, also where the file system cannot
+// start early and the call fails.
 void AtomicFile::startWriteBack()
 {
     constexpr off_t Step = 4 << 20;
