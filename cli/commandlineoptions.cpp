@@ -1,90 +1,137 @@
 #include "cli/commandlineoptions.h"
 
+#include "cli/commandlineoption.h"
+#include "cli/optiondocs.h"
+
 #include <getopt.h>
 
 #include <cctype>
 #include <charconv>
 #include <string_view>
 
-namespace {
+using Argument = CommandLineOption::Argument;
 
-// getopt_long's code for each option: its letter where it has one, else a
-// number beyond every character.
-enum OptionCode : int {
-    OutputDir = 'o',
-    Recursive = 'r',
-    FilesFrom = 'T',
-    Jobs = 'j',
-    Quiet = 'q',
-    Help = 'h',
-    Update = 'u',
-    NullSeparated = '0',
-    Settings = 256,
-    PageSize,
-    Font,
-    FontSize,
-    CharsPerLine,
-    Lang,
-    Author,
-    Keywords,
-    Version,
-    FollowSymlinks,
-    OnConflict,
-    KeepTree,
-    Encoding,
-    ShardOption,
-    Report,
-    PdfA,
-    Tagged,
-};
+std::span<const CommandLineOption> CommandLineOptions::table()
+{
+    using O = CommandLineOptions;
+    using Positive = CommandLineOption::Number<std::optional<int>>;
+    static const CommandLineOption Rows[] = {
+        {0, "settings", Argument::Required, &O::settingsFile, "FILE",
+         "read this config.ini instead"},
+        {'o', "output-dir", Argument::Required, &O::outputDir, "DIR",
+         "write the PDFs into DIR (created with its parents)"},
+        {0, "page-size", Argument::Required, &O::takePageSize, "SIZE", "A3, A4 or A5"},
+        {0, "font", Argument::Required, &O::fontName, "NAME",
+         "font face: 宋体 (serif), 黑体 (sans) or any installed face"},
+        {0, "font-size", Argument::Required, Positive{&O::fontSize, MaxFontSize}, "N",
+         "font size in points (1-500)"},
+        {0, "chars-per-line", Argument::Required, Positive{&O::charsPerLine, MaxCharsPerLine}, "N",
+         "break lines after N characters (1-32767)"},
+        {0, "lang", Argument::Required, &O::takeLanguage, "zh|en",
+         "language of the texts: zh gives 30, en 60 characters\n"
+         "per line (--chars-per-line wins over it)"},
+        {0, "author", Argument::Required, &O::author, "TEXT", "author in the document information"},
+        {0, "keywords", Argument::Required, &O::keywords, "TEXT",
+         "keywords in the document information"},
+        {0, "pdfa", Argument::None, &O::pdfA, "", "write PDF/A-1b, for archives"},
+        {0, "tagged", Argument::None, &O::tagged, "",
+         "write a tagged PDF: one paragraph per input line,\n"
+         "for screen readers and reflowing viewers"},
+        {'r', "recursive", Argument::None, &O::recursive, "",
+         "search folders for text files (*txt), depth first;\n"
+         "links to folders inside them are passed over"},
+        {0, "follow-symlinks", Argument::None, &O::followSymlinks, "",
+         "with -r, search links to folders as well: each\n"
+         "folder once, never /proc, /sys or the like"},
+        {'T', "files-from", Argument::Required, &O::filesFrom, "FILE",
+         "read input paths from FILE, one per line (\"-\": stdin)"},
+        {0, "", Argument::None, {}, "", "read input paths from standard input"},
+        {'j', "jobs", Argument::Required, CommandLineOption::Number<int>{&O::jobs, MaxJobs}, "N",
+         "convert N files at once (1-64, default 1); the\n"
+         "names are decided first, so they never depend on\n"
+         "which file finishes first"},
+        {0, "on-conflict", Argument::Required, &O::takeConflictPolicy, "WHAT",
+         "when inputs, or an input and an existing file, have\n"
+         "the same PDF name: overwrite (default: the last\n"
+         "input stands), skip (keep the file there, report\n"
+         "the input skipped) or rename (\"name (2).pdf\", ...)"},
+        {0, "keep-tree", Argument::None, &O::keepTree, "",
+         "with -r, put each PDF at the input's place below the\n"
+         "folder given, under the output folder"},
+        {'u', "update", Argument::None, &O::update, "",
+         "skip an input whose PDF is at least as new as it"},
+        {'0', "null", Argument::None, &O::nullSeparated, "",
+         "paths in -T and - lists end with NUL (find -print0)"},
+        {0, "encoding", Argument::Required, &O::takeEncoding, "ENC",
+         "auto (default), utf-8, gb18030, utf-16le or utf-16be"},
+        {0, "shard", Argument::Required, &O::takeShard, "K/N",
+         "convert only shard K of N (K from 0 to N-1), chosen\n"
+         "by a hash of each path's bytes"},
+        {0, "report", Argument::Required, &O::reportFile, "FILE",
+         "one JSON line per input to FILE (\"-\": standard\n"
+         "output, and the PDF list is not printed)"},
+        {'q', "quiet", Argument::None, &O::quiet, "", "no progress bar and no list of written files"},
+        {'h', "help", Argument::None, &O::help, "", "show this help and exit"},
+        {0, "version", Argument::None, &O::version, "", "show the version and exit"},
+    };
+    return Rows;
+}
+
+namespace {
 
 // What getopt_long returns for an input in "return in order" mode, and for
 // an option that lacks its value when the short options start with ":".
 constexpr int InputCode = 1;
 constexpr int MissingValueCode = ':';
-constexpr int FirstLongOnlyCode = Settings;
+// getopt_long's code for an option without a letter: a number beyond
+// every character.
+constexpr int FirstLongOnlyCode = 256;
 
-constexpr option Options[] = {
-    {"settings", required_argument, nullptr, Settings},
-    {"output-dir", required_argument, nullptr, OutputDir},
-    {"page-size", required_argument, nullptr, PageSize},
-    {"font", required_argument, nullptr, Font},
-    {"font-size", required_argument, nullptr, FontSize},
-    {"chars-per-line", required_argument, nullptr, CharsPerLine},
-    {"lang", required_argument, nullptr, Lang},
-    {"author", required_argument, nullptr, Author},
-    {"keywords", required_argument, nullptr, Keywords},
-    {"pdfa", no_argument, nullptr, PdfA},
-    {"tagged", no_argument, nullptr, Tagged},
-    {"files-from", required_argument, nullptr, FilesFrom},
-    {"jobs", required_argument, nullptr, Jobs},
-    {"recursive", no_argument, nullptr, Recursive},
-    {"follow-symlinks", no_argument, nullptr, FollowSymlinks},
-    {"quiet", no_argument, nullptr, Quiet},
-    {"help", no_argument, nullptr, Help},
-    {"version", no_argument, nullptr, Version},
-    {"on-conflict", required_argument, nullptr, OnConflict},
-    {"keep-tree", no_argument, nullptr, KeepTree},
-    {"update", no_argument, nullptr, Update},
-    {"null", no_argument, nullptr, NullSeparated},
-    {"encoding", required_argument, nullptr, Encoding},
-    {"shard", required_argument, nullptr, ShardOption},
-    {"report", required_argument, nullptr, Report},
-    {nullptr, 0, nullptr, 0},
-};
-
-const option *optionFor(int code)
+int codeOf(const CommandLineOption &row)
 {
-    for (const option &candidate : Options) {
-        if (candidate.name && candidate.val == code)
-            return &candidate;
+    const std::span<const CommandLineOption> rows = CommandLineOptions::table();
+    return row.shortName ? row.shortName : FirstLongOnlyCode + int(&row - rows.data());
+}
+
+const CommandLineOption *optionFor(int code)
+{
+    for (const CommandLineOption &row : CommandLineOptions::table()) {
+        if (row.isOption() && codeOf(row) == code)
+            return &row;
     }
     return nullptr;
 }
 
 std::string longName(int code)
 {
-    return optionFor(code)->name;
+    return std::string(optionFor(code)->longName);
+}
+
+int hasArgument(Argument argument)
+{
+    switch (argument) {
+    case Argument::None: return no_argument;
+    case Argument::Required: return required_argument;
+    case Argument::Optional: return optional_argument;
+    }
+    return no_argument;
+}
+
+// getopt_long's table, from the rows. The names point into string
+// literals, so they end with NUL.
+const option *longOptions()
+{
+    static const std::vector<option> options = [] {
+        std::vector<option> table;
+        for (const CommandLineOption &row : CommandLineOptions::table()) {
+            if (row.isOption())
+                table.push_back({row.longName.data(), hasArgument(row.argument), nullptr,
+                                 codeOf(row)});
+        }
+        table.push_back({nullptr, 0, nullptr, 0});
+        return table;
+    }();
+    return options.data();
 }
 
 // "-" first: inputs come back in their place among the options, whatever
@@ -94,12 +141,14 @@ const std::string &shortOptions()
 {
     static const std::string letters = [] {
         std::string text = "-:";
-        for (const option &candidate : Options) {
-            if (!candidate.name || candidate.val >= FirstLongOnlyCode)
+        for (const CommandLineOption &row : CommandLineOptions::table()) {
+            if (!row.shortName)
                 continue;
-            text += char(candidate.val);
-            if (candidate.has_arg == required_argument)
+            text += row.shortName;
+            if (row.argument == Argument::Required)
                 text += ':';
+            else if (row.argument == Argument::Optional)
+                text += "::";
         }
         return text;
     }();
@@ -111,6 +160,21 @@ bool toNumber(const std::string &text, int low, int high, int &value)
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size() && value >= low
         && value <= high;
+}
+
+template <typename Target>
+bool takeNumber(CommandLineOptions &options, const CommandLineOption &row,
+                CommandLineOption::Number<Target> number, const std::string &value,
+                std::string &error)
+{
+    int whole = 0;
+    if (!toNumber(value, 1, number.high, whole)) {
+        error = "--" + std::string(row.longName) + " needs a whole number from 1 to "
+            + std::to_string(number.high) + ", not \"" + value + "\"";
+        return false;
+    }
+    options.*number.target = whole;
+    return true;
 }
 
 // getopt_long's verdict on argument as a usage message: an unknown or
@@ -136,7 +200,7 @@ std::string refusal(int optionCode, const char *argument)
 
 const char *CommandLineOptions::helpText()
 {
-    return R"(Usage: tervolan-convert [OPTION]... [FILE|FOLDER|-]...
+    static const std::string text = R"(Usage: tervolan-convert [OPTION]... [FILE|FOLDER|-]...
 Convert plain-text files into PDF documents, one PDF per file, named after
 the file up to its first dot and written to the output folder.
 
@@ -148,45 +212,7 @@ $XDG_CONFIG_HOME/tervolan/config.ini (~/.config/tervolan/config.ini when
 XDG_CONFIG_HOME is unset): the file the window's Settings dialog writes.
 Without an output folder the PDFs go to ~/output.
 
-  --settings FILE        read this config.ini instead
-  -o, --output-dir DIR   write the PDFs into DIR (created with its parents)
-      --page-size SIZE   A3, A4 or A5
-      --font NAME        font face: 宋体 (serif), 黑体 (sans) or any installed face
-      --font-size N      font size in points (1-500)
-      --chars-per-line N break lines after N characters (1-32767)
-      --lang zh|en       language of the texts: zh gives 30, en 60 characters
-                         per line (--chars-per-line wins over it)
-      --author TEXT      author in the document information
-      --keywords TEXT    keywords in the document information
-      --pdfa             write PDF/A-1b, for archives
-      --tagged           write a tagged PDF: one paragraph per input line,
-                         for screen readers and reflowing viewers
-  -r, --recursive        search folders for text files (*txt), depth first;
-                         links to folders inside them are passed over
-      --follow-symlinks  with -r, search links to folders as well: each
-                         folder once, never /proc, /sys or the like
-  -T, --files-from FILE  read input paths from FILE, one per line ("-": stdin)
-  -                      read input paths from standard input
-  -j, --jobs N           convert N files at once (1-64, default 1); the
-                         names are decided first, so they never depend on
-                         which file finishes first
-      --on-conflict WHAT when inputs, or an input and an existing file, have
-                         the same PDF name: overwrite (default: the last
-                         input stands), skip (keep the file there, report
-                         the input skipped) or rename ("name (2).pdf", ...)
-      --keep-tree        with -r, put each PDF at the input's place below the
-                         folder given, under the output folder
-  -u, --update           skip an input whose PDF is at least as new as it
-  -0, --null             paths in -T and - lists end with NUL (find -print0)
-      --encoding ENC     auto (default), utf-8, gb18030, utf-16le or utf-16be
-      --shard K/N        convert only shard K of N (K from 0 to N-1), chosen
-                         by a hash of each path's bytes
-      --report FILE      one JSON line per input to FILE ("-": standard
-                         output, and the PDF list is not printed)
-  -q, --quiet            no progress bar and no list of written files
-  -h, --help             show this help and exit
-      --version          show the version and exit
-
+)" + OptionDocs::helpList() + R"(
 Input files are decoded by their byte-order mark (UTF-8, UTF-16LE,
 UTF-16BE); else a file that is valid UTF-8 is read as UTF-8, and any other
 as GB18030 (which reads GBK). Lines end at CR, LF or CR LF.
@@ -202,14 +228,15 @@ Exit status:
   2  usage error: an unknown option, a bad value, no inputs, a settings
      file that cannot be read, or a report file that cannot be made
 )";
+    return text.c_str();
 }
 
 std::vector<std::string> CommandLineOptions::longNames()
 {
     std::vector<std::string> names;
-    for (const option &candidate : Options) {
-        if (candidate.name)
-            names.push_back(candidate.name);
+    for (const CommandLineOption &row : table()) {
+        if (row.isOption())
+            names.emplace_back(row.longName);
     }
     return names;
 }
@@ -229,7 +256,7 @@ bool CommandLineOptions::parse(const std::vector<std::string> &arguments, std::s
     optind = 0;
     opterr = 0;
     int code = 0;
-    while ((code = getopt_long(argc, argv.data(), shortOptions().c_str(), Options, nullptr))
+    while ((code = getopt_long(argc, argv.data(), shortOptions().c_str(), longOptions(), nullptr))
            != -1) {
         if (code == '?') {
             error = refusal(optopt, argv[optind - 1]);
@@ -239,7 +266,9 @@ bool CommandLineOptions::parse(const std::vector<std::string> &arguments, std::s
             error = "option --" + longName(optopt) + " needs a value";
             return false;
         }
-        if (!take(code, optarg, error))
+        if (code == InputCode)
+            inputs.push_back(optarg);
+        else if (!take(*optionFor(code), optarg, error))
             return false;
     }
     // Whatever follows "--" is an input, even when it starts with a dash.
@@ -248,50 +277,27 @@ bool CommandLineOptions::parse(const std::vector<std::string> &arguments, std::s
     return true;
 }
 
-bool CommandLineOptions::take(int code, const char *value, std::string &error)
+// An optional value that was not given reaches its destination as "".
+bool CommandLineOptions::take(const CommandLineOption &row, const char *given, std::string &error)
 {
-    switch (code) {
-    case InputCode: inputs.push_back(value); return true;
-    case Recursive: recursive = true; return true;
-    case FollowSymlinks: followSymlinks = true; return true;
-    case PdfA: pdfA = true; return true;
-    case Tagged: tagged = true; return true;
-    case Quiet: quiet = true; return true;
-    case Help: help = true; return true;
-    case Version: version = true; return true;
-    case KeepTree: keepTree = true; return true;
-    case Update: update = true; return true;
-    case NullSeparated: nullSeparated = true; return true;
-    default: return takeValue(code, value, error);
-    }
-}
-
-bool CommandLineOptions::takeValue(int code, const std::string &value, std::string &error)
-{
-    switch (code) {
-    case Settings: settingsFile = value; return true;
-    case OutputDir: outputDir = value; return true;
-    case Font: fontName = value; return true;
-    case Author: author = value; return true;
-    case Keywords: keywords = value; return true;
-    case FilesFrom: filesFrom.push_back(value); return true;
-    case Report: reportFile = value; return true;
-    case OnConflict: return takeConflictPolicy(value, error);
-    case Encoding: return takeEncoding(value, error);
-    case ShardOption: return takeShard(value, error);
-    case PageSize: return takePageSize(value, error);
-    case Lang: return takeLanguage(value, error);
-    case FontSize: return takeNumber(code, value, MaxFontSize, fontSize, error);
-    case CharsPerLine: return takeNumber(code, value, MaxCharsPerLine, charsPerLine, error);
-    case Jobs: {
-        std::optional<int> number;
-        if (!takeNumber(code, value, MaxJobs, number, error))
-            return false;
-        jobs = *number;
-        return true;
-    }
-    default: return true;
-    }
+    using Flag = bool CommandLineOptions::*;
+    using Text = std::optional<std::string> CommandLineOptions::*;
+    using List = std::vector<std::string> CommandLineOptions::*;
+    const std::string value = given ? given : "";
+    const CommandLineOption::Destination &destination = row.destination;
+    if (const Flag *flag = std::get_if<Flag>(&destination))
+        this->**flag = true;
+    else if (const Text *text = std::get_if<Text>(&destination))
+        this->**text = value;
+    else if (const List *list = std::get_if<List>(&destination))
+        (this->**list).push_back(value);
+    else if (auto *count = std::get_if<CommandLineOption::Number<int>>(&destination))
+        return takeNumber(*this, row, *count, value, error);
+    else if (auto *size = std::get_if<CommandLineOption::Number<std::optional<int>>>(&destination))
+        return takeNumber(*this, row, *size, value, error);
+    else if (auto *check = std::get_if<CommandLineOption::Check>(&destination))
+        return (this->**check)(value, error);
+    return true;
 }
 
 bool CommandLineOptions::takePageSize(const std::string &value, std::string &error)
@@ -367,18 +373,5 @@ bool CommandLineOptions::takeShard(const std::string &value, std::string &error)
         return false;
     }
     shard = Shard{index, count};
-    return true;
-}
-
-bool CommandLineOptions::takeNumber(int code, const std::string &value, int high,
-                                    std::optional<int> &target, std::string &error)
-{
-    int number = 0;
-    if (!toNumber(value, 1, high, number)) {
-        error = "--" + longName(code) + " needs a whole number from 1 to " + std::to_string(high)
-            + ", not \"" + value + "\"";
-        return false;
-    }
-    target = number;
     return true;
 }

@@ -6,8 +6,11 @@
 #include "platform/text/textfilereader.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
+
+struct CommandLineOption;
 
 // What tervolan-convert was asked to do.
 struct CommandLineOptions {
@@ -54,18 +57,19 @@ struct CommandLineOptions {
     // state, so one thread at a time.
     bool parse(const std::vector<std::string> &arguments, std::string &error);
 
+    // The one place each option is spelled: the parser, --help, the man
+    // page and the bash completion are all made from these rows, in the
+    // order --help lists them.
+    static std::span<const CommandLineOption> table();
     static const char *helpText();
     // Every long option, without its dashes.
     static std::vector<std::string> longNames();
 
 private:
-    bool take(int code, const char *value, std::string &error);
-    bool takeValue(int code, const std::string &value, std::string &error);
+    bool take(const CommandLineOption &option, const char *value, std::string &error);
     bool takePageSize(const std::string &value, std::string &error);
     bool takeLanguage(const std::string &value, std::string &error);
     bool takeConflictPolicy(const std::string &value, std::string &error);
     bool takeEncoding(const std::string &value, std::string &error);
     bool takeShard(const std::string &value, std::string &error);
-    static bool takeNumber(int code, const std::string &value, int high, std::optional<int> &target,
-                           std::string &error);
 };

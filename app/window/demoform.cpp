@@ -2,6 +2,7 @@
 
 #include "app/window/filedropfilter.h"
 #include "app/window/focusframedelegate.h"
+#include "app/window/formbuilder.h"
 #include "app/window/frmmenu.h"
 #include "app/window/frmsetting.h"
 #include "app/window/hintlabel.h"
@@ -26,9 +27,6 @@
 #include <QScreen>
 
 #include <cstdlib>
-#include <stdexcept>
-#include <string>
-#include <type_traits>
 
 namespace {
 
@@ -36,24 +34,6 @@ FormDescription mainWindowForm()
 {
     std::optional<FormDescription> form = FormDescription::load(":/forms/demoform.json");
     return form ? *form : FormDescription();
-}
-
-// Makes a control of the form description and puts it where the form
-// says; a user control also loads its stored properties. A name the form
-// lacks stops the start-up.
-template <typename Widget>
-Widget *created(const FormDescription &form, const char *name, QWidget *parent)
-{
-    auto *widget = new Widget(parent);
-    bool found = false;
-    if constexpr (std::is_base_of_v<UserControl, Widget>)
-        found = form.apply(name, *widget);
-    else
-        found = form.place(name, *widget);
-    if (!found)
-        throw std::runtime_error(std::string("the main window's form description has no control ")
-                                 + name);
-    return widget;
 }
 
 } // namespace
@@ -79,29 +59,30 @@ DemoForm::~DemoForm() = default;
 
 void DemoForm::createControls(const FormDescription &form)
 {
+    FormBuilder build(form, *this, "the main window");
     // Made in this order, so later controls lie on top of earlier ones and
     // all of them on top of the panel.
-    m_xpc = created<XPContainer>(form, "XPC", this);
-    m_closeButton = created<KAVOButton>(form, "KAVOButton1", this);
-    m_addFileButton = created<KAVOButton>(form, "KAVOButton2", this);
-    m_addFolderButton = created<KAVOButton>(form, "KAVOButton3", this);
-    m_removeButton = created<KAVOButton>(form, "KAVOButton4", this);
-    m_settingsButton = created<KAVOButton>(form, "KAVOButton7", this);
-    m_websiteButton = created<KAVOButton>(form, "KAVOButton5", this);
-    m_exitButton = created<KAVOButton>(form, "KAVOButton6", this);
-    m_convertButton = created<KAVOButton>(form, "Command1", this);
-    m_helpButton = created<KAVOButton>(form, "KAVOButton8", this);
-    m_list = created<QListWidget>(form, "List1", this);
+    m_xpc = build.make<XPContainer>("XPC");
+    m_closeButton = build.make<KAVOButton>("KAVOButton1");
+    m_addFileButton = build.make<KAVOButton>("KAVOButton2");
+    m_addFolderButton = build.make<KAVOButton>("KAVOButton3");
+    m_removeButton = build.make<KAVOButton>("KAVOButton4");
+    m_settingsButton = build.make<KAVOButton>("KAVOButton7");
+    m_websiteButton = build.make<KAVOButton>("KAVOButton5");
+    m_exitButton = build.make<KAVOButton>("KAVOButton6");
+    m_convertButton = build.make<KAVOButton>("Command1");
+    m_helpButton = build.make<KAVOButton>("KAVOButton8");
+    m_list = build.make<QListWidget>("List1");
     m_list->setItemDelegate(new FocusFrameDelegate(m_list));
-    m_picText = created<QWidget>(form, "picText", this);
+    m_picText = build.make<QWidget>("picText");
     m_picText->setAutoFillBackground(true);
-    m_lblText = created<HintLabel>(form, "lblText", m_picText);
+    m_lblText = build.make<HintLabel>("lblText");
     m_lblText->setCaption("拖拽TXT文件到这里放开");
     m_list->setAccessibleName(m_lblText->text());
     m_lblText->setStyleSheet("color: grey");
     m_lblText->setAlignment(Qt::AlignCenter);
-    m_pro = created<Xp_ProgressBar>(form, "Pro", this);
-    m_label3 = created<LinkLabel>(form, "Label3", this);
+    m_pro = build.make<Xp_ProgressBar>("Pro");
+    m_label3 = build.make<LinkLabel>("Label3");
     m_label3->setStyleSheet("color: blue");
     for (QWidget *plain : std::initializer_list<QWidget *>{m_list, m_picText, m_label3})
         plain->setFont(QFont("Tahoma", 9));

@@ -1,5 +1,7 @@
 #include "app/window/frmsetting.h"
 
+#include "app/window/formbuilder.h"
+
 #include "controls/button/kavobutton.h"
 #include "controls/xpcombo/xpcombo.h"
 #include "controls/xpcontainer/xpcontainer.h"
@@ -34,9 +36,21 @@ QFont tahoma()
     return QFont("Tahoma", 9);
 }
 
+FormDescription settingsDialogForm()
+{
+    std::optional<FormDescription> form = FormDescription::load(":/forms/frmsetting.json");
+    return form ? *form : FormDescription();
+}
+
 } // namespace
 
 frmSetting::frmSetting(Settings &settings, std::filesystem::path configIni, QWidget *mainWindow)
+    : frmSetting(settingsDialogForm(), settings, std::move(configIni), mainWindow)
+{
+}
+
+frmSetting::frmSetting(const FormDescription &form, Settings &settings,
+                       std::filesystem::path configIni, QWidget *mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint)
     , m_settings(settings)
     , m_configIni(std::move(configIni))
@@ -46,87 +60,76 @@ frmSetting::frmSetting(Settings &settings, std::filesystem::path configIni, QWid
     setWindowTitle("设置选项");
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(tahoma());
-    std::optional<FormDescription> form = FormDescription::load(":/forms/frmsetting.json");
-    createControls(form ? *form : FormDescription());
+    createControls(form);
     keepFocusOnThePanel();
     connectHandlers();
 }
 
-QWidget *frmSetting::parentFor(const FormDescription &form, const QString &name)
-{
-    const FormDescription::Control *control = form.control(name);
-    if (control && control->parent == "XPC")
-        return m_xpc;
-    if (control && control->parent == "XPCHelp")
-        return m_help;
-    return this;
-}
-
 // The window's font is each control's ambient font: a control without a
-// font of its own (the combos) shows the labels' Tahoma.
-void frmSetting::applyForm(const FormDescription &form, const QString &name, UserControl &control)
-{
-    AmbientProperties ambient = control.ambient();
-    ambient.font = font();
-    control.setAmbient(ambient);
-    form.apply(name, control);
-}
-
-// The controls outside the panel are made first, so that they lie beneath
-// it where the two overlap.
+// font of its own (the combos) shows the labels' Tahoma. The controls
+// outside the panel are made first, so that they lie beneath it where the
+// two overlap.
 void frmSetting::createControls(const FormDescription &form)
 {
-    createCombo(form, "cmbPS");
-    createLabel(form, "Label4", "Page Size:");
-    createCombo(form, "cmbFontSize");
-    createLabel(form, "Label6", "Font Size:");
-    createLabel(form, "Label8", "What's This?");
-    createImages(form);
-    createLabel(form, "Label7", "Characters/Line:");
-    createTextBox(form, "txtCPL");
-    createLabel(form, "Label2", "Keywords:");
-    createTextBox(form, "txtKeywords");
-    createLabel(form, "Label1", "Author:");
-    createTextBox(form, "txtAuthor");
+    FormBuilder build(form, *this, "the Settings dialog");
+    build.setAmbientFont(font());
+    createOffPanelControls(build);
+    createPanel(build);
+    createHelpPanel(build);
+    m_helpLink->setStyleSheet("color: blue; text-decoration: underline");
+}
 
-    m_xpc = new XPContainer(this);
-    applyForm(form, "XPC", *m_xpc);
-    createLabel(form, "Label3", "输出路径:");
-    auto *shape = new QFrame(m_xpc);
-    form.place("Shape1", *shape);
-    shape->setFrameShape(QFrame::Box);
-    createTextBox(form, "txtPath");
-    m_textBoxes["txtPath"]->setFrame(false);
-    m_textBoxes["txtPath"]->setText("C:\\output");
-    createButton(form, "Command1");
-    createLabel(form, "Label11", "文件类型:");
-    createCombo(form, "cmbCN");
-    createLabel(form, "Label5", "字体:");
-    createCombo(form, "cmbFont");
-    createButton(form, "KAVOButton1");
-    createButton(form, "KAVOButton2");
+// Each label names the field beside it for a screen reader.
+void frmSetting::createOffPanelControls(FormBuilder &build)
+{
+    m_pageSize = build.make<XPCombo>("cmbPS");
+    m_pageSizeLabel = createLabel(build, "Label4", "Page Size:");
+    m_pageSizeLabel->setBuddy(m_pageSize);
+    m_fontSize = build.make<XPCombo>("cmbFontSize");
+    createLabel(build, "Label6", "Font Size:")->setBuddy(m_fontSize);
+    m_helpLink = createLabel(build, "Label8", "What's This?");
+    createImages(build);
+    QLabel *charsPerLineLabel = createLabel(build, "Label7", "Characters/Line:");
+    m_charsPerLine = createTextBox(build, "txtCPL");
+    charsPerLineLabel->setBuddy(m_charsPerLine);
+    QLabel *keywordsLabel = createLabel(build, "Label2", "Keywords:");
+    m_keywords = createTextBox(build, "txtKeywords");
+    keywordsLabel->setBuddy(m_keywords);
+    QLabel *authorLabel = createLabel(build, "Label1", "Author:");
+    m_author = createTextBox(build, "txtAuthor");
+    authorLabel->setBuddy(m_author);
+}
 
-    m_help = new XPContainer(this);
-    applyForm(form, "XPCHelp", *m_help);
+void frmSetting::createPanel(FormBuilder &build)
+{
+    m_xpc = build.make<XPContainer>("XPC");
+    m_outputFolderLabel = createLabel(build, "Label3", "输出路径:");
+    build.make<QFrame>("Shape1")->setFrameShape(QFrame::Box);
+    m_outputFolder = createTextBox(build, "txtPath");
+    m_outputFolder->setFrame(false);
+    m_outputFolder->setText("C:\\output");
+    m_outputFolderLabel->setBuddy(m_outputFolder);
+    m_browseButton = build.make<KAVOButton>("Command1");
+    QLabel *languageLabel = createLabel(build, "Label11", "文件类型:");
+    m_language = build.make<XPCombo>("cmbCN");
+    languageLabel->setBuddy(m_language);
+    QLabel *fontLabel = createLabel(build, "Label5", "字体:");
+    m_fontName = build.make<XPCombo>("cmbFont");
+    fontLabel->setBuddy(m_fontName);
+    m_okButton = build.make<KAVOButton>("KAVOButton1");
+    m_returnButton = build.make<KAVOButton>("KAVOButton2");
+}
+
+void frmSetting::createHelpPanel(FormBuilder &build)
+{
+    m_help = build.make<XPContainer>("XPCHelp");
     // The stored theme decides the panel's colours.
     m_help->setTheme(m_help->Theme());
-    createLabel(form, "Label10", "Page Right Margin");
-    m_labels["Label10"]->setStyleSheet("font-weight: bold");
-    createLabel(form, "Label9", HelpText);
-    m_labels["Label9"]->setWordWrap(true);
-    m_labels["Label9"]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    createLabel(build, "Label10", "Page Right Margin")->setStyleSheet("font-weight: bold");
+    QLabel *helpText = createLabel(build, "Label9", HelpText);
+    helpText->setWordWrap(true);
+    helpText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_help->hide();
-    m_labels["Label8"]->setStyleSheet("color: blue; text-decoration: underline");
-
-    // Each label names the field beside it for a screen reader.
-    const std::pair<const char *, QWidget *> labelled[] = {
-        {"Label4", m_combos["cmbPS"]},        {"Label6", m_combos["cmbFontSize"]},
-        {"Label7", m_textBoxes["txtCPL"]},    {"Label2", m_textBoxes["txtKeywords"]},
-        {"Label1", m_textBoxes["txtAuthor"]}, {"Label3", m_textBoxes["txtPath"]},
-        {"Label11", m_combos["cmbCN"]},       {"Label5", m_combos["cmbFont"]},
-    };
-    for (const auto &[label, field] : labelled)
-        m_labels[label]->setBuddy(field);
 }
 
 // The window is the panel's size: what lies beside or beneath the panel
@@ -141,63 +144,46 @@ void frmSetting::keepFocusOnThePanel()
         for (QWidget *part : child->findChildren<QWidget *>())
             part->setFocusPolicy(Qt::NoFocus);
     }
-    m_textBoxes["txtPath"]->setFocus();
+    m_outputFolder->setFocus();
 }
 
-void frmSetting::createCombo(const FormDescription &form, const QString &name)
+QLineEdit *frmSetting::createTextBox(FormBuilder &build, const QString &name)
 {
-    auto *combo = new XPCombo(parentFor(form, name));
-    applyForm(form, name, *combo);
-    m_combos[name] = combo;
-}
-
-void frmSetting::createButton(const FormDescription &form, const QString &name)
-{
-    auto *button = new KAVOButton(parentFor(form, name));
-    applyForm(form, name, *button);
-    m_buttons[name] = button;
-}
-
-void frmSetting::createTextBox(const FormDescription &form, const QString &name)
-{
-    auto *box = new QLineEdit(parentFor(form, name));
-    form.place(name, *box);
+    auto *box = build.make<QLineEdit>(name);
     box->setFont(tahoma());
-    m_textBoxes[name] = box;
+    return box;
 }
 
-void frmSetting::createLabel(const FormDescription &form, const QString &name,
-                             const QString &caption)
+QLabel *frmSetting::createLabel(FormBuilder &build, const QString &name, const QString &caption)
 {
-    auto *label = new QLabel(caption, parentFor(form, name));
-    form.place(name, *label);
+    auto *label = build.make<QLabel>(name);
+    label->setText(caption);
     label->setFont(tahoma());
-    m_labels[name] = label;
+    return label;
 }
 
 // Four thin empty strips around "What's This?": passing over any of them
 // takes the help panel away again.
-void frmSetting::createImages(const FormDescription &form)
+void frmSetting::createImages(FormBuilder &build)
 {
     for (const char *name : {"Image1", "Image2", "Image3", "Image4"}) {
-        auto *image = new QLabel(this);
-        form.place(name, *image);
+        auto *image = build.make<QLabel>(name);
         image->setMouseTracking(true);
         image->installEventFilter(this);
         m_images << image;
     }
-    m_labels["Label8"]->setMouseTracking(true);
-    m_labels["Label8"]->installEventFilter(this);
+    m_helpLink->setMouseTracking(true);
+    m_helpLink->installEventFilter(this);
 }
 
 void frmSetting::connectHandlers()
 {
-    connect(m_buttons["Command1"], &KAVOButton::Click, this, &frmSetting::Command1_Click);
-    connect(m_buttons["KAVOButton1"], &KAVOButton::Click, this, &frmSetting::KAVOButton1_Click);
-    connect(m_buttons["KAVOButton2"], &KAVOButton::Click, this, &frmSetting::KAVOButton2_Click);
-    connect(m_combos["cmbPS"], &XPCombo::Click, this, &frmSetting::suggestCharsPerLine);
-    connect(m_combos["cmbFontSize"], &XPCombo::Click, this, &frmSetting::suggestCharsPerLine);
-    connect(m_combos["cmbFontSize"], &XPCombo::Change, this, &frmSetting::suggestCharsPerLine);
+    connect(m_browseButton, &KAVOButton::Click, this, &frmSetting::Command1_Click);
+    connect(m_okButton, &KAVOButton::Click, this, &frmSetting::KAVOButton1_Click);
+    connect(m_returnButton, &KAVOButton::Click, this, &frmSetting::KAVOButton2_Click);
+    connect(m_pageSize, &XPCombo::Click, this, &frmSetting::suggestCharsPerLine);
+    connect(m_fontSize, &XPCombo::Click, this, &frmSetting::suggestCharsPerLine);
+    connect(m_fontSize, &XPCombo::Change, this, &frmSetting::suggestCharsPerLine);
 }
 
 void frmSetting::load()
@@ -212,16 +198,16 @@ void frmSetting::load()
 
 void frmSetting::fillLists()
 {
-    XPCombo *pageSize = m_combos["cmbPS"];
+    XPCombo *pageSize = m_pageSize;
     for (const char *size : {"A3", "A4", "A5"})
         pageSize->AddItem(size);
     pageSize->setListIndex(1);
     for (const char *face : {"宋体", "黑体"})
-        m_combos["cmbFont"]->AddItem(face);
+        m_fontName->AddItem(face);
     for (const char *language : {"中文", "英文"})
-        m_combos["cmbCN"]->AddItem(language);
-    m_combos["cmbFont"]->setLocked(true);
-    XPCombo *fontSize = m_combos["cmbFontSize"];
+        m_language->AddItem(language);
+    m_fontName->setLocked(true);
+    XPCombo *fontSize = m_fontSize;
     for (const char *size : {"8", "9", "10", "12", "14", "18", "24", "36", "60", "72"})
         fontSize->AddItem(size);
     fontSize->setListIndex(3);
@@ -231,14 +217,14 @@ void frmSetting::fillLists()
 // per line then take its place.
 void frmSetting::copyRecordIn()
 {
-    m_textBoxes["txtPath"]->setText(QString::fromStdString(m_settings.OutputFolder));
-    m_textBoxes["txtKeywords"]->setText(QString::fromStdString(m_settings.Keywords));
-    m_textBoxes["txtAuthor"]->setText(QString::fromStdString(m_settings.Author));
-    m_combos["cmbPS"]->setText(QString::fromStdString(m_settings.PageSize));
-    m_combos["cmbFont"]->setText(QString::fromStdString(m_settings.FontName));
-    m_combos["cmbFontSize"]->setText(QString::number(m_settings.FontSize));
-    m_combos["cmbCN"]->setText(QString::fromStdString(m_settings.Language));
-    m_textBoxes["txtCPL"]->setText(QString::number(m_settings.CharsPerLine));
+    m_outputFolder->setText(QString::fromStdString(m_settings.OutputFolder));
+    m_keywords->setText(QString::fromStdString(m_settings.Keywords));
+    m_author->setText(QString::fromStdString(m_settings.Author));
+    m_pageSize->setText(QString::fromStdString(m_settings.PageSize));
+    m_fontName->setText(QString::fromStdString(m_settings.FontName));
+    m_fontSize->setText(QString::number(m_settings.FontSize));
+    m_language->setText(QString::fromStdString(m_settings.Language));
+    m_charsPerLine->setText(QString::number(m_settings.CharsPerLine));
 }
 
 double frmSetting::leadingNumber(const QString &text)
@@ -260,10 +246,10 @@ double frmSetting::leadingNumber(const QString &text)
 
 void frmSetting::suggestCharsPerLine()
 {
-    QLineEdit *charsPerLine = m_textBoxes["txtCPL"];
-    int pageSize = m_combos["cmbPS"]->ListIndex();
+    QLineEdit *charsPerLine = m_charsPerLine;
+    int pageSize = m_pageSize->ListIndex();
     if (pageSize == 0) {
-        double fontSize = leadingNumber(m_combos["cmbFontSize"]->Text());
+        double fontSize = leadingNumber(m_fontSize->Text());
         // Without a size the division cannot be made and the box stays.
         if (fontSize != 0)
             charsPerLine->setText(QString::number(std::floor(150 / (fontSize / 10)), 'f', 0));
@@ -281,10 +267,10 @@ void frmSetting::Command1_Click()
         = DialogBackend::instance().folder(this, "Please select a folder:");
     if (folder && !folder->isEmpty()) {
         qsizetype nul = folder->indexOf(QChar(0));
-        m_textBoxes["txtPath"]->setText(nul < 0 ? *folder : folder->left(nul));
+        m_outputFolder->setText(nul < 0 ? *folder : folder->left(nul));
         return;
     }
-    m_textBoxes["txtPath"]->setText(QDir::homePath() + "/output");
+    m_outputFolder->setText(QDir::homePath() + "/output");
 }
 
 void frmSetting::Label8_MouseMove(float x, float y)
@@ -302,7 +288,7 @@ void frmSetting::Image_MouseMove()
 bool frmSetting::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove) {
-        if (watched == m_labels["Label8"]) {
+        if (watched == m_helpLink) {
             QPointF at = static_cast<QMouseEvent *>(event)->position();
             Label8_MouseMove(float(Twips::fromPixels(int(at.x()))),
                              float(Twips::fromPixels(int(at.y()))));
@@ -315,7 +301,7 @@ bool frmSetting::eventFilter(QObject *watched, QEvent *event)
 
 void frmSetting::KAVOButton1_Click()
 {
-    m_textBoxes["txtCPL"]->setText(m_combos["cmbCN"]->Text() == "中文" ? "30" : "60");
+    m_charsPerLine->setText(m_language->Text() == "中文" ? "30" : "60");
     copyControlsOut();
     SaveSettings(m_settings, m_configIni);
     leave();
@@ -325,17 +311,17 @@ void frmSetting::KAVOButton1_Click()
 // keeps the previous value.
 void frmSetting::copyControlsOut()
 {
-    m_settings.Language = m_combos["cmbCN"]->Text().toStdString();
-    m_settings.OutputFolder = m_textBoxes["txtPath"]->text().toStdString();
-    m_settings.Keywords = m_textBoxes["txtKeywords"]->text().toStdString();
-    m_settings.Author = m_textBoxes["txtAuthor"]->text().toStdString();
-    m_settings.PageSize = m_combos["cmbPS"]->Text().toStdString();
-    m_settings.FontName = m_combos["cmbFont"]->Text().toStdString();
+    m_settings.Language = m_language->Text().toStdString();
+    m_settings.OutputFolder = m_outputFolder->text().toStdString();
+    m_settings.Keywords = m_keywords->text().toStdString();
+    m_settings.Author = m_author->text().toStdString();
+    m_settings.PageSize = m_pageSize->Text().toStdString();
+    m_settings.FontName = m_fontName->Text().toStdString();
     bool ok = false;
-    double fontSize = m_combos["cmbFontSize"]->Text().trimmed().toDouble(&ok);
+    double fontSize = m_fontSize->Text().trimmed().toDouble(&ok);
     if (ok && std::nearbyint(fontSize) >= -32768 && std::nearbyint(fontSize) <= 32767)
         m_settings.FontSize = int16_t(std::nearbyint(fontSize));
-    m_settings.CharsPerLine = int16_t(m_textBoxes["txtCPL"]->text().toInt());
+    m_settings.CharsPerLine = int16_t(m_charsPerLine->text().toInt());
 }
 
 void frmSetting::KAVOButton2_Click()

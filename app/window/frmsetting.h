@@ -3,15 +3,15 @@
 #include "settings/settings.h"
 
 #include <QDialog>
-#include <QMap>
+#include <QList>
 
 #include <filesystem>
 
+class FormBuilder;
 class FormDescription;
 class KAVOButton;
 class QLabel;
 class QLineEdit;
-class UserControl;
 class XPCombo;
 class XPContainer;
 
@@ -23,18 +23,32 @@ class frmSetting : public QDialog {
     Q_OBJECT
 
 public:
+    // Built from the dialog's form description in the resources.
     frmSetting(Settings &settings, std::filesystem::path configIni, QWidget *mainWindow);
+    // Throws std::runtime_error naming the first control form lacks.
+    frmSetting(const FormDescription &form, Settings &settings, std::filesystem::path configIni,
+               QWidget *mainWindow);
 
     // The load: CurrentForm, the window's size, the lists, then the record
     // copied into the controls.
     void load();
 
+    // The dialog's controls under their design names.
     XPContainer *XPC() const { return m_xpc; }
     XPContainer *XPCHelp() const { return m_help; }
-    XPCombo *combo(const QString &name) const { return m_combos.value(name); }
-    QLineEdit *textBox(const QString &name) const { return m_textBoxes.value(name); }
-    KAVOButton *button(const QString &name) const { return m_buttons.value(name); }
-    QLabel *label(const QString &name) const { return m_labels.value(name); }
+    XPCombo *cmbPS() const { return m_pageSize; }
+    XPCombo *cmbFontSize() const { return m_fontSize; }
+    XPCombo *cmbCN() const { return m_language; }
+    XPCombo *cmbFont() const { return m_fontName; }
+    QLineEdit *txtPath() const { return m_outputFolder; }
+    QLineEdit *txtCPL() const { return m_charsPerLine; }
+    QLineEdit *txtKeywords() const { return m_keywords; }
+    QLineEdit *txtAuthor() const { return m_author; }
+    KAVOButton *Command1() const { return m_browseButton; }
+    KAVOButton *KAVOButton1() const { return m_okButton; }
+    KAVOButton *KAVOButton2() const { return m_returnButton; }
+    QLabel *Label3() const { return m_outputFolderLabel; }
+    QLabel *Label4() const { return m_pageSizeLabel; }
 
     void Command1_Click();
     void KAVOButton1_Click();
@@ -55,14 +69,13 @@ protected:
 
 private:
     void createControls(const FormDescription &form);
+    void createOffPanelControls(FormBuilder &build);
+    void createPanel(FormBuilder &build);
+    void createHelpPanel(FormBuilder &build);
     void keepFocusOnThePanel();
-    QWidget *parentFor(const FormDescription &form, const QString &name);
-    void applyForm(const FormDescription &form, const QString &name, UserControl &control);
-    void createCombo(const FormDescription &form, const QString &name);
-    void createButton(const FormDescription &form, const QString &name);
-    void createTextBox(const FormDescription &form, const QString &name);
-    void createLabel(const FormDescription &form, const QString &name, const QString &caption);
-    void createImages(const FormDescription &form);
+    static QLineEdit *createTextBox(FormBuilder &build, const QString &name);
+    static QLabel *createLabel(FormBuilder &build, const QString &name, const QString &caption);
+    void createImages(FormBuilder &build);
     void connectHandlers();
     void fillLists();
     void copyRecordIn();
@@ -74,9 +87,19 @@ private:
     QWidget *m_mainWindow;
     XPContainer *m_xpc = nullptr;
     XPContainer *m_help = nullptr;
-    QMap<QString, XPCombo *> m_combos;
-    QMap<QString, QLineEdit *> m_textBoxes;
-    QMap<QString, KAVOButton *> m_buttons;
-    QMap<QString, QLabel *> m_labels;
+    XPCombo *m_pageSize = nullptr;
+    XPCombo *m_fontSize = nullptr;
+    XPCombo *m_language = nullptr;
+    XPCombo *m_fontName = nullptr;
+    QLineEdit *m_outputFolder = nullptr;
+    QLineEdit *m_charsPerLine = nullptr;
+    QLineEdit *m_keywords = nullptr;
+    QLineEdit *m_author = nullptr;
+    KAVOButton *m_browseButton = nullptr;
+    KAVOButton *m_okButton = nullptr;
+    KAVOButton *m_returnButton = nullptr;
+    QLabel *m_outputFolderLabel = nullptr;
+    QLabel *m_pageSizeLabel = nullptr;
+    QLabel *m_helpLink = nullptr;
     QList<QLabel *> m_images;
 };

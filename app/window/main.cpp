@@ -1,5 +1,6 @@
 #include "app/window/accessiblecontrols.h"
 #include "app/window/demoform.h"
+#include "app/window/frmsetting.h"
 #include "app/window/lightlook.h"
 #include "app/window/openrequestserver.h"
 #include "app/window/singleinstance.h"
@@ -91,11 +92,14 @@ int main(int argc, char **argv)
     listenForLaterCopies(requests);
     LightLook::apply();
 
-    // A form description without one of the window's controls is a broken
-    // build: say which control, instead of running with a dead button.
+    // A form description without one of the windows' controls is a broken
+    // build: say which control, instead of running with a dead button. The
+    // Settings dialog is made once here, so that its form is checked at
+    // start-up too and not when the settings button is first pressed.
     std::unique_ptr<DemoForm> form;
     try {
         form = std::make_unique<DemoForm>();
+        frmSetting formCheck(programSettings(), configIniPath(), form.get());
     } catch (const std::runtime_error &error) {
         std::fprintf(stderr, "tervolan: %s\n", error.what());
         return 1;

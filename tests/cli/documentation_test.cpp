@@ -12,7 +12,9 @@
 
 namespace {
 
-const std::string Data = std::string(TERVOLAN_SOURCE_DIR) + "/data/";
+// The man page and the completion as the build made them from their
+// templates and the option table.
+const std::string Data = std::string(TERVOLAN_BINARY_DIR) + "/data/";
 
 // roff writes every "-" of an option as "\-".
 std::string unescapeRoff(std::string text)
@@ -38,7 +40,7 @@ struct Document {
 std::vector<Document> documents()
 {
     return {{"--help", CommandLineOptions::helpText()},
-            {"man page", unescapeRoff(readBytes(Data + "tervolan-convert.1.in"))},
+            {"man page", unescapeRoff(readBytes(Data + "tervolan-convert.1"))},
             {"bash completion", readBytes(Data + "tervolan-convert.bash-completion")}};
 }
 

@@ -4,6 +4,7 @@
 #include "controls/xpcontainer/xpcontainer.h"
 #include "dialogs/dialogbackend.h"
 #include "platform/currentform.h"
+#include "platform/formdescription.h"
 #include "settings/settingsstore.h"
 #include "tests/support/tempdir.h"
 
@@ -15,6 +16,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -39,8 +44,6 @@ protected:
         return *dialog;
     }
 
-    QString text(const QString &box) const { return dialog->textBox(box)->text(); }
-
     TempDir dir;
     Settings settings;
     QWidget mainWindow;
@@ -56,13 +59,13 @@ TEST_F(SettingsDialogTest, FirstStartShowsTheRecordAndOkSavesExactlyThat)
     EXPECT_EQ(CurrentForm::form(), &form);
     EXPECT_EQ(form.size(), QSize(353, 141)) << "the dialog takes its panel's size";
     EXPECT_EQ(form.XPC()->Caption(), "设置选项");
-    EXPECT_EQ(text("txtPath"), "");
-    EXPECT_EQ(form.combo("cmbPS")->Text(), "");
-    EXPECT_EQ(form.combo("cmbFontSize")->Text(), "0");
-    EXPECT_EQ(form.combo("cmbFont")->Text(), "宋体");
-    EXPECT_TRUE(form.combo("cmbFont")->Locked());
-    EXPECT_EQ(form.combo("cmbCN")->Text(), "中文");
-    EXPECT_EQ(text("txtCPL"), "30") << "the stored value wins over the suggestion";
+    EXPECT_EQ(dialog->txtPath()->text(), "");
+    EXPECT_EQ(form.cmbPS()->Text(), "");
+    EXPECT_EQ(form.cmbFontSize()->Text(), "0");
+    EXPECT_EQ(form.cmbFont()->Text(), "宋体");
+    EXPECT_TRUE(form.cmbFont()->Locked());
+    EXPECT_EQ(form.cmbCN()->Text(), "中文");
+    EXPECT_EQ(dialog->txtCPL()->text(), "30") << "the stored value wins over the suggestion";
     EXPECT_FALSE(form.XPCHelp()->isVisible());
 
     form.KAVOButton1_Click();
@@ -77,13 +80,10 @@ TEST_F(SettingsDialogTest, KeyboardStartsOnThePathAndTabSkipsWhatThePanelCovers)
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    EXPECT_EQ(QApplication::focusWidget(), form.textBox("txtPath"));
-    const QList<QWidget *> expected{form.button("Command1"),
-                                    form.combo("cmbCN")->focusProxy(),
-                                    form.combo("cmbFont")->focusProxy(),
-                                    form.button("KAVOButton1"),
-                                    form.button("KAVOButton2"),
-                                    form.textBox("txtPath")};
+    EXPECT_EQ(QApplication::focusWidget(), form.txtPath());
+    const QList<QWidget *> expected{
+        form.Command1(),    form.cmbCN()->focusProxy(), form.cmbFont()->focusProxy(),
+        form.KAVOButton1(), form.KAVOButton2(),         form.txtPath()};
     QList<QWidget *> visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -96,18 +96,18 @@ TEST_F(SettingsDialogTest, LanguageDecidesCharactersPerLineOnOk)
 {
     settings.PageSize = "A3";
     frmSetting &form = open();
-    form.combo("cmbCN")->setText("英文");
-    form.textBox("txtCPL")->setText("125");
+    form.cmbCN()->setText("英文");
+    form.txtCPL()->setText("125");
     form.KAVOButton1_Click();
     EXPECT_EQ(settings.CharsPerLine, 60);
     EXPECT_EQ(settings.Language, "英文");
 
-    open().combo("cmbCN")->setText("");
+    open().cmbCN()->setText("");
     dialog->KAVOButton1_Click();
     EXPECT_EQ(settings.CharsPerLine, 60) << "anything but exactly 中文 counts as not Chinese";
     EXPECT_EQ(settings.Language, "");
 
-    open().combo("cmbCN")->setText("中文");
+    open().cmbCN()->setText("中文");
     dialog->KAVOButton1_Click();
     EXPECT_EQ(settings.CharsPerLine, 30);
     EXPECT_TRUE(readBytes(config()).ends_with("\r\n30\r\n"));
@@ -116,28 +116,28 @@ TEST_F(SettingsDialogTest, LanguageDecidesCharactersPerLineOnOk)
 TEST_F(SettingsDialogTest, SuggestionFollowsPageSizeAndFontSize)
 {
     frmSetting &form = open();
-    XPCombo *pageSize = form.combo("cmbPS");
-    XPCombo *fontSize = form.combo("cmbFontSize");
+    XPCombo *pageSize = form.cmbPS();
+    XPCombo *fontSize = form.cmbFontSize();
     pageSize->setListIndex(0);
     fontSize->setText("12");
     form.suggestCharsPerLine();
-    EXPECT_EQ(text("txtCPL"), "125");
+    EXPECT_EQ(dialog->txtCPL()->text(), "125");
     for (auto [size, expected] :
          {std::pair{"8", "187"}, {"9", "166"}, {"14", "107"}, {"72", "20"}}) {
         fontSize->setText(size);
         form.suggestCharsPerLine();
-        EXPECT_EQ(text("txtCPL"), expected) << size;
+        EXPECT_EQ(dialog->txtCPL()->text(), expected) << size;
     }
     fontSize->setText("abc");
     form.suggestCharsPerLine();
-    EXPECT_EQ(text("txtCPL"), "20") << "no size, no change";
+    EXPECT_EQ(dialog->txtCPL()->text(), "20") << "no size, no change";
     pageSize->setListIndex(1);
     form.suggestCharsPerLine();
-    EXPECT_EQ(text("txtCPL"), "110");
+    EXPECT_EQ(dialog->txtCPL()->text(), "110");
     pageSize->setListIndex(2);
     fontSize->setText("9");
     form.suggestCharsPerLine();
-    EXPECT_EQ(text("txtCPL"), "70");
+    EXPECT_EQ(dialog->txtCPL()->text(), "70");
     EXPECT_DOUBLE_EQ(frmSetting::leadingNumber("10.5pt"), 10.5);
     EXPECT_DOUBLE_EQ(frmSetting::leadingNumber("pt10"), 0);
 }
@@ -147,7 +147,7 @@ TEST_F(SettingsDialogTest, FontSizeRoundsHalfToEvenOrKeepsThePreviousValue)
     settings.FontSize = 11;
     for (auto [typed, expected] :
          {std::pair{"12.5", 12}, {"13.5", 14}, {"abc", 14}, {"70000", 14}, {"9", 9}}) {
-        open().combo("cmbFontSize")->setText(typed);
+        open().cmbFontSize()->setText(typed);
         dialog->KAVOButton1_Click();
         EXPECT_EQ(settings.FontSize, expected) << typed;
     }
@@ -157,14 +157,14 @@ TEST_F(SettingsDialogTest, BrowseTakesTheFolderOrFallsBackWhenCancelled)
 {
     settings.OutputFolder = "/data/pdf";
     frmSetting &form = open();
-    EXPECT_EQ(text("txtPath"), "/data/pdf");
+    EXPECT_EQ(dialog->txtPath()->text(), "/data/pdf");
     browser.fileChoice = "/chosen/folder";
     form.Command1_Click();
     EXPECT_EQ(browser.lastTitle, "Please select a folder:");
-    EXPECT_EQ(text("txtPath"), "/chosen/folder");
+    EXPECT_EQ(dialog->txtPath()->text(), "/chosen/folder");
     browser.fileChoice.reset();
     form.Command1_Click();
-    EXPECT_EQ(text("txtPath"), QDir::homePath() + "/output");
+    EXPECT_EQ(dialog->txtPath()->text(), QDir::homePath() + "/output");
 }
 
 TEST_F(SettingsDialogTest, ReturnLeavesRecordAndFileUntouched)
@@ -172,8 +172,8 @@ TEST_F(SettingsDialogTest, ReturnLeavesRecordAndFileUntouched)
     dir.write("config.ini", "old");
     Settings before = settings;
     frmSetting &form = open();
-    form.textBox("txtAuthor")->setText("someone");
-    form.combo("cmbCN")->setText("英文");
+    form.txtAuthor()->setText("someone");
+    form.cmbCN()->setText("英文");
     form.KAVOButton2_Click();
     EXPECT_EQ(settings.Author, before.Author);
     EXPECT_EQ(settings.CharsPerLine, before.CharsPerLine);
@@ -216,14 +216,38 @@ TEST_F(SettingsDialogTest, HelpPanelFollowsThePointerAndTheStripsHideIt)
 TEST_F(SettingsDialogTest, CombosShowTheLabelsFont)
 {
     frmSetting &form = open();
-    const QFont labels = form.label("Label4")->font();
-    for (const char *name : {"cmbPS", "cmbFontSize", "cmbCN", "cmbFont"}) {
-        XPCombo *combo = form.combo(name);
+    const QFont labels = form.Label4()->font();
+    for (XPCombo *combo : {form.cmbPS(), form.cmbFontSize(), form.cmbCN(), form.cmbFont()}) {
+        const QString name = combo->objectName();
         const QFont field = combo->findChild<QLineEdit *>("JTexto")->font();
         const QFont list = combo->findChild<QComboBox *>("JCombo")->view()->font();
         for (const QFont &shown : {field, list}) {
             EXPECT_EQ(shown.family(), labels.family()) << name;
             EXPECT_EQ(shown.pointSizeF(), labels.pointSizeF()) << name;
         }
+    }
+}
+
+// A control missing from the form description was a null pointer that
+// crashed the first time a handler reached it; txtCPL lies outside the
+// window, where nobody would see it missing.
+TEST_F(SettingsDialogTest, FormDescriptionWithoutAControlStopsTheDialog)
+{
+    QFile file(":/forms/frmsetting.json");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+    QJsonArray controls;
+    for (const QJsonValue &control : json.value("controls").toArray()) {
+        if (control.toObject().value("name") != "txtCPL")
+            controls.append(control);
+    }
+    json.insert("controls", controls);
+    std::optional<FormDescription> lacking = FormDescription::parse(QJsonDocument(json).toJson());
+    ASSERT_TRUE(lacking);
+    try {
+        frmSetting form(*lacking, settings, config(), &mainWindow);
+        FAIL() << "a dialog without its characters-per-line box was made";
+    } catch (const std::runtime_error &error) {
+        EXPECT_NE(std::string(error.what()).find("txtCPL"), std::string::npos) << error.what();
     }
 }

@@ -23,8 +23,8 @@ TEST(LightLook, WindowsStayLightOnADarkDesktopPalette)
     QWidget mainWindow;
     frmSetting dialog(settings, dir.file("config.ini"), &mainWindow);
     DemoForm form;
-    const QPalette label = dialog.label("Label3")->palette();
-    const QPalette pathBox = dialog.textBox("txtPath")->palette();
+    const QPalette label = dialog.Label3()->palette();
+    const QPalette pathBox = dialog.txtPath()->palette();
     const QPalette list = form.List1()->palette();
     QApplication::setPalette(desktop);
 
