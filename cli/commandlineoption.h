@@ -18,8 +18,7 @@ struct CommandLineOption {
     };
 
     // A whole number from 1 to high.
-    template <typename Target>
-    struct Number {
+    template <typename Target> struct Number {
         Target CommandLineOptions::*target;
         int high;
     };

@@ -70,7 +70,8 @@ std::span<const CommandLineOption> CommandLineOptions::table()
         {0, "report", Argument::Required, &O::reportFile, "FILE",
          "one JSON line per input to FILE (\"-\": standard\n"
          "output, and the PDF list is not printed)"},
-        {'q', "quiet", Argument::None, &O::quiet, "", "no progress bar and no list of written files"},
+        {'q', "quiet", Argument::None, &O::quiet, "",
+         "no progress bar and no list of written files"},
         {'h', "help", Argument::None, &O::help, "", "show this help and exit"},
         {0, "version", Argument::None, &O::version, "", "show the version and exit"},
     };
@@ -125,8 +126,8 @@ const option *longOptions()
         std::vector<option> table;
         for (const CommandLineOption &row : CommandLineOptions::table()) {
             if (row.isOption())
-                table.push_back({row.longName.data(), hasArgument(row.argument), nullptr,
-                                 codeOf(row)});
+                table.push_back(
+                    {row.longName.data(), hasArgument(row.argument), nullptr, codeOf(row)});
         }
         table.push_back({nullptr, 0, nullptr, 0});
         return table;
@@ -196,11 +197,8 @@ std::string refusal(int optionCode, const char *argument)
     return "unknown option --" + name;
 }
 
-} // namespace
-
-const char *CommandLineOptions::helpText()
-{
-    static const std::string text = R"(Usage: tervolan-convert [OPTION]... [FILE|FOLDER|-]...
+// What --help says around the option list.
+const std::string HelpBeforeOptions = R"(Usage: tervolan-convert [OPTION]... [FILE|FOLDER|-]...
 Convert plain-text files into PDF documents, one PDF per file, named after
 the file up to its first dot and written to the output folder.
 
@@ -212,7 +210,8 @@ $XDG_CONFIG_HOME/tervolan/config.ini (~/.config/tervolan/config.ini when
 XDG_CONFIG_HOME is unset): the file the window's Settings dialog writes.
 Without an output folder the PDFs go to ~/output.
 
-)" + OptionDocs::helpList() + R"(
+)";
+const std::string HelpAfterOptions = R"(
 Input files are decoded by their byte-order mark (UTF-8, UTF-16LE,
 UTF-16BE); else a file that is valid UTF-8 is read as UTF-8, and any other
 as GB18030 (which reads GBK). Lines end at CR, LF or CR LF.
@@ -228,6 +227,12 @@ Exit status:
   2  usage error: an unknown option, a bad value, no inputs, a settings
      file that cannot be read, or a report file that cannot be made
 )";
+
+} // namespace
+
+const char *CommandLineOptions::helpText()
+{
+    static const std::string text = HelpBeforeOptions + OptionDocs::helpList() + HelpAfterOptions;
     return text.c_str();
 }
 

@@ -179,8 +179,8 @@ std::string OptionDocs::bashCompletion(std::string_view source)
         if (!letter.empty())
             shortNames += " " + letter;
         if (row.argument == Argument::Required)
-            withValue += (withValue.empty() ? "" : " | ") + (letter.empty() ? "" : letter + " | ")
-                + name;
+            withValue
+                += (withValue.empty() ? "" : " | ") + (letter.empty() ? "" : letter + " | ") + name;
     }
     std::string text = replaced(std::string(source), "@OPTIONS_WITH_VALUE@", withValue);
     return replaced(text, "@OPTIONS@", longNames + shortNames);

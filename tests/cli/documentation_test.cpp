@@ -1,4 +1,5 @@
 #include "cli/commandlineoptions.h"
+#include "cli/optiondocs.h"
 #include "tests/support/commandrun.h"
 #include "tests/support/tempdir.h"
 
@@ -112,4 +113,15 @@ TEST(BashCompletion, CompletesOptionsAndTheirValues)
     EXPECT_EQ(complete("tervolan-convert --chars"), "--chars-per-line\n");
     EXPECT_EQ(complete("tervolan-convert -o out --rec"), "--recursive\n");
     EXPECT_EQ(complete("tervolan-convert --on-conflict r"), "rename\n");
+}
+
+// A renamed option would otherwise lose its man page paragraph without a
+// word: the page would quietly fall back to the short help text.
+TEST(Documentation, ManPageParagraphForNoOptionStopsTheBuild)
+{
+    const std::string source = ".SH OPTIONS\n.\\\" option --no-such-option\nGone.\n"
+                               ".\\\" options end\n.SH FILES\n";
+    std::string error;
+    EXPECT_FALSE(OptionDocs::manPage(source, error));
+    EXPECT_NE(error.find("--no-such-option"), std::string::npos) << error;
 }
