@@ -218,7 +218,7 @@ TEST_F(SettingsDialogTest, CombosShowTheLabelsFont)
     frmSetting &form = open();
     const QFont labels = form.Label4()->font();
     for (XPCombo *combo : {form.cmbPS(), form.cmbFontSize(), form.cmbCN(), form.cmbFont()}) {
-        const QString name = combo->objectName();
+        const std::string name = combo->objectName().toStdString();
         const QFont field = combo->findChild<QLineEdit *>("JTexto")->font();
         const QFont list = combo->findChild<QComboBox *>("JCombo")->view()->font();
         for (const QFont &shown : {field, list}) {
