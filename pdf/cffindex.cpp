@@ -19,7 +19,9 @@ bool CffIndex::read(std::string_view table, size_t offset)
     m_table = table;
     m_start = offset;
     m_offsets.clear();
-    if (offset + 2 > table.size())
+    // Offsets come from the font, a missing one as SIZE_MAX: offset + 2
+    // could wrap past the check.
+    if (offset > table.size() || table.size() - offset < 2)
         return false;
     const auto *bytes = reinterpret_cast<const unsigned char *>(table.data());
     const size_t count = (bytes[offset] << 8) | bytes[offset + 1];
