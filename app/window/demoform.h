@@ -79,6 +79,7 @@ public:
     // and learns of the end through conversionFinished. Ignored while a
     // run is under way.
     void Command1_Click();
+    // Whether a run started by Convert is still under way.
     bool isConverting() const { return m_conversion && m_conversion->isRunning(); }
     // The Settings dialog, modal: the window waits until it closes.
     void KAVOButton7_Click();
