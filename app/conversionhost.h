@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/eventpump.h"
 #include "app/skipreason.h"
 
 #include <string>
 
 // What the conversion job needs from whoever runs it, besides the list and
 // the progress display.
-class ConversionHost : public EventPump {
+class ConversionHost {
 public:
+    virtual ~ConversionHost() = default;
     virtual void beep() = 0;
     virtual void openFolder(const std::string &folder) = 0;
     // An input that could not be converted and was taken off the list.

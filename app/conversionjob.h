@@ -1,41 +1,46 @@
 #pragma once
 
 #include "app/conversionhost.h"
+#include "app/documentconversion.h"
 #include "app/pathlist.h"
 #include "app/progressdisplay.h"
 #include "platform/text/textfilereader.h"
 #include "settings/settings.h"
 
+#include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
-class PieceCutter;
-
-// What became of one input.
-enum class ConversionOutcome {
-    Written,      // its PDF is in place
-    Skipped,      // it could not be read or laid out; the host was told why
-    WriterFailed, // the PDF writer failed; the host was told its message
-};
-
-// Turns text files into PDFs through the PDF writer, one document per
-// input: lines are broken at CharsPerLine characters, placed down the page
-// at a step of 5 x font size, and a page is broken when the next line would
-// come within 200 units of the bottom edge (PageFit). A font size that puts
-// the first line below the page makes no document; text that runs off the
-// page is written and the host is warned.
+// Turns a list of text files into PDFs through the PDF writer, one document
+// per input (DocumentConversion), a step at a time: whoever runs it decides
+// what happens between steps, and nothing the job calls runs anything else.
+// The window takes steps from its event loop, the command line in a plain
+// loop. A font size that puts the first line below the page makes no
+// document; text that runs off the page is written and the host is warned.
 class ConversionJob {
 public:
     ConversionJob(int box, const Settings &settings, ConversionHost &host,
                   ProgressDisplay &progress);
+    ~ConversionJob();
 
-    // Converts the list from the top until it is empty, removing each entry
-    // once its document is written; then beeps, opens the output folder and
-    // shows 100. A call made while the job runs (from the event processing
-    // of a running job) is ignored. When the output folder cannot be made
-    // or written, the host is told and nothing is converted. A writer failure ends the run at once:
-    // its entry stays on the list and nothing more happens.
+    // Starts a run over the list from its top. Returns false, having done
+    // nothing, while a run is under way or when the list is empty; also
+    // when the output folder cannot be made or written, after telling the
+    // host (the list stays).
+    bool start(PathList &list);
+    // Takes the run one step further (see DocumentConversion::step); an
+    // entry leaves the list once its document is finished, whatever the
+    // list went through meanwhile. After the last one it beeps, opens the
+    // output folder and shows 100. A writer failure ends the run at once:
+    // its entry stays on the list and nothing more happens. Returns whether
+    // more remains; the list must outlive the run.
+    bool step();
+    // Ends the run where it stands: the document being written is dropped
+    // (no PDF, no temporary file) and the list keeps what it holds.
+    void abandon();
+    bool isRunning() const { return m_list != nullptr; }
+
+    // A whole run in one call, for callers with nothing to do between steps.
     void ConvertList(PathList &list);
 
     // Converts one input into the folder text (a folder path ending in
@@ -57,8 +62,6 @@ public:
     // Characters of the last document written that no installed font has.
     int lastMissingGlyphCount() const { return m_missingGlyphCount; }
 
-    bool isRunning() const { return m_running; }
-
     // The output folder as the job uses it: OutputFolder, with a leading
     // "~" read as the home folder; $HOME/output when it is empty or a
     // Windows drive path ("C:\output" from a config.ini made on Windows).
@@ -70,43 +73,32 @@ public:
     static int createOutputFolder(const Settings &settings);
 
     // piece count x 100 / item count, rounded half to even, at most 100.
-    static int progressPercent(long long pieceCount, long long itemCount);
+    static int progressPercent(long long pieceCount, long long itemCount)
+    {
+        return DocumentConversion::progressPercent(pieceCount, itemCount);
+    }
 
 private:
-    bool convertTopEntry(PathList &list);
-    bool openInput(TextFileReader &reader, const std::string &input);
-    ConversionOutcome writeDocument(TextFileReader &reader, const std::string &input,
-                                    const std::string &outputBase);
-    void setDocumentProperties(const std::string &outputBase);
-    std::optional<SkipReason> missingGlyphs() const;
-    void setTextProperties();
-    bool countItems(TextFileReader &reader);
-    bool writeLines(TextFileReader &reader);
-    void placeLine(PieceCutter &cutter);
-    void writeOutputLine(std::u32string_view text);
+    std::unique_ptr<DocumentConversion> document(const std::string &input,
+                                                 const std::string &outputBase) const;
+    void keepOutcomeOf(const DocumentConversion &document);
+    bool finishTopDocument();
+    void removeConverted();
+    void endRun();
 
     int m_box;
     const Settings &m_settings;
-    Settings m_fileSettings;
     ConversionHost &m_host;
     ProgressDisplay &m_progress;
-    bool m_running = false;
-    long long m_itemCount = 0;
-    long long m_pieceCount = 0;
-    int m_lineSlot = 1;
-    int m_pageCount = 0;
-    int m_fontSize = 12;
-    int m_pageHeight = 0;
     std::optional<TextEncoding> m_forcedEncoding;
     std::optional<TextEncoding> m_lastEncoding;
+    int m_pageCount = 0;
     int m_missingGlyphCount = 0;
-    // The input line being placed, the paragraph a tagged document makes
-    // of its pieces.
-    int m_inputLine = 0;
-    // The widest and the number of output lines of the current input, to
-    // tell whether its text stayed on the page.
-    long long m_longestWidth = 0;
-    long long m_lineCount = 0;
-    std::string m_lineUtf8;
+    // The run under way: its list, its folder, fixed when it started, and
+    // the document being written with the entry it came from.
+    PathList *m_list = nullptr;
+    std::string m_runFolder;
     std::string m_runFolderText;
+    std::unique_ptr<DocumentConversion> m_document;
+    std::string m_input;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-// Lets the window handle its pending events during long work. The command
-// line and tests have nothing to pump.
+// Lets the window handle its pending events during the folder search. The
+// command line and tests have nothing to pump.
 class EventPump {
 public:
     virtual ~EventPump() = default;

@@ -1,15 +1,15 @@
 // Times the window's conversion against the same job without the window:
-// a list box, the window's conversion host (events handled at most every
-// 15 ms) and its progress bar on the Qt offscreen platform, then the job
-// with a host that never handles events, interleaved, after one pair of
-// runs not counted (fonts, caches and the list's first layout).
+// a list box, the window's conversion host and its progress bar on the Qt
+// offscreen platform, the job's steps taken from the event loop by the
+// window's driver, then the job run in a plain loop with a host that shows
+// nothing, interleaved, after one pair of runs not counted (fonts, caches
+// and the list's first layout).
 //
 // Usage: tervolan-windowbench [--runs N] [--split] -o OUTDIR FILE...
 // Prints one line per run and a last line
 //   window <median s> plain <median s> ratio <window/plain>
-// --split adds to each run's line the time the window's host spent handling
-// events and showing progress; its clock reads (two a call, tens of
-// thousands a file) then add to the window's time.
+// --split adds to each run's line the time the window's host spent showing
+// progress; its clock reads (two a call) then add to the window's time.
 //
 // tervolan-windowbench [--runs N] --small COUNT,COUNT... -o OUTDIR
 // writes COUNT small files into OUTDIR/small and converts them the same
@@ -20,10 +20,12 @@
 // times the folder search of the add-folder command (the window's list,
 // its hint and events) over a tree of COUNT small files in OUTDIR/tree.
 #include "app/conversionjob.h"
+#include "app/window/conversiondriver.h"
 #include "app/window/hintlabel.h"
 #include "app/window/inputlist.h"
 #include "app/window/listwidgetpathlist.h"
 #include "app/window/windowconversionhost.h"
+#include "app/window/windoweventpump.h"
 #include "controls/xpprogressbar/xp_progressbar.h"
 #include "dialogs/ccommondialogs.h"
 #include "dialogs/dialogbackend.h"
@@ -32,6 +34,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
 #include <QVBoxLayout>
@@ -55,10 +58,9 @@ public:
     bool showFiles(const QString &, const QStringList &) override { return true; }
 };
 
-// The job as the command line runs it: no events, no window.
+// The job as the command line runs it: no window.
 class PlainHost : public ConversionHost, public ProgressDisplay {
 public:
-    void processPendingEvents() override {}
     void beep() override {}
     void openFolder(const std::string &) override {}
     void inputSkipped(const std::string &, const SkipReason &) override {}
@@ -69,21 +71,11 @@ public:
     void setValue(int) override {}
 };
 
-// The window's host, with the time spent in its event handling and
-// progress display added up when asked, to say where a gap to the plain
-// job goes.
+// The window's host, with the time spent in its progress display added up
+// when asked, to say where a gap to the plain job goes.
 class TimedWindowHost : public WindowConversionHost {
 public:
     using WindowConversionHost::WindowConversionHost;
-    void processPendingEvents() override
-    {
-        if (!timing)
-            return WindowConversionHost::processPendingEvents();
-        const auto start = std::chrono::steady_clock::now();
-        WindowConversionHost::processPendingEvents();
-        eventSeconds
-            += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    }
     void setValue(int value) override
     {
         if (!timing)
@@ -94,7 +86,6 @@ public:
             += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     }
     bool timing = false;
-    double eventSeconds = 0;
     double progressSeconds = 0;
 };
 
@@ -232,7 +223,7 @@ public:
         ConversionJob plainJob(box, m_settings, m_plainHost, m_plainHost);
         // Not counted: the first conversion loads the window's fonts and the
         // writer's, which the program has long done when Convert is pressed.
-        timed(windowJob, paths, {inputs.front()});
+        timedInWindow(windowJob, paths, {inputs.front()});
         timed(plainJob, paths, {inputs.front()});
         forgetSplit();
         std::vector<double> windowTimes, plainTimes;
@@ -240,9 +231,12 @@ public:
             // Alternating which goes first keeps warm caches from favouring one.
             ConversionJob *const first = run % 2 ? &plainJob : &windowJob;
             ConversionJob *const second = run % 2 ? &windowJob : &plainJob;
-            for (ConversionJob *job : {first, second})
-                (job == &windowJob ? windowTimes : plainTimes)
-                    .push_back(timed(*job, paths, inputs));
+            for (ConversionJob *job : {first, second}) {
+                if (job == &windowJob)
+                    windowTimes.push_back(timedInWindow(windowJob, paths, inputs));
+                else
+                    plainTimes.push_back(timed(plainJob, paths, inputs));
+            }
             printRun(inputs.size(), run, windowTimes.back(), plainTimes.back());
         }
         return {median(windowTimes), median(plainTimes)};
@@ -255,7 +249,8 @@ public:
         CCommonDialogs dialogs;
         dialogs.Init(&m_window);
         FixedFolder browser(root);
-        InputList inputs(m_list, hint, hintText, dialogs, m_windowHost);
+        WindowEventPump events;
+        InputList inputs(m_list, hint, hintText, dialogs, events);
         std::vector<double> times;
         for (int run = 0; run < runs; ++run) {
             m_list->clear();
@@ -284,24 +279,40 @@ private:
         return seconds(start);
     }
 
+    // As the window runs it: steps from the event loop until the driver
+    // says the run has ended.
+    static double timedInWindow(ConversionJob &job, ListWidgetPathList &paths,
+                                const std::vector<std::string> &inputs)
+    {
+        for (const std::string &input : inputs)
+            paths.append(input);
+        ConversionDriver driver(job);
+        QEventLoop loop;
+        QObject::connect(&driver, &ConversionDriver::finished, &loop, &QEventLoop::quit);
+        const auto start = std::chrono::steady_clock::now();
+        if (driver.start(paths))
+            loop.exec();
+        return seconds(start);
+    }
+
     void printRun(size_t files, int run, double window, double plain)
     {
         std::printf("%zu files, run %d: window %.3f s", files, run + 1, window);
         if (m_windowHost.timing)
-            std::printf(" (events %.3f s, progress %.3f s)", m_windowHost.eventSeconds,
-                        m_windowHost.progressSeconds);
+            std::printf(" (progress %.3f s)", m_windowHost.progressSeconds);
         std::printf(", plain %.3f s\n", plain);
         std::fflush(stdout);
         forgetSplit();
     }
 
-    void forgetSplit() { m_windowHost.eventSeconds = m_windowHost.progressSeconds = 0; }
+    void forgetSplit() { m_windowHost.progressSeconds = 0; }
 
     Settings m_settings;
     QWidget m_window;
     QListWidget *m_list = new QListWidget;
     Xp_ProgressBar *m_bar = new Xp_ProgressBar;
-    TimedWindowHost m_windowHost{[this](int value) { m_bar->setValue(value); }};
+    TimedWindowHost m_windowHost{[this](int value) { m_bar->setValue(value); },
+                                 [](int status) { std::exit(status); }};
     PlainHost m_plainHost;
 };
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 #include <unordered_map>
@@ -34,7 +35,7 @@ BatchConverter::BatchConverter(const Settings &settings, ConsoleReporter &report
 void BatchConverter::run(const std::vector<BatchInput> &inputs)
 {
     const std::string folderText = ConversionJob::outputFolderText(m_settings);
-    ConversionJob::createOutputFolder(m_settings);
+    m_folderProblem = outputFolderProblem();
     m_inputs = &inputs;
     m_planned
         = OutputPlanner({folderText, m_options.onConflict, m_options.keepTree, m_options.update})
@@ -51,6 +52,18 @@ void BatchConverter::run(const std::vector<BatchInput> &inputs)
     for (std::thread &thread : threads)
         thread.join();
     m_reporter.finish();
+}
+
+// An output folder that cannot be made or written is the cause of every
+// input's failure, and each one names it so, as the window does, rather
+// than in the words of the writer's first call.
+std::string BatchConverter::outputFolderProblem() const
+{
+    const int unusable = ConversionJob::createOutputFolder(m_settings);
+    if (unusable == 0)
+        return {};
+    return "cannot write into the output folder " + ConversionJob::outputFolder(m_settings) + ": "
+        + std::strerror(unusable);
 }
 
 std::vector<size_t> BatchConverter::inputsOfThisShard(const std::vector<BatchInput> &inputs) const
@@ -126,6 +139,11 @@ void BatchConverter::convert(ConversionJob &job, OutcomeRecorder &host, const Ba
                              const PlannedOutput &planned, FileRecord &record)
 {
     record.status = "failed";
+    if (!m_folderProblem.empty()) {
+        record.reason = m_folderProblem;
+        m_reporter.failed(input.path, record.reason);
+        return;
+    }
     if (!makeTreeFolder(input, planned, record))
         return;
     host.clear();

@@ -36,6 +36,9 @@ private:
                                                       const std::vector<PlannedOutput> &planned,
                                                       size_t workers);
     std::vector<size_t> inputsOfThisShard(const std::vector<BatchInput> &inputs) const;
+    // Why nothing can be written into the output folder, made if missing;
+    // empty when it is usable.
+    std::string outputFolderProblem() const;
 
     void work(const std::vector<std::vector<size_t>> &units);
     FileRecord handle(ConversionJob &job, OutcomeRecorder &host, size_t index);
@@ -49,5 +52,6 @@ private:
     ReportWriter *m_report;
     const std::vector<BatchInput> *m_inputs = nullptr;
     std::vector<PlannedOutput> m_planned;
+    std::string m_folderProblem;
     std::atomic<size_t> m_next{0};
 };

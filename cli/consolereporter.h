@@ -15,7 +15,6 @@ class ConsoleReporter : public ConversionHost, public ProgressDisplay {
 public:
     ConsoleReporter(bool quiet, int totalFiles);
 
-    void processPendingEvents() override {}
     void beep() override {}
     void openFolder(const std::string &) override {}
     void inputSkipped(const std::string &input, const SkipReason &reason) override;

@@ -12,7 +12,6 @@ class OutcomeRecorder : public ConversionHost {
 public:
     explicit OutcomeRecorder(ConsoleReporter &reporter) : m_reporter(reporter) {}
 
-    void processPendingEvents() override {}
     void beep() override {}
     void openFolder(const std::string &) override {}
     void inputSkipped(const std::string &input, const SkipReason &reason) override;

@@ -49,9 +49,10 @@ DemoForm::DemoForm(const FormDescription &form, QWidget *parent)
     setWindowIcon(QIcon(":/pictures/tervolan.png"));
     createControls(form);
     orderKeyboardFocus();
-    m_host = std::make_unique<WindowConversionHost>([this](int value) { m_pro->setValue(value); });
+    m_host = std::make_unique<WindowConversionHost>([this](int value) { m_pro->setValue(value); },
+                                                    [this](int status) { m_endProgram(status); });
     m_pathList = std::make_unique<ListWidgetPathList>(m_list);
-    m_inputs = new InputList(m_list, m_picText, m_lblText, *m_dialogs, *m_host, this);
+    m_inputs = new InputList(m_list, m_picText, m_lblText, *m_dialogs, m_searchEvents, this);
     connectHandlers();
 }
 
@@ -142,6 +143,8 @@ void DemoForm::load(const QString &configIni)
     setWindowTitle("Tervolan");
     m_xpc->setCaption("Tervolan");
     m_job = std::make_unique<ConversionJob>(m_pdfBox, settings, *m_host, *m_host);
+    m_conversion = new ConversionDriver(*m_job, this);
+    connect(m_conversion, &ConversionDriver::finished, this, &DemoForm::conversionFinished);
     centreOnScreen();
 }
 
@@ -161,9 +164,20 @@ void DemoForm::openPaths(const QByteArrayList &paths)
 
 void DemoForm::Command1_Click()
 {
-    if (!m_job || m_job->isRunning())
+    if (!m_conversion || m_conversion->isRunning())
         return;
-    m_job->ConvertList(*m_pathList);
+    if (!m_conversion->start(*m_pathList)) {
+        m_host->showUnusableFolder();
+        reportSkippedInputs();
+    }
+}
+
+// A writer failure ends the program here, with the job no longer on the
+// stack.
+void DemoForm::conversionFinished()
+{
+    if (m_host->endOnWriterFailure())
+        return;
     reportSkippedInputs();
 }
 
@@ -207,9 +221,11 @@ void DemoForm::closeEvent(QCloseEvent *event)
     endProgram();
 }
 
-// Ending at once also stops a conversion in the middle of a document;
-// nothing is saved.
+// Ending stops a conversion in the middle of a document: the document is
+// dropped, so neither a partial PDF nor its temporary file stays behind.
 void DemoForm::endProgram()
 {
+    if (m_conversion)
+        m_conversion->abandon();
     m_endProgram(0);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/conversionjob.h"
+#include "app/window/conversiondriver.h"
 #include "app/window/listwidgetpathlist.h"
 #include "app/window/windowconversionhost.h"
+#include "app/window/windoweventpump.h"
 
 #include <QByteArrayList>
 #include <QWidget>
@@ -73,7 +75,12 @@ public:
     // window brought to the front.
     void openPaths(const QByteArrayList &paths);
 
+    // Starts converting the list; the window stays usable while it runs
+    // and learns of the end through conversionFinished. Ignored while a
+    // run is under way.
     void Command1_Click();
+    // Whether a run started by Convert is still under way.
+    bool isConverting() const { return m_conversion && m_conversion->isRunning(); }
     // The Settings dialog, modal: the window waits until it closes.
     void KAVOButton7_Click();
 
@@ -85,6 +92,7 @@ private:
     void orderKeyboardFocus();
     void connectHandlers();
     void showRemoveMenu();
+    void conversionFinished();
     void reportSkippedInputs();
     void centreOnScreen();
     void endProgram();
@@ -110,6 +118,8 @@ private:
     std::unique_ptr<WindowConversionHost> m_host;
     std::unique_ptr<ListWidgetPathList> m_pathList;
     std::unique_ptr<ConversionJob> m_job;
+    ConversionDriver *m_conversion = nullptr;
+    WindowEventPump m_searchEvents;
     InputList *m_inputs = nullptr;
     int m_pdfBox = -1;
     std::function<void(int)> m_endProgram;

@@ -7,25 +7,13 @@
 
 #include <QApplication>
 
-#include <cstdlib>
+#include <utility>
 
-namespace {
-
-constexpr int EventIntervalMs = 15;
-
-} // namespace
-
-WindowConversionHost::WindowConversionHost(std::function<void(int)> showProgress)
+WindowConversionHost::WindowConversionHost(std::function<void(int)> showProgress,
+                                           std::function<void(int)> endProgram)
     : m_showProgress(std::move(showProgress))
+    , m_endProgram(std::move(endProgram))
 {
-}
-
-void WindowConversionHost::processPendingEvents()
-{
-    if (m_sinceEvents.isValid() && m_sinceEvents.elapsed() < EventIntervalMs)
-        return;
-    QCoreApplication::processEvents();
-    m_sinceEvents.start();
 }
 
 void WindowConversionHost::beep()
@@ -57,17 +45,32 @@ void WindowConversionHost::inputWarning(const std::string &input, const SkipReas
 
 void WindowConversionHost::outputFolderUnusable(const std::string &folder, int errorNumber)
 {
-    MessageBoxService::instance().show(nullptr,
-                                       "无法写入输出文件夹：\n\n" + QString::fromStdString(folder)
-                                           + ": " + ChineseReasons::errorText(errorNumber),
-                                       "Tervolan", MessageBoxService::Icon::Warning);
+    m_unusableFolder
+        = QString::fromStdString(folder) + ": " + ChineseReasons::errorText(errorNumber);
 }
 
 void WindowConversionHost::pdfFailed(const std::string &, const std::string &message)
 {
-    MessageBoxService::instance().show(nullptr, QString::fromStdString(message), "PDF",
-                                       MessageBoxService::Icon::Error);
-    std::exit(1);
+    m_writerFailure = QString::fromStdString(message);
+}
+
+void WindowConversionHost::showUnusableFolder()
+{
+    if (m_unusableFolder.isEmpty())
+        return;
+    MessageBoxService::instance().show(nullptr, "无法写入输出文件夹：\n\n" + m_unusableFolder,
+                                       "Tervolan", MessageBoxService::Icon::Warning);
+    m_unusableFolder.clear();
+}
+
+bool WindowConversionHost::endOnWriterFailure()
+{
+    if (!m_writerFailure)
+        return false;
+    const QString message = *std::exchange(m_writerFailure, std::nullopt);
+    MessageBoxService::instance().show(nullptr, message, "PDF", MessageBoxService::Icon::Error);
+    m_endProgram(1);
+    return true;
 }
 
 void WindowConversionHost::setValue(int value)

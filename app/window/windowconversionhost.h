@@ -3,35 +3,31 @@
 #include "app/conversionhost.h"
 #include "app/progressdisplay.h"
 
-#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
-// The conversion job's link to the window: it keeps the window painted and
-// usable while the job runs, beeps and shows the output folder with the new
-// PDFs at the end, and collects the inputs the job had to skip so the window
-// can name them.
+// The conversion job's link to the window: it beeps and shows the output
+// folder with the new PDFs at the end, and collects the inputs the job had
+// to skip and the failures that stop a run, so the window can name them once
+// the job has returned: a message box waits for the person, and the job
+// must not wait inside it.
 class WindowConversionHost : public ConversionHost, public ProgressDisplay {
 public:
-    explicit WindowConversionHost(std::function<void(int)> showProgress);
+    // endProgram ends the program with a status, as the window does.
+    WindowConversionHost(std::function<void(int)> showProgress,
+                         std::function<void(int)> endProgram);
 
-    // Handles the window's events, at most once every few milliseconds: the
-    // job asks after every line, and asking that often would cost more than
-    // the conversion itself.
-    void processPendingEvents() override;
     void beep() override;
     void openFolder(const std::string &folder) override;
     void inputSkipped(const std::string &input, const SkipReason &reason) override;
     void documentWritten(const std::string &pdfPath) override;
     void inputWarning(const std::string &input, const SkipReason &warning) override;
-    // Names the folder and the cause in a warning; the window goes on with
-    // its list as it was.
+    // Kept for showUnusableFolder().
     void outputFolderUnusable(const std::string &folder, int errorNumber) override;
-    // Shows the writer's message in a box titled "PDF" with the stop icon,
-    // then ends the program at once: nothing of the run may go on.
+    // Kept for endOnWriterFailure().
     void pdfFailed(const std::string &input, const std::string &message) override;
     // Passes a value on only when it differs from the last one passed: the
     // job reports after every piece, thousands a file, while the percentage
@@ -39,6 +35,15 @@ public:
     // repeated value the same. Screen readers hear each change once.
     void setValue(int value) override;
 
+    // Names the unusable output folder and the cause in a warning, if the
+    // job told of one, and forgets it; the window goes on with its list as
+    // it was.
+    void showUnusableFolder();
+    // If the job told of a writer failure: shows the writer's message in a
+    // box titled "PDF" with the stop icon, then ends the program with
+    // status 1, as nothing of the run may go on. Returns whether it did (an
+    // ender that returns, as in tests, comes back here).
+    bool endOnWriterFailure();
     // The skipped inputs, one "path: reason" line each with the reason in
     // Chinese, and forgets them.
     QStringList takeSkipped();
@@ -48,9 +53,11 @@ public:
 
 private:
     std::function<void(int)> m_showProgress;
+    std::function<void(int)> m_endProgram;
     // Nothing passed yet: the bar's stored value was never drawn.
     std::optional<int> m_shownValue;
-    QElapsedTimer m_sinceEvents;
+    QString m_unusableFolder;
+    std::optional<QString> m_writerFailure;
     QStringList m_skipped;
     QStringList m_warnings;
     // The PDFs of this run, to be shown selected in the output folder.

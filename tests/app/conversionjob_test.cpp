@@ -15,12 +15,6 @@ namespace {
 
 class RecordingHost : public ConversionHost, public ProgressDisplay {
 public:
-    void processPendingEvents() override
-    {
-        ++eventCalls;
-        if (onEvents)
-            onEvents();
-    }
     void beep() override { ++beeps; }
     void openFolder(const std::string &folder) override { opened.push_back(folder); }
     void inputSkipped(const std::string &input, const SkipReason &reason) override
@@ -47,11 +41,10 @@ public:
     }
     void setValue(int value) override { progress.push_back(value); }
 
-    long eventCalls = 0;
     int beeps = 0;
     std::vector<std::string> opened, skipped, warnings, written, writerFailures, unusableFolders;
     std::vector<int> progress;
-    std::function<void()> onEvents, onWritten;
+    std::function<void()> onWritten;
 };
 
 class ConversionJobTest : public ::testing::Test {
@@ -300,7 +293,7 @@ TEST_F(ConversionJobTest, ListEditsAndASecondConvertDuringTheJobAreHarmless)
     VectorPathList list(
         {dir.write("in/first.txt", numberedLines(5)), dir.write("in/second.txt", "2")});
     bool edited = false;
-    host.onEvents = [&] {
+    auto betweenSteps = [&] {
         job.ConvertList(list); // ignored while running
         if (!edited && list.count() == 2) {
             edited = true;
@@ -308,13 +301,34 @@ TEST_F(ConversionJobTest, ListEditsAndASecondConvertDuringTheJobAreHarmless)
             list.append(dir.write("in/third.txt", "3"));
         }
     };
-    job.ConvertList(list);
+    ASSERT_TRUE(job.start(list));
+    while (job.step())
+        betweenSteps();
     EXPECT_EQ(host.written,
               (std::vector<std::string>{settings.OutputFolder + "/first.pdf",
                                         settings.OutputFolder + "/second.pdf",
                                         settings.OutputFolder + "/third.pdf"}));
     EXPECT_EQ(PdfReadback::lines(settings.OutputFolder + "/first.pdf").size(), 5u);
     EXPECT_EQ(host.beeps, 1);
+}
+
+// The list may be emptied between any two steps, also right after a file
+// left it: the run then ends as a finished one does, once.
+TEST_F(ConversionJobTest, ListClearedBetweenStepsEndsTheRunOnce)
+{
+    VectorPathList list({dir.write("in/a.txt", numberedLines(3)), dir.write("in/b.txt", "b")});
+    bool aWritten = false;
+    host.onWritten = [&] { aWritten = true; };
+    ASSERT_TRUE(job.start(list));
+    while (job.step()) {
+        if (aWritten && list.count() > 0)
+            list.removeEntry(0);
+    }
+    EXPECT_EQ(host.written, (std::vector<std::string>{settings.OutputFolder + "/a.pdf"}));
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(host.opened, (std::vector<std::string>{settings.OutputFolder}));
+    EXPECT_EQ(host.progress.back(), 100);
+    EXPECT_FALSE(job.step()) << "a finished run takes no more steps";
 }
 
 TEST(PdfCheck, FailureCarriesTheWritersMessage)

@@ -182,6 +182,23 @@ TEST_F(ConvertTest, ReadOnlyOutputFolderFailsCleanly)
     EXPECT_NE(run.err.find("Read-only file system"), std::string::npos) << run.err;
 }
 
+// A folder that cannot be made is reported with what stopped it, not as a
+// folder that is missing.
+TEST_F(ConvertTest, OutputFolderThatCannotBeMadeNamesItsCause)
+{
+    std::string readOnly = dir.file("ro");
+    std::filesystem::create_directory(readOnly);
+    if (mount("tmpfs", readOnly.c_str(), "tmpfs", MS_RDONLY, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a read-only folder here";
+    std::string input = dir.write("a.txt", "a");
+    CommandRun run = CommandRun::run(Convert + " --settings " + shellQuote(emptySettings) + " -o "
+                                     + shellQuote(readOnly + "/new/pdf") + " " + shellQuote(input));
+    umount(readOnly.c_str());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find(input + ": "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Read-only file system"), std::string::npos) << run.err;
+}
+
 TEST_F(ConvertTest, PathsFromStandardInputFilesAndFolders)
 {
     std::string a = dir.write("in/a.txt", "a");

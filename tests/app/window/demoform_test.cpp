@@ -31,6 +31,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
+
 namespace {
 
 class RecordingShell : public ShellService {
@@ -67,6 +69,14 @@ protected:
         SaveSettings(stored, dir.file("config.ini"));
         form.load(QString::fromStdString(dir.file("config.ini")));
         form.show();
+    }
+
+    // Convert as the person presses it, then the window's event loop until
+    // the run has ended.
+    void convert()
+    {
+        QTest::mouseClick(form.Command1(), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isConverting(); }, 20000));
     }
 
     QRect pixels(int left, int top, int width, int height) const
@@ -231,7 +241,7 @@ TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
     form.List1()->addItem(QString::fromStdString(dir.file("in/missing.txt")));
     form.List1()->addItem(QString::fromStdString(dir.write("in/two.txt", std::string(70, 'x'))));
     form.picText()->hide();
-    QTest::mouseClick(form.Command1(), Qt::LeftButton);
+    convert();
     EXPECT_EQ(form.List1()->count(), 0);
     EXPECT_EQ(PdfReadback::lines(dir.file("out/一.pdf")), std::vector<std::string>{"第一个文件"});
     EXPECT_EQ(PdfReadback::lines(dir.file("out/two.pdf")).size(), 3u) << "30 characters per line";
@@ -264,7 +274,7 @@ TEST_F(DemoFormTest, DroppedGbkNameIsListedReadablyAndItsPdfKeepsTheBytes)
     ASSERT_EQ(form.List1()->count(), 1);
     EXPECT_EQ(form.List1()->item(0)->text().toStdString(), dir.file("in/春日.txt"));
 
-    QTest::mouseClick(form.Command1(), Qt::LeftButton);
+    convert();
     EXPECT_EQ(form.List1()->count(), 0);
     EXPECT_TRUE(messages.messages().isEmpty()) << "the input was not skipped";
     EXPECT_EQ(PdfReadback::lines(dir.file("out/" + gbkName + ".pdf")),
@@ -273,10 +283,43 @@ TEST_F(DemoFormTest, DroppedGbkNameIsListedReadablyAndItsPdfKeepsTheBytes)
 
 TEST_F(DemoFormTest, EmptyListConvertDoesNothing)
 {
-    QTest::mouseClick(form.Command1(), Qt::LeftButton);
+    convert();
     EXPECT_TRUE(shell.opened.isEmpty());
     EXPECT_EQ(form.Pro()->Value(), 20);
     EXPECT_TRUE(messages.messages().isEmpty());
+}
+
+// Closing the window mid-document ends the program between two steps of
+// the job, and the document under way is dropped: no PDF, no hidden
+// temporary file, and no step after the end.
+TEST_F(DemoFormTest, ClosingDuringAConversionDropsTheDocumentUnderWay)
+{
+    std::string text;
+    for (int line = 0; line < 20000; ++line)
+        text += std::string(100, 'x') + "\n";
+    form.List1()->addItem(QString::fromStdString(dir.write("in/big.txt", text)));
+    QTest::mouseClick(form.Command1(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return form.Pro()->Value() >= 30 && form.Pro()->Value() < 100; }, 20000));
+    form.close();
+    QTest::qWait(100);
+    EXPECT_EQ(endings, QList<int>{0});
+    EXPECT_FALSE(form.isConverting());
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("out")));
+}
+
+// The writer's message is shown once the job has returned, and the program
+// ends through the window's ender with status 1; nothing more is reported.
+TEST_F(DemoFormTest, WriterFailureEndsTheProgramThroughTheWindowsEnder)
+{
+    std::filesystem::create_directories(dir.file("out/a.pdf"));
+    form.List1()->addItem(QString::fromStdString(dir.write("in/a.txt", "a")));
+    form.List1()->addItem(QString::fromStdString(dir.write("in/b.txt", "b")));
+    convert();
+    EXPECT_EQ(endings, QList<int>{1});
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_EQ(messages.messages()[0].caption, "PDF");
+    EXPECT_EQ(form.List1()->count(), 2);
 }
 
 TEST(DemoFormStartUp, FormDescriptionWithoutAControlStopsTheStartUp)
@@ -320,7 +363,9 @@ TEST(WindowConversionHost, ShowsTheWritersMessageUnderPdfThenEnds)
             static RecordingMessageBoxService messages;
             recordedBoxes = &messages;
             std::atexit(printRecordedBoxes);
-            WindowConversionHost([](int) {}).pdfFailed("/in/a.txt", "cannot write");
+            WindowConversionHost host([](int) {}, [](int status) { std::exit(status); });
+            host.pdfFailed("/in/a.txt", "cannot write");
+            host.endOnWriterFailure();
         },
         ::testing::ExitedWithCode(1), "box PDF: cannot write, icon 3");
 }
@@ -351,10 +396,12 @@ TEST(WindowConversionHost, TellsTheBarEachChangeOnceAndItDrawsAsWithEveryValue)
     placeAsLoaded(shown);
     placeAsLoaded(everyValue);
     QList<int> told;
-    WindowConversionHost host([&](int value) {
-        told << value;
-        shown.setValue(value);
-    });
+    WindowConversionHost host(
+        [&](int value) {
+            told << value;
+            shown.setValue(value);
+        },
+        [](int) {});
     // A first file, then a second run that starts again from the left.
     for (int value : {20, 20, 21, 21, 21, 60, 100, 100, 3, 3, 100}) {
         host.setValue(value);
