@@ -78,7 +78,7 @@ void Xp_ProgressBar::setProgressLook(int look)
         m_tiles = *tiles;
 }
 
-const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::properties()
+const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::propertyTable()
 {
     // Stored values are taken as they are: no range checks, no drawing.
     // Only the look is applied, since the tiles come from it.
@@ -108,17 +108,17 @@ const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::p
 
 void Xp_ProgressBar::notify(Property property)
 {
-    notifyPropertyChanged(properties().key(property));
+    notifyPropertyChanged(propertyTable().notifyKey(property));
 }
 
 void Xp_ProgressBar::readProperties(const PropertyBag &bag)
 {
-    properties().read(*this, bag);
+    propertyTable().read(*this, bag);
 }
 
 void Xp_ProgressBar::writeProperties(PropertyBag &bag) const
 {
-    properties().write(*this, bag);
+    propertyTable().write(*this, bag);
 }
 
 void Xp_ProgressBar::onResize()

@@ -11,15 +11,14 @@
 // step per value (any other Style). ProgressLook picks one of eight looks.
 class Xp_ProgressBar : public UserControl {
     Q_OBJECT
-    Q_PROPERTY(int Min READ Min WRITE setMin)
-    Q_PROPERTY(int Max READ Max WRITE setMax)
-    Q_PROPERTY(int Value READ Value WRITE setValue)
-    Q_PROPERTY(int Style READ Style WRITE setStyle)
-    Q_PROPERTY(int ProgressLook READ ProgressLook WRITE setProgressLook)
 
 public:
     // Style 0 grows a row of blocks; any other style moves a group.
     static constexpr int BlocksStyle = 0;
+
+    // The stored properties in the order they are read and saved.
+    enum class Property { Min, Max, Value, Style, ProgressLook };
+    static const PropertyTable<Xp_ProgressBar, Property> &propertyTable();
 
     explicit Xp_ProgressBar(QWidget *parent = nullptr);
 
@@ -46,8 +45,6 @@ protected:
     void onResize() override;
 
 private:
-    enum class Property { Min, Max, Value, Style, ProgressLook };
-    static const PropertyTable<Xp_ProgressBar, Property> &properties();
     void notify(Property property);
 
     ProgressBarState paintState() const;
