@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <span>
 #include <type_traits>
+#include <utility>
 
 // One stored property of a control: the key it is saved under, its default,
 // how its value is taken for saving and how a stored value is put back.
@@ -153,23 +154,33 @@ public:
     using Row = PropertyRow<Control, Property>;
     using Default = QVariant (*)(const Control &control);
 
-    // New is given to a control placed anew, Missing taken for a key absent
-    // from a stored set.
-    template <auto Field, Default New, Default Missing = New>
-    static constexpr Row row(Property property, const char *key, const char *notifyKey = nullptr)
+private:
+    using Holding = std::remove_cvref_t<decltype(std::declval<Control &>().*Holder)>;
+
+public:
+    // The member's value in a value-initialised holder: the default its
+    // declaration gives, so it is spelled there only.
+    template <auto Field> static QVariant initial(const Control &)
     {
-        return {property,           key,      &stored<Field, Missing>, &value<Field>, &load<Field>,
-                &reset<Field, New>, notifyKey};
+        return QVariant::fromValue(Holding().*Field);
     }
 
-    template <auto Value> static QVariant fixed(const Control &)
+    // New is given to a control placed anew, Missing taken for a key absent
+    // from a stored set; both are the member's declared value unless given.
+    template <auto Field, Default New = &initial<Field>, Default Missing = New>
+    static constexpr Row row(Property property, const char *key, const char *notifyKey = nullptr)
     {
-        return QVariant::fromValue(Value);
+        return {.property = property,
+                .key = key,
+                .defaultValue = &stored<Field, Missing>,
+                .value = &value<Field>,
+                .load = &load<Field>,
+                .reset = &reset<Field, New>,
+                .notifyKey = notifyKey};
     }
-    template <typename T> static QVariant empty(const Control &)
-    {
-        return QVariant::fromValue(T());
-    }
+
+    // The defaults a row may take besides the member's declared value: what
+    // the control has, or a value Resolver works out from Source.
     static QVariant keep(const Control &) { return {}; }
     template <auto Source> static QVariant resolved(const Control &control)
     {

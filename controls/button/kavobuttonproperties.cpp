@@ -20,38 +20,34 @@ const PropertyTable<KAVOButton, KAVOButton::Property> &KAVOButton::propertyTable
                              &KAVOButton::derivedDefault>;
     using P = ButtonProperties;
     using S = DefaultSource;
-    using Picture = ButtonPicture;
     static constexpr F::Row rows[] = {
-        F::row<&P::buttonType, F::fixed<int(ButtonType::Classic)>>(Property::ButtonType, "BTYPE"),
-        F::row<&P::caption, F::resolved<S::HostName>, F::empty<QString>>(Property::Caption, "TX"),
-        F::row<&P::enabled, F::fixed<true>>(Property::Enabled, "ENAB"),
+        F::row<&P::buttonType>(Property::ButtonType, "BTYPE"),
+        F::row<&P::caption, F::resolved<S::HostName>, F::initial<&P::caption>>(Property::Caption,
+                                                                               "TX"),
+        F::row<&P::enabled>(Property::Enabled, "ENAB"),
         F::row<&P::font, F::resolved<S::HostFont>, F::keep>(Property::Font, "FONT"),
-        F::row<&P::colorScheme, F::fixed<int(ColorScheme::SystemColors)>>(Property::ColorScheme,
-                                                                          "COLTYPE"),
-        F::row<&P::showFocusRect, F::fixed<true>>(Property::ShowFocusRect, "FOCUSR"),
+        F::row<&P::colorScheme>(Property::ColorScheme, "COLTYPE"),
+        F::row<&P::showFocusRect>(Property::ShowFocusRect, "FOCUSR"),
         F::row<&P::backColor, F::resolved<S::PaletteFace>, F::resolved<S::SystemFace>>(
             Property::BackColor, "BCOL"),
         F::row<&P::backOver, F::resolved<S::BackColor>>(Property::BackOver, "BCOLO"),
         F::row<&P::foreColor, F::resolved<S::PaletteCaption>, F::resolved<S::SystemText>>(
             Property::ForeColor, "FCOL"),
         F::row<&P::foreOver, F::resolved<S::ForeColor>>(Property::ForeOver, "FCOLO"),
-        F::row<&P::maskColor, F::fixed<P::DefaultMaskColor>>(Property::MaskColor, "MCOL"),
-        F::row<&P::mousePointer, F::fixed<ButtonCodes::PointerDefault>>(Property::MousePointer,
-                                                                        "MPTR"),
-        F::row<&P::mouseIcon, F::empty<Picture>>(Property::MouseIcon, "MICON"),
-        F::row<&P::pictureNormal, F::empty<Picture>>(Property::PictureNormal, "PICN"),
+        F::row<&P::maskColor>(Property::MaskColor, "MCOL"),
+        F::row<&P::mousePointer>(Property::MousePointer, "MPTR"),
+        F::row<&P::mouseIcon>(Property::MouseIcon, "MICON"),
+        F::row<&P::pictureNormal>(Property::PictureNormal, "PICN"),
         // Stored under another key than its change is announced under.
-        F::row<&P::pictureOver, F::empty<Picture>>(Property::PictureOver, "PICH", "PICO"),
-        F::row<&P::useMaskColor, F::fixed<true>>(Property::UseMaskColor, "UMCOL"),
-        F::row<&P::softBevel, F::fixed<false>>(Property::SoftBevel, "SOFT"),
-        F::row<&P::picturePosition, F::fixed<int(PicturePosition::PictureLeft)>>(
-            Property::PicturePosition, "PICPOS"),
-        F::row<&P::useGreyscale, F::fixed<false>>(Property::UseGreyscale, "NGREY"),
-        F::row<&P::specialEffect, F::fixed<int(SpecialEffect::EffectNone)>>(Property::SpecialEffect,
-                                                                            "FX"),
-        F::row<&P::handPointer, F::fixed<false>>(Property::HandPointer, "HAND"),
-        F::row<&P::checkBoxBehaviour, F::fixed<false>>(Property::CheckBoxBehaviour, "CHECK"),
-        F::row<&P::value, F::fixed<false>>(Property::Value, "VALUE"),
+        F::row<&P::pictureOver>(Property::PictureOver, "PICH", "PICO"),
+        F::row<&P::useMaskColor>(Property::UseMaskColor, "UMCOL"),
+        F::row<&P::softBevel>(Property::SoftBevel, "SOFT"),
+        F::row<&P::picturePosition>(Property::PicturePosition, "PICPOS"),
+        F::row<&P::useGreyscale>(Property::UseGreyscale, "NGREY"),
+        F::row<&P::specialEffect>(Property::SpecialEffect, "FX"),
+        F::row<&P::handPointer>(Property::HandPointer, "HAND"),
+        F::row<&P::checkBoxBehaviour>(Property::CheckBoxBehaviour, "CHECK"),
+        F::row<&P::value>(Property::Value, "VALUE"),
     };
     // Every value is saved, defaults too, as this button's stored sets
     // always were: the font has no fixed default a missing key could stand

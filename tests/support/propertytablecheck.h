@@ -97,8 +97,9 @@ template <typename Control> void expectUnusableValuesReadAsMissing()
     fromEmpty.readProperties(PropertyBag());
     for (const auto &row : Control::propertyTable().rows()) {
         SCOPED_TRACE(row.key);
-        if (row.load)
+        if (row.load) {
             EXPECT_EQ(row.value(fromJunk), row.value(fromEmpty));
+        }
     }
 }
 
