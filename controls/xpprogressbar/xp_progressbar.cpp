@@ -5,16 +5,6 @@
 
 #include <QAccessible>
 
-namespace {
-
-constexpr int DefaultMin = 0;
-constexpr int DefaultMax = 100;
-constexpr int DefaultValue = 0;
-constexpr int DefaultStyle = Xp_ProgressBar::BlocksStyle;
-constexpr int DefaultLook = 0;
-
-} // namespace
-
 // Look 0 is in force from the start, so a bar that never reads stored
 // properties still draws real tiles.
 Xp_ProgressBar::Xp_ProgressBar(QWidget *parent)
@@ -93,7 +83,7 @@ const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::p
         {Property::Value, "Value", [](const Bar &) -> QVariant { return DefaultValue; },
          [](const Bar &bar) -> QVariant { return bar.m_value; },
          [](Bar &bar, const QVariant &stored) { bar.m_value = stored.toInt(); }},
-        {Property::Style, "Style", [](const Bar &) -> QVariant { return DefaultStyle; },
+        {Property::Style, "Style", [](const Bar &) -> QVariant { return BlocksStyle; },
          [](const Bar &bar) -> QVariant { return bar.m_style; },
          [](Bar &bar, const QVariant &stored) { bar.m_style = stored.toInt(); }},
         {Property::ProgressLook, "ProgressLook",

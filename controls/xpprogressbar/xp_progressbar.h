@@ -50,11 +50,16 @@ private:
     ProgressBarState paintState() const;
     void refuse(const QString &message);
 
-    int m_min = 0;
-    int m_max = 100;
-    int m_value = 0;
-    int m_style = 0;
-    int m_progressLook = 0;
+    static constexpr int DefaultMin = 0;
+    static constexpr int DefaultMax = 100;
+    static constexpr int DefaultValue = 0;
+    static constexpr int DefaultLook = 0;
+
+    int m_min = DefaultMin;
+    int m_max = DefaultMax;
+    int m_value = DefaultValue;
+    int m_style = BlocksStyle;
+    int m_progressLook = DefaultLook;
     // The working tiles: copies of the chosen look's pictures.
     std::array<Gdi::Surface, 3> m_tiles;
     ProgressBarTrack m_track;
