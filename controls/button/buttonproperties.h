@@ -52,8 +52,9 @@ enum class SpecialEffect : int {
 };
 
 // What the button stores and persists: one member per stored property, in
-// the order of ButtonPropertyTable. Numbers stay plain ints because a
-// stored set may hold any number, and every number has a defined look.
+// the order of KAVOButton::propertyTable. An initial value written here is
+// that property's default. Numbers stay plain ints because a stored set may
+// hold any number, and every number has a defined look.
 struct ButtonProperties {
     static constexpr Gdi::ColorRef DefaultMaskColor = 0xC0C0C0; // light grey
 

@@ -43,7 +43,7 @@ void KAVOButton::setButtonType(int type)
     // The gradient base depends on the look, so it must follow it.
     computePalette();
     resizeHandling();
-    notifyChanged(&ButtonProperties::buttonType);
+    notify(Property::ButtonType);
 }
 
 void KAVOButton::setCaption(const QString &caption)
@@ -52,7 +52,7 @@ void KAVOButton::setCaption(const QString &caption)
     updateAccessKey();
     layoutCaption();
     Paint(PaintUp, true);
-    notifyChanged(&ButtonProperties::caption);
+    notify(Property::Caption);
 }
 
 void KAVOButton::setEnabled(bool enabled)
@@ -60,7 +60,7 @@ void KAVOButton::setEnabled(bool enabled)
     m_properties.enabled = enabled;
     Paint(PaintUp, true);
     QWidget::setEnabled(enabled);
-    notifyChanged(&ButtonProperties::enabled);
+    notify(Property::Enabled);
 }
 
 void KAVOButton::setFont(const QFont &font)
@@ -69,7 +69,7 @@ void KAVOButton::setFont(const QFont &font)
     QWidget::setFont(font);
     layoutCaption();
     Paint(PaintUp, true);
-    notifyChanged(&ButtonProperties::font);
+    notify(Property::Font);
 }
 
 void KAVOButton::setColorScheme(int scheme)
@@ -77,14 +77,14 @@ void KAVOButton::setColorScheme(int scheme)
     m_properties.colorScheme = scheme;
     computePalette();
     Paint(PaintUp, true);
-    notifyChanged(&ButtonProperties::colorScheme);
+    notify(Property::ColorScheme);
 }
 
 void KAVOButton::setShowFocusRect(bool show)
 {
     m_properties.showFocusRect = show;
     repaintLast();
-    notifyChanged(&ButtonProperties::showFocusRect);
+    notify(Property::ShowFocusRect);
 }
 
 void KAVOButton::setBackColor(Gdi::ColorRef colour)
@@ -94,7 +94,7 @@ void KAVOButton::setBackColor(Gdi::ColorRef colour)
         m_properties.backOver = colour;
     computePalette();
     repaintLast();
-    notifyChanged(&ButtonProperties::backColor);
+    notify(Property::BackColor);
 }
 
 void KAVOButton::setBackOver(Gdi::ColorRef colour)
@@ -102,7 +102,7 @@ void KAVOButton::setBackOver(Gdi::ColorRef colour)
     m_properties.backOver = colour;
     computePalette();
     repaintLast();
-    notifyChanged(&ButtonProperties::backOver);
+    notify(Property::BackOver);
 }
 
 void KAVOButton::setForeColor(Gdi::ColorRef colour)
@@ -112,7 +112,7 @@ void KAVOButton::setForeColor(Gdi::ColorRef colour)
         m_properties.foreOver = colour;
     computePalette();
     repaintLast();
-    notifyChanged(&ButtonProperties::foreColor);
+    notify(Property::ForeColor);
 }
 
 void KAVOButton::setForeOver(Gdi::ColorRef colour)
@@ -120,7 +120,7 @@ void KAVOButton::setForeOver(Gdi::ColorRef colour)
     m_properties.foreOver = colour;
     computePalette();
     repaintLast();
-    notifyChanged(&ButtonProperties::foreOver);
+    notify(Property::ForeOver);
 }
 
 void KAVOButton::setMaskColor(Gdi::ColorRef colour)
@@ -128,21 +128,21 @@ void KAVOButton::setMaskColor(Gdi::ColorRef colour)
     m_properties.maskColor = colour;
     computePalette();
     repaintLast();
-    notifyChanged(&ButtonProperties::maskColor);
+    notify(Property::MaskColor);
 }
 
 void KAVOButton::setMousePointer(short pointer)
 {
     m_properties.mousePointer = pointer;
     applyPointer();
-    notifyChanged(&ButtonProperties::mousePointer);
+    notify(Property::MousePointer);
 }
 
 void KAVOButton::setMouseIcon(const ButtonPicture &icon)
 {
     m_properties.mouseIcon = icon;
     applyPointer();
-    notifyChanged(&ButtonProperties::mouseIcon);
+    notify(Property::MouseIcon);
 }
 
 void KAVOButton::setHandPointer(bool hand)
@@ -151,7 +151,7 @@ void KAVOButton::setHandPointer(bool hand)
     m_properties.mouseIcon = hand ? HandCursor::picture() : ButtonPicture();
     m_properties.mousePointer = hand ? ButtonCodes::PointerCustom : ButtonCodes::PointerArrow;
     applyPointer();
-    notifyChanged(&ButtonProperties::handPointer);
+    notify(Property::HandPointer);
 }
 
 void KAVOButton::setSoftBevel(bool soft)
@@ -159,7 +159,7 @@ void KAVOButton::setSoftBevel(bool soft)
     m_properties.softBevel = soft;
     computePalette();
     repaintLast();
-    notifyChanged(&ButtonProperties::softBevel);
+    notify(Property::SoftBevel);
 }
 
 void KAVOButton::setPictureNormal(const ButtonPicture &picture)
@@ -168,7 +168,7 @@ void KAVOButton::setPictureNormal(const ButtonPicture &picture)
     ButtonLayout::MeasurePicture(m_properties, m_geometry);
     layoutCaption();
     repaintLast();
-    notifyChanged(&ButtonProperties::pictureNormal);
+    notify(Property::PictureNormal);
 }
 
 void KAVOButton::setPictureOver(const ButtonPicture &picture)
@@ -177,7 +177,7 @@ void KAVOButton::setPictureOver(const ButtonPicture &picture)
     if (IsPointerOver())
         repaintLast();
     // Announced under another key than it is stored under.
-    notifyChanged(&ButtonProperties::pictureOver);
+    notify(Property::PictureOver);
 }
 
 void KAVOButton::setUseMaskColor(bool use)
@@ -185,13 +185,13 @@ void KAVOButton::setUseMaskColor(bool use)
     m_properties.useMaskColor = use;
     if (!m_properties.pictureNormal.isNull())
         repaintLast();
-    notifyChanged(&ButtonProperties::useMaskColor);
+    notify(Property::UseMaskColor);
 }
 
 void KAVOButton::setPicturePosition(int position)
 {
     m_properties.picturePosition = position;
-    notifyChanged(&ButtonProperties::picturePosition);
+    notify(Property::PicturePosition);
     layoutCaption();
     repaintLast();
 }
@@ -201,21 +201,21 @@ void KAVOButton::setUseGreyscale(bool grey)
     m_properties.useGreyscale = grey;
     if (!m_properties.pictureNormal.isNull())
         repaintLast();
-    notifyChanged(&ButtonProperties::useGreyscale);
+    notify(Property::UseGreyscale);
 }
 
 void KAVOButton::setSpecialEffect(int effect)
 {
     m_properties.specialEffect = effect;
     repaintLast();
-    notifyChanged(&ButtonProperties::specialEffect);
+    notify(Property::SpecialEffect);
 }
 
 void KAVOButton::setCheckBoxBehaviour(bool check)
 {
     m_properties.checkBoxBehaviour = check;
     repaintLast();
-    notifyChanged(&ButtonProperties::checkBoxBehaviour);
+    notify(Property::CheckBoxBehaviour);
 }
 
 void KAVOButton::setValue(bool value)
@@ -223,7 +223,7 @@ void KAVOButton::setValue(bool value)
     m_properties.value = value;
     if (m_properties.checkBoxBehaviour)
         Paint(PaintUp, true);
-    notifyChanged(&ButtonProperties::value);
+    notify(Property::Value);
 }
 
 void KAVOButton::setFontAttribute(const QFont &font)
@@ -273,9 +273,4 @@ void KAVOButton::setFontName(const QString &name)
     QFont f = m_properties.font;
     f.setFamily(name);
     setFontAttribute(f);
-}
-
-void KAVOButton::notifyChanged(ButtonPropertyTable::Member member)
-{
-    notifyPropertyChanged(ButtonPropertyTable::notifyKey(member));
 }

@@ -2,8 +2,9 @@
 
 #include "controls/button/buttoncolor.h"
 #include "controls/button/buttonframe.h"
-#include "controls/button/buttonpropertytable.h"
+#include "controls/button/buttonproperties.h"
 #include "controls/button/paintmemory.h"
+#include "platform/propertytable.h"
 #include "platform/usercontrol.h"
 
 #include <QTimer>
@@ -16,16 +17,36 @@
 // KeyCode to 0 stops the key).
 class KAVOButton : public UserControl {
     Q_OBJECT
-    Q_PROPERTY(int ButtonType READ ButtonType WRITE setButtonType)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(int ColorScheme READ ColorScheme WRITE setColorScheme)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(uint BackOver READ BackOver WRITE setBackOver)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(uint ForeOver READ ForeOver WRITE setForeOver)
-    Q_PROPERTY(bool Value READ Value WRITE setValue)
 
 public:
+    // The stored properties in the order they are read and saved.
+    enum class Property {
+        ButtonType,
+        Caption,
+        Enabled,
+        Font,
+        ColorScheme,
+        ShowFocusRect,
+        BackColor,
+        BackOver,
+        ForeColor,
+        ForeOver,
+        MaskColor,
+        MousePointer,
+        MouseIcon,
+        PictureNormal,
+        PictureOver,
+        UseMaskColor,
+        SoftBevel,
+        PicturePosition,
+        UseGreyscale,
+        SpecialEffect,
+        HandPointer,
+        CheckBoxBehaviour,
+        Value,
+    };
+    static const PropertyTable<KAVOButton, Property> &propertyTable();
+
     explicit KAVOButton(QWidget *parent = nullptr);
     ~KAVOButton() override;
 
@@ -159,8 +180,20 @@ private:
     void applyPointer();
     void captureBackground();
     void setFontAttribute(const QFont &font);
-    void notifyChanged(ButtonPropertyTable::Member member);
-    QVariant derivedDefault(ButtonPropertyTable::Source source) const;
+    // Defaults that are not fixed values.
+    enum class DefaultSource {
+        HostName,       // the host's display name for the control
+        HostFont,       // the host's ambient font
+        SystemFace,     // the system button-face colour as RGB
+        SystemText,     // the system button-text colour as RGB
+        PaletteFace,    // the palette's face colour for the current scheme
+        PaletteCaption, // the palette's caption colour for the current scheme
+        BackColor,      // the BackColor already set or read
+        ForeColor,      // the ForeColor already set or read
+    };
+    void notify(Property property);
+    // A default of DefaultSource as a value of its property's type.
+    QVariant derivedDefault(DefaultSource source) const;
     ButtonColor::ParentColors parentColors() const;
 
     void mouseDownHandling(short button, short shift, float x, float y);

@@ -1,64 +1,12 @@
-// KAVOButton's persistence, lifecycle and the glue to its painter.
+// KAVOButton's lifecycle and the glue to its painter.
 #include "controls/button/buttoncodes.h"
 #include "controls/button/buttoncolor.h"
 #include "controls/button/buttoninput.h"
 #include "controls/button/buttonlayout.h"
 #include "controls/button/buttonpainter.h"
 #include "controls/button/kavobutton.h"
-#include "platform/propertybag.h"
 
 #include <QPixmap>
-
-void KAVOButton::initProperties()
-{
-    ButtonPropertyTable::initialise(m_properties, [this](ButtonPropertyTable::Source source) {
-        return derivedDefault(source);
-    });
-    QWidget::setFont(m_properties.font);
-    applyPointer();
-    computePalette();
-    updateAccessKey();
-    layoutCaption();
-}
-
-void KAVOButton::readProperties(const PropertyBag &bag)
-{
-    // Straight into the stored values: no repaint, no notification.
-    ButtonPropertyTable::read(bag, m_properties, [this](ButtonPropertyTable::Source source) {
-        return derivedDefault(source);
-    });
-    QWidget::setFont(m_properties.font);
-    // Through its set operation, so it decides the pointer over "MPTR".
-    setHandPointer(m_properties.handPointer);
-
-    QWidget::setEnabled(m_properties.enabled);
-    ButtonLayout::MeasurePicture(m_properties, m_geometry);
-    layoutCaption();
-    updateAccessKey();
-}
-
-void KAVOButton::writeProperties(PropertyBag &bag) const
-{
-    ButtonPropertyTable::write(bag, m_properties);
-}
-
-QVariant KAVOButton::derivedDefault(ButtonPropertyTable::Source source) const
-{
-    using Source = ButtonPropertyTable::Source;
-    switch (source) {
-    case Source::HostName: return ambient().displayName;
-    case Source::HostFont: return QVariant::fromValue(ambient().font);
-    case Source::SystemFace: return Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonFace));
-    case Source::SystemText: return Gdi::ColorRef(Gdi::sysColor(Gdi::ButtonText));
-    case Source::PaletteFace: return computedPalette().FaceColor;
-    case Source::PaletteCaption: return computedPalette().CaptionColor;
-    case Source::BackColor: return m_properties.backColor;
-    case Source::ForeColor: return m_properties.foreColor;
-    case Source::Fixed:
-    case Source::KeepCurrent: break;
-    }
-    return {};
-}
 
 quint32 KAVOButton::hWnd()
 {

@@ -24,19 +24,6 @@ class QLineEdit;
 // reach the caller as ComboError.
 class XPCombo : public UserControl {
     Q_OBJECT
-    Q_PROPERTY(QString Text READ Text WRITE setText)
-    Q_PROPERTY(QString FileName READ FileName WRITE setFileName)
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(QFont Font READ Font WRITE setFont)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(int ListIndex READ ListIndex WRITE setListIndex)
-    Q_PROPERTY(int ListCount READ ListCount)
-    Q_PROPERTY(bool Locked READ Locked WRITE setLocked)
-    Q_PROPERTY(int MaxLength READ MaxLength WRITE setMaxLength)
-    Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE setToolTipText)
-    Q_PROPERTY(QString FieldName READ FieldName WRITE setFieldName)
-    Q_PROPERTY(bool TagCode READ TagCode WRITE setTagCode)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
 
 public:
     // Layout lengths in twips.
@@ -48,6 +35,26 @@ public:
     static constexpr Gdi::ColorRef DisabledBorderColour = 0x00C0C0C0;
     static constexpr Gdi::ColorRef DefaultBackColor = ComboBackground::InitialBackColor;
     static constexpr Gdi::ColorRef DefaultForeColor = Gdi::systemColor(Gdi::WindowText);
+
+    // The stored properties in the order they are read and saved.
+    enum class Property {
+        Text,
+        BackColor,
+        Font,
+        ForeColor,
+        ListIndex,
+        Locked,
+        MaxLength,
+        ToolTipText,
+        FieldName,
+        Enabled,
+        TagCode,
+        SelStart,
+        SelLength,
+        SelText,
+        FileName,
+    };
+    static const PropertyTable<XPCombo, Property> &propertyTable();
 
     explicit XPCombo(QWidget *parent = nullptr);
 
@@ -150,25 +157,6 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
-    // The stored properties in the order they are read and saved.
-    enum class Property {
-        Text,
-        BackColor,
-        Font,
-        ForeColor,
-        ListIndex,
-        Locked,
-        MaxLength,
-        ToolTipText,
-        FieldName,
-        Enabled,
-        TagCode,
-        SelStart,
-        SelLength,
-        SelText,
-        FileName,
-    };
-    static const PropertyTable<XPCombo, Property> &properties();
     void notify(Property property);
     void applyMaxLength();
     void applyFont(const QFont &font);

@@ -10,7 +10,7 @@ const QString DefaultText = QStringLiteral("0");
 
 } // namespace
 
-const PropertyTable<XPCombo, XPCombo::Property> &XPCombo::properties()
+const PropertyTable<XPCombo, XPCombo::Property> &XPCombo::propertyTable()
 {
     // Reading sets the parts directly: no notifications and, for Enabled,
     // the flag alone. SelStart, SelLength and SelText are saved for the
@@ -90,7 +90,7 @@ const PropertyTable<XPCombo, XPCombo::Property> &XPCombo::properties()
 
 void XPCombo::notify(Property property)
 {
-    notifyPropertyChanged(properties().key(property));
+    notifyPropertyChanged(propertyTable().notifyKey(property));
 }
 
 void XPCombo::initProperties()
@@ -102,12 +102,12 @@ void XPCombo::initProperties()
 
 void XPCombo::readProperties(const PropertyBag &bag)
 {
-    properties().read(*this, bag);
+    propertyTable().read(*this, bag);
     applyTextColours();
     ArrangeParts();
 }
 
 void XPCombo::writeProperties(PropertyBag &bag) const
 {
-    properties().write(*this, bag);
+    propertyTable().write(*this, bag);
 }

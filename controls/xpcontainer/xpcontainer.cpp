@@ -40,7 +40,7 @@ XPContainer::XPContainer(QWidget *parent) : UserControl(parent)
 void XPContainer::initProperties()
 {
     // Every property at its default: what an empty property set reads as.
-    properties().read(*this, PropertyBag());
+    propertyTable().reset(*this);
 }
 
 void XPContainer::setColour(Gdi::ColorRef &field, Gdi::ColorRef colour, Property property)
@@ -109,7 +109,7 @@ void XPContainer::setTheme(int theme)
     setTextColor(colours->text);
 }
 
-const PropertyTable<XPContainer, XPContainer::Property> &XPContainer::properties()
+const PropertyTable<XPContainer, XPContainer::Property> &XPContainer::propertyTable()
 {
     // Stored values only; the theme is not applied again and nothing paints.
     using Panel = XPContainer;
@@ -163,17 +163,17 @@ const PropertyTable<XPContainer, XPContainer::Property> &XPContainer::properties
 
 void XPContainer::notify(Property property)
 {
-    notifyPropertyChanged(properties().key(property));
+    notifyPropertyChanged(propertyTable().notifyKey(property));
 }
 
 void XPContainer::readProperties(const PropertyBag &bag)
 {
-    properties().read(*this, bag);
+    propertyTable().read(*this, bag);
 }
 
 void XPContainer::writeProperties(PropertyBag &bag) const
 {
-    properties().write(*this, bag);
+    propertyTable().write(*this, bag);
 }
 
 Gdi::Rect XPContainer::headerRect() const

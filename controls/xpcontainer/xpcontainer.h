@@ -9,17 +9,22 @@
 // left button moves CurrentForm, so a borderless window can be moved by it.
 class XPContainer : public UserControl {
     Q_OBJECT
-    Q_PROPERTY(uint BackDarkColor READ BackDarkColor WRITE setBackDarkColor)
-    Q_PROPERTY(uint BackLightColor READ BackLightColor WRITE setBackLightColor)
-    Q_PROPERTY(uint BorderColor READ BorderColor WRITE setBorderColor)
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(uint HeaderDarkColor READ HeaderDarkColor WRITE setHeaderDarkColor)
-    Q_PROPERTY(uint HeaderLightColor READ HeaderLightColor WRITE setHeaderLightColor)
-    Q_PROPERTY(int Style READ Style WRITE setStyle)
-    Q_PROPERTY(uint TextColor READ TextColor WRITE setTextColor)
-    Q_PROPERTY(int Theme READ Theme WRITE setTheme)
 
 public:
+    // The stored properties in the order they are read and saved.
+    enum class Property {
+        HeaderLightColor,
+        HeaderDarkColor,
+        BackLightColor,
+        BackDarkColor,
+        BorderColor,
+        TextColor,
+        Caption,
+        Style,
+        Theme,
+    };
+    static const PropertyTable<XPContainer, Property> &propertyTable();
+
     explicit XPContainer(QWidget *parent = nullptr);
 
     Gdi::ColorRef BackDarkColor() const { return m_state.backDarkColor; }
@@ -62,18 +67,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    enum class Property {
-        HeaderLightColor,
-        HeaderDarkColor,
-        BackLightColor,
-        BackDarkColor,
-        BorderColor,
-        TextColor,
-        Caption,
-        Style,
-        Theme,
-    };
-    static const PropertyTable<XPContainer, Property> &properties();
     void notify(Property property);
 
     void setColour(Gdi::ColorRef &field, Gdi::ColorRef colour, Property property);

@@ -5,16 +5,6 @@
 
 #include <QAccessible>
 
-namespace {
-
-constexpr int DefaultMin = 0;
-constexpr int DefaultMax = 100;
-constexpr int DefaultValue = 0;
-constexpr int DefaultStyle = Xp_ProgressBar::BlocksStyle;
-constexpr int DefaultLook = 0;
-
-} // namespace
-
 // Look 0 is in force from the start, so a bar that never reads stored
 // properties still draws real tiles.
 Xp_ProgressBar::Xp_ProgressBar(QWidget *parent)
@@ -78,7 +68,7 @@ void Xp_ProgressBar::setProgressLook(int look)
         m_tiles = *tiles;
 }
 
-const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::properties()
+const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::propertyTable()
 {
     // Stored values are taken as they are: no range checks, no drawing.
     // Only the look is applied, since the tiles come from it.
@@ -93,7 +83,7 @@ const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::p
         {Property::Value, "Value", [](const Bar &) -> QVariant { return DefaultValue; },
          [](const Bar &bar) -> QVariant { return bar.m_value; },
          [](Bar &bar, const QVariant &stored) { bar.m_value = stored.toInt(); }},
-        {Property::Style, "Style", [](const Bar &) -> QVariant { return DefaultStyle; },
+        {Property::Style, "Style", [](const Bar &) -> QVariant { return BlocksStyle; },
          [](const Bar &bar) -> QVariant { return bar.m_style; },
          [](Bar &bar, const QVariant &stored) { bar.m_style = stored.toInt(); }},
         {Property::ProgressLook, "ProgressLook",
@@ -108,17 +98,17 @@ const PropertyTable<Xp_ProgressBar, Xp_ProgressBar::Property> &Xp_ProgressBar::p
 
 void Xp_ProgressBar::notify(Property property)
 {
-    notifyPropertyChanged(properties().key(property));
+    notifyPropertyChanged(propertyTable().notifyKey(property));
 }
 
 void Xp_ProgressBar::readProperties(const PropertyBag &bag)
 {
-    properties().read(*this, bag);
+    propertyTable().read(*this, bag);
 }
 
 void Xp_ProgressBar::writeProperties(PropertyBag &bag) const
 {
-    properties().write(*this, bag);
+    propertyTable().write(*this, bag);
 }
 
 void Xp_ProgressBar::onResize()

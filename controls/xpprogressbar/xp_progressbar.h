@@ -11,15 +11,14 @@
 // step per value (any other Style). ProgressLook picks one of eight looks.
 class Xp_ProgressBar : public UserControl {
     Q_OBJECT
-    Q_PROPERTY(int Min READ Min WRITE setMin)
-    Q_PROPERTY(int Max READ Max WRITE setMax)
-    Q_PROPERTY(int Value READ Value WRITE setValue)
-    Q_PROPERTY(int Style READ Style WRITE setStyle)
-    Q_PROPERTY(int ProgressLook READ ProgressLook WRITE setProgressLook)
 
 public:
     // Style 0 grows a row of blocks; any other style moves a group.
     static constexpr int BlocksStyle = 0;
+
+    // The stored properties in the order they are read and saved.
+    enum class Property { Min, Max, Value, Style, ProgressLook };
+    static const PropertyTable<Xp_ProgressBar, Property> &propertyTable();
 
     explicit Xp_ProgressBar(QWidget *parent = nullptr);
 
@@ -46,18 +45,21 @@ protected:
     void onResize() override;
 
 private:
-    enum class Property { Min, Max, Value, Style, ProgressLook };
-    static const PropertyTable<Xp_ProgressBar, Property> &properties();
     void notify(Property property);
 
     ProgressBarState paintState() const;
     void refuse(const QString &message);
 
-    int m_min = 0;
-    int m_max = 100;
-    int m_value = 0;
-    int m_style = 0;
-    int m_progressLook = 0;
+    static constexpr int DefaultMin = 0;
+    static constexpr int DefaultMax = 100;
+    static constexpr int DefaultValue = 0;
+    static constexpr int DefaultLook = 0;
+
+    int m_min = DefaultMin;
+    int m_max = DefaultMax;
+    int m_value = DefaultValue;
+    int m_style = BlocksStyle;
+    int m_progressLook = DefaultLook;
     // The working tiles: copies of the chosen look's pictures.
     std::array<Gdi::Surface, 3> m_tiles;
     ProgressBarTrack m_track;

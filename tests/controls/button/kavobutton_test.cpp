@@ -1,5 +1,6 @@
 #include "controls/button/kavobutton.h"
 #include "platform/propertybag.h"
+#include "tests/support/propertytablecheck.h"
 
 #include <QApplication>
 #include <QTest>
@@ -424,6 +425,17 @@ TEST(KAVOButtonProperties, UnreadableFontOrPictureKeepsWhatThereIs)
     b.readProperties(bag);
     EXPECT_EQ(b.FontSize(), 13);
     EXPECT_TRUE(b.PictureNormal().isNull());
+}
+
+TEST(KAVOButtonProperties, TableRowsRoundTrip)
+{
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(qRgb(1, 2, 3));
+    const QString picture = ButtonPicture(ButtonPicture::Kind::Bitmap, image).toStoredString();
+    // HAND decides the pointer's picture on reading.
+    PropertyTableCheck::expectEveryRowRoundTrips<KAVOButton>({picture}, {"MICON"});
+    PropertyTableCheck::expectDefaultsStoredAsTheTableSays<KAVOButton>();
+    PropertyTableCheck::expectUnusableValuesReadAsMissing<KAVOButton>();
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "controls/xpcombo/xpcombo.h"
 #include "platform/propertybag.h"
 #include "platform/twips.h"
+#include "tests/support/propertytablecheck.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -331,6 +332,15 @@ TEST(XPComboProperties, SettersNotifyUnderTheirKeys)
         keys,
         (QStringList{"Text", "FileName", "BackColor", "Font", "ForeColor", "ListIndex", "Locked",
                      "MaxLength", "ToolTipText", "FieldName", "TagCode", "Enabled"}));
+}
+
+TEST(XPComboProperties, TableRowsRoundTrip)
+{
+    // The list is empty while properties are read, so a stored selection
+    // is dropped.
+    PropertyTableCheck::expectEveryRowRoundTrips<XPCombo>({}, {"ListIndex"});
+    PropertyTableCheck::expectDefaultsStoredAsTheTableSays<XPCombo>();
+    PropertyTableCheck::expectUnusableValuesReadAsMissing<XPCombo>();
 }
 
 } // namespace

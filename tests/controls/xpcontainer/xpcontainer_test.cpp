@@ -1,5 +1,6 @@
 #include "controls/xpcontainer/xpcontainer.h"
 #include "platform/propertybag.h"
+#include "tests/support/propertytablecheck.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -21,6 +22,13 @@ QStringList keysOf(const QSignalSpy &spy)
     for (const auto &args : spy)
         keys.append(args[0].toString());
     return keys;
+}
+
+TEST(XPContainerProperties, TableRowsRoundTrip)
+{
+    PropertyTableCheck::expectEveryRowRoundTrips<XPContainer>();
+    PropertyTableCheck::expectDefaultsStoredAsTheTableSays<XPContainer>();
+    PropertyTableCheck::expectUnusableValuesReadAsMissing<XPContainer>();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "controls/xpprogressbar/xp_progressbar.h"
 #include "platform/propertybag.h"
 #include "platform/recordingmessageboxservice.h"
+#include "tests/support/propertytablecheck.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -18,6 +19,13 @@ public:
     }
     mutable QStringList readKeys;
 };
+
+TEST(XpProgressBarProperties, TableRowsRoundTrip)
+{
+    PropertyTableCheck::expectEveryRowRoundTrips<Xp_ProgressBar>();
+    PropertyTableCheck::expectDefaultsStoredAsTheTableSays<Xp_ProgressBar>();
+    PropertyTableCheck::expectUnusableValuesReadAsMissing<Xp_ProgressBar>();
+}
 
 } // namespace
 
@@ -136,7 +144,7 @@ TEST_F(XpProgressBarTest, StoredValueShowsOnlyOnceSetAgain)
 }
 
 struct RefusalRow {
-    const char *property;
+    void (Xp_ProgressBar::*set)(int);
     int value;
     const char *message;
 };
@@ -149,7 +157,7 @@ TEST_P(XpProgressBarRefusal, ShowsErrorAndKeepsTheOldValue)
     m_bar.setValue(40);
     const QImage before = m_bar.surface().image().copy();
     QSignalSpy changes(&m_bar, &UserControl::propertyChanged);
-    m_bar.setProperty(GetParam().property, GetParam().value);
+    (m_bar.*GetParam().set)(GetParam().value);
     ASSERT_EQ(m_messages.messages().size(), 1);
     EXPECT_EQ(m_messages.messages()[0].text, GetParam().message);
     EXPECT_EQ(m_messages.messages()[0].caption, "Error");
@@ -163,11 +171,12 @@ TEST_P(XpProgressBarRefusal, ShowsErrorAndKeepsTheOldValue)
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, XpProgressBarRefusal,
-    ::testing::Values(RefusalRow{"Value", 101, "Value can NOT be higher than Maximum !"},
-                      RefusalRow{"Value", -1, "Value can NOT be smaller than minimum !"},
-                      RefusalRow{"Min", 101, "Minimum can NOT be biger than maximum !"},
-                      RefusalRow{"Min", -1, "Minimum can NOT be smaller then 0 !"},
-                      RefusalRow{"Max", -1, "Maximum can NOT be smaller than minimum !"}));
+    ::testing::Values(
+        RefusalRow{&Xp_ProgressBar::setValue, 101, "Value can NOT be higher than Maximum !"},
+        RefusalRow{&Xp_ProgressBar::setValue, -1, "Value can NOT be smaller than minimum !"},
+        RefusalRow{&Xp_ProgressBar::setMin, 101, "Minimum can NOT be biger than maximum !"},
+        RefusalRow{&Xp_ProgressBar::setMin, -1, "Minimum can NOT be smaller then 0 !"},
+        RefusalRow{&Xp_ProgressBar::setMax, -1, "Maximum can NOT be smaller than minimum !"}));
 
 TEST_F(XpProgressBarTest, MovingGroupReturnsToTheStartAtMax)
 {
