@@ -1,8 +1,8 @@
-#include "errormessage.h"
+#include "pdf/errormessage.h"
 
-#include "tervolanpdf-private.h"
+#include "pdf/tervolanpdf-private.h"
 
-#include "utf8text.h"
+#include "pdf/format/utf8text.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "pdfbox.h"
+#include "pdf/pdfbox.h"
 
-#include "fontcatalog.h"
-#include "pdfdocument.h"
-#include "tervolanpdf.h"
+#include "pdf/fonts/fontcatalog.h"
+#include "pdf/pdfdocument.h"
+#include "pdf/tervolanpdf.h"
 
 namespace tervolanpdf {
 

@@ -1,12 +1,12 @@
 // The C entry points: each finds its box, runs one call under the box's
 // lock and turns any failure into -1 plus a message for GetErrorMsg. No
 // exception ever crosses into the caller.
-#include "tervolanpdf.h"
+#include "pdf/tervolanpdf.h"
 
-#include "boxtable.h"
-#include "errormessage.h"
-#include "pdfbox.h"
-#include "tervolanpdf-private.h"
+#include "pdf/boxtable.h"
+#include "pdf/errormessage.h"
+#include "pdf/pdfbox.h"
+#include "pdf/tervolanpdf-private.h"
 
 #include <new>
 
