@@ -2,7 +2,7 @@
 
 #include "pdf/tervolanpdf-private.h"
 
-#include "pdf/format/utf8text.h"
+#include "platform/text/utf8.h"
 
 #include <cerrno>
 #include <cstring>
@@ -22,7 +22,7 @@ int ErrorMessage::copyTo(char *buffer, int capacity)
 {
     if (!buffer || capacity < 1)
         return -1;
-    const size_t length = Utf8Text::prefixLength(t_message, static_cast<size_t>(capacity) - 1);
+    const size_t length = Utf8::prefixLength(t_message, static_cast<size_t>(capacity) - 1);
     std::memcpy(buffer, t_message.data(), length);
     buffer[length] = '\0';
     return static_cast<int>(length);

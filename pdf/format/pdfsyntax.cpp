@@ -1,6 +1,6 @@
 #include "pdf/format/pdfsyntax.h"
 
-#include "pdf/format/utf8text.h"
+#include "platform/text/utf8.h"
 
 #include <array>
 #include <charconv>
@@ -117,8 +117,8 @@ void PdfSyntax::appendTextString(std::string &out, std::string_view utf8)
         appendLiteral(out, utf8);
         return;
     }
-    std::vector<char32_t> codepoints;
-    Utf8Text::decode(utf8, codepoints);
+    std::vector<char32_t> codepoints(utf8.size());
+    codepoints.resize(Utf8::decode(utf8, codepoints.data()).characters);
     out += "<FEFF";
     for (const char32_t codepoint : codepoints)
         appendUtf16Hex(out, codepoint);

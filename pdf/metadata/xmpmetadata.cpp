@@ -1,6 +1,6 @@
 #include "pdf/metadata/xmpmetadata.h"
 
-#include "pdf/format/utf8text.h"
+#include "platform/text/utf8.h"
 
 namespace tervolanpdf {
 
@@ -55,7 +55,7 @@ std::string XmpMetadata::plainText(std::string_view text)
     std::string out;
     out.reserve(text.size());
     while (!text.empty()) {
-        const size_t length = Utf8Text::sequenceLength(text);
+        const size_t length = Utf8::sequenceLength(text);
         const auto lead = static_cast<unsigned char>(text.front());
         if (length == 0)
             out += "\xEF\xBF\xBD";

@@ -1,8 +1,8 @@
 #include "pdf/text/linelayout.h"
 
 #include "pdf/fonts/documentfonts.h"
-#include "pdf/format/utf8text.h"
 #include "pdf/text/charclass.h"
+#include "platform/text/utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,7 +72,8 @@ LineLayout::~LineLayout()
 
 void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFonts &fonts)
 {
-    Utf8Text::decode(text, m_codepoints);
+    m_codepoints.resize(text.size());
+    m_codepoints.resize(Utf8::decode(text, m_codepoints.data()).characters);
     m_spans.clear();
     m_face = &face;
     m_fonts = &fonts;
