@@ -18,6 +18,11 @@ void ErrorMessage::set(std::string text)
     t_message = std::move(text);
 }
 
+void ErrorMessage::clear()
+{
+    t_message.clear();
+}
+
 int ErrorMessage::copyTo(char *buffer, int capacity)
 {
     if (!buffer || capacity < 1)
