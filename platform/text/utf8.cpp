@@ -49,6 +49,27 @@ inline size_t wellFormedAt(const unsigned char *text, size_t size)
     return length;
 }
 
+// One character of decode that is neither ASCII nor a common hanzi, written
+// to at. Returns the bytes it took, 0 to stop before a sequence cut by the
+// end of a block. Kept out of decode's loop, which then stays small.
+[[gnu::noinline]] size_t decodeOther(const unsigned char *text, size_t size, bool more,
+                                     char32_t *at)
+{
+    const size_t claimed = Utf8::leadLength(text[0]);
+    if (more && claimed > size)
+        return 0;
+    const size_t length = wellFormedAt(text, size);
+    if (length == 0) {
+        *at = 0xFFFD;
+        return 1;
+    }
+    char32_t value = text[0] & (0xFF >> (length + 1));
+    for (size_t k = 1; k < length; ++k)
+        value = (value << 6) | (text[k] & 0x3F);
+    *at = value;
+    return length;
+}
+
 } // namespace
 
 namespace Utf8 {
@@ -169,20 +190,11 @@ Decoded decode(std::string_view text, char32_t *out, bool more)
             i += 3;
             continue;
         }
-        const size_t claimed = leadLength(lead);
-        if (more && claimed > 0 && i + claimed > size)
+        const size_t used = decodeOther(bytes + i, size - i, more, to);
+        if (used == 0)
             break;
-        const size_t length = wellFormedAt(bytes + i, size - i);
-        if (length == 0) {
-            *to++ = 0xFFFD;
-            ++i;
-            continue;
-        }
-        char32_t value = lead & (0xFF >> (length + 1));
-        for (size_t k = 1; k < length; ++k)
-            value = (value << 6) | (bytes[i + k] & 0x3F);
-        *to++ = value;
-        i += length;
+        ++to;
+        i += used;
     }
     return {i, size_t(to - out)};
 }
