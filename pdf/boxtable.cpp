@@ -1,7 +1,7 @@
-#include "boxtable.h"
+#include "pdf/boxtable.h"
 
-#include "pdfbox.h"
-#include "tervolanpdf-private.h"
+#include "pdf/pdfbox.h"
+#include "pdf/tervolanpdf-private.h"
 
 #include <climits>
 #include <mutex>

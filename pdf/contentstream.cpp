@@ -1,6 +1,6 @@
-#include "contentstream.h"
+#include "pdf/contentstream.h"
 
-#include "pdfsyntax.h"
+#include "pdf/format/pdfsyntax.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #ifndef TERVOLANPDF_CONTENTSTREAM_H
 #define TERVOLANPDF_CONTENTSTREAM_H
 
-#include "linelayout.h"
+#include "pdf/text/linelayout.h"
 
 #include <cstdint>
 #include <string>

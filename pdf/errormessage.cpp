@@ -1,8 +1,8 @@
-#include "errormessage.h"
+#include "pdf/errormessage.h"
 
-#include "tervolanpdf-private.h"
+#include "pdf/tervolanpdf-private.h"
 
-#include "utf8text.h"
+#include "platform/text/utf8.h"
 
 #include <cerrno>
 #include <cstring>
@@ -18,11 +18,16 @@ void ErrorMessage::set(std::string text)
     t_message = std::move(text);
 }
 
+void ErrorMessage::clear()
+{
+    t_message.clear();
+}
+
 int ErrorMessage::copyTo(char *buffer, int capacity)
 {
     if (!buffer || capacity < 1)
         return -1;
-    const size_t length = Utf8Text::prefixLength(t_message, static_cast<size_t>(capacity) - 1);
+    const size_t length = Utf8::prefixLength(t_message, static_cast<size_t>(capacity) - 1);
     std::memcpy(buffer, t_message.data(), length);
     buffer[length] = '\0';
     return static_cast<int>(length);

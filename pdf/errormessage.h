@@ -11,6 +11,7 @@ class ErrorMessage {
 public:
     // Replaces the calling thread's message.
     static void set(std::string text);
+    static void clear();
 
     // Copies the calling thread's message into buffer, NUL-terminated and
     // cut to capacity - 1 bytes on a character boundary. Returns the bytes

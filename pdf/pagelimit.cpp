@@ -1,6 +1,6 @@
-#include "pagelimit.h"
+#include "pdf/pagelimit.h"
 
-#include "tervolanpdf-private.h"
+#include "pdf/tervolanpdf-private.h"
 
 namespace tervolanpdf {
 

@@ -1,4 +1,4 @@
-#include "tervolanpdf-private.h"
+#include "pdf/tervolanpdf-private.h"
 
 namespace tervolanpdf {
 

@@ -1,8 +1,8 @@
-#include "pdfbox.h"
+#include "pdf/pdfbox.h"
 
-#include "fontcatalog.h"
-#include "pdfdocument.h"
-#include "tervolanpdf.h"
+#include "pdf/fonts/fontcatalog.h"
+#include "pdf/pdfdocument.h"
+#include "pdf/tervolanpdf.h"
 
 namespace tervolanpdf {
 
@@ -82,7 +82,12 @@ void PdfBox::setNumber(int property, int value)
     case PDF_ARCHIVAL: m_info.archival = value != 0; return;
     case PDF_TAGGED: m_info.tagged = value != 0; return;
     case PDF_PARAGRAPH: m_paragraph = value; return;
-    case PDF_MISSING_GLYPH_INDEX: m_missingIndex = value; return;
+    case PDF_MISSING_GLYPH_INDEX:
+        // Refused rather than kept, so that property 61 never reads -1.
+        if (value < 0)
+            throw PdfError("property 61 (missing glyph index) cannot be negative");
+        m_missingIndex = value;
+        return;
     case PDF_PAGE_HEIGHT: throw PdfError("property 34 (page height) is read-only");
     case PDF_MISSING_GLYPH_COUNT:
     case PDF_MISSING_GLYPH:
@@ -109,8 +114,9 @@ int PdfBox::number(int property) const
     case PDF_MISSING_GLYPH_INDEX: return m_missingIndex;
     case PDF_MISSING_GLYPH: {
         const std::vector<char32_t> &missing = missingCharacters();
-        if (m_missingIndex < 0 || static_cast<size_t>(m_missingIndex) >= missing.size())
-            return -1;
+        if (static_cast<size_t>(m_missingIndex) >= missing.size())
+            throw PdfError("property 62: missing glyph index " + std::to_string(m_missingIndex)
+                           + " is past the count " + std::to_string(missing.size()));
         return static_cast<int>(missing[static_cast<size_t>(m_missingIndex)]);
     }
     default: refuseProperty(property, /*wantedText*/ false);

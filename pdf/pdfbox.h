@@ -3,7 +3,7 @@
 #ifndef TERVOLANPDF_PDFBOX_H
 #define TERVOLANPDF_PDFBOX_H
 
-#include "tervolanpdf-private.h"
+#include "pdf/tervolanpdf-private.h"
 
 #include <memory>
 #include <mutex>

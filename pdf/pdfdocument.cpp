@@ -1,10 +1,10 @@
-#include "pdfdocument.h"
+#include "pdf/pdfdocument.h"
 
-#include "creationdate.h"
-#include "fontface.h"
-#include "pdfsyntax.h"
-#include "srgbprofile.h"
-#include "xmpmetadata.h"
+#include "pdf/fonts/fontface.h"
+#include "pdf/format/pdfsyntax.h"
+#include "pdf/metadata/creationdate.h"
+#include "pdf/metadata/srgbprofile.h"
+#include "pdf/metadata/xmpmetadata.h"
 
 namespace tervolanpdf {
 

@@ -6,17 +6,17 @@
 #ifndef TERVOLANPDF_PDFDOCUMENT_H
 #define TERVOLANPDF_PDFDOCUMENT_H
 
-#include "contentstream.h"
-#include "deflater.h"
-#include "documentfonts.h"
-#include "linelayout.h"
-#include "pagelimit.h"
-#include "pagetree.h"
-#include "pdfobjectwriter.h"
-#include "streamcompressor.h"
-#include "structuretree.h"
-#include "tempfile.h"
-#include "tervolanpdf-private.h"
+#include "pdf/contentstream.h"
+#include "pdf/fonts/documentfonts.h"
+#include "pdf/format/deflater.h"
+#include "pdf/format/pagetree.h"
+#include "pdf/format/pdfobjectwriter.h"
+#include "pdf/format/streamcompressor.h"
+#include "pdf/format/tempfile.h"
+#include "pdf/metadata/structuretree.h"
+#include "pdf/pagelimit.h"
+#include "pdf/tervolanpdf-private.h"
+#include "pdf/text/linelayout.h"
 
 #include <memory>
 #include <string_view>

@@ -1,12 +1,13 @@
 // The C entry points: each finds its box, runs one call under the box's
-// lock and turns any failure into -1 plus a message for GetErrorMsg. No
-// exception ever crosses into the caller.
-#include "tervolanpdf.h"
+// lock and turns any failure into -1 plus a message for GetErrorMsg, and
+// a success into an empty message. No exception ever crosses into the
+// caller.
+#include "pdf/tervolanpdf.h"
 
-#include "boxtable.h"
-#include "errormessage.h"
-#include "pdfbox.h"
-#include "tervolanpdf-private.h"
+#include "pdf/boxtable.h"
+#include "pdf/errormessage.h"
+#include "pdf/pdfbox.h"
+#include "pdf/tervolanpdf-private.h"
 
 #include <new>
 
@@ -17,7 +18,10 @@ namespace {
 template <typename Call> int guarded(Call &&call)
 {
     try {
-        return call();
+        const int result = call();
+        // A stale message would make a later -1 value look like a failure.
+        ErrorMessage::clear();
+        return result;
     } catch (const PdfError &error) {
         ErrorMessage::set(error.what());
     } catch (const std::bad_alloc &) {

@@ -8,8 +8,10 @@
  * thread at a time.
  *
  * Every function that can fail returns -1 and leaves a message for
- * GetErrorMsg. The message is kept per thread, so a failure in one thread
- * never overwrites the message another thread is about to read.
+ * GetErrorMsg; a call that succeeds clears it, so the message always tells
+ * of the thread's last call. The message is kept per thread, so a failure
+ * in one thread never overwrites the message another thread is about to
+ * read.
  *
  * Text crosses this interface as UTF-8. Coordinates and the page height are
  * in tenths of a millimetre, x from the left edge and y from the top edge of
@@ -63,11 +65,14 @@ enum {
                                 new value starts a new paragraph */
     /* Characters of the text that no installed font has a glyph for (they
      * show the empty box), each counted once, over the document open or
-     * else the one last finished. */
+     * else the one last finished. None of the three reads -1 but on
+     * failure. */
     PDF_MISSING_GLYPH_COUNT = 60, /* number, read only: how many */
-    PDF_MISSING_GLYPH_INDEX = 61, /* number: which one 62 reads, from 0 */
-    PDF_MISSING_GLYPH = 62        /* number, read only: its code point, or -1
-                                   * when the index is past the count */
+    PDF_MISSING_GLYPH_INDEX = 61, /* number: which one 62 reads, from 0; a
+                                   * negative index is refused */
+    PDF_MISSING_GLYPH = 62        /* number, read only: its code point; read
+                                   * with the index at or past the count,
+                                   * it fails */
 };
 
 /* Creates a writer instance. window and reserved are accepted for
@@ -93,7 +98,7 @@ TERVOLANPDF_EXPORT int GetNumProp(int box, int property);
 /* Opens a document with the properties set so far; its first page is
  * current. Any document still open on this box is abandoned first. The
  * document is streamed into a hidden temporary file in the output folder
- * (".name.pdf.XXXXXX"); should the process exit normally with a document
+ * (".tervolan-XXXXXX"); should the process exit normally with a document
  * still open, an exit handler removes that file. Returns 0, or -1 when the
  * output path is empty or its folder does not exist or cannot be written;
  * the message names the folder and the cause. */
@@ -127,10 +132,11 @@ TERVOLANPDF_EXPORT int NewPage(int box);
  * 0, or -1 without an open document or on any write failure. */
 TERVOLANPDF_EXPORT int EndDoc(int box);
 
-/* Copies the calling thread's most recent failure message, UTF-8 and
+/* Copies the message of the calling thread's last call, UTF-8 and
  * NUL-terminated, into buffer, cut to capacity - 1 bytes on a character
- * boundary. Returns the number of bytes copied, or -1 when buffer is NULL
- * or capacity is below 1. */
+ * boundary: why that call failed, or "" when it succeeded. Returns the
+ * number of bytes copied, or -1 when buffer is NULL or capacity is below 1
+ * (which leaves the message as it was). */
 TERVOLANPDF_EXPORT int GetErrorMsg(char *buffer, int capacity);
 
 #ifdef __cplusplus

@@ -1,5 +1,7 @@
 #include "platform/text/textfilereader.h"
 
+#include "platform/text/utf8.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -11,48 +13,6 @@
 namespace {
 
 constexpr size_t BlockSize = 64 * 1024;
-
-// Length of a UTF-8 sequence from its first byte, 0 for a byte that cannot
-// start one.
-int sequenceLength(unsigned char b)
-{
-    if (b < 0x80)
-        return 1;
-    if (b >= 0xC2 && b <= 0xDF)
-        return 2;
-    if (b >= 0xE0 && b <= 0xEF)
-        return 3;
-    if (b >= 0xF0 && b <= 0xF4)
-        return 4;
-    return 0;
-}
-
-// Decodes one complete sequence at text[0..length); false if malformed.
-bool decodeSequence(const unsigned char *text, int length, char32_t &c)
-{
-    c = length == 1 ? text[0] : text[0] & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-        if ((text[k] & 0xC0) != 0x80)
-            return false;
-        c = (c << 6) | (text[k] & 0x3F);
-    }
-    static const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    return c >= smallest[length] && c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
-}
-
-// Hanzi take this path. Lead bytes E1-EC and EE-EF have no overlong or
-// surrogate forms, so two continuation bytes are all there is to check;
-// E0 and ED go the general way.
-inline bool isPlainThreeByte(const unsigned char *text)
-{
-    return unsigned(text[0] - 0xE1) <= 0xEF - 0xE1 && text[0] != 0xED && (text[1] & 0xC0) == 0x80
-        && (text[2] & 0xC0) == 0x80;
-}
-
-inline char32_t threeByteValue(const unsigned char *text)
-{
-    return (char32_t(text[0] & 0x0F) << 12) | (char32_t(text[1] & 0x3F) << 6) | (text[2] & 0x3F);
-}
 
 // Where the first stop byte at or after from lies, or end. Stops are ASCII,
 // so a word of eight bytes none of which is below the highest stop (bytes
@@ -87,43 +47,24 @@ public:
     bool feed(std::string_view block)
     {
         if (!m_tail.empty()) {
-            const size_t need = size_t(sequenceLength(m_tail[0])) - m_tail.size();
+            const size_t need = Utf8::leadLength(m_tail[0]) - m_tail.size();
             if (block.size() < need) {
                 m_tail.append(block);
                 return true;
             }
             m_tail.append(block.substr(0, need));
             block.remove_prefix(need);
-            char32_t c;
-            if (!decodeSequence(reinterpret_cast<const unsigned char *>(m_tail.data()),
-                                int(m_tail.size()), c))
+            if (Utf8::sequenceLength(m_tail) != m_tail.size())
                 return false;
             m_tail.clear();
         }
-        const auto *text = reinterpret_cast<const unsigned char *>(block.data());
-        const size_t size = block.size();
-        size_t i = 0;
-        while (i < size) {
-            if (text[i] < 0x80) {
-                ++i;
-                continue;
-            }
-            if (i + 3 <= size && isPlainThreeByte(text + i)) {
-                i += 3;
-                continue;
-            }
-            int length = sequenceLength(text[i]);
-            if (length == 0)
-                return false;
-            if (i + length > size) {
-                m_tail.assign(block.substr(i));
-                return true;
-            }
-            char32_t c;
-            if (!decodeSequence(text + i, length, c))
-                return false;
-            i += length;
-        }
+        const std::string_view rest = block.substr(Utf8::wellFormedLength(block));
+        if (rest.empty())
+            return true;
+        // Only a sequence cut by the block's end waits for the next block.
+        if (Utf8::leadLength(rest[0]) <= rest.size())
+            return false;
+        m_tail.assign(rest);
         return true;
     }
     bool finish() const { return m_tail.empty(); }
@@ -439,43 +380,16 @@ void TextFileReader::decodeUtf8(std::string_view bytes, bool final)
         bytes = m_block;
         m_pending.clear();
     }
-    const auto *text = reinterpret_cast<const unsigned char *>(bytes.data());
-    size_t size = bytes.size();
     // At most one character a byte: written in place, the string cut to
-    // length after, which halves the cost of a push per character.
+    // length after, which halves the cost of a push per character. A file
+    // that changed since it was checked reads with U+FFFD; a sequence cut
+    // by the block's end waits for the next one.
     const size_t start = m_chars.size();
-    m_chars.resize(start + size);
-    char32_t *out = m_chars.data() + start;
-    size_t i = 0;
-    while (i < size) {
-        const unsigned char lead = text[i];
-        if (lead < 0x80) {
-            *out++ = lead;
-            ++i;
-            continue;
-        }
-        // Hanzi are three bytes: their common case first.
-        if (i + 3 <= size && isPlainThreeByte(text + i)) {
-            *out++ = threeByteValue(text + i);
-            i += 3;
-            continue;
-        }
-        int length = sequenceLength(lead);
-        if (length > 0 && i + length > size && !final) {
-            m_pending.assign(bytes.substr(i));
-            break;
-        }
-        char32_t c;
-        if (length == 0 || i + length > size || !decodeSequence(text + i, length, c)) {
-            // The file changed since it was checked; keep going.
-            *out++ = 0xFFFD;
-            ++i;
-            continue;
-        }
-        *out++ = c;
-        i += length;
-    }
-    m_chars.resize(out - m_chars.data());
+    m_chars.resize(start + bytes.size());
+    const Utf8::Decoded decoded = Utf8::decode(bytes, m_chars.data() + start, !final);
+    m_chars.resize(start + decoded.characters);
+    if (decoded.bytes < bytes.size())
+        m_pending.assign(bytes.substr(decoded.bytes));
 }
 
 void TextFileReader::decodeUtf16(std::string_view bytes, bool final)

@@ -1,10 +1,10 @@
 // Large subsets of a CID-keyed face are cut by copying glyph programs with
 // the subroutines they call. Each copied glyph must draw exactly as in the
 // whole face and keep its CID, or the PDF shows other or broken glyphs.
-#include "pdf/cfffont.h"
-#include "pdf/cffsubset.h"
-#include "pdf/fontface.h"
-#include "pdf/fontsubset.h"
+#include "pdf/fonts/cfffont.h"
+#include "pdf/fonts/cffsubset.h"
+#include "pdf/fonts/fontface.h"
+#include "pdf/fonts/fontsubset.h"
 
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>

@@ -93,6 +93,26 @@ TEST(PdfProperties, DocumentCallsNeedAnOpenDocument)
     expectFailure(EndDoc(box), "EndDoc without an open document");
 }
 
+// The message of a failure once outlived the calls after it, so a later
+// -1 value read as a failure with a stale reason.
+TEST(PdfProperties, SuccessClearsTheMessageOfAnEarlierFailure)
+{
+    const int box = CreateBox(0, 0);
+    expectFailure(GetNumProp(box, 77), "unknown property 77");
+    ASSERT_EQ(GetNumProp(box, PDF_FONT_SIZE), 12);
+    EXPECT_EQ(lastError(), "");
+}
+
+// Property 62 answered -1 past the count, which reads as a failure.
+TEST(PdfProperties, MissingGlyphIndexPastTheCountFails)
+{
+    const int box = CreateBox(0, 0);
+    ASSERT_EQ(GetNumProp(box, PDF_MISSING_GLYPH_COUNT), 0);
+    expectFailure(GetNumProp(box, PDF_MISSING_GLYPH), "past the count 0");
+    expectFailure(SetNumProp(box, PDF_MISSING_GLYPH_INDEX, -1), "cannot be negative");
+    EXPECT_EQ(GetNumProp(box, PDF_MISSING_GLYPH_INDEX), 0);
+}
+
 TEST(PdfProperties, ErrorMessageIsCutOnACharacterBoundary)
 {
     TempDir folder;

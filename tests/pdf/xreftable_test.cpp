@@ -1,8 +1,8 @@
 // The cross-reference table's ten-digit offsets: the last one that fits is
 // written as is, the first that does not stops the document instead of
 // going out cut to ten digits.
+#include "pdf/format/xreftable.h"
 #include "pdf/tervolanpdf-private.h"
-#include "pdf/xreftable.h"
 
 #include <gtest/gtest.h>
 

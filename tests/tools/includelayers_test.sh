@@ -8,13 +8,20 @@ cd "${1:-$(dirname "$0")/../..}"
 
 # What each area may include besides itself, lowest layers first. An area
 # is a folder; app is the conversion core (app/*, Qt Widgets free) and
-# platform the control host (platform/*), apart from their subfolders.
+# platform the control host (platform/*), apart from their subfolders. The
+# writer's rooms are areas of their own below pdf, the document; its
+# private header (pdf/private) is the base they share. Outside pdf only
+# pdf/tervolanpdf.h may be included: the writer's own tests take the rest.
 declare -A allowed=(
   [platform/text]=""
   [platform/gdi]=""
   [platform/file]=""
   [platform]="platform/gdi platform/text platform/file"
-  [pdf]="platform/file"
+  [pdf/format]="pdf/private platform/text platform/file"
+  [pdf/fonts]="pdf/format pdf/private"
+  [pdf/text]="pdf/fonts pdf/format pdf/private platform/text"
+  [pdf/metadata]="pdf/format pdf/private platform/text"
+  [pdf]="pdf/text pdf/fonts pdf/metadata pdf/format pdf/private platform/text platform/file"
   [settings]="platform/text platform/file"
   [dialogs]="platform platform/gdi platform/text"
   [controls/button]="platform platform/gdi platform/text platform/file"
@@ -32,7 +39,8 @@ declare -A allowed=(
 )
 # Suites that drive whole programs may use any area.
 whole_program_suites="tests/fuzz tests/reliability tests/install"
-source_areas="platform/text platform/gdi platform/file platform pdf settings dialogs
+source_areas="platform/text platform/gdi platform/file platform
+              pdf/format pdf/fonts pdf/text pdf/metadata pdf settings dialogs
               controls/button controls/xpcombo controls/xpcontainer controls/xpprogressbar
               app/window app cli tools bench"
 
@@ -41,6 +49,7 @@ source_areas="platform/text platform/gdi platform/file platform pdf settings dia
 area_of() {
   local path=$1 prefix=""
   area="?"
+  [[ $path == pdf/tervolanpdf-private.h ]] && { area=pdf/private; return; }
   for candidate in tests/support $whole_program_suites; do
     [[ $path == "$candidate"/* ]] && { area=$candidate; return; }
   done
@@ -88,6 +97,10 @@ while IFS= read -r hit; do
   allowed_for "$from"
   if [[ $may != *" $to "* ]]; then
     echo "$file:$line: includes \"$included\": $from may not include $to"
+    faults=$((faults + 1))
+  elif [[ $to == pdf* && $from != pdf* && $from != tests/pdf* && $included != pdf/tervolanpdf.h
+          && " $whole_program_suites " != *" $from "* ]]; then
+    echo "$file:$line: includes \"$included\": outside the writer only pdf/tervolanpdf.h"
     faults=$((faults + 1))
   fi
 done < <(grep -rnE --include='*.h' --include='*.cpp' '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' \

@@ -101,6 +101,16 @@ TEST(TextCodec, BrokenSequencesBecomeReplacementCharacters)
               U"\uFFFDb");
 }
 
+// F5 to FF start no sequence; they were once taken as three-byte leads, so
+// "F5 80 80" read as U+5000.
+TEST(Utf8, LeadBytesF5ToFFAreEachOneReplacementCharacter)
+{
+    for (int lead = 0xF5; lead <= 0xFF; ++lead) {
+        const std::string bytes = {char(lead), '\x80', '\x80'};
+        EXPECT_EQ(Utf8::toUtf32(bytes), U"\uFFFD\uFFFD\uFFFD") << lead;
+    }
+}
+
 TEST(TextFileReader, DetectsEachEncoding)
 {
     TempDir dir;

@@ -1,0 +1,69 @@
+// The CFF table of a CID-keyed face, read once per face so that large
+// subsets can be cut by copying glyph programs rather than by a whole
+// subsetter pass. Everything points into the face's table, which this
+// object keeps referenced.
+#ifndef TERVOLANPDF_CFFFONT_H
+#define TERVOLANPDF_CFFFONT_H
+
+#include "pdf/fonts/cffdict.h"
+#include "pdf/fonts/cffindex.h"
+
+#include <hb.h>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace tervolanpdf {
+
+class CffFont {
+public:
+    // One entry of the FDArray with its Private DICT and local subrs.
+    struct FontDict {
+        CffDict dict;
+        CffDict privateDict;
+        CffIndex localSubrs; // count 0 when it has none
+    };
+
+    // nullptr when the face has no CFF table, or one that is not CID-keyed
+    // or not laid out as this reader expects.
+    static std::unique_ptr<CffFont> read(hb_face_t *face);
+    ~CffFont();
+
+    CffFont(const CffFont &) = delete;
+    CffFont &operator=(const CffFont &) = delete;
+
+    // The Name INDEX and String INDEX, whole, as a subset copies them.
+    std::string_view nameIndex() const;
+    std::string_view stringIndex() const;
+    const CffDict &topDict() const { return m_topDict; }
+    const CffIndex &globalSubrs() const { return m_globalSubrs; }
+    const CffIndex &charStrings() const { return m_charStrings; }
+    const std::vector<FontDict> &fontDicts() const { return m_fontDicts; }
+    size_t glyphCount() const { return m_charStrings.count(); }
+    uint16_t cidOf(size_t glyph) const { return m_cids[glyph]; }
+    uint8_t fontDictOf(size_t glyph) const { return m_fontDictOfGlyph[glyph]; }
+
+private:
+    CffFont() = default;
+    bool parse();
+    bool readCharset(size_t offset);
+    bool readFdSelect(size_t offset);
+    bool readFontDicts(size_t offset);
+
+    hb_blob_t *m_blob = nullptr;
+    std::string_view m_table;
+    CffIndex m_names;
+    CffIndex m_topDicts;
+    CffIndex m_strings;
+    CffDict m_topDict;
+    CffIndex m_globalSubrs;
+    CffIndex m_charStrings;
+    std::vector<FontDict> m_fontDicts;
+    std::vector<uint16_t> m_cids;
+    std::vector<uint8_t> m_fontDictOfGlyph;
+};
+
+} // namespace tervolanpdf
+
+#endif

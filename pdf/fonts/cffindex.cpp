@@ -1,0 +1,80 @@
+#include "pdf/fonts/cffindex.h"
+
+namespace tervolanpdf {
+
+namespace {
+
+uint32_t readOffset(const unsigned char *bytes, unsigned size)
+{
+    uint32_t value = 0;
+    for (unsigned k = 0; k < size; ++k)
+        value = (value << 8) | bytes[k];
+    return value;
+}
+
+} // namespace
+
+bool CffIndex::read(std::string_view table, size_t offset)
+{
+    m_table = table;
+    m_start = offset;
+    m_offsets.clear();
+    // Offsets come from the font, a missing one as SIZE_MAX: offset + 2
+    // could wrap past the check.
+    if (offset > table.size() || table.size() - offset < 2)
+        return false;
+    const auto *bytes = reinterpret_cast<const unsigned char *>(table.data());
+    const size_t count = (bytes[offset] << 8) | bytes[offset + 1];
+    if (count == 0) {
+        m_end = m_dataStart = offset + 2;
+        return true;
+    }
+    if (offset + 3 > table.size())
+        return false;
+    const unsigned offSize = bytes[offset + 2];
+    const size_t offsets = offset + 3;
+    if (offSize < 1 || offSize > 4 || offsets + (count + 1) * offSize > table.size())
+        return false;
+    m_dataStart = offsets + (count + 1) * offSize;
+    m_offsets.resize(count + 1);
+    uint32_t previous = 1;
+    for (size_t i = 0; i <= count; ++i) {
+        const uint32_t value = readOffset(bytes + offsets + i * offSize, offSize);
+        if (value < previous || (i == 0 && value != 1))
+            return false;
+        m_offsets[i] = value - 1;
+        previous = value;
+    }
+    m_end = m_dataStart + m_offsets[count];
+    return m_end <= table.size();
+}
+
+void CffIndex::append(std::string &out, const std::vector<std::string_view> &items)
+{
+    out += static_cast<char>(items.size() >> 8);
+    out += static_cast<char>(items.size() & 0xFF);
+    if (items.empty())
+        return;
+    size_t total = 1;
+    for (const std::string_view item : items)
+        total += item.size();
+    unsigned offSize = 1;
+    while (offSize < 4 && total >> (8 * offSize))
+        ++offSize;
+    out += static_cast<char>(offSize);
+    size_t offset = 1;
+    auto appendOffset = [&] {
+        for (unsigned k = offSize; k-- > 0;)
+            out += static_cast<char>((offset >> (8 * k)) & 0xFF);
+    };
+    appendOffset();
+    for (const std::string_view item : items) {
+        offset += item.size();
+        appendOffset();
+    }
+    out.reserve(out.size() + total);
+    for (const std::string_view item : items)
+        out += item;
+}
+
+} // namespace tervolanpdf

@@ -1,0 +1,161 @@
+#include "pdf/fonts/fontcatalog.h"
+
+#include "pdf/fonts/fontface.h"
+#include "pdf/tervolanpdf-private.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <array>
+
+namespace tervolanpdf {
+
+namespace {
+
+// fontconfig alone sends the Windows names of the Chinese faces to a Latin
+// fallback, so they are mapped here to the Noto CJK faces of the same
+// style. The names are compared as UTF-8 bytes.
+struct Alias {
+    const char *name;
+    const char *family;
+};
+
+constexpr const char *kSerifCjk = "Noto Serif CJK SC";
+constexpr const char *kSansCjk = "Noto Sans CJK SC";
+
+constexpr std::array kAliases{
+    Alias{"", kSerifCjk},       Alias{"\xE5\xAE\x8B\xE4\xBD\x93", kSerifCjk}, // 宋体
+    Alias{"SimSun", kSerifCjk}, Alias{"\xE9\xBB\x91\xE4\xBD\x93", kSansCjk},  // 黑体
+    Alias{"SimHei", kSansCjk},
+};
+
+const char *aliasFamily(const std::string &name)
+{
+    for (const Alias &alias : kAliases) {
+        if (name == alias.name)
+            return alias.family;
+    }
+    return nullptr;
+}
+
+FcConfig *fontConfig()
+{
+    static FcConfig *config = [] {
+        FcInit();
+        return FcConfigReference(nullptr);
+    }();
+    return config;
+}
+
+} // namespace
+
+FontCatalog &FontCatalog::instance()
+{
+    static FontCatalog *catalog = new FontCatalog; // faces live to the end
+    return *catalog;
+}
+
+const FontFace &FontCatalog::face(const std::string &name)
+{
+    std::lock_guard lock(m_mutex);
+    if (const auto known = m_byName.find(name); known != m_byName.end())
+        return *known->second;
+    const FontFace &found = faceAt(locate(name));
+    m_byName.emplace(name, &found);
+    return found;
+}
+
+const FontFace &FontCatalog::faceAt(const Location &location)
+{
+    auto &slot = m_byLocation[{location.path, location.index}];
+    if (!slot)
+        slot = std::make_unique<FontFace>(location.path, location.index);
+    return *slot;
+}
+
+const FontFace *FontCatalog::fallbackFor(char32_t codepoint)
+{
+    std::lock_guard lock(m_mutex);
+    if (const auto known = m_fallbacks.find(codepoint); known != m_fallbacks.end())
+        return known->second;
+    const FontFace *found = searchFallback(codepoint);
+    m_fallbacks.emplace(codepoint, found);
+    return found;
+}
+
+const FontFace *FontCatalog::searchFallback(char32_t codepoint)
+{
+    // A fallback already in use is asked first: sorting every installed
+    // face costs milliseconds, and a text in another script keeps to one
+    // face for it.
+    for (const FontFace *used : m_fallbackFaces) {
+        if (used->covers(codepoint))
+            return used;
+    }
+    FcPattern *pattern = FcPatternCreate();
+    FcCharSet *wanted = FcCharSetCreate();
+    FcCharSetAddChar(wanted, codepoint);
+    FcPatternAddCharSet(pattern, FC_CHARSET, wanted);
+    FcCharSetDestroy(wanted);
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8 *>("zh-cn"));
+    FcConfigSubstitute(fontConfig(), pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet *sorted = FcFontSort(fontConfig(), pattern, FcFalse, nullptr, &result);
+    FcPatternDestroy(pattern);
+    const FontFace *found = nullptr;
+    for (int i = 0; sorted && i < sorted->nfont && !found; ++i) {
+        FcCharSet *chars = nullptr;
+        FcChar8 *file = nullptr;
+        int index = 0;
+        FcPattern *font = sorted->fonts[i];
+        if (FcPatternGetCharSet(font, FC_CHARSET, 0, &chars) != FcResultMatch
+            || !FcCharSetHasChar(chars, codepoint)
+            || FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch)
+            continue;
+        FcPatternGetInteger(font, FC_INDEX, 0, &index);
+        try {
+            const FontFace &face = faceAt({reinterpret_cast<const char *>(file), index});
+            if (!face.drawsInColourOnly() && face.covers(codepoint))
+                found = &face;
+        } catch (const PdfError &) {
+            // A face that cannot be embedded is no fallback; the next may be.
+        }
+    }
+    if (sorted)
+        FcFontSetDestroy(sorted);
+    if (found)
+        m_fallbackFaces.push_back(found);
+    return found;
+}
+
+FontCatalog::Location FontCatalog::locate(const std::string &name)
+{
+    const char *alias = aliasFamily(name);
+    FcPattern *pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY,
+                       reinterpret_cast<const FcChar8 *>(alias ? alias : name.c_str()));
+    // The texts are Chinese: a name fontconfig does not know (or a missing
+    // Noto CJK) falls back to a face covering simplified Chinese rather than
+    // a Latin one, and within a .ttc collection the language picks the SC
+    // face. A family that exists still wins over the language.
+    FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8 *>("zh-cn"));
+    FcConfigSubstitute(fontConfig(), pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern *match = FcFontMatch(fontConfig(), pattern, &result);
+    FcPatternDestroy(pattern);
+
+    Location location;
+    FcChar8 *file = nullptr;
+    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        location.path = reinterpret_cast<const char *>(file);
+        FcPatternGetInteger(match, FC_INDEX, 0, &location.index);
+    }
+    if (match)
+        FcPatternDestroy(match);
+    if (location.path.empty())
+        throw PdfError("no font found for the face \"" + name + "\"");
+    return location;
+}
+
+} // namespace tervolanpdf

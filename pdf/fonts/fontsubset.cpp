@@ -1,0 +1,107 @@
+#include "pdf/fonts/fontsubset.h"
+
+#include "pdf/fonts/cfffont.h"
+#include "pdf/fonts/cffsubset.h"
+#include "pdf/fonts/fontface.h"
+#include "pdf/tervolanpdf-private.h"
+
+#include <hb-subset.h>
+
+namespace tervolanpdf {
+
+namespace {
+
+// Tables a PDF never reads. Dropping the layout tables also spares the
+// subsetter its closure over substitutions, its slowest part for CJK faces.
+constexpr hb_tag_t kDroppedTables[] = {
+    HB_TAG('G', 'S', 'U', 'B'), HB_TAG('G', 'P', 'O', 'S'), HB_TAG('G', 'D', 'E', 'F'),
+    HB_TAG('B', 'A', 'S', 'E'), HB_TAG('J', 'S', 'T', 'F'), HB_TAG('M', 'A', 'T', 'H'),
+    HB_TAG('v', 'h', 'e', 'a'), HB_TAG('v', 'm', 't', 'x'), HB_TAG('V', 'O', 'R', 'G'),
+    HB_TAG('k', 'e', 'r', 'n'), HB_TAG('D', 'S', 'I', 'G'), HB_TAG('n', 'a', 'm', 'e'),
+    HB_TAG('h', 'd', 'm', 'x'), HB_TAG('L', 'T', 'S', 'H'), HB_TAG('V', 'D', 'M', 'X'),
+    HB_TAG('g', 'a', 's', 'p'), HB_TAG('m', 'e', 'r', 'g'), HB_TAG('m', 'e', 't', 'a'),
+    HB_TAG('S', 'T', 'A', 'T'), HB_TAG('f', 'v', 'a', 'r'), HB_TAG('g', 'v', 'a', 'r'),
+    HB_TAG('H', 'V', 'A', 'R'), HB_TAG('M', 'V', 'A', 'R'), HB_TAG('a', 'v', 'a', 'r'),
+    HB_TAG('C', 'O', 'L', 'R'), HB_TAG('C', 'P', 'A', 'L'), HB_TAG('S', 'V', 'G', ' '),
+    HB_TAG('s', 'b', 'i', 'x'), HB_TAG('C', 'B', 'D', 'T'), HB_TAG('C', 'B', 'L', 'C'),
+    HB_TAG('E', 'B', 'D', 'T'), HB_TAG('E', 'B', 'L', 'C'), HB_TAG('E', 'B', 'S', 'C'),
+};
+
+// A CFF face is embedded as its bare CFF table, so none of the others need
+// subsetting; skipping them takes the subsetter from 8 to 3.5 ms for a
+// page of Chinese.
+constexpr hb_tag_t kTablesBesideCff[] = {
+    HB_TAG('c', 'm', 'a', 'p'), HB_TAG('h', 'm', 't', 'x'), HB_TAG('h', 'h', 'e', 'a'),
+    HB_TAG('O', 'S', '/', '2'), HB_TAG('p', 'o', 's', 't'),
+};
+
+// From this many glyphs on, copying the glyph programs of a CID-keyed face
+// beats the subsetter; below it small documents keep the subsetter's
+// smaller, flattened programs.
+constexpr size_t kCopiedSubsetGlyphs = 1000;
+
+std::string tableOrWhole(hb_face_t *subset, bool cffOnly)
+{
+    hb_blob_t *blob = cffOnly ? hb_face_reference_table(subset, HB_TAG('C', 'F', 'F', ' '))
+                              : hb_face_reference_blob(subset);
+    unsigned length = 0;
+    const char *data = hb_blob_get_data(blob, &length);
+    std::string program(data ? data : "", data ? length : 0);
+    hb_blob_destroy(blob);
+    return program;
+}
+
+} // namespace
+
+std::string FontSubset::make(const FontFace &face, const std::vector<uint16_t> &glyphs)
+{
+    if (face.outlines() == FontFace::Outlines::CidKeyedCff
+        && glyphs.size() >= kCopiedSubsetGlyphs) {
+        if (const CffFont *font = face.cffFont()) {
+            std::string program = CffSubset::make(*font, glyphs);
+            if (!program.empty())
+                return program;
+        }
+    }
+    return withSubsetter(face, glyphs);
+}
+
+std::string FontSubset::withSubsetter(const FontFace &face, const std::vector<uint16_t> &glyphs)
+{
+    hb_subset_input_t *input = hb_subset_input_create_or_fail();
+    if (!input)
+        throw PdfError("cannot subset the font \"" + face.path() + "\": out of memory");
+    hb_set_t *glyphSet = hb_subset_input_glyph_set(input);
+    hb_set_add(glyphSet, 0);
+    for (const uint16_t glyph : glyphs)
+        hb_set_add(glyphSet, glyph);
+    hb_set_clear(hb_subset_input_unicode_set(input));
+    hb_set_t *dropped = hb_subset_input_set(input, HB_SUBSET_SETS_DROP_TABLE_TAG);
+    for (const hb_tag_t tag : kDroppedTables)
+        hb_set_add(dropped, tag);
+    const bool cff = face.outlines() != FontFace::Outlines::TrueType;
+    if (cff) {
+        for (const hb_tag_t tag : kTablesBesideCff)
+            hb_set_add(dropped, tag);
+    }
+
+    // Flattening the subroutines makes CFF subsets both smaller (the
+    // font's global subroutines serve glyphs the document never shows) and
+    // faster to cut: 11 instead of 16 ms for 700 hanzi.
+    unsigned flags = HB_SUBSET_FLAGS_NOTDEF_OUTLINE | HB_SUBSET_FLAGS_DESUBROUTINIZE;
+    if (face.outlines() != FontFace::Outlines::CidKeyedCff)
+        flags |= HB_SUBSET_FLAGS_RETAIN_GIDS;
+    hb_subset_input_set_flags(input, flags);
+
+    hb_face_t *subset = hb_subset_or_fail(face.hbFace(), input);
+    hb_subset_input_destroy(input);
+    if (!subset)
+        throw PdfError("cannot subset the font \"" + face.path() + "\"");
+    std::string program = tableOrWhole(subset, cff);
+    hb_face_destroy(subset);
+    if (program.empty())
+        throw PdfError("the subset of the font \"" + face.path() + "\" came out empty");
+    return program;
+}
+
+} // namespace tervolanpdf

@@ -1,0 +1,391 @@
+#include "pdf/text/linelayout.h"
+
+#include "pdf/fonts/documentfonts.h"
+#include "pdf/text/charclass.h"
+#include "platform/text/utf8.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tervolanpdf {
+
+namespace {
+
+constexpr int kBlanksPerTab = 8;
+constexpr char32_t kEmDash = 0x2014;
+
+// The script of the first character of a definite script; the characters
+// that take their glyph alone are looked up in it, and punctuation follows
+// it.
+FontFace::LineScript lineScript(const std::vector<char32_t> &codepoints)
+{
+    hb_unicode_funcs_t *unicode = hb_unicode_funcs_get_default();
+    for (const char32_t codepoint : codepoints) {
+        if (codepoint < 0x41)
+            continue;
+        const hb_script_t script = hb_unicode_script(unicode, codepoint);
+        if (script != HB_SCRIPT_COMMON && script != HB_SCRIPT_INHERITED
+            && script != HB_SCRIPT_UNKNOWN)
+            return script == HB_SCRIPT_HAN ? FontFace::LineScript::Han
+                                           : FontFace::LineScript::Other;
+    }
+    return FontFace::LineScript::None;
+}
+
+// "——" is drawn as one glyph where the face has the ligature.
+bool inDashPair(const std::vector<char32_t> &codepoints, size_t i)
+{
+    return codepoints[i] == kEmDash
+        && ((i > 0 && codepoints[i - 1] == kEmDash)
+            || (i + 1 < codepoints.size() && codepoints[i + 1] == kEmDash));
+}
+
+// Punctuation, marks and ignorables take the script of the character
+// before them, as HarfBuzz itemizes.
+hb_script_t scriptOf(char32_t codepoint, hb_script_t before)
+{
+    const hb_script_t script = hb_unicode_script(hb_unicode_funcs_get_default(), codepoint);
+    if (script == HB_SCRIPT_COMMON || script == HB_SCRIPT_INHERITED || script == HB_SCRIPT_UNKNOWN)
+        return before;
+    return script;
+}
+
+bool isNominal(const FontFace &face, char32_t codepoint, hb_codepoint_t glyph)
+{
+    hb_codepoint_t nominal = 0;
+    return hb_font_get_nominal_glyph(face.hbFont(), codepoint, &nominal) && nominal == glyph;
+}
+
+float designToEm(hb_position_t value, const FontFace &face)
+{
+    return static_cast<float>(value * 1000.0 / face.unitsPerEm());
+}
+
+} // namespace
+
+LineLayout::LineLayout() : m_buffer(hb_buffer_create()) {}
+
+LineLayout::~LineLayout()
+{
+    hb_buffer_destroy(m_buffer);
+}
+
+void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFonts &fonts)
+{
+    m_codepoints.resize(text.size());
+    m_codepoints.resize(Utf8::decode(text, m_codepoints.data()).characters);
+    m_spans.clear();
+    m_face = &face;
+    m_fonts = &fonts;
+    m_script = lineScript(m_codepoints);
+    const uint16_t space = face.glyphFor(U' ', m_script);
+    fonts.place(face, space, U" ", /*blank*/ false);
+    m_tabStop = kBlanksPerTab * face.widthOf(space);
+    m_pen = 0;
+    m_plain = true;
+    if (layOutPlain(face))
+        return;
+    m_glyphs.clear();
+    m_pen = 0;
+    m_plain = false;
+    m_faces.choose(m_codepoints, face, m_script);
+    layOutRuns();
+}
+
+// Nearly every line is drawn from its own face a character at a time, each
+// taking the glyph it takes alone. False, with the line half laid out, at
+// the first character that asks for more.
+bool LineLayout::layOutPlain(const FontFace &face)
+{
+    DocumentFont &font = m_fonts->firstFontOf(face);
+    const std::string *name = &font.resourceName();
+    // Every glyph slot is written below; resizing from the last line's
+    // size spares clearing them first.
+    m_glyphs.resize(m_codepoints.size());
+    for (size_t i = 0; i < m_codepoints.size(); ++i) {
+        const char32_t codepoint = m_codepoints[i];
+        if (CharClass::isControl(codepoint)) {
+            m_glyphs[i] = controlGlyph(codepoint);
+            m_plain = m_plain && m_glyphs[i].font == name;
+            continue;
+        }
+        if (CharClass::needsShaping(codepoint)
+            && (codepoint != kEmDash || inDashPair(m_codepoints, i)))
+            return false;
+        const uint16_t glyph = face.glyphFor(codepoint, m_script);
+        if (glyph == 0)
+            return false;
+        const float width = face.widthOf(glyph);
+        m_pen += width;
+        if (const uint16_t code = font.codes().knownCode(glyph, codepoint)) {
+            m_glyphs[i] = {name, code, 0, 0, 0};
+            continue;
+        }
+        const DocumentFonts::Placement placed = m_fonts->place(face, glyph, {&codepoint, 1}, false);
+        m_glyphs[i] = {&placed.font->resourceName(), placed.code, 0, 0, 0};
+        m_plain = m_plain && m_glyphs[i].font == name;
+    }
+    return true;
+}
+
+bool LineLayout::asksForShaping(size_t i) const
+{
+    const char32_t codepoint = m_codepoints[i];
+    return CharClass::needsShaping(codepoint)
+        && (codepoint != kEmDash || inDashPair(m_codepoints, i));
+}
+
+// Runs of one face and script; control characters stand alone.
+void LineLayout::layOutRuns()
+{
+    const size_t count = m_codepoints.size();
+    hb_script_t script = m_script == FontFace::LineScript::Han ? HB_SCRIPT_HAN : HB_SCRIPT_LATIN;
+    size_t begin = 0;
+    while (begin < count) {
+        Run run{begin, begin + 1, m_faces[begin], scriptOf(m_codepoints[begin], script)};
+        if (!CharClass::isControl(m_codepoints[begin]))
+            run.end = runEnd(run);
+        bool shaped = false;
+        for (size_t i = run.begin; i < run.end && !shaped; ++i)
+            shaped = asksForShaping(i);
+        script = run.script;
+        if (shaped)
+            layOutShaped(run);
+        else
+            layOutAlone(run);
+        begin = run.end;
+    }
+}
+
+// Blanks and punctuation at the end of a right-to-left run take the
+// line's left-to-right direction, so they stay after the run, not inside it.
+size_t LineLayout::runEnd(const Run &run) const
+{
+    size_t end = run.end;
+    while (end < m_codepoints.size() && m_faces[end] == run.face
+           && !CharClass::isControl(m_codepoints[end])
+           && scriptOf(m_codepoints[end], run.script) == run.script)
+        ++end;
+    if (hb_script_get_horizontal_direction(run.script) != HB_DIRECTION_RTL)
+        return end;
+    hb_unicode_funcs_t *unicode = hb_unicode_funcs_get_default();
+    while (end > run.begin + 1
+           && hb_unicode_script(unicode, m_codepoints[end - 1]) == HB_SCRIPT_COMMON)
+        --end;
+    return end;
+}
+
+void LineLayout::layOutAlone(const Run &run)
+{
+    for (size_t i = run.begin; i < run.end; ++i) {
+        const char32_t original = m_codepoints[i];
+        if (CharClass::isControl(original)) {
+            m_glyphs.push_back(controlGlyph(original));
+            continue;
+        }
+        const uint16_t glyph = run.face->glyphFor(original, m_script);
+        if (glyph == 0)
+            noteMissing(original);
+        addGlyph(*run.face, glyph, {&original, 1}, run.face->widthOf(glyph));
+    }
+}
+
+// Control characters have no glyph in most fonts and would show as boxes.
+// They become blanks in the text too, not only in the glyphs: a reader
+// given a tab to extract breaks the line there.
+LineLayout::Glyph LineLayout::controlGlyph(char32_t codepoint)
+{
+    const uint16_t space = m_face->glyphFor(U' ', m_script);
+    double advance = m_face->widthOf(space);
+    float extra = 0;
+    if (codepoint == U'\t' && m_tabStop > 0) {
+        const double reach = (std::floor(m_pen / m_tabStop) + 1) * m_tabStop - m_pen;
+        extra = static_cast<float>(reach - advance);
+        advance = reach;
+    }
+    const DocumentFonts::Placement placed = m_fonts->place(*m_face, space, U" ", false);
+    m_pen += advance;
+    return {&placed.font->resourceName(), placed.code, 0, extra, 0};
+}
+
+void LineLayout::layOutShaped(const Run &run)
+{
+    hb_buffer_clear_contents(m_buffer);
+    hb_buffer_add_utf32(m_buffer, reinterpret_cast<const uint32_t *>(m_codepoints.data()),
+                        static_cast<int>(m_codepoints.size()), static_cast<unsigned>(run.begin),
+                        static_cast<int>(run.end - run.begin));
+    hb_buffer_set_script(m_buffer, run.script);
+    hb_buffer_set_direction(m_buffer, hb_script_get_horizontal_direction(run.script));
+    hb_buffer_set_language(m_buffer, hb_language_from_string("zh-Hans", -1));
+    hb_buffer_set_flags(m_buffer, HB_BUFFER_FLAG_REMOVE_DEFAULT_IGNORABLES);
+    // The line's own face keeps its advances, as the glyphs looked up
+    // alone have them: kerning would move Latin text that has always stood
+    // where it stands.
+    const hb_feature_t noKerning{HB_TAG('k', 'e', 'r', 'n'), 0, HB_FEATURE_GLOBAL_START,
+                                 HB_FEATURE_GLOBAL_END};
+    const bool ownFace = run.face == m_face;
+    hb_shape(run.face->hbFont(), m_buffer, ownFace ? &noKerning : nullptr, ownFace ? 1 : 0);
+    unsigned count = 0;
+    const hb_glyph_info_t *infos = hb_buffer_get_glyph_infos(m_buffer, &count);
+    const hb_glyph_position_t *positions = hb_buffer_get_glyph_positions(m_buffer, &count);
+    layOutClusters(run, count, infos, positions);
+}
+
+// Each cluster's characters go with its first glyph; its other glyphs read
+// as nothing. Ignorables, removed by the shaping, each become a blank of no
+// width beside the cluster they stand at: readers drop a glyph whose text
+// ends in one, or cut it into UTF-16 units.
+void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_info_t *infos,
+                                const hb_glyph_position_t *positions)
+{
+    std::vector<uint32_t> starts;
+    starts.reserve(count);
+    for (unsigned i = 0; i < count; ++i)
+        starts.push_back(infos[i].cluster);
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    const auto textOf = [&](uint32_t cluster) {
+        const auto at = std::lower_bound(starts.begin(), starts.end(), cluster);
+        const size_t begin = at == starts.begin() ? run.begin : *at;
+        const size_t end = at + 1 == starts.end() ? run.end : *(at + 1);
+        return std::u32string_view(m_codepoints.data() + begin, end - begin);
+    };
+    const FontFace &face = *run.face;
+    const uint16_t blank = m_face->glyphFor(U' ', m_script);
+    m_shaped.clear();
+    if (count == 0) {
+        const std::u32string_view all(m_codepoints.data() + run.begin, run.end - run.begin);
+        m_shaped.push_back({m_face, blank, all, 0, 0, 0, true, 1, all});
+    }
+    // Shown right to left, the glyphs are stored in the order they stand,
+    // so what precedes in the text follows here.
+    const bool reversed = hb_buffer_get_direction(m_buffer) == HB_DIRECTION_RTL;
+    for (unsigned first = 0, next = 0; first < count; first = next) {
+        while (next < count && infos[next].cluster == infos[first].cluster)
+            ++next;
+        const std::u32string_view text = textOf(infos[first].cluster);
+        size_t begin = 0;
+        size_t end = text.size();
+        while (begin < end && CharClass::isIgnorable(text[begin]))
+            ++begin;
+        while (end > begin && CharClass::isIgnorable(text[end - 1]))
+            --end;
+        if (begin == end) {
+            begin = 0;
+            end = text.size();
+        }
+        const std::u32string_view own = text.substr(begin, end - begin);
+        // A cluster of several glyphs reads as its first glyph; where that
+        // glyph is not the first character's own (a vowel sign before its
+        // consonant, a conjunct), readers get it right only as a whole.
+        const bool whole
+            = next - first > 1 && !reversed && !isNominal(face, own[0], infos[first].codepoint);
+        addBlanks(text.substr(reversed ? end : 0, reversed ? text.size() - end : begin));
+        for (unsigned i = first; i < next; ++i) {
+            const uint16_t glyph = infos[i].codepoint < face.glyphCount()
+                ? static_cast<uint16_t>(infos[i].codepoint)
+                : 0;
+            if (glyph == 0)
+                noteMissing(own);
+            m_shaped.push_back(
+                {&face, glyph, i == first ? own : U"", designToEm(positions[i].x_advance, face),
+                 designToEm(positions[i].x_offset, face), designToEm(positions[i].y_offset, face),
+                 false, whole ? next - first : 1u, own});
+        }
+        addBlanks(text.substr(reversed ? 0 : end, reversed ? begin : text.size() - end));
+    }
+    if (reversed)
+        showRightToLeft();
+    else
+        showLeftToRight();
+}
+
+void LineLayout::addBlanks(std::u32string_view ignorables)
+{
+    const uint16_t blank = m_face->glyphFor(U' ', m_script);
+    for (size_t i = 0; i < ignorables.size(); ++i)
+        m_shaped.push_back(
+            {m_face, blank, ignorables.substr(i, 1), 0, 0, 0, true, 1, ignorables.substr(i, 1)});
+}
+
+void LineLayout::showLeftToRight()
+{
+    for (const Shaped &shaped : m_shaped) {
+        const Placed placed = place(shaped);
+        // A blank steps back over the glyph before it rather than over the
+        // one after, which readers would then take for a double blank.
+        const float lead = shaped.blank ? shaped.offset - placed.width : shaped.offset;
+        const float extra = shaped.advance - placed.width - lead;
+        noteCluster(shaped);
+        m_glyphs.push_back({placed.font, placed.code, lead, extra, shaped.rise});
+        m_pen += shaped.advance;
+    }
+}
+
+// Such a cluster is given to readers as the glyphs' actual text.
+void LineLayout::noteCluster(const Shaped &shaped)
+{
+    if (shaped.clusterGlyphs < 2)
+        return;
+    if (m_spans.empty() || m_spans.back().end != m_glyphs.size()
+        || m_spans.back().end - m_spans.back().begin == shaped.clusterGlyphs)
+        m_spans.push_back({m_glyphs.size(), m_glyphs.size(), std::u32string(shaped.clusterText)});
+    ++m_spans.back().end;
+}
+
+// The glyphs stand right to left as shaped, but are shown in the order of
+// the text, each moved to its place: readers take the text in the order
+// it is shown, and give the run back as it was written.
+void LineLayout::showRightToLeft()
+{
+    float total = 0;
+    for (const Shaped &shaped : m_shaped)
+        total += shaped.advance;
+    float right = total; // right edge of the glyph to show next
+    float pen = 0;
+    for (auto shaped = m_shaped.rbegin(); shaped != m_shaped.rend(); ++shaped) {
+        const Placed placed = place(*shaped);
+        const float origin = right - shaped->advance + shaped->offset;
+        noteCluster(*shaped);
+        m_glyphs.push_back({placed.font, placed.code, origin - pen, 0, shaped->rise});
+        pen = origin + placed.width;
+        right -= shaped->advance;
+    }
+    m_glyphs.back().extraAdvance = total - pen;
+    m_pen += total;
+}
+
+LineLayout::Placed LineLayout::place(const Shaped &shaped)
+{
+    const DocumentFonts::Placement placed
+        = m_fonts->place(*shaped.face, shaped.glyph, shaped.text, shaped.blank);
+    // A blank keeps its glyph's width, which the font program and its
+    // width array both give (archive validators compare them); a shift
+    // takes the room back.
+    return {&placed.font->resourceName(), placed.code, shaped.face->widthOf(shaped.glyph)};
+}
+
+void LineLayout::addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text,
+                          float advance)
+{
+    const DocumentFonts::Placement placed = m_fonts->place(face, glyph, text, false);
+    const float extra = advance - face.widthOf(glyph);
+    m_glyphs.push_back({&placed.font->resourceName(), placed.code, 0, extra, 0});
+    m_pen += advance;
+}
+
+void LineLayout::noteMissing(std::u32string_view text)
+{
+    for (const char32_t codepoint : text) {
+        if (!CharClass::isIgnorable(codepoint))
+            noteMissing(codepoint);
+    }
+}
+
+void LineLayout::noteMissing(char32_t codepoint)
+{
+    if (m_missingSeen.insert(codepoint).second)
+        m_missing.push_back(codepoint);
+}
+
+} // namespace tervolanpdf
