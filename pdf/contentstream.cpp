@@ -118,7 +118,7 @@ void ContentStream::raise(float thousandths, int points)
         return;
     flushRun();
     m_rise = thousandths;
-    PdfSyntax::appendReal(m_data, thousandths * points / 1000.0);
+    PdfSyntax::appendReal(m_data, thousandths * static_cast<float>(points) / 1000.0);
     m_data += " Ts\n";
 }
 
@@ -162,9 +162,9 @@ void ContentStream::moveTo(double x, double y)
         m_data += "T*\n";
         return;
     }
-    PdfSyntax::appendReal(m_data, dx / 100.0);
+    PdfSyntax::appendReal(m_data, static_cast<double>(dx) / 100.0);
     m_data += ' ';
-    PdfSyntax::appendReal(m_data, dy / 100.0);
+    PdfSyntax::appendReal(m_data, static_cast<double>(dy) / 100.0);
     if (dy != 0) {
         m_leading = -dy;
         m_data += " TD\n";

@@ -70,7 +70,7 @@ void PdfSyntax::appendReal(std::string &out, double value, int decimals)
 {
     static constexpr long long kScales[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
     const long long scale = kScales[decimals < 0 ? 0 : decimals > 6 ? 6 : decimals];
-    long long scaled = std::llround(value * scale);
+    long long scaled = std::llround(value * static_cast<double>(scale));
     if (scaled < 0) {
         out += '-';
         scaled = -scaled;

@@ -184,8 +184,8 @@ bool AtomicFile::write(const void *data, size_t length)
 // start early and the call fails.
 void AtomicFile::startWriteBack()
 {
-    constexpr off_t Step = 4 << 20;
-    if (m_written - m_writeBackStarted < Step)
+    constexpr off_t WriteBackStep = 4 << 20;
+    if (m_written - m_writeBackStarted < WriteBackStep)
         return;
     sync_file_range(m_fd, m_writeBackStarted, m_written - m_writeBackStarted,
                     SYNC_FILE_RANGE_WRITE);

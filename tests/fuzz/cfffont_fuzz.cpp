@@ -5,9 +5,9 @@
 // subroutines) and a few of its glyphs are cut out; a subset that is made
 // must read back with those glyphs and their CIDs.
 
-#include "pdf/cfffont.h"
-#include "pdf/cffsubset.h"
-#include "pdf/charstringscanner.h"
+#include "pdf/fonts/cfffont.h"
+#include "pdf/fonts/cffsubset.h"
+#include "pdf/fonts/charstringscanner.h"
 
 #include <hb.h>
 

@@ -43,8 +43,8 @@ std::unique_ptr<FontFace> serifCjkFace()
 hb_face_t *faceOfTable(const std::string &cff, unsigned glyphCount)
 {
     hb_face_t *face = hb_face_builder_create();
-    hb_blob_t *table
-        = hb_blob_create(cff.data(), cff.size(), HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
+    hb_blob_t *table = hb_blob_create(cff.data(), static_cast<unsigned>(cff.size()),
+                                      HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
     hb_face_builder_add_table(face, HB_TAG('C', 'F', 'F', ' '), table);
     hb_blob_destroy(table);
     // maxp version 0.5: the glyph count only.

@@ -64,8 +64,9 @@ TEST(PdfGlyphs, EveryByteOfAGlyphCodeSurvivesTheStringSyntax)
     const int box = beginDocument(output);
     std::vector<std::string> expected;
     for (int line = 0; line < 64; ++line) {
-        if (line == 32)
+        if (line == 32) {
             ASSERT_EQ(NewPage(box), 0) << lastError();
+        }
         std::string text;
         for (char32_t column = 0; column < 32; ++column)
             text += utf8(0x4E00 + line * 32 + column);

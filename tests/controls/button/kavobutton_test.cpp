@@ -34,8 +34,8 @@ protected:
     void record(KAVOButton *b)
     {
         auto mouse = [this](const char *name) {
-            return [this, name](short &button, short &, float &, float &) {
-                events.append(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(button));
+            return [this, name](short &mouseButton, short &, float &, float &) {
+                events.append(QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(mouseButton));
             };
         };
         auto key = [this](const char *name) {
