@@ -37,9 +37,9 @@ void BatchConverter::run(const std::vector<BatchInput> &inputs)
     const std::string folderText = ConversionJob::outputFolderText(m_settings);
     m_folderProblem = outputFolderProblem();
     m_inputs = &inputs;
-    m_planned
-        = OutputPlanner({folderText, m_options.onConflict, m_options.keepTree, m_options.update})
-              .plan(inputs);
+    OutputPlanner planner({folderText, m_options.onConflict, m_options.keepTree, m_options.update});
+    m_planned = planner.plan(inputs);
+    warnOfSharedNames(planner.sharedNames());
     const std::vector<size_t> mine = inputsOfThisShard(inputs);
     m_reporter.setTotal(int(mine.size()));
     m_next = 0;
@@ -52,6 +52,28 @@ void BatchConverter::run(const std::vector<BatchInput> &inputs)
     for (std::thread &thread : threads)
         thread.join();
     m_reporter.finish();
+}
+
+// Said before converting, from the plan, so once per name whatever the
+// number of workers; of several shards, the one converting the input that
+// stands says it.
+void BatchConverter::warnOfSharedNames(const std::vector<OutputPlanner::SharedName> &names) const
+{
+    for (const OutputPlanner::SharedName &name : names) {
+        const BatchInput &last = (*m_inputs)[name.back()];
+        if (m_options.shard && !m_options.shard->holds(last.path))
+            continue;
+        std::string writers;
+        for (size_t index : name) {
+            if (!writers.empty())
+                writers += index == name.back() ? " then " : ", ";
+            writers += (*m_inputs)[index].path;
+        }
+        m_reporter.warn("warning: " + m_planned[name.back()].pdfPath() + " is written by "
+                        + std::to_string(name.size()) + " inputs, " + writers
+                        + ", and only the last stands; --on-conflict rename or --keep-tree keeps "
+                          "each");
+    }
 }
 
 // An output folder that cannot be made or written is the cause of every

@@ -3,6 +3,7 @@
 #include "cli/batchinput.h"
 #include "cli/commandlineoptions.h"
 #include "cli/consolereporter.h"
+#include "cli/outputplanner.h"
 #include "cli/plannedoutput.h"
 #include "cli/reportwriter.h"
 #include "settings/settings.h"
@@ -35,6 +36,7 @@ private:
     static std::vector<std::vector<size_t>> workUnits(const std::vector<size_t> &indexes,
                                                       const std::vector<PlannedOutput> &planned,
                                                       size_t workers);
+    void warnOfSharedNames(const std::vector<OutputPlanner::SharedName> &names) const;
     std::vector<size_t> inputsOfThisShard(const std::vector<BatchInput> &inputs) const;
     // Why nothing can be written into the output folder, made if missing;
     // empty when it is usable.

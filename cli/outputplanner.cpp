@@ -4,6 +4,8 @@
 
 #include <sys/stat.h>
 
+#include <unordered_map>
+
 namespace {
 
 bool exists(const std::string &path)
@@ -36,7 +38,31 @@ std::vector<PlannedOutput> OutputPlanner::plan(const std::vector<BatchInput> &in
     planned.reserve(inputs.size());
     for (const BatchInput &input : inputs)
         planned.push_back(planOne(input));
+    findSharedNames(planned);
     return planned;
+}
+
+// Only inputs that are converted count: one passed over by --update
+// writes nothing.
+void OutputPlanner::findSharedNames(const std::vector<PlannedOutput> &planned)
+{
+    m_sharedNames.clear();
+    if (m_rules.onConflict != ConflictPolicy::Overwrite)
+        return;
+    std::unordered_map<std::string, size_t> nameOf;
+    std::vector<SharedName> writers;
+    for (size_t index = 0; index < planned.size(); ++index) {
+        if (planned[index].action != PlannedOutput::Action::Convert)
+            continue;
+        auto [found, added] = nameOf.try_emplace(planned[index].base, writers.size());
+        if (added)
+            writers.emplace_back();
+        writers[found->second].push_back(index);
+    }
+    for (SharedName &name : writers) {
+        if (name.size() > 1)
+            m_sharedNames.push_back(std::move(name));
+    }
 }
 
 PlannedOutput OutputPlanner::planOne(const BatchInput &input)

@@ -22,8 +22,15 @@ public:
         bool update = false;
     };
 
+    // Inputs that the last plan lets write one PDF in turn, so that only
+    // the last one's stays: indexes into the inputs, in input order.
+    using SharedName = std::vector<size_t>;
+
     explicit OutputPlanner(Rules rules);
     std::vector<PlannedOutput> plan(const std::vector<BatchInput> &inputs);
+    // Empty but under the overwrite policy, where nothing else keeps them
+    // apart; the names in order of their first input.
+    const std::vector<SharedName> &sharedNames() const { return m_sharedNames; }
 
 private:
     PlannedOutput planOne(const BatchInput &input);
@@ -31,7 +38,9 @@ private:
     PlannedOutput planRenaming(const BatchInput &input, const std::string &stem);
     PlannedOutput upToDateOr(const BatchInput &input, std::string base,
                              PlannedOutput::Action otherwise) const;
+    void findSharedNames(const std::vector<PlannedOutput> &planned);
 
     Rules m_rules;
     std::unordered_set<std::string> m_claimed;
+    std::vector<SharedName> m_sharedNames;
 };

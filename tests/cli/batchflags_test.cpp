@@ -72,6 +72,26 @@ TEST_F(BatchFlagsTest, SameNamesInTwoFoldersGiveTheSameResultEveryRunUnderEachPo
     EXPECT_EQ(renamed.out, dir.file("skip0/x (2).pdf") + "\n");
 }
 
+// The window's rule stands (the last input of a name wins), but a run that
+// loses a PDF that way says so, once per name, under any number of workers.
+TEST_F(BatchFlagsTest, InputsOverwritingOneAnotherAreToldOncePerName)
+{
+    const std::string first = dir.write("in/a.txt", "first");
+    const std::string second = dir.write("in/sub/a.txt", "second");
+    const std::string inputs
+        = shellQuote(first) + " " + quoted("in/b.txt") + " " + shellQuote(second);
+    dir.write("in/b.txt", "alone");
+    CommandRun run = convert("out", "-q -j 2 " + inputs);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err,
+              "tervolan-convert: warning: " + dir.file("out/a.pdf") + " is written by 2 inputs, "
+                  + first + " then " + second + ", and only the last stands; "
+                  + "--on-conflict rename or --keep-tree keeps each\n");
+    EXPECT_EQ(pdfTexts("out"),
+              (std::map<std::string, std::string>{{"a.pdf", "second"}, {"b.pdf", "alone"}}));
+    EXPECT_EQ(convert("renamed", "-q --on-conflict rename " + inputs).err, "");
+}
+
 TEST_F(BatchFlagsTest, KeepTreeMirrorsTheFoldersBelowTheFolderGiven)
 {
     dir.write("texts/a/b/x.txt", "deep");
