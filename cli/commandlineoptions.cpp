@@ -63,7 +63,8 @@ std::span<const CommandLineOption> CommandLineOptions::table()
         {'0', "null", Argument::None, &O::nullSeparated, "",
          "paths in -T and - lists end with NUL (find -print0)"},
         {0, "encoding", Argument::Required, &O::takeEncoding, "ENC",
-         "auto (default), utf-8, gb18030, utf-16le or utf-16be"},
+         "auto (default), utf-8, gb18030, utf-16le, utf-16be,\n"
+         "utf-32le or utf-32be"},
         {0, "shard", Argument::Required, &O::takeShard, "K/N",
          "convert only shard K of N (K from 0 to N-1), chosen\n"
          "by a hash of each path's bytes"},
@@ -213,8 +214,9 @@ Without an output folder the PDFs go to ~/output.
 )";
 const std::string HelpAfterOptions = R"(
 Input files are decoded by their byte-order mark (UTF-8, UTF-16LE,
-UTF-16BE); else a file that is valid UTF-8 is read as UTF-8, and any other
-as GB18030 (which reads GBK). Lines end at CR, LF or CR LF.
+UTF-16BE, UTF-32LE, UTF-32BE); else a file that is valid UTF-8 is read as
+UTF-8, and any other as GB18030 (which reads GBK). Lines end at CR, LF or
+CR LF.
 
 The path of every PDF written goes to standard output, one per line; every
 input that fails gets one line on standard error naming it and the cause.
@@ -351,6 +353,8 @@ bool CommandLineOptions::takeEncoding(const std::string &value, std::string &err
         {"gb18030", TextEncoding::Gb18030},
         {"utf-16le", TextEncoding::Utf16LE},
         {"utf-16be", TextEncoding::Utf16BE},
+        {"utf-32le", TextEncoding::Utf32LE},
+        {"utf-32be", TextEncoding::Utf32BE},
     };
     std::string lower = value;
     for (char &c : lower)
@@ -361,7 +365,9 @@ bool CommandLineOptions::takeEncoding(const std::string &value, std::string &err
             return true;
         }
     }
-    error = "--encoding must be auto, utf-8, gb18030, utf-16le or utf-16be, not \"" + value + "\"";
+    error = "--encoding must be auto, utf-8, gb18030, utf-16le, utf-16be, utf-32le or "
+            "utf-32be, not \""
+        + value + "\"";
     return false;
 }
 

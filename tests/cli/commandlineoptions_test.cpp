@@ -61,3 +61,16 @@ TEST(CommandLineOptions, GnuArgumentsKeepInputsInOrder)
     EXPECT_EQ(options.filesFrom, std::vector<std::string>{"-"});
     EXPECT_EQ(options.language, "en");
 }
+
+// The reader decodes UTF-32 of either byte order, so --encoding names both.
+TEST(CommandLineOptions, EncodingTakesUtf32OfEitherByteOrder)
+{
+    const std::pair<const char *, TextEncoding> rows[]
+        = {{"utf-32le", TextEncoding::Utf32LE}, {"UTF-32BE", TextEncoding::Utf32BE}};
+    for (const auto &[name, encoding] : rows) {
+        CommandLineOptions options;
+        std::string error;
+        EXPECT_TRUE(options.parse({"--encoding", name, "x"}, error)) << error;
+        EXPECT_EQ(options.encoding, encoding) << name;
+    }
+}

@@ -83,8 +83,8 @@ TEST(Documentation, HelpAndManPageNameExitStatusesEncodingsAndSettingsPlaces)
         if (document.name == std::string("bash completion"))
             continue;
         for (const char *needle :
-             {"UTF-8", "UTF-16LE", "UTF-16BE", "GB18030", "GBK", "XDG_CONFIG_HOME",
-              "tervolan/config.ini", "~/.config/tervolan/config.ini"})
+             {"UTF-8", "UTF-16LE", "UTF-16BE", "UTF-32LE", "UTF-32BE", "GB18030", "GBK",
+              "XDG_CONFIG_HOME", "tervolan/config.ini", "~/.config/tervolan/config.ini"})
             EXPECT_NE(document.text.find(needle), std::string::npos)
                 << document.name << " lacks " << needle;
         // Searched piece by piece: a backtracking regular expression over a
