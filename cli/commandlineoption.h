@@ -17,7 +17,10 @@ struct CommandLineOption {
         Optional, // only attached: "--name=VALUE", "-xVALUE"
     };
 
-    // A whole number from 1 to high.
+    // Every number option's least value.
+    static constexpr int LowestNumber = 1;
+
+    // A whole number from LowestNumber to high.
     template <typename Target> struct Number {
         Target CommandLineOptions::*target;
         int high;

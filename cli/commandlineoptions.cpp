@@ -11,10 +11,21 @@
 
 using Argument = CommandLineOption::Argument;
 
+namespace {
+
+// A range as --help gives it, from the bounds the check holds a value to.
+std::string rangeText(int high)
+{
+    return std::to_string(CommandLineOption::LowestNumber) + "-" + std::to_string(high);
+}
+
+} // namespace
+
 std::span<const CommandLineOption> CommandLineOptions::table()
 {
     using O = CommandLineOptions;
     using Positive = CommandLineOption::Number<std::optional<int>>;
+    static const std::string FontSizeHelp = "font size in points (" + rangeText(MaxFontSize) + ")";
     static const CommandLineOption Rows[] = {
         {0, "settings", Argument::Required, &O::settingsFile, "FILE",
          "read this config.ini instead"},
@@ -24,7 +35,7 @@ std::span<const CommandLineOption> CommandLineOptions::table()
         {0, "font", Argument::Required, &O::fontName, "NAME",
          "font face: 宋体 (serif), 黑体 (sans) or any installed face"},
         {0, "font-size", Argument::Required, Positive{&O::fontSize, MaxFontSize}, "N",
-         "font size in points (1-500)"},
+         FontSizeHelp},
         {0, "chars-per-line", Argument::Required, Positive{&O::charsPerLine, MaxCharsPerLine}, "N",
          "break lines after N characters (1-32767)"},
         {0, "lang", Argument::Required, &O::takeLanguage, "zh|en",
@@ -170,9 +181,10 @@ bool takeNumber(CommandLineOptions &options, const CommandLineOption &row,
                 std::string &error)
 {
     int whole = 0;
-    if (!toNumber(value, 1, number.high, whole)) {
-        error = "--" + std::string(row.longName) + " needs a whole number from 1 to "
-            + std::to_string(number.high) + ", not \"" + value + "\"";
+    if (!toNumber(value, CommandLineOption::LowestNumber, number.high, whole)) {
+        error = "--" + std::string(row.longName) + " needs a whole number from "
+            + std::to_string(CommandLineOption::LowestNumber) + " to " + std::to_string(number.high)
+            + ", not \"" + value + "\"";
         return false;
     }
     options.*number.target = whole;
