@@ -7,7 +7,9 @@
 #include <string>
 
 // Whether the search descends into symbolic links to folders that it meets
-// inside the tree. The folder it starts from may always be a link.
+// inside the tree. The folder it starts from may always be a link. Callers
+// choose: the window searches every sub-folder, recursive command-line
+// tools conventionally pass links over.
 enum class FolderLinks { Skip, Follow };
 
 // Appends every text file of folder and its sub-folders to list, depth
@@ -20,4 +22,4 @@ enum class FolderLinks { Skip, Follow };
 // most once, so link loops end, and pseudo file systems (/proc, /sys, ...)
 // are never entered.
 void SearchFolder(const std::string &folder, PathList &list, EventPump &events,
-                  std::optional<int> subFolderLimit, FolderLinks links = FolderLinks::Skip);
+                  std::optional<int> subFolderLimit, FolderLinks links);

@@ -181,15 +181,18 @@ void DemoForm::conversionFinished()
     reportSkippedInputs();
 }
 
-// The job goes on past inputs it cannot read or lay out, and past text that
-// runs off the page; the person learns of them once, when it ends.
+// The job goes on past inputs it cannot read or lay out, past text that
+// runs off the page and past characters no font has; the person learns of
+// them once, when it ends, each kind under its own heading.
 void DemoForm::reportSkippedInputs()
 {
     QStringList sections;
     if (QStringList skipped = m_host->takeSkipped(); !skipped.isEmpty())
         sections << "以下文件未能转换：\n\n" + skipped.join('\n');
-    if (QStringList warnings = m_host->takeWarnings(); !warnings.isEmpty())
-        sections << "以下文件的部分文字超出页面：\n\n" + warnings.join('\n');
+    if (QStringList offPage = m_host->takeOffPageWarnings(); !offPage.isEmpty())
+        sections << "以下文件的部分文字超出页面：\n\n" + offPage.join('\n');
+    if (QStringList missing = m_host->takeMissingGlyphWarnings(); !missing.isEmpty())
+        sections << "以下文件中有字体缺少的字符：\n\n" + missing.join('\n');
     if (sections.isEmpty())
         return;
     MessageBoxService::instance().show(this, sections.join("\n\n"), "Tervolan",

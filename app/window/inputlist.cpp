@@ -16,7 +16,8 @@
 namespace {
 
 // The window's search keeps to the first 200 sub-folders of each folder,
-// as it always has.
+// as it always has; linked sub-folders are searched and counted like the
+// others, each real folder once, so links back up the tree end.
 constexpr int SubFoldersSearchedPerFolder = 200;
 
 } // namespace
@@ -65,7 +66,7 @@ void InputList::searchFolderShowingHint(const std::string &folder)
     m_hintText->setCaption("Searching Files...");
     if (!folder.empty()) {
         ListWidgetPathList list(m_list);
-        SearchFolder(folder, list, m_events, SubFoldersSearchedPerFolder);
+        SearchFolder(folder, list, m_events, SubFoldersSearchedPerFolder, FolderLinks::Follow);
     }
     m_hintText->setCaption("Drag && Drop Files Here");
     showHintIfEmpty();

@@ -40,7 +40,9 @@ void WindowConversionHost::inputSkipped(const std::string &input, const SkipReas
 
 void WindowConversionHost::inputWarning(const std::string &input, const SkipReason &warning)
 {
-    m_warnings << PathText::readable(input) + ": " + ChineseReasons::text(warning);
+    QStringList &warnings = warning.kind == SkipReason::Kind::GlyphsMissing ? m_missingGlyphWarnings
+                                                                            : m_offPageWarnings;
+    warnings << PathText::readable(input) + ": " + ChineseReasons::text(warning);
 }
 
 void WindowConversionHost::outputFolderUnusable(const std::string &folder, int errorNumber)
@@ -88,9 +90,12 @@ QStringList WindowConversionHost::takeSkipped()
     return skipped;
 }
 
-QStringList WindowConversionHost::takeWarnings()
+QStringList WindowConversionHost::takeOffPageWarnings()
 {
-    QStringList warnings;
-    warnings.swap(m_warnings);
-    return warnings;
+    return std::exchange(m_offPageWarnings, {});
+}
+
+QStringList WindowConversionHost::takeMissingGlyphWarnings()
+{
+    return std::exchange(m_missingGlyphWarnings, {});
 }

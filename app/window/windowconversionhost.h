@@ -47,9 +47,11 @@ public:
     // The skipped inputs, one "path: reason" line each with the reason in
     // Chinese, and forgets them.
     QStringList takeSkipped();
-    // The inputs written with a warning, one "path: warning" line each, and
-    // forgets them.
-    QStringList takeWarnings();
+    // The inputs written with text off the page, one "path: warning" line
+    // each, and forgets them.
+    QStringList takeOffPageWarnings();
+    // The same for inputs written with characters no installed font has.
+    QStringList takeMissingGlyphWarnings();
 
 private:
     std::function<void(int)> m_showProgress;
@@ -59,7 +61,9 @@ private:
     QString m_unusableFolder;
     std::optional<QString> m_writerFailure;
     QStringList m_skipped;
-    QStringList m_warnings;
+    // Apart, so that the window names each kind under its own heading.
+    QStringList m_offPageWarnings;
+    QStringList m_missingGlyphWarnings;
     // The PDFs of this run, to be shown selected in the output folder.
     QStringList m_written;
 };

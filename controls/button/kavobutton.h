@@ -199,6 +199,7 @@ private:
     void mouseDownHandling(short button, short shift, float x, float y);
     void clickHandling();
     void overTimerTick();
+    void startOverTimer();
     void wakeOverTimer();
     void endHover();
 
@@ -215,6 +216,9 @@ private:
     bool m_clickPending = false; // a press that a release over us turns into a click
     bool m_clickedByKeyboard = false;
     QTimer m_overTimer;
+    // Stopped while the pointer rests on the button, but still tracking the
+    // hover: the next move starts it again.
+    bool m_overTimerResting = false;
     QPoint m_polledPointer;
     std::optional<Gdi::Surface> m_background;
     QString m_accessKey;

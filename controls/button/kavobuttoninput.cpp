@@ -86,6 +86,8 @@ void KAVOButton::mouseReleaseEvent(QMouseEvent *event)
     float x = float(at.x());
     float y = float(at.y());
     emit MouseUp(button, shift, x, y);
+    // A release may come off the button without a move before it.
+    wakeOverTimer();
     if (button != RightButton)
         Paint(PaintUp, false);
     // A release outside the button is no click.
@@ -104,17 +106,18 @@ void KAVOButton::mouseMoveEvent(QMouseEvent *event)
     float x = float(at.x());
     float y = float(at.y());
     emit MouseMove(button, shift, x, y);
+    // Any move ends a rest, with or without buttons held: a drag off the
+    // button is for the poll to notice, as a plain move off is.
+    wakeOverTimer();
     if (button != 0 && button != LeftButton)
         return;
     if (!IsPointerOver()) {
         Paint(PaintUp, false);
     } else if (button == 0 && !m_isHovering) {
-        m_overTimer.start();
+        startOverTimer();
         m_isHovering = true;
         Paint(PaintUp, true);
         emit MouseOver();
-    } else if (button == 0) {
-        wakeOverTimer();
     } else if (button == LeftButton) {
         // Back on the button with the left button held: pressed, without
         // counting as hover.
@@ -131,15 +134,24 @@ void KAVOButton::overTimerTick()
     if (!IsPointerOver())
         return endHover();
     const QPoint pointer = QCursor::pos();
-    if (pointer == m_polledPointer)
+    if (pointer == m_polledPointer) {
         m_overTimer.stop();
+        m_overTimerResting = true;
+    }
     m_polledPointer = pointer;
 }
 
+void KAVOButton::startOverTimer()
+{
+    m_overTimerResting = false;
+    m_overTimer.start();
+}
+
+// Only a resting poll wakes: a stopped one has already raised MouseOut.
 void KAVOButton::wakeOverTimer()
 {
-    if (!m_overTimer.isActive())
-        m_overTimer.start();
+    if (m_overTimerResting)
+        startOverTimer();
 }
 
 // Some window systems stop reporting the pointer once it has left the
@@ -154,6 +166,7 @@ void KAVOButton::leaveEvent(QEvent *event)
 void KAVOButton::endHover()
 {
     m_overTimer.stop();
+    m_overTimerResting = false;
     m_isHovering = false;
     Paint(PaintUp, true);
     emit MouseOut();

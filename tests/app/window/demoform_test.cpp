@@ -256,6 +256,18 @@ TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
     EXPECT_FALSE(form.picText()->isVisible()) << "the job leaves the hint hidden";
 }
 
+TEST_F(DemoFormTest, MissingGlyphsAreNamedUnderTheirOwnHeading)
+{
+    form.List1()->addItem(QString::fromStdString(dir.write("in/boxed.txt", "甲\U0010FFFD")));
+    convert();
+    ASSERT_EQ(messages.messages().size(), 1);
+    const QString text = messages.messages()[0].text;
+    EXPECT_TRUE(text.startsWith("以下文件中有字体缺少的字符：\n\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("boxed.txt: 1 个字符在已安装的字体中都没有字形"))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains("超出页面")) << "no text ran off the page";
+}
+
 TEST_F(DemoFormTest, DroppedGbkNameIsListedReadablyAndItsPdfKeepsTheBytes)
 {
     const std::string gbkName = "\xB4\xBA\xC8\xD5"; // 春日 in GBK, as Windows archives keep it

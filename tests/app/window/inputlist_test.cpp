@@ -118,6 +118,20 @@ TEST_F(InputListTest, AddFolderSearchesAndTurnsTheHintEnglish)
     EXPECT_FALSE(hint->isVisible());
 }
 
+TEST_F(InputListTest, AddFolderFollowsLinkedSubFolders)
+{
+    TempDir dir;
+    dir.write("tree/a.txt", "x");
+    dir.write("elsewhere/e.txt", "x");
+    dir.write("elsewhere/deep/d.txt", "x");
+    std::filesystem::create_directory_symlink("../elsewhere", dir.path() / "tree" / "linked");
+    const QString tree = QString::fromStdString(dir.file("tree"));
+    backend.fileChoice = tree;
+    inputs.AddFolder();
+    EXPECT_EQ(entries(),
+              (QStringList{tree + "/a.txt", tree + "/linked/e.txt", tree + "/linked/deep/d.txt"}));
+}
+
 TEST_F(InputListTest, FolderSearchHandsGbkNamesToTheListAsTheyAre)
 {
     TempDir dir;

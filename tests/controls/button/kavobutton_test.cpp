@@ -198,6 +198,26 @@ TEST_F(ButtonWindow, ARestingPointerStopsThePollUntilItMovesAgain)
     EXPECT_EQ(events, QStringList({"MouseOver"}));
 }
 
+TEST_F(ButtonWindow, DragOffARestingButtonStillEndsTheHover)
+{
+    QTest::mouseMove(button, centre);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("MouseOver"); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !button->isHoverTimerActive(); }, 500));
+    QTest::mousePress(button, Qt::LeftButton, {}, centre);
+    // QTest moves the pointer only while no button is held.
+    const QPoint outside(150, 15);
+    QCursor::setPos(button->mapToGlobal(outside));
+    QTest::mouseMove(button, outside);
+    QTest::mouseRelease(button, Qt::LeftButton, {}, outside);
+    QTest::qWait(50);
+    EXPECT_EQ(events.count("MouseOut"), 1);
+    EXPECT_GT(events.indexOf("MouseOut"), events.indexOf("MouseDown 1"))
+        << "the poll finds the pointer gone during the drag or after the release";
+    events.removeAll("MouseOut");
+    EXPECT_EQ(events, QStringList({"MouseOver", "MouseDown 1", "MouseUp 1"}));
+    EXPECT_FALSE(button->frame().isHovering);
+}
+
 TEST_F(ButtonWindow, LeavingTheWindowEndsHoverEvenWithoutAFurtherMove)
 {
     QTest::mouseMove(button, centre);
