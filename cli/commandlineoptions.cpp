@@ -26,6 +26,12 @@ std::span<const CommandLineOption> CommandLineOptions::table()
     using O = CommandLineOptions;
     using Positive = CommandLineOption::Number<std::optional<int>>;
     static const std::string FontSizeHelp = "font size in points (" + rangeText(MaxFontSize) + ")";
+    static const std::string CharsPerLineHelp
+        = "break lines after N characters (" + rangeText(MaxCharsPerLine) + ")";
+    static const std::string JobsHelp = "convert N files at once (" + rangeText(MaxJobs)
+        + ", default 1); the\n"
+          "names are decided first, so they never depend on\n"
+          "which file finishes first";
     static const CommandLineOption Rows[] = {
         {0, "settings", Argument::Required, &O::settingsFile, "FILE",
          "read this config.ini instead"},
@@ -37,7 +43,7 @@ std::span<const CommandLineOption> CommandLineOptions::table()
         {0, "font-size", Argument::Required, Positive{&O::fontSize, MaxFontSize}, "N",
          FontSizeHelp},
         {0, "chars-per-line", Argument::Required, Positive{&O::charsPerLine, MaxCharsPerLine}, "N",
-         "break lines after N characters (1-32767)"},
+         CharsPerLineHelp},
         {0, "lang", Argument::Required, &O::takeLanguage, "zh|en",
          "language of the texts: zh gives 30, en 60 characters\n"
          "per line (--chars-per-line wins over it)"},
@@ -58,9 +64,7 @@ std::span<const CommandLineOption> CommandLineOptions::table()
          "read input paths from FILE, one per line (\"-\": stdin)"},
         {0, "", Argument::None, {}, "", "read input paths from standard input"},
         {'j', "jobs", Argument::Required, CommandLineOption::Number<int>{&O::jobs, MaxJobs}, "N",
-         "convert N files at once (1-64, default 1); the\n"
-         "names are decided first, so they never depend on\n"
-         "which file finishes first"},
+         JobsHelp},
         {0, "on-conflict", Argument::Required, &O::takeConflictPolicy, "WHAT",
          "when inputs, or an input and an existing file, have\n"
          "the same PDF name: overwrite (default: the last\n"
