@@ -117,12 +117,9 @@ bool ConversionJob::finishTopDocument()
     return false;
 }
 
+// Usually the top entry; the list may have changed between steps.
 void ConversionJob::removeConverted()
 {
-    if (m_list->count() > 0 && m_list->entry(0) == m_input) {
-        m_list->removeEntry(0);
-        return;
-    }
     for (int index = 0; index < m_list->count(); ++index) {
         if (m_list->entry(index) == m_input) {
             m_list->removeEntry(index);
