@@ -306,8 +306,10 @@ TEST_F(DemoFormTest, EmptyListConvertDoesNothing)
 // temporary file, and no step after the end.
 TEST_F(DemoFormTest, ClosingDuringAConversionDropsTheDocumentUnderWay)
 {
+    // Big enough that no 15 ms slice of steps can carry the bar past the
+    // whole window the test waits for, however fast the machine.
     std::string text;
-    for (int line = 0; line < 20000; ++line)
+    for (int line = 0; line < 200000; ++line)
         text += std::string(100, 'x') + "\n";
     form.List1()->addItem(QString::fromStdString(dir.write("in/big.txt", text)));
     QTest::mouseClick(form.Command1(), Qt::LeftButton);
