@@ -1,7 +1,7 @@
 #include "cli/inputcollector.h"
 
 #include "app/filesearch.h"
-#include "app/vectorpathlist.h"
+#include "app/pathlist.h"
 #include "cli/pathlistreader.h"
 
 #include <sys/stat.h>
@@ -35,6 +35,25 @@ BatchInput foundInput(const std::string &root, const std::string &path)
         return {path};
     return {path, uint32_t(prefix.size()), uint32_t(lastSlash + 1 - prefix.size())};
 }
+
+// Puts what the search finds straight into the batch, so a tree of a
+// million files holds each path once.
+class BatchPathList : public PathList {
+public:
+    BatchPathList(std::vector<BatchInput> &files, const std::string &root)
+        : m_files(files)
+        , m_root(root)
+    {
+    }
+    int count() const override { return int(m_files.size()); }
+    std::string entry(int index) const override { return m_files.at(size_t(index)).path; }
+    void removeEntry(int index) override { m_files.erase(m_files.begin() + index); }
+    void append(const std::string &path) override { m_files.push_back(foundInput(m_root, path)); }
+
+private:
+    std::vector<BatchInput> &m_files;
+    const std::string &m_root;
+};
 
 std::optional<long long> byteLimitOf(const std::string &listFile)
 {
@@ -119,7 +138,7 @@ void InputCollector::addFolder(const std::string &folder)
     std::string root = folder;
     while (root.size() > 1 && root.ends_with('/'))
         root.pop_back();
-    VectorPathList found;
+    BatchPathList found(m_files, root);
     NoEvents events;
     const FolderLinks links = m_options.followSymlinks ? FolderLinks::Follow : FolderLinks::SkipAll;
     const FolderSearchGaps gaps
@@ -128,8 +147,6 @@ void InputCollector::addFolder(const std::string &folder)
         fail(unsearched.path,
              std::string("cannot search: ") + std::strerror(unsearched.errorNumber));
     m_linksPassedOver += gaps.linksPassedOver;
-    for (const std::string &path : found.paths())
-        m_files.push_back(foundInput(root, path));
 }
 
 void InputCollector::fail(const std::string &input, const std::string &reason)
