@@ -17,12 +17,6 @@ std::string homeFolder()
     return home && *home ? home : ".";
 }
 
-bool isDrivePath(const std::string &folder)
-{
-    return folder.size() >= 2 && std::isalpha(static_cast<unsigned char>(folder[0]))
-        && folder[1] == ':' && (folder.size() == 2 || folder[2] == '\\' || folder[2] == '/');
-}
-
 } // namespace
 
 ConversionJob::ConversionJob(int box, const Settings &settings, ConversionHost &host,
@@ -34,10 +28,16 @@ ConversionJob::ConversionJob(int box, const Settings &settings, ConversionHost &
 {
 }
 
+bool ConversionJob::isWindowsDrivePath(const std::string &folder)
+{
+    return folder.size() >= 2 && std::isalpha(static_cast<unsigned char>(folder[0]))
+        && folder[1] == ':' && (folder.size() == 2 || folder[2] == '\\' || folder[2] == '/');
+}
+
 std::string ConversionJob::outputFolder(const Settings &settings)
 {
     const std::string &folder = settings.OutputFolder;
-    if (folder.empty() || isDrivePath(folder))
+    if (folder.empty() || isWindowsDrivePath(folder))
         return homeFolder() + "/output";
     if (folder == "~" || folder.starts_with("~/"))
         return homeFolder() + folder.substr(1);

@@ -66,6 +66,9 @@ public:
     // "~" read as the home folder; $HOME/output when it is empty or a
     // Windows drive path ("C:\output" from a config.ini made on Windows).
     static std::string outputFolder(const Settings &settings);
+    // "C:", "C:\x", "D:/out": a folder of Windows, where only the design's
+    // default can have been meant.
+    static bool isWindowsDrivePath(const std::string &folder);
     // The same with a "/" at the end.
     static std::string outputFolderText(const Settings &settings);
     // Creates the output folder with its parents. Returns 0 when the job

@@ -75,21 +75,47 @@ public:
             search(subFolder);
     }
 
+    FolderSearchGaps gaps() && { return std::move(m_gaps); }
+
 private:
+    enum class Kind { SubFolder, TextFile, Other };
+
     // A real folder (device and inode) is searched once, however many links
-    // or bind mounts lead to it: that ends loops.
+    // or bind mounts lead to it: that ends loops. One that cannot be looked
+    // at (no permission, a path longer than PATH_MAX) is a gap to report.
     bool firstVisit(const std::string &folder)
     {
         struct stat info;
-        if (stat(folder.c_str(), &info) != 0)
+        if (stat(folder.c_str(), &info) != 0) {
+            m_gaps.unsearched.push_back({folder, errno});
             return false;
+        }
         return m_searched.insert(FolderId{info.st_dev, info.st_ino}).second;
     }
 
-    bool entersSubFolder(const std::filesystem::directory_entry &entry) const
+    bool takesLink(bool toFolder) const
     {
+        return m_links == FolderLinks::Follow || (!toFolder && m_links == FolderLinks::Skip);
+    }
+
+    // A name whose type cannot be read might be a folder: it is a gap,
+    // unless its name makes it a text file, whose opening will fail aloud.
+    Kind kindOf(const std::filesystem::directory_entry &entry, const std::string &path)
+    {
+        std::error_code typeError;
         std::error_code linkError;
-        return m_links == FolderLinks::Follow || !entry.is_symlink(linkError);
+        const bool isFolder = entry.is_directory(typeError);
+        const bool isLink = entry.is_symlink(linkError);
+        const bool isText = !isFolder && isTextFileName(entry.path().filename().string());
+        if (typeError && !isLink && !isText)
+            m_gaps.unsearched.push_back({path, typeError.value()});
+        if (!isFolder && !isText)
+            return Kind::Other;
+        if (isLink && !takesLink(isFolder)) {
+            ++m_gaps.linksPassedOver;
+            return Kind::Other;
+        }
+        return isFolder ? Kind::SubFolder : Kind::TextFile;
     }
 
     bool withinLimit(int subFolderCount) const
@@ -107,20 +133,20 @@ private:
         bool first = true;
         for (auto end = std::filesystem::directory_iterator(); !error && entries != end;
              entries.increment(error)) {
-            std::string name = entries->path().filename().string();
-            std::error_code typeError;
-            if (entries->is_directory(typeError)) {
-                if (entersSubFolder(*entries) && withinLimit(++subFolderCount))
-                    subFolders.push_back(folder + "/" + name);
-            } else if (isTextFileName(name)) {
-                m_list.append(folder + "/" + name);
-            }
+            std::string path = folder + "/" + entries->path().filename().string();
+            const Kind kind = kindOf(*entries, path);
+            if (kind == Kind::SubFolder && withinLimit(++subFolderCount))
+                subFolders.push_back(std::move(path));
+            else if (kind == Kind::TextFile)
+                m_list.append(path);
             if (!first) {
                 m_events.processPendingEvents();
                 m_events.processPendingEvents();
             }
             first = false;
         }
+        if (error)
+            m_gaps.unsearched.push_back({folder, error.value()});
         return subFolders;
     }
 
@@ -129,12 +155,15 @@ private:
     const std::optional<int> m_subFolderLimit;
     const FolderLinks m_links;
     std::set<FolderId> m_searched;
+    FolderSearchGaps m_gaps;
 };
 
 } // namespace
 
-void SearchFolder(const std::string &folder, PathList &list, EventPump &events,
-                  std::optional<int> subFolderLimit, FolderLinks links)
+FolderSearchGaps SearchFolder(const std::string &folder, PathList &list, EventPump &events,
+                              std::optional<int> subFolderLimit, FolderLinks links)
 {
-    FolderSearch(list, events, subFolderLimit, links).search(folder);
+    FolderSearch search(list, events, subFolderLimit, links);
+    search.search(folder);
+    return std::move(search).gaps();
 }

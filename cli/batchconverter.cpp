@@ -32,15 +32,21 @@ BatchConverter::BatchConverter(const Settings &settings, ConsoleReporter &report
 {
 }
 
-void BatchConverter::run(const std::vector<BatchInput> &inputs)
+const std::vector<PlannedOutput> &BatchConverter::plan(const std::vector<BatchInput> &inputs)
 {
     const std::string folderText = ConversionJob::outputFolderText(m_settings);
-    m_folderProblem = outputFolderProblem();
     m_inputs = &inputs;
     OutputPlanner planner({folderText, m_options.onConflict, m_options.keepTree, m_options.update});
     m_planned = planner.plan(inputs);
-    warnOfSharedNames(planner.sharedNames());
-    const std::vector<size_t> mine = inputsOfThisShard(inputs);
+    m_sharedNames = planner.sharedNames();
+    return m_planned;
+}
+
+void BatchConverter::run()
+{
+    m_folderProblem = outputFolderProblem();
+    warnOfSharedNames(m_sharedNames);
+    const std::vector<size_t> mine = inputsOfThisShard(*m_inputs);
     m_reporter.setTotal(int(mine.size()));
     m_next = 0;
     const size_t workers = std::min(size_t(std::max(m_options.jobs, 1)), mine.size());
@@ -189,7 +195,7 @@ void BatchConverter::convert(ConversionJob &job, OutcomeRecorder &host, const Ba
 bool BatchConverter::makeTreeFolder(const BatchInput &input, const PlannedOutput &planned,
                                     FileRecord &record)
 {
-    if (!m_options.keepTree || input.treeFolder.empty())
+    if (!m_options.keepTree || input.treeFolder().empty())
         return true;
     const std::filesystem::path folder = std::filesystem::path(planned.base).parent_path();
     std::error_code error;

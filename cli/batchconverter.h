@@ -27,7 +27,11 @@ public:
     // report may be null: no report is written.
     BatchConverter(const Settings &settings, ConsoleReporter &reporter,
                    const CommandLineOptions &options, ReportWriter *report);
-    void run(const std::vector<BatchInput> &inputs);
+    // Decides every input's PDF name, before anything is written; the
+    // inputs must outlive the run.
+    const std::vector<PlannedOutput> &plan(const std::vector<BatchInput> &inputs);
+    // Converts the inputs of the last plan.
+    void run();
 
 private:
     // The given inputs as runs for the workers, each a list of indexes in
@@ -54,6 +58,7 @@ private:
     ReportWriter *m_report;
     const std::vector<BatchInput> *m_inputs = nullptr;
     std::vector<PlannedOutput> m_planned;
+    std::vector<OutputPlanner::SharedName> m_sharedNames;
     std::string m_folderProblem;
     std::atomic<size_t> m_next{0};
 };

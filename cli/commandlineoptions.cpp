@@ -36,7 +36,8 @@ std::span<const CommandLineOption> CommandLineOptions::table()
         {0, "settings", Argument::Required, &O::settingsFile, "FILE",
          "read this config.ini instead"},
         {'o', "output-dir", Argument::Required, &O::outputDir, "DIR",
-         "write the PDFs into DIR (created with its parents)"},
+         "write the PDFs into DIR (created with its parents);\n"
+         "a Windows drive path (C:\\x) is refused"},
         {0, "page-size", Argument::Required, &O::takePageSize, "SIZE", "A3, A4 or A5"},
         {0, "font", Argument::Required, &O::fontName, "NAME",
          "font face: 宋体 (serif), 黑体 (sans) or any installed face"},
@@ -56,10 +57,10 @@ std::span<const CommandLineOption> CommandLineOptions::table()
          "for screen readers and reflowing viewers"},
         {'r', "recursive", Argument::None, &O::recursive, "",
          "search folders for text files (*txt), depth first;\n"
-         "links to folders inside them are passed over"},
+         "links inside them are passed over and counted"},
         {0, "follow-symlinks", Argument::None, &O::followSymlinks, "",
-         "with -r, search links to folders as well: each\n"
-         "folder once, never /proc, /sys or the like"},
+         "with -r, take links to files and folders as well:\n"
+         "each folder once, never /proc, /sys or the like"},
         {'T', "files-from", Argument::Required, &O::filesFrom, "FILE",
          "read input paths from FILE, one per line (\"-\": stdin)"},
         {0, "", Argument::None, {}, "", "read input paths from standard input"},
@@ -243,7 +244,8 @@ Exit status:
   0  every input was converted
   1  some inputs failed (the others were converted)
   2  usage error: an unknown option, a bad value, no inputs, a settings
-     file that cannot be read, or a report file that cannot be made
+     file that cannot be read, or a report file that cannot be made or
+     that is an input, a list of paths or a PDF of the run
 )";
 
 } // namespace

@@ -1,9 +1,11 @@
+#include "app/conversionjob.h"
 #include "app/settingsfallbacks.h"
 #include "cli/batchconverter.h"
 #include "cli/commandlineoptions.h"
 #include "cli/consolereporter.h"
 #include "cli/inputcollector.h"
 #include "cli/linewidthcheck.h"
+#include "cli/reportpathcheck.h"
 #include "cli/reportwriter.h"
 #include "settings/settingsstore.h"
 
@@ -47,6 +49,14 @@ bool settingsFor(const CommandLineOptions &options, Settings &settings, std::str
         settings.CharsPerLine
             = int16_t(*options.language == "en" ? EnglishCharsPerLine : ChineseCharsPerLine);
     }
+    // config.ini made on Windows holds "C:\output", read as ~/output; typed
+    // on this system's command line such a path was meant as something else.
+    if (options.outputDir && ConversionJob::isWindowsDrivePath(*options.outputDir)) {
+        error = "--output-dir " + *options.outputDir
+            + " is a Windows drive path; name a folder of this system (./" + *options.outputDir
+            + " for one of that name)";
+        return false;
+    }
     if (options.outputDir)
         settings.OutputFolder = *options.outputDir;
     if (options.pageSize)
@@ -76,6 +86,20 @@ void reopenClosedStandardStreams()
     }
 }
 
+// The report is opened only once every input and PDF name is known, so
+// that it is none of them.
+bool openReport(ReportWriter &report, const CommandLineOptions &options,
+                const std::vector<BatchInput> &inputs, const std::vector<PlannedOutput> &planned,
+                std::string &error)
+{
+    if (*options.reportFile != CommandLineOptions::StandardInput) {
+        error = ReportPathCheck(*options.reportFile).problem(options, inputs, planned);
+        if (!error.empty())
+            return false;
+    }
+    return report.open(*options.reportFile, error);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -102,19 +126,23 @@ int main(int argc, char **argv)
     if (options.inputs.empty() && options.filesFrom.empty())
         return usageError("no input files");
 
-    ReportWriter report;
-    if (options.reportFile && !report.open(*options.reportFile, error))
-        return usageError(error);
-
     ConsoleReporter reporter(options.quiet, 0);
     reporter.setListing(options.reportFile != CommandLineOptions::StandardInput);
     for (const std::string &fallback : SettingsFallbacks::describe(settings))
         reporter.warn(fallback);
     if (std::optional<std::string> tooWide = LineWidthCheck::warning(settings))
         reporter.warnOfWideLines(*tooWide);
+    InputCollector collector(options, reporter);
+    const std::vector<BatchInput> inputs = collector.collect();
+    ReportWriter report;
     ReportWriter *reportOrNone = options.reportFile ? &report : nullptr;
-    std::vector<BatchInput> inputs = InputCollector(options, reporter, reportOrNone).collect();
-    BatchConverter(settings, reporter, options, reportOrNone).run(inputs);
+    BatchConverter converter(settings, reporter, options, reportOrNone);
+    const std::vector<PlannedOutput> &planned = converter.plan(inputs);
+    if (options.reportFile && !openReport(report, options, inputs, planned, error))
+        return usageError(error);
+    for (const FileRecord &failure : collector.failures())
+        report.write(failure);
+    converter.run();
     if (!report.close(error))
         reporter.failed(*options.reportFile, error);
     return reporter.failures() > 0 ? ExitSomeFailed : 0;

@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include <unordered_map>
+#include <algorithm>
 
 namespace {
 
@@ -43,32 +43,40 @@ std::vector<PlannedOutput> OutputPlanner::plan(const std::vector<BatchInput> &in
 }
 
 // Only inputs that are converted count: one passed over by --update
-// writes nothing.
+// writes nothing. The indexes are sorted by name rather than gathered in a
+// map, which for a list of a million paths cost more than the list itself.
 void OutputPlanner::findSharedNames(const std::vector<PlannedOutput> &planned)
 {
     m_sharedNames.clear();
     if (m_rules.onConflict != ConflictPolicy::Overwrite)
         return;
-    std::unordered_map<std::string, size_t> nameOf;
-    std::vector<SharedName> writers;
+    std::vector<size_t> byName;
     for (size_t index = 0; index < planned.size(); ++index) {
-        if (planned[index].action != PlannedOutput::Action::Convert)
-            continue;
-        auto [found, added] = nameOf.try_emplace(planned[index].base, writers.size());
-        if (added)
-            writers.emplace_back();
-        writers[found->second].push_back(index);
+        if (planned[index].action == PlannedOutput::Action::Convert)
+            byName.push_back(index);
     }
-    for (SharedName &name : writers) {
-        if (name.size() > 1)
-            m_sharedNames.push_back(std::move(name));
+    std::sort(byName.begin(), byName.end(), [&](size_t a, size_t b) {
+        const int order = planned[a].base.compare(planned[b].base);
+        return order < 0 || (order == 0 && a < b);
+    });
+    for (auto first = byName.begin(); first != byName.end();) {
+        const auto end = std::find_if(first, byName.end(), [&](size_t index) {
+            return planned[index].base != planned[*first].base;
+        });
+        if (end - first > 1)
+            m_sharedNames.emplace_back(first, end);
+        first = end;
     }
+    std::sort(m_sharedNames.begin(), m_sharedNames.end(),
+              [](const SharedName &a, const SharedName &b) { return a.front() < b.front(); });
 }
 
 PlannedOutput OutputPlanner::planOne(const BatchInput &input)
 {
-    const std::string stem
-        = m_rules.folderText + (m_rules.keepTree ? input.treeFolder : "") + GetBaseName(input.path);
+    std::string stem = m_rules.folderText;
+    if (m_rules.keepTree)
+        stem += input.treeFolder();
+    stem += GetBaseName(input.path);
     switch (m_rules.onConflict) {
     case ConflictPolicy::Skip: return planSkipping(input, stem);
     case ConflictPolicy::Rename: return planRenaming(input, stem);

@@ -21,8 +21,9 @@ std::string shortened(const std::string &line)
 
 } // namespace
 
-PathListReader::PathListReader(Separator separator)
+PathListReader::PathListReader(Separator separator, std::optional<long long> byteLimit)
     : m_separator(separator == Separator::Nul ? '\0' : '\n')
+    , m_byteLimit(byteLimit)
 {
 }
 
@@ -30,6 +31,11 @@ bool PathListReader::read(std::istream &in)
 {
     std::string block(BlockSize, '\0');
     while (in.read(block.data(), std::streamsize(block.size())) || in.gcount() > 0) {
+        m_bytesRead += in.gcount();
+        if (m_byteLimit && m_bytesRead > *m_byteLimit)
+            return refuse("more than " + std::to_string(*m_byteLimit / (1024 * 1024))
+                          + " MiB of paths from a list that is not a file or a pipe;"
+                            " nothing of this list is converted");
         if (!take(std::string_view(block.data(), size_t(in.gcount()))))
             return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,14 +14,19 @@
 class PathListReader {
 public:
     enum class Separator { Line, Nul };
-    explicit PathListReader(Separator separator = Separator::Line);
+    // With a byte limit, a longer list is refused whole: a device such as
+    // /dev/zero never ends, and /dev/urandom would fill memory with paths.
+    explicit PathListReader(Separator separator = Separator::Line,
+                            std::optional<long long> byteLimit = std::nullopt);
 
     // Reads the whole list. False when it cannot be used at all (a read
-    // failed, or a NUL byte shows it is not one path a line): error() says
-    // why and paths() must be ignored.
+    // failed, a NUL byte shows it is not one path a line, or it is longer
+    // than the byte limit): error() says why and paths() must be ignored.
     bool read(std::istream &in);
 
     const std::vector<std::string> &paths() const { return m_paths; }
+    // Hands the paths over, so a list of millions is not held twice.
+    std::vector<std::string> takePaths() { return std::move(m_paths); }
     // Lines too long to be a path, each described with its line number and
     // its start; they are left out of paths().
     const std::vector<std::string> &refusedLines() const { return m_refusedLines; }
@@ -37,6 +43,8 @@ private:
     std::string m_error;
     std::string m_line;
     char m_separator;
+    std::optional<long long> m_byteLimit;
+    long long m_bytesRead = 0;
     bool m_lineTooLong = false;
     long long m_lineNumber = 0;
 };

@@ -229,8 +229,8 @@ TEST_F(ConvertTest, ParallelJobsWriteTheSameDocuments)
 
 TEST_F(ConvertTest, UsageErrorsExitWithTwo)
 {
-    for (const char *arguments :
-         {"--page-size B5 x", "--font-size 0 x", "--jobs x y", "--bogus x", "--lang fr x", ""}) {
+    for (const char *arguments : {"--page-size B5 x", "--font-size 0 x", "--jobs x y", "--bogus x",
+                                  "--lang fr x", "-o D:/out x", ""}) {
         CommandRun run = convert(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments;
         EXPECT_NE(run.err.find("tervolan-convert: "), std::string::npos) << arguments;

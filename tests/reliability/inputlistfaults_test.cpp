@@ -1,10 +1,15 @@
 // Inputs and path lists that used to lose text or files without a word:
-// NUL characters, UTF-32 files, wide folders, NUL-separated or endless
-// path lists, and several workers sharing an output name.
+// NUL characters, UTF-32 files, wide or deep folders, links out of a tree,
+// NUL-separated or endless path lists, and several workers sharing an
+// output name.
 
 #include "tests/reliability/convertfixture.h"
 #include "tests/support/pdfreadback.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <climits>
 #include <fstream>
 
 namespace {
@@ -31,6 +36,39 @@ std::string utf32LE(const std::u32string &text)
     return bytes;
 }
 
+// Folders of 250-byte names nested below root until their path is longer
+// than PATH_MAX allows, with a text file at the bottom. No path reaches
+// that far, so they are made and removed through folder descriptors.
+class DeepTree {
+public:
+    explicit DeepTree(const std::string &root) : m_deepest(root)
+    {
+        m_folders.push_back(open(root.c_str(), O_DIRECTORY));
+        while (m_deepest.size() < PATH_MAX) {
+            mkdirat(m_folders.back(), Name.c_str(), 0755);
+            m_folders.push_back(openat(m_folders.back(), Name.c_str(), O_DIRECTORY));
+            m_deepest += "/" + Name;
+        }
+        close(openat(m_folders.back(), "deep.txt", O_CREAT | O_WRONLY, 0644));
+    }
+    ~DeepTree()
+    {
+        unlinkat(m_folders.back(), "deep.txt", 0);
+        for (size_t level = m_folders.size() - 1; level > 0; --level) {
+            close(m_folders[level]);
+            unlinkat(m_folders[level - 1], Name.c_str(), AT_REMOVEDIR);
+        }
+        close(m_folders[0]);
+    }
+    // The folder whose path is the first too long to be used.
+    const std::string &deepest() const { return m_deepest; }
+
+private:
+    const std::string Name = std::string(250, 'd');
+    std::vector<int> m_folders;
+    std::string m_deepest;
+};
+
 } // namespace
 
 class InputListFaults : public ConvertFixture {};
@@ -56,6 +94,52 @@ TEST_F(InputListFaults, RecursiveSearchTakesEverySubFolder)
     ChildResult run = convert({"-q", "-j", "2", "-r", dir.file("tree")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(folderEntries(out()).size(), 205u);
+}
+
+// -r passed over a folder it could not search (its path longer than
+// PATH_MAX, or no permission) in silence: exit status 0, nothing said,
+// nothing in the report, and the files below it gone.
+TEST_F(InputListFaults, FolderTheSearchCannotEnterIsAFailedInput)
+{
+    dir.write("tree/top.txt", "top");
+    const DeepTree deep(dir.file("tree"));
+    const std::string report = dir.file("report.jsonl");
+    ChildResult run = convert({"-r", "--report", report, dir.file("tree")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(lines(run.err),
+              Names{"tervolan-convert: " + deep.deepest() + ": cannot search: File name too long"});
+    EXPECT_EQ(run.out, pdf("top") + "\n");
+    EXPECT_NE(readBytes(report).find("{\"input\":\"" + deep.deepest()
+                                     + "\",\"output\":\"\",\"status\":\"failed\""),
+              std::string::npos);
+}
+
+// -r took a link to a file outside the tree: notes.txt -> /etc/shadow
+// became notes.pdf.
+TEST_F(InputListFaults, RecursiveSearchPassesOverLinksItMeets)
+{
+    std::string secret = dir.write("secret/shadow", "secret");
+    dir.write("tree/own.txt", "own");
+    std::filesystem::create_symlink(secret, dir.file("tree/notes.txt"));
+    ChildResult run = convert({"-r", dir.file("tree")});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, pdf("own") + "\n");
+    EXPECT_EQ(lines(run.err),
+              Names{"tervolan-convert: passed over 1 link met in the folders "
+                    "searched (--follow-symlinks follows them)"});
+    run = convert({"-r", "--follow-symlinks", dir.file("tree")});
+    EXPECT_EQ(folderEntries(out()), (Names{"notes.pdf", "own.pdf"})) << run.err;
+}
+
+// -0 -T /dev/zero read empty paths for ever; /dev/urandom grew to 12 GB.
+TEST_F(InputListFaults, DeviceAsAListEndsWithAnError)
+{
+    ChildResult run = convert({"-0", "-T", "/dev/zero"}, std::chrono::seconds(30));
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(lines(run.err),
+              Names{"tervolan-convert: /dev/zero: more than 16 MiB of paths from a list that is "
+                    "not a file or a pipe; nothing of this list is converted"});
 }
 
 // find -print0 output read as lines gave one PDF of the wrong text under a

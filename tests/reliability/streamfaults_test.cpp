@@ -97,6 +97,20 @@ TEST_F(StreamFaults, InputThatIsItsOwnOutputIsKept)
     EXPECT_EQ(readBytes(input), "not yet a PDF");
 }
 
+// --report mine.txt mine.txt emptied the input before it was read, then
+// reported it converted.
+TEST_F(StreamFaults, ReportThatIsAnInputOrAPdfOfTheRunIsRefused)
+{
+    std::string input = dir.write("in/mine.txt", "mine");
+    std::filesystem::create_hard_link(input, dir.file("in/alias"));
+    for (const std::string &report : {input, dir.file("in/alias"), pdf("mine")}) {
+        ChildResult run = convert({"--report", report, input});
+        EXPECT_EQ(run.exitCode, 2) << report;
+        EXPECT_EQ(readBytes(input), "mine") << report;
+    }
+    EXPECT_FALSE(std::filesystem::exists(out())) << "nothing is written";
+}
+
 // A message cut inside a long path would lose the cause at its end.
 TEST_F(StreamFaults, LongPathsKeepTheCauseOfTheirFailure)
 {
