@@ -87,6 +87,9 @@ int main(int argc, char **argv)
     const RuntimeFolder runtime = RuntimeFolder::find();
     StartClaim start(paths, runtime.lockPath(), runtime.socketPath());
     OpenRequestServer requests;
+    // Without a folder of the user's own there is no safe place for the
+    // lock or the socket: better a copy on its own than a hand-over to
+    // whoever planted them.
     if (!runtime.problem().isEmpty())
         std::fprintf(stderr, "tervolan: %s; starting as a separate copy, without the hand-over\n",
                      qUtf8Printable(runtime.problem()));

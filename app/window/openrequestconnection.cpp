@@ -35,7 +35,8 @@ void OpenRequestConnection::drop()
 void OpenRequestConnection::read()
 {
     const qsizetype before = m_received.size();
-    m_received += m_socket->read(OpenRequest::MaxMessageBytes + 1 - before);
+    const qint64 room = OpenRequest::MaxMessageBytes + 1 - before;
+    m_received += m_socket->read(qMin(m_socket->bytesAvailable(), room));
     if (m_received.size() > OpenRequest::MaxMessageBytes) {
         drop();
         return;
