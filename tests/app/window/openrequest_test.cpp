@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -44,12 +45,18 @@ int connectTo(const std::string &socketPath, const QByteArray &message = {})
     return fd;
 }
 
-int highestOpenDescriptor()
+// The descriptor limit that leaves exactly `free` numbers to open: new
+// descriptors take the lowest free numbers below the limit, and open ones
+// above it (inherited, say) stay open.
+rlim_t limitLeaving(int free)
 {
-    int highest = 0;
+    std::set<int> open;
     for (const auto &entry : std::filesystem::directory_iterator("/proc/self/fd"))
-        highest = std::max(highest, std::stoi(entry.path().filename().string()));
-    return highest;
+        open.insert(std::stoi(entry.path().filename().string()));
+    int number = 0;
+    for (; free > 0; ++number)
+        free -= open.count(number) ? 0 : 1;
+    return rlim_t(number);
 }
 
 // Lowers the descriptor limit for one test and puts it back.
@@ -86,7 +93,7 @@ TEST(OpenRequestServer, IdleConnectionFloodKeepsTheHandOverOpen)
     clients.push_back(connectTo(dir.file("tervolan.socket"), OpenRequest::encode({"/a.txt"})));
     ASSERT_EQ(std::count(clients.begin(), clients.end(), -1), 0);
     {
-        ScopedDescriptorLimit limit(rlim_t(highestOpenDescriptor() + 1 + 12));
+        ScopedDescriptorLimit limit(limitLeaving(12));
         EXPECT_TRUE(QTest::qWaitFor([&] { return received.count() == 1; }, 10000));
     }
     for (int fd : clients)
