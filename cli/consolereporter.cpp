@@ -1,5 +1,7 @@
 #include "cli/consolereporter.h"
 
+#include "cli/lineescape.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -34,7 +36,8 @@ void ConsoleReporter::failed(const std::string &input, const std::string &reason
     std::lock_guard lock(m_mutex);
     ++m_failures;
     clearBar();
-    std::fprintf(stderr, "tervolan-convert: %s: %s\n", input.c_str(), reason.c_str());
+    std::fprintf(stderr, "tervolan-convert: %s\n",
+                 LineEscape::escaped(input + ": " + reason).c_str());
     std::fflush(stderr);
 }
 
@@ -59,7 +62,7 @@ void ConsoleReporter::warn(const std::string &warning)
 {
     std::lock_guard lock(m_mutex);
     clearBar();
-    std::fprintf(stderr, "tervolan-convert: %s\n", warning.c_str());
+    std::fprintf(stderr, "tervolan-convert: %s\n", LineEscape::escaped(warning).c_str());
     std::fflush(stderr);
 }
 
@@ -71,7 +74,8 @@ void ConsoleReporter::documentWritten(const std::string &pdfPath)
     if (m_quiet || !m_listing || m_listingLost)
         return;
     clearBar();
-    if (std::fprintf(stdout, "%s\n", pdfPath.c_str()) < 0 || std::fflush(stdout) != 0) {
+    if (std::fprintf(stdout, "%s\n", LineEscape::escaped(pdfPath).c_str()) < 0
+        || std::fflush(stdout) != 0) {
         m_listingLost = true;
         ++m_failures;
         std::fprintf(stderr, "tervolan-convert: standard output: %s\n", std::strerror(errno));

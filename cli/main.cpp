@@ -4,6 +4,7 @@
 #include "cli/commandlineoptions.h"
 #include "cli/consolereporter.h"
 #include "cli/inputcollector.h"
+#include "cli/lineescape.h"
 #include "cli/linewidthcheck.h"
 #include "cli/reportpathcheck.h"
 #include "cli/reportwriter.h"
@@ -25,25 +26,32 @@ int usageError(const std::string &message)
 {
     std::fprintf(stderr,
                  "tervolan-convert: %s\nTry 'tervolan-convert --help' for more information.\n",
-                 message.c_str());
+                 LineEscape::escaped(message).c_str());
     return ExitUsage;
+}
+
+// Once, before the run: a value left out would otherwise pass unseen.
+void warnOfConfigProblems(const std::filesystem::path &file,
+                          const std::vector<ConfigProblem> &problems)
+{
+    if (!problems.empty())
+        std::fprintf(stderr, "tervolan-convert: %s\n",
+                     LineEscape::escaped(ConfigProblem::english(file.string(), problems)).c_str());
 }
 
 // The settings the window would have after start-up, then the flags.
 bool settingsFor(const CommandLineOptions &options, Settings &settings, std::string &error)
 {
     settings.Language = "中文";
+    const std::filesystem::path file = options.settingsFile.value_or(configIniPath().string());
     if (options.settingsFile) {
         std::error_code ignored;
-        if (!std::filesystem::is_regular_file(*options.settingsFile, ignored)
-            || !readConfigFile(settings, *options.settingsFile)) {
+        if (!std::filesystem::is_regular_file(file, ignored) || !readConfigFile(settings, file)) {
             error = "cannot read the settings file " + *options.settingsFile;
             return false;
         }
-        LoadSettings(settings, *options.settingsFile);
-    } else {
-        LoadSettings(settings, configIniPath());
     }
+    warnOfConfigProblems(file, LoadSettings(settings, file));
     if (options.language) {
         settings.Language = *options.language == "en" ? "英文" : "中文";
         settings.CharsPerLine

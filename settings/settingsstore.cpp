@@ -6,8 +6,10 @@
 #include "platform/text/textfilereader.h"
 #include "platform/text/utf8.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +45,30 @@ std::string homeFolder()
         return home;
     const passwd *account = ::getpwuid(::getuid());
     return account && account->pw_dir ? account->pw_dir : "";
+}
+
+// The items in field order; a short file leaves the later fields alone.
+void readItems(Settings &settings, TextFileReader &reader, std::vector<ConfigProblem> &problems)
+{
+    ItemReader items(reader, MaxItemLength, ItemReader::QuoteEnd::LastQuoteOnLine);
+    std::string *texts[] = {&settings.OutputFolder, &settings.Keywords, &settings.Author,
+                            &settings.PageSize, &settings.FontName};
+    std::u32string item;
+    for (std::string *text : texts) {
+        if (!items.read(&item))
+            return;
+        *text = Utf8::fromUtf32(item);
+    }
+    const std::pair<int16_t *, const char *> numbers[]
+        = {{&settings.FontSize, "FontSize"}, {&settings.CharsPerLine, "CharsPerLine"}};
+    for (const auto &[number, field] : numbers) {
+        if (!items.read(&item))
+            return;
+        std::optional<int16_t> value = ItemReader::parseInt16(item);
+        *number = value.value_or(0);
+        if (!value)
+            problems.push_back({{}, field, Utf8::fromUtf32(item)});
+    }
 }
 
 } // namespace
@@ -89,33 +115,31 @@ std::filesystem::path configIniPath()
                             userConfigFolder(environment("XDG_CONFIG_HOME"), homeFolder()));
 }
 
-bool readConfigFile(Settings &settings, const std::filesystem::path &file)
+bool readConfigFile(Settings &settings, const std::filesystem::path &file,
+                    std::vector<ConfigProblem> *problems)
 {
+    std::vector<ConfigProblem> found;
     TextFileReader reader;
-    if (!reader.openAs(file.string(), TextEncoding::Gb18030))
-        return false;
-    ItemReader items(reader, MaxItemLength, ItemReader::QuoteEnd::LastQuoteOnLine);
-    std::string *texts[] = {&settings.OutputFolder, &settings.Keywords, &settings.Author,
-                            &settings.PageSize, &settings.FontName};
-    std::u32string item;
-    for (std::string *text : texts) {
-        if (!items.read(&item))
-            return true;
-        *text = Utf8::fromUtf32(item);
-    }
-    for (int16_t *number : {&settings.FontSize, &settings.CharsPerLine}) {
-        if (!items.read(&item))
-            return true;
-        *number = ItemReader::toInt16(item);
-    }
-    return true;
+    const bool opened = reader.openMarkedOr(file.string(), TextEncoding::Gb18030);
+    if (opened)
+        readItems(settings, reader, found);
+    const ReadFailure &failure = reader.failure();
+    const bool missing
+        = failure.kind == ReadFailure::Kind::CannotOpen && failure.errorNumber == ENOENT;
+    if (failure.kind != ReadFailure::Kind::None && !missing)
+        found.insert(found.begin(), ConfigProblem{failure, {}, {}});
+    if (problems)
+        *problems = std::move(found);
+    return opened;
 }
 
-void LoadSettings(Settings &settings, const std::filesystem::path &file)
+std::vector<ConfigProblem> LoadSettings(Settings &settings, const std::filesystem::path &file)
 {
-    readConfigFile(settings, file);
+    std::vector<ConfigProblem> problems;
+    readConfigFile(settings, file, &problems);
     settings.FontName = "宋体";
     settings.CharsPerLine = ChineseCharsPerLine;
+    return problems;
 }
 
 std::string formatConfig(const Settings &settings)
@@ -125,7 +149,7 @@ std::string formatConfig(const Settings &settings)
         + "\r\n" + std::to_string(settings.CharsPerLine) + "\r\n";
 }
 
-bool SaveSettings(const Settings &settings, const std::filesystem::path &file)
+bool SaveSettings(const Settings &settings, const std::filesystem::path &file, int *errorNumber)
 {
     std::error_code ignored;
     if (file.has_parent_path())
@@ -133,5 +157,8 @@ bool SaveSettings(const Settings &settings, const std::filesystem::path &file)
     // A read-only config.ini is refused and stays as it was; a symlinked
     // one is written through to its target.
     AtomicFile out(file.string());
-    return out.open() && out.write(formatConfig(settings)) && out.commit();
+    const bool saved = out.open() && out.write(formatConfig(settings)) && out.commit();
+    if (errorNumber)
+        *errorNumber = out.error();
+    return saved;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "settings/configproblem.h"
 #include "settings/settings.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // Characters per line for Chinese texts, and for English ones, whose
 // letters are half as wide.
@@ -35,13 +37,18 @@ std::filesystem::path configIniPathFor(const std::filesystem::path &programFolde
 std::filesystem::path configIniPath();
 
 // Reads the seven items of a config.ini into the record, in field order.
-// Fields after the end of a short file keep their values. Returns false
-// when the file is missing or cannot be read as a file.
-bool readConfigFile(Settings &settings, const std::filesystem::path &file);
+// Fields after the end of a short file keep their values; a number that is
+// no 16-bit one reads as 0. A byte-order mark names the file's encoding, else
+// it is GB18030. Returns false when the file is missing or cannot be read
+// as a file. What was left out, but for a missing file (a first start),
+// is added to problems when given.
+bool readConfigFile(Settings &settings, const std::filesystem::path &file,
+                    std::vector<ConfigProblem> *problems = nullptr);
 
 // The start-up load: reads the file if it can, then forces FontName to
-// "宋体" and CharsPerLine to ChineseCharsPerLine whatever it held.
-void LoadSettings(Settings &settings, const std::filesystem::path &file);
+// "宋体" and CharsPerLine to ChineseCharsPerLine whatever it held. Returns
+// what was left out, for the person to be told once.
+std::vector<ConfigProblem> LoadSettings(Settings &settings, const std::filesystem::path &file);
 
 // The seven CR LF lines of config.ini, GB18030 encoded.
 std::string formatConfig(const Settings &settings);
@@ -49,5 +56,6 @@ std::string formatConfig(const Settings &settings);
 // Writes config.ini through a temporary file renamed over the old one, so a
 // failed save leaves the old file as it was. Creates the file's folder when
 // it is missing (the per-user folder on a first save). Returns false on
-// failure.
-bool SaveSettings(const Settings &settings, const std::filesystem::path &file);
+// failure, with its errno in errorNumber when given.
+bool SaveSettings(const Settings &settings, const std::filesystem::path &file,
+                  int *errorNumber = nullptr);

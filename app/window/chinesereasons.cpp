@@ -59,6 +59,15 @@ QString ChineseReasons::text(const ReadFailure &failure)
     return QString::fromStdString(failure.english());
 }
 
+QString ChineseReasons::text(const ConfigProblem &problem)
+{
+    if (problem.failure.kind != ReadFailure::Kind::None)
+        return text(problem.failure) + "，其中的设置未被使用";
+    const QString field = problem.field == "FontSize" ? "字号" : "每行字数";
+    return QString("%1“%2”不是 -32768 到 32767 之间的数，已忽略")
+        .arg(field, QString::fromStdString(problem.value));
+}
+
 QString ChineseReasons::errorText(int errorNumber)
 {
     switch (errorNumber) {

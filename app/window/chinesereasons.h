@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/skipreason.h"
+#include "settings/configproblem.h"
 
 #include <QString>
 
@@ -10,6 +11,7 @@ namespace ChineseReasons {
 
 QString text(const SkipReason &reason);
 QString text(const ReadFailure &failure);
+QString text(const ConfigProblem &problem);
 // The common error numbers in Chinese, any other as the system words it.
 QString errorText(int errorNumber);
 

@@ -1,5 +1,6 @@
 #include "app/window/demoform.h"
 
+#include "app/window/chinesereasons.h"
 #include "app/window/filedropfilter.h"
 #include "app/window/focusframedelegate.h"
 #include "app/window/formbuilder.h"
@@ -25,6 +26,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -138,7 +140,7 @@ void DemoForm::load(const QString &configIni)
     Settings &settings = programSettings();
     settings.Language = "中文";
     resize(m_xpc->size());
-    LoadSettings(settings, configIni.toStdString());
+    warnOfConfigProblems(LoadSettings(settings, configIni.toStdString()));
     m_label3->setText(HomePage);
     setWindowTitle("Tervolan");
     m_xpc->setCaption("Tervolan");
@@ -197,6 +199,22 @@ void DemoForm::reportSkippedInputs()
         return;
     MessageBoxService::instance().show(this, sections.join("\n\n"), "Tervolan",
                                        MessageBoxService::Icon::Warning);
+}
+
+// Said once the window is up, so the box stands over it.
+void DemoForm::warnOfConfigProblems(const std::vector<ConfigProblem> &problems)
+{
+    if (problems.empty())
+        return;
+    QStringList lines;
+    for (const ConfigProblem &problem : problems)
+        lines << ChineseReasons::text(problem);
+    const QString message
+        = "配置文件 " + m_configIni + " 中有设置未被使用：\n\n" + lines.join('\n');
+    QTimer::singleShot(0, this, [this, message] {
+        MessageBoxService::instance().show(this, message, "Tervolan",
+                                           MessageBoxService::Icon::Warning);
+    });
 }
 
 void DemoForm::KAVOButton7_Click()

@@ -5,12 +5,14 @@
 #include "app/window/listwidgetpathlist.h"
 #include "app/window/windowconversionhost.h"
 #include "app/window/windoweventpump.h"
+#include "settings/configproblem.h"
 
 #include <QByteArrayList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CCommonDialogs;
 class FileDropFilter;
@@ -94,6 +96,7 @@ private:
     void showRemoveMenu();
     void conversionFinished();
     void reportSkippedInputs();
+    void warnOfConfigProblems(const std::vector<ConfigProblem> &problems);
     void centreOnScreen();
     void endProgram();
 

@@ -1,5 +1,6 @@
 #include "app/window/frmsetting.h"
 
+#include "app/window/chinesereasons.h"
 #include "app/window/formbuilder.h"
 
 #include "controls/button/kavobutton.h"
@@ -8,6 +9,7 @@
 #include "dialogs/dialogbackend.h"
 #include "platform/currentform.h"
 #include "platform/formdescription.h"
+#include "platform/messageboxservice.h"
 #include "platform/twips.h"
 #include "settings/settingsstore.h"
 
@@ -303,8 +305,22 @@ void frmSetting::KAVOButton1_Click()
 {
     m_charsPerLine->setText(m_language->Text() == "中文" ? "30" : "60");
     copyControlsOut();
-    SaveSettings(m_settings, m_configIni);
+    saveOrSayWhy();
     leave();
+}
+
+// The dialog closes either way: the settings stay in use for this session,
+// and the person learns that they were not kept.
+void frmSetting::saveOrSayWhy()
+{
+    int errorNumber = 0;
+    if (SaveSettings(m_settings, m_configIni, &errorNumber))
+        return;
+    MessageBoxService::instance().show(this,
+                                       "无法保存设置到 "
+                                           + QString::fromStdString(m_configIni.string()) + "："
+                                           + ChineseReasons::errorText(errorNumber),
+                                       "Tervolan", MessageBoxService::Icon::Warning);
 }
 
 // Texts are taken as they stand; a font size that is no 16-bit number

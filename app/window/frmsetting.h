@@ -80,6 +80,7 @@ private:
     void fillLists();
     void copyRecordIn();
     void copyControlsOut();
+    void saveOrSayWhy();
     void leave();
 
     Settings &m_settings;

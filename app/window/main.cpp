@@ -3,7 +3,7 @@
 #include "app/window/frmsetting.h"
 #include "app/window/lightlook.h"
 #include "app/window/openrequestserver.h"
-#include "app/window/singleinstance.h"
+#include "app/window/runtimefolder.h"
 #include "app/window/startclaim.h"
 #include "app/window/wholescalefactor.h"
 #include "settings/settingsstore.h"
@@ -56,9 +56,9 @@ std::optional<int> endStatusUnlessFirstCopy(StartClaim &start)
     return std::nullopt;
 }
 
-void listenForLaterCopies(OpenRequestServer &requests)
+void listenForLaterCopies(OpenRequestServer &requests, const QString &socketPath)
 {
-    if (!requests.listen())
+    if (!requests.listen(socketPath))
         std::fprintf(stderr, "tervolan: later copies cannot hand files over: %s\n",
                      qUtf8Printable(requests.errorString()));
 }
@@ -84,12 +84,19 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName("org.tervolan.Tervolan");
     AccessibleControls::install();
     QByteArrayList paths = commandLinePaths(argc, argv);
-    StartClaim start(paths, SingleInstance::defaultLockPath(),
-                     OpenRequestServer::defaultSocketPath());
-    if (std::optional<int> status = endStatusUnlessFirstCopy(start))
-        return *status;
+    const RuntimeFolder runtime = RuntimeFolder::find();
+    StartClaim start(paths, runtime.lockPath(), runtime.socketPath());
     OpenRequestServer requests;
-    listenForLaterCopies(requests);
+    // Without a folder of the user's own there is no safe place for the
+    // lock or the socket: better a copy on its own than a hand-over to
+    // whoever planted them.
+    if (!runtime.problem().isEmpty())
+        std::fprintf(stderr, "tervolan: %s; starting as a separate copy, without the hand-over\n",
+                     qUtf8Printable(runtime.problem()));
+    else if (std::optional<int> status = endStatusUnlessFirstCopy(start))
+        return *status;
+    else
+        listenForLaterCopies(requests, runtime.socketPath());
     LightLook::apply();
 
     // A form description without one of the windows' controls is a broken

@@ -14,6 +14,10 @@ namespace OpenRequest {
 
 constexpr char Acknowledgement = '\x06';
 
+// Far beyond what a command line can hold; the running copy drops a
+// connection that sends more, unanswered, so memory stays bounded.
+constexpr qsizetype MaxMessageBytes = 64 * 1024 * 1024;
+
 // Empty paths are left out: one would end the message early.
 QByteArray encode(const QByteArrayList &paths);
 

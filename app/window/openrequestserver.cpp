@@ -1,21 +1,16 @@
 #include "app/window/openrequestserver.h"
 
-#include "app/window/openrequest.h"
+#include "app/window/openrequestconnection.h"
+#include "app/window/runtimefolder.h"
 
-#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
-namespace {
+OpenRequestServer::OpenRequestServer(QObject *parent) : OpenRequestServer(Limits(), parent) {}
 
-// Where a request's bytes gather until its end arrives.
-constexpr const char *ReceivedProperty = "tervolanReceived";
-
-} // namespace
-
-OpenRequestServer::OpenRequestServer(QObject *parent)
+OpenRequestServer::OpenRequestServer(Limits limits, QObject *parent)
     : QObject(parent)
+    , m_limits(limits)
     , m_server(new QLocalServer(this))
 {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
@@ -33,34 +28,25 @@ QString OpenRequestServer::errorString() const
     return m_server->errorString();
 }
 
+// At the cap the connection accepted first makes room. A flood of idle
+// connections then can neither run the process out of descriptors (a
+// failed accept closes the server for good) nor keep a new copy out.
 void OpenRequestServer::acceptConnections()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        readRequest(socket);
+        if (m_connections.size() >= m_limits.connections)
+            m_connections.takeFirst()->drop();
+        auto *connection = new OpenRequestConnection(socket, m_limits.idleTimeoutMs, this);
+        m_connections.append(connection);
+        connect(connection, &QObject::destroyed, this,
+                [this, connection] { m_connections.removeOne(connection); });
+        connect(connection, &OpenRequestConnection::pathsReceived, this,
+                &OpenRequestServer::pathsReceived);
+        connection->start();
     }
-}
-
-void OpenRequestServer::readRequest(QLocalSocket *socket)
-{
-    QByteArray received = socket->property(ReceivedProperty).toByteArray() + socket->readAll();
-    socket->setProperty(ReceivedProperty, received);
-    std::optional<QByteArrayList> paths = OpenRequest::decode(received);
-    if (!paths)
-        return;
-    // One request per connection: later bytes are not read again.
-    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-    socket->write(QByteArray(1, OpenRequest::Acknowledgement));
-    socket->flush();
-    socket->disconnectFromServer();
-    emit pathsReceived(*paths);
 }
 
 QString OpenRequestServer::defaultSocketPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + "/tervolan.socket";
+    return RuntimeFolder::find().socketPath();
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QByteArrayList>
+#include <QList>
 #include <QObject>
 #include <QString>
 
+class OpenRequestConnection;
 class QLocalServer;
-class QLocalSocket;
 
 // The running copy's end of the hand-over: a local socket in the user's
 // runtime folder, beside the single-instance lock, where later copies
@@ -14,7 +15,17 @@ class OpenRequestServer : public QObject {
     Q_OBJECT
 
 public:
+    struct Limits {
+        // Open connections at a time: far below the descriptor limit, and
+        // more than copies started together by a desktop.
+        int connections = 16;
+        // A later copy sends its request at once; silence this long is not
+        // one.
+        int idleTimeoutMs = 5000;
+    };
+
     explicit OpenRequestServer(QObject *parent = nullptr);
+    OpenRequestServer(Limits limits, QObject *parent = nullptr);
 
     // Only the holder of the single-instance lock listens, so a socket file
     // already there was left by a copy that died and is replaced. False
@@ -22,6 +33,7 @@ public:
     bool listen(const QString &socketPath = defaultSocketPath());
     QString errorString() const;
 
+    // In the user's own runtime folder; empty when there is none.
     static QString defaultSocketPath();
 
 signals:
@@ -30,7 +42,9 @@ signals:
 
 private:
     void acceptConnections();
-    void readRequest(QLocalSocket *socket);
 
+    Limits m_limits;
     QLocalServer *m_server;
+    // In the order they were accepted.
+    QList<OpenRequestConnection *> m_connections;
 };

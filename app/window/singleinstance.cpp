@@ -1,7 +1,7 @@
 #include "app/window/singleinstance.h"
 
-#include <QDir>
-#include <QStandardPaths>
+#include "app/window/runtimefolder.h"
+
 #include <QThread>
 
 namespace {
@@ -64,8 +64,5 @@ bool SingleInstance::takeOverOwnerlessLock()
 
 QString SingleInstance::defaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + "/tervolan.lock";
+    return RuntimeFolder::find().lockPath();
 }

@@ -19,6 +19,7 @@ public:
     // refused.
     const QString &warning() const { return m_warning; }
 
+    // In the user's own runtime folder; empty when there is none.
     static QString defaultLockPath();
 
 private:

@@ -129,6 +129,11 @@ bool ItemReader::consumeDelimiter(int32_t c)
 
 int16_t ItemReader::toInt16(std::u32string_view item)
 {
+    return parseInt16(item).value_or(0);
+}
+
+std::optional<int16_t> ItemReader::parseInt16(std::u32string_view item)
+{
     size_t i = 0;
     while (i < item.size() && isBlank(int32_t(item[i])))
         ++i;
@@ -140,13 +145,15 @@ int16_t ItemReader::toInt16(std::u32string_view item)
     for (; i < item.size() && item[i] >= '0' && item[i] <= '9'; ++i) {
         value = value * 10 + long(item[i] - '0');
         if (value > 32768)
-            return 0;
+            return std::nullopt;
     }
     size_t digitsEnd = i;
     while (i < item.size() && isBlank(int32_t(item[i])))
         ++i;
     if (digitsEnd == digitsStart || i != item.size())
-        return 0;
+        return std::nullopt;
     value = negative ? -value : value;
-    return value < -32768 || value > 32767 ? 0 : int16_t(value);
+    if (value < -32768 || value > 32767)
+        return std::nullopt;
+    return int16_t(value);
 }

@@ -36,6 +36,8 @@ public:
     // Converts an item to a 16-bit number: optional blanks, an optional sign
     // and digits. Anything else, or a value outside -32768..32767, is 0.
     static int16_t toInt16(std::u32string_view item);
+    // The same, with nothing for an item toInt16 turns into 0 unasked.
+    static std::optional<int16_t> parseInt16(std::u32string_view item);
 
 private:
     void readQuoted(std::u32string *value);

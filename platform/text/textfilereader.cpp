@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,6 +87,19 @@ std::string_view byteOrderMark(TextEncoding encoding)
     case TextEncoding::Gb18030: return {};
     }
     return {};
+}
+
+// The encoding a byte-order mark at the start of bytes names. FF FE 00 00
+// also starts a UTF-16LE mark followed by U+0000; a text that begins with
+// U+0000 is far less likely than UTF-32, so the longer marks go first.
+std::optional<TextEncoding> markedEncoding(std::string_view bytes)
+{
+    for (TextEncoding encoding : {TextEncoding::Utf32LE, TextEncoding::Utf32BE, TextEncoding::Utf8,
+                                  TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+        if (bytes.starts_with(byteOrderMark(encoding)))
+            return encoding;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -172,6 +186,19 @@ bool TextFileReader::openAs(const std::string &path, TextEncoding encoding)
     return seekToText();
 }
 
+bool TextFileReader::openMarkedOr(const std::string &path, TextEncoding unmarked)
+{
+    if (!openFile(path))
+        return false;
+    char start[4] = {};
+    const ssize_t got = ::pread(m_fd, start, sizeof start, 0);
+    const std::optional<TextEncoding> marked
+        = markedEncoding(std::string_view(start, got > 0 ? size_t(got) : 0));
+    m_encoding = marked.value_or(unmarked);
+    m_bomLength = marked ? byteOrderMark(*marked).size() : 0;
+    return seekToText();
+}
+
 bool TextFileReader::detectEncoding()
 {
     std::string block(BlockSize, '\0');
@@ -190,22 +217,9 @@ bool TextFileReader::detectEncoding()
         std::string_view bytes(block.data(), size_t(got));
         if (first) {
             first = false;
-            if (bytes.starts_with("\xEF\xBB\xBF")) {
-                m_encoding = TextEncoding::Utf8;
-                m_bomLength = 3;
-                return true;
-            }
-            // FF FE 00 00 also starts a UTF-16LE mark followed by U+0000;
-            // a text that begins with U+0000 is far less likely than UTF-32.
-            if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4))
-                || bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4))) {
-                m_encoding = bytes[0] == '\xFF' ? TextEncoding::Utf32LE : TextEncoding::Utf32BE;
-                m_bomLength = 4;
-                return true;
-            }
-            if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-                m_encoding = bytes[0] == '\xFF' ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
-                m_bomLength = 2;
+            if (std::optional<TextEncoding> marked = markedEncoding(bytes)) {
+                m_encoding = *marked;
+                m_bomLength = byteOrderMark(*marked).size();
                 return true;
             }
         }

@@ -29,6 +29,9 @@ public:
     // Both return false and set error() when the file cannot be used.
     bool open(const std::string &path);
     bool openAs(const std::string &path, TextEncoding encoding);
+    // In the encoding a byte-order mark names, else in unmarked; the mark
+    // is no part of the text.
+    bool openMarkedOr(const std::string &path, TextEncoding unmarked);
     // Goes back to the first character, for a second pass over the file.
     bool rewind();
     void close();

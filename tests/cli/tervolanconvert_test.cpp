@@ -240,3 +240,18 @@ TEST_F(ConvertTest, UsageErrorsExitWithTwo)
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(CommandRun::run(Convert + " --help").exitCode, 0);
 }
+
+// A name holding an escape sequence and a line break drove the terminal
+// and split the listing into two lines; both are spelled out now, and a
+// real backslash is doubled so it cannot pass for an escape.
+TEST_F(ConvertTest, ControlCharactersInNamesAreEscapedInListingAndMessages)
+{
+    const std::string name = "red\033[31m\nline\\033";
+    const std::string gone = dir.file("in/gone\033]0;title\a.txt");
+    dir.write("in/" + name + ".txt", "text");
+    CommandRun run = convert(shellQuote(dir.file("in/" + name + ".txt")) + " " + shellQuote(gone));
+    EXPECT_EQ(run.out, out() + "/red\\033[31m\\nline\\\\033.pdf\n");
+    EXPECT_NE(run.err.find(dir.file("in/gone\\033]0;title\\a.txt: ")), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find_first_of("\033\a"), std::string::npos) << run.err;
+}

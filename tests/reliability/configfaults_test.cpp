@@ -5,6 +5,7 @@
 #include "settings/settingsstore.h"
 #include "tests/reliability/convertfixture.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -29,6 +30,15 @@ Settings record(std::string folder, std::string keywords, std::string author, st
     return settings;
 }
 
+// With the byte-order mark that names it in front.
+std::string utf16le(std::u16string_view text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : text)
+        bytes += {char(unit & 0xFF), char(unit >> 8)};
+    return bytes;
+}
+
 std::vector<ConfigCase> configCases()
 {
     return {
@@ -51,6 +61,14 @@ std::vector<ConfigCase> configCases()
          record("", "", "", "", 0)},
         {"NUL bytes", std::string("\"a\0b\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n9\r\n", 24),
          record(std::string("a\0b", 3), "", "", "", 9)},
+        // A mark was read as GB18030 text: the folder became 锘�"/o" and,
+        // relative, landed in the working folder.
+        {"UTF-8 byte-order mark",
+         "\xEF\xBB\xBF\"/o\"\r\n\"\"\r\n\"\xE5\xBC\xA0\"\r\n\"A5\"\r\n\"\"\r\n9\r\n",
+         record("/o", "", "张", "A5", 9)},
+        {"UTF-16LE byte-order mark",
+         utf16le(u"\"/o\"\r\n\"\"\r\n\"张\"\r\n\"A5\"\r\n\"\"\r\n9\r\n"),
+         record("/o", "", "张", "A5", 9)},
     };
 }
 
@@ -111,4 +129,25 @@ TEST_F(ConfigFaults, ConverterRunsWithEveryDamagedFile)
         EXPECT_EQ(run.out, pdf("text") + "\n");
         EXPECT_TRUE(passesQpdfCheck(pdf("text")));
     }
+}
+
+// A number out of range became 0 and a config.ini that is no regular file
+// was passed over, both unseen; each is said once, naming what and why.
+TEST_F(ConfigFaults, IgnoredValuesAreToldOnce)
+{
+    Settings settings;
+    std::filesystem::create_directory(dir.file("folder.ini"));
+    const std::vector<ConfigProblem> folder = LoadSettings(settings, dir.file("folder.ini"));
+    ASSERT_EQ(folder.size(), 1u);
+    EXPECT_EQ(folder[0].failure.kind, ReadFailure::Kind::IsFolder);
+
+    std::string settingsFile
+        = dir.write("config.ini", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n40000\r\n-32769\r\n");
+    ChildResult run = ChildProcess::run(
+        {command({})[0], "--settings", settingsFile, "-o", out(), dir.write("in/a.txt", "a")},
+        std::chrono::seconds(60));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_NE(run.err.find("FontSize \"40000\""), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("CharsPerLine \"-32769\""), std::string::npos) << run.err;
 }

@@ -5,6 +5,7 @@
 #include "dialogs/dialogbackend.h"
 #include "platform/currentform.h"
 #include "platform/formdescription.h"
+#include "platform/recordingmessageboxservice.h"
 #include "settings/settingsstore.h"
 #include "tests/support/tempdir.h"
 
@@ -250,4 +251,17 @@ TEST_F(SettingsDialogTest, FormDescriptionWithoutAControlStopsTheDialog)
     } catch (const std::runtime_error &error) {
         EXPECT_NE(std::string(error.what()).find("txtCPL"), std::string::npos) << error.what();
     }
+}
+
+// OK dropped a failed save unseen: the person left the dialog believing the
+// settings kept. A config.ini that is a link loop cannot be written.
+TEST_F(SettingsDialogTest, FailedSaveIsShown)
+{
+    RecordingMessageBoxService messages;
+    std::filesystem::create_symlink("config.ini", config());
+    open().KAVOButton1_Click();
+    ASSERT_EQ(messages.messages().size(), 1);
+    EXPECT_TRUE(messages.messages()[0].text.contains(QString::fromStdString(config())))
+        << messages.messages()[0].text.toStdString();
+    EXPECT_EQ(messages.messages()[0].icon, MessageBoxService::Icon::Warning);
 }
