@@ -125,7 +125,7 @@ void BatchConverter::work(const std::vector<std::vector<size_t>> &units)
     int box = CreateBox(/*window*/ 0, /*reserved*/ 0);
     // A name planned free may be taken by another process before the PDF
     // is put there; but under overwrite, the writer then keeps that file.
-    SetNumProp(box, PDF_KEEP_EXISTING, m_options.onConflict != ConflictPolicy::Overwrite);
+    SetNumProp(box, PDF_KEEP_EXISTING, m_options.onConflict == ConflictPolicy::Overwrite ? 0 : 1);
     OutcomeRecorder host(m_reporter, box);
     ConversionJob job(box, m_settings, host, m_reporter);
     job.setEncoding(m_options.encoding);

@@ -83,7 +83,8 @@ void OutputPlanner::findSharedNames(const std::vector<PlannedOutput> &planned)
 
 std::string OutputPlanner::stemOf(const BatchInput &input) const
 {
-    return m_rules.folderText + (m_rules.keepTree ? input.treeFolder : "") + GetBaseName(input.path);
+    return m_rules.folderText + (m_rules.keepTree ? input.treeFolder : "")
+        + GetBaseName(input.path);
 }
 
 PlannedOutput OutputPlanner::planOne(const BatchInput &input)

@@ -53,7 +53,8 @@ struct DocumentInfo {
     PageSize pageSize;
     bool archival = false; // PDF/A-1b
     bool tagged = false;   // with a structure tree
-    bool keepExisting = false; // never replace a file at the output path
+    // Fail rather than replace a file at the output path.
+    bool keepExisting = false;
 };
 
 // How TextOut draws: face name, size in points (always >= 1) and colour as

@@ -130,8 +130,8 @@ TEST_F(BatchFlagsTest, UpdateFinishesAnInterruptedRunConvertingOnlyWhatIsMissing
 TEST_F(BatchFlagsTest, UpdateWithRenameKeepsOneNameForAnInputDatedInTheFuture)
 {
     const std::string input = dir.write("in/x.txt", "text");
-    std::filesystem::last_write_time(input, std::filesystem::file_time_type::clock::now()
-                                                + std::chrono::hours(24 * 365));
+    std::filesystem::last_write_time(
+        input, std::filesystem::file_time_type::clock::now() + std::chrono::hours(24 * 365));
     for (int run = 0; run < 3; ++run)
         ASSERT_EQ(convert("out", "-q -u --on-conflict rename " + quoted("in/x.txt")).exitCode, 0);
     EXPECT_EQ(folderEntries(dir.file("out")), std::vector<std::string>{"x.pdf"});
