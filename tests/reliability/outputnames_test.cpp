@@ -51,7 +51,9 @@ TEST_F(OutputNameFaults, TwoRunsRenamingIntoOneFolderKeepEveryPdf)
         ASSERT_EQ(mkfifo(list.c_str(), 0600), 0);
         runs[run].start(command({"-q", "--on-conflict", "rename", "-T", list}));
         ASSERT_TRUE(runs[run].waitFor(
-            [&] { return (lists[run] = open(list.c_str(), O_WRONLY | O_NONBLOCK)) >= 0; },
+            [&] {
+                return (lists[run] = open(list.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC)) >= 0;
+            },
             std::chrono::seconds(30)));
         for (int i = 0; i < PerRun; ++i) {
             const std::string path
