@@ -41,6 +41,8 @@ TEST_F(OutputNameFaults, LinksInTheOutputFolderCarryNoPdfOutOfIt)
 
 // Both runs plan their names before either puts a PDF in place: each reads
 // its list from a pipe that is closed only once both are waiting on it.
+// The test's ends are closed on exec, or the second run would hold the
+// first one's pipe open until it had finished.
 TEST_F(OutputNameFaults, TwoRunsRenamingIntoOneFolderKeepEveryPdf)
 {
     constexpr int PerRun = 40;
