@@ -4,8 +4,10 @@
 #include "cli/outcomerecorder.h"
 #include "cli/outputplanner.h"
 #include "pdf/tervolanpdf.h"
+#include "platform/file/treefolders.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -36,9 +38,10 @@ const std::vector<PlannedOutput> &BatchConverter::plan(const std::vector<BatchIn
 {
     const std::string folderText = ConversionJob::outputFolderText(m_settings);
     m_inputs = &inputs;
-    OutputPlanner planner({folderText, m_options.onConflict, m_options.keepTree, m_options.update});
-    m_planned = planner.plan(inputs);
-    m_sharedNames = planner.sharedNames();
+    m_planner = std::make_unique<OutputPlanner>(OutputPlanner::Rules{
+        folderText, m_options.onConflict, m_options.keepTree, m_options.update});
+    m_planned = m_planner->plan(inputs);
+    m_sharedNames = m_planner->sharedNames();
     return m_planned;
 }
 
@@ -126,7 +129,10 @@ BatchConverter::workUnits(const std::vector<size_t> &indexes,
 void BatchConverter::work(const std::vector<std::vector<size_t>> &units)
 {
     int box = CreateBox(/*window*/ 0, /*reserved*/ 0);
-    OutcomeRecorder host(m_reporter);
+    // A name planned free may be taken by another process before the PDF
+    // is put there; but under overwrite, the writer then keeps that file.
+    SetNumProp(box, PDF_KEEP_EXISTING, m_options.onConflict == ConflictPolicy::Overwrite ? 0 : 1);
+    OutcomeRecorder host(m_reporter, box);
     ConversionJob job(box, m_settings, host, m_reporter);
     job.setEncoding(m_options.encoding);
     // A writer failure belongs to its file: the reporter marks that file
@@ -149,20 +155,27 @@ FileRecord BatchConverter::handle(ConversionJob &job, OutcomeRecorder &host, siz
     FileRecord record;
     record.input = input.path;
     record.output = planned.pdfPath();
-    if (planned.action == PlannedOutput::Action::Convert) {
+    if (planned.action == PlannedOutput::Action::Convert)
         convert(job, host, input, planned, record);
-    } else {
-        record.status = "skipped";
-        record.reason = skipReasonOf(planned.action);
-        if (planned.action == PlannedOutput::Action::SkipTaken)
-            m_reporter.warn(input.path + ": skipped: " + record.reason + " (" + record.output
-                            + ")");
-    }
+    else
+        skip(input, planned.action, record);
     record.seconds
         = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return record;
 }
 
+void BatchConverter::skip(const BatchInput &input, PlannedOutput::Action action,
+                          FileRecord &record) const
+{
+    record.status = "skipped";
+    record.reason = skipReasonOf(action);
+    if (action == PlannedOutput::Action::SkipTaken)
+        m_reporter.warn(input.path + ": skipped: " + record.reason + " (" + record.output + ")");
+}
+
+// A name taken by another process after it was planned is left to that
+// process's PDF: under skip the input is skipped, under rename it goes to
+// the next free name.
 void BatchConverter::convert(ConversionJob &job, OutcomeRecorder &host, const BatchInput &input,
                              const PlannedOutput &planned, FileRecord &record)
 {
@@ -172,10 +185,18 @@ void BatchConverter::convert(ConversionJob &job, OutcomeRecorder &host, const Ba
         m_reporter.failed(input.path, record.reason);
         return;
     }
-    if (!makeTreeFolder(input, planned, record))
+    if (!makeTreeFolder(input, record))
         return;
     host.clear();
-    const ConversionOutcome outcome = job.convertFileTo(input.path, planned.base);
+    ConversionOutcome outcome = job.convertFileTo(input.path, planned.base);
+    while (outcome == ConversionOutcome::WriterFailed && host.outputTaken()) {
+        if (m_options.onConflict == ConflictPolicy::Skip)
+            return skip(input, PlannedOutput::Action::SkipTaken, record);
+        const std::string base = m_planner->renamedAfterRace(input);
+        record.output = base + ".pdf";
+        host.clear();
+        outcome = job.convertFileTo(input.path, base);
+    }
     if (const std::optional<TextEncoding> encoding = job.lastEncoding())
         record.encoding = encodingName(*encoding);
     if (outcome != ConversionOutcome::Written) {
@@ -191,18 +212,20 @@ void BatchConverter::convert(ConversionJob &job, OutcomeRecorder &host, const Ba
         record.bytes = (long long)(bytes);
 }
 
-// With --keep-tree the PDF's folder may not exist yet.
-bool BatchConverter::makeTreeFolder(const BatchInput &input, const PlannedOutput &planned,
-                                    FileRecord &record)
+// With --keep-tree the PDF's folder may not exist yet. A link among the
+// folders below the output folder is never followed: in a tree converted
+// in place it may lead anywhere.
+bool BatchConverter::makeTreeFolder(const BatchInput &input, FileRecord &record)
 {
     if (!m_options.keepTree || input.treeFolder().empty())
         return true;
-    const std::filesystem::path folder = std::filesystem::path(planned.base).parent_path();
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (!error)
+    std::string reached;
+    const int error
+        = TreeFolders::make(ConversionJob::outputFolder(m_settings), std::string(input.treeFolder()), reached);
+    if (error == 0)
         return true;
-    record.reason = folder.string() + ": " + error.message();
+    record.reason = reached + ": "
+        + (error == ELOOP ? std::string("a symbolic link, not followed") : std::strerror(error));
     m_reporter.failed(input.path, record.reason);
     return false;
 }

@@ -9,6 +9,7 @@
 #include "settings/settings.h"
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,13 +51,15 @@ private:
     FileRecord handle(ConversionJob &job, OutcomeRecorder &host, size_t index);
     void convert(ConversionJob &job, OutcomeRecorder &host, const BatchInput &input,
                  const PlannedOutput &planned, FileRecord &record);
-    bool makeTreeFolder(const BatchInput &input, const PlannedOutput &planned, FileRecord &record);
+    void skip(const BatchInput &input, PlannedOutput::Action action, FileRecord &record) const;
+    bool makeTreeFolder(const BatchInput &input, FileRecord &record);
 
     const Settings &m_settings;
     ConsoleReporter &m_reporter;
     const CommandLineOptions &m_options;
     ReportWriter *m_report;
     const std::vector<BatchInput> *m_inputs = nullptr;
+    std::unique_ptr<OutputPlanner> m_planner;
     std::vector<PlannedOutput> m_planned;
     std::vector<OutputPlanner::SharedName> m_sharedNames;
     std::string m_folderProblem;

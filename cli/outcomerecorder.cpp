@@ -1,5 +1,7 @@
 #include "cli/outcomerecorder.h"
 
+#include "pdf/tervolanpdf.h"
+
 #include <cstring>
 
 void OutcomeRecorder::inputSkipped(const std::string &input, const SkipReason &reason)
@@ -27,5 +29,8 @@ void OutcomeRecorder::outputFolderUnusable(const std::string &folder, int errorN
 void OutcomeRecorder::pdfFailed(const std::string &input, const std::string &message)
 {
     m_reason = message;
+    m_outputTaken = GetNumProp(m_box, PDF_OUTPUT_TAKEN) == 1;
+    if (m_outputTaken)
+        return;
     m_reporter.pdfFailed(input, message);
 }

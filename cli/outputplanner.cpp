@@ -14,17 +14,33 @@ bool exists(const std::string &path)
     return lstat(path.c_str(), &info) == 0;
 }
 
+bool isBefore(const timespec &earlier, const timespec &later)
+{
+    if (earlier.tv_sec != later.tv_sec)
+        return earlier.tv_sec < later.tv_sec;
+    return earlier.tv_nsec < later.tv_nsec;
+}
+
 // As cp -u and make judge it: a PDF made in the same clock tick as its
-// input counts as made from it, so a resumed run never redoes it.
+// input counts as made from it, so a resumed run never redoes it. An input
+// dated after its last change (the change time, which no one can set: a
+// date in the future from touch or an archive) is judged by that change,
+// or no PDF would ever be as new and each run would redo it, under rename
+// into yet another name.
 bool isAtLeastAsNew(const std::string &pdf, const std::string &input)
 {
     struct stat output;
     struct stat source;
     if (stat(pdf.c_str(), &output) != 0 || stat(input.c_str(), &source) != 0)
         return false;
-    if (output.st_mtim.tv_sec != source.st_mtim.tv_sec)
-        return output.st_mtim.tv_sec > source.st_mtim.tv_sec;
-    return output.st_mtim.tv_nsec >= source.st_mtim.tv_nsec;
+    const timespec changed
+        = isBefore(source.st_ctim, source.st_mtim) ? source.st_ctim : source.st_mtim;
+    return !isBefore(output.st_mtim, changed);
+}
+
+std::string numbered(const std::string &stem, long long number)
+{
+    return number == 1 ? stem : stem + " (" + std::to_string(number) + ")";
 }
 
 } // namespace
@@ -71,12 +87,17 @@ void OutputPlanner::findSharedNames(const std::vector<PlannedOutput> &planned)
               [](const SharedName &a, const SharedName &b) { return a.front() < b.front(); });
 }
 
-PlannedOutput OutputPlanner::planOne(const BatchInput &input)
+std::string OutputPlanner::stemOf(const BatchInput &input) const
 {
     std::string stem = m_rules.folderText;
     if (m_rules.keepTree)
         stem += input.treeFolder();
-    stem += GetBaseName(input.path);
+    return stem + GetBaseName(input.path);
+}
+
+PlannedOutput OutputPlanner::planOne(const BatchInput &input)
+{
+    const std::string stem = stemOf(input);
     switch (m_rules.onConflict) {
     case ConflictPolicy::Skip: return planSkipping(input, stem);
     case ConflictPolicy::Rename: return planRenaming(input, stem);
@@ -104,7 +125,7 @@ PlannedOutput OutputPlanner::planSkipping(const BatchInput &input, const std::st
 PlannedOutput OutputPlanner::planRenaming(const BatchInput &input, const std::string &stem)
 {
     for (long long number = 1;; ++number) {
-        std::string base = number == 1 ? stem : stem + " (" + std::to_string(number) + ")";
+        std::string base = numbered(stem, number);
         if (m_claimed.count(base))
             continue;
         const bool taken = exists(base + ".pdf");
@@ -112,6 +133,17 @@ PlannedOutput OutputPlanner::planRenaming(const BatchInput &input, const std::st
             continue;
         m_claimed.insert(base);
         return {base, taken ? PlannedOutput::Action::SkipUpToDate : PlannedOutput::Action::Convert};
+    }
+}
+
+std::string OutputPlanner::renamedAfterRace(const BatchInput &input)
+{
+    const std::lock_guard lock(m_claiming);
+    const std::string stem = stemOf(input);
+    for (long long number = 2;; ++number) {
+        std::string base = numbered(stem, number);
+        if (!exists(base + ".pdf") && m_claimed.insert(base).second)
+            return base;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "cli/conflictpolicy.h"
 #include "cli/plannedoutput.h"
 
+#include <mutex>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -32,7 +33,14 @@ public:
     // apart; the names in order of their first input.
     const std::vector<SharedName> &sharedNames() const { return m_sharedNames; }
 
+    // Under the rename policy, the base input goes to now that another
+    // writer took its planned name while it was converted: the first
+    // numbered name that no input has and no file holds. Workers may ask
+    // at the same time.
+    std::string renamedAfterRace(const BatchInput &input);
+
 private:
+    std::string stemOf(const BatchInput &input) const;
     PlannedOutput planOne(const BatchInput &input);
     PlannedOutput planSkipping(const BatchInput &input, const std::string &stem);
     PlannedOutput planRenaming(const BatchInput &input, const std::string &stem);
@@ -41,6 +49,7 @@ private:
     void findSharedNames(const std::vector<PlannedOutput> &planned);
 
     Rules m_rules;
+    std::mutex m_claiming;
     std::unordered_set<std::string> m_claimed;
     std::vector<SharedName> m_sharedNames;
 };

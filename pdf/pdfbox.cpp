@@ -33,6 +33,8 @@ bool isNumberProperty(int property)
     case PDF_ARCHIVAL:
     case PDF_TAGGED:
     case PDF_PARAGRAPH:
+    case PDF_KEEP_EXISTING:
+    case PDF_OUTPUT_TAKEN:
     case PDF_MISSING_GLYPH_COUNT:
     case PDF_MISSING_GLYPH_INDEX:
     case PDF_MISSING_GLYPH: return true;
@@ -82,6 +84,7 @@ void PdfBox::setNumber(int property, int value)
     case PDF_ARCHIVAL: m_info.archival = value != 0; return;
     case PDF_TAGGED: m_info.tagged = value != 0; return;
     case PDF_PARAGRAPH: m_paragraph = value; return;
+    case PDF_KEEP_EXISTING: m_info.keepExisting = value != 0; return;
     case PDF_MISSING_GLYPH_INDEX:
         // Refused rather than kept, so that property 61 never reads -1.
         if (value < 0)
@@ -89,6 +92,7 @@ void PdfBox::setNumber(int property, int value)
         m_missingIndex = value;
         return;
     case PDF_PAGE_HEIGHT: throw PdfError("property 34 (page height) is read-only");
+    case PDF_OUTPUT_TAKEN:
     case PDF_MISSING_GLYPH_COUNT:
     case PDF_MISSING_GLYPH:
         throw PdfError("property " + std::to_string(property) + " is read-only");
@@ -106,6 +110,8 @@ int PdfBox::number(int property) const
     case PDF_ARCHIVAL: return m_info.archival ? 1 : 0;
     case PDF_TAGGED: return m_info.tagged ? 1 : 0;
     case PDF_PARAGRAPH: return m_paragraph;
+    case PDF_KEEP_EXISTING: return m_info.keepExisting ? 1 : 0;
+    case PDF_OUTPUT_TAKEN: return m_outputTaken ? 1 : 0;
     // While a document is open its pages keep the size they were opened
     // with, and the page-break test must measure those pages.
     case PDF_PAGE_HEIGHT:
@@ -127,6 +133,7 @@ void PdfBox::beginDoc()
 {
     m_document.reset();
     m_lastMissing.clear();
+    m_outputTaken = false;
     if (m_info.outputPath.empty())
         throw PdfError("no output path set (property 10 is empty)");
     m_document = std::make_unique<PdfDocument>(m_info);
@@ -164,7 +171,12 @@ void PdfBox::endDoc()
     // one takes its temporary file with it.
     const std::unique_ptr<PdfDocument> document = std::move(m_document);
     m_lastMissing = document->missingCharacters();
-    document->finish();
+    try {
+        document->finish();
+    } catch (const PdfOutputTaken &) {
+        m_outputTaken = true;
+        throw;
+    }
 }
 
 const std::vector<char32_t> &PdfBox::missingCharacters() const

@@ -56,6 +56,7 @@ private:
     // What the document last finished lacked, kept until the next BeginDoc.
     std::vector<char32_t> m_lastMissing;
     int m_missingIndex = 0;
+    bool m_outputTaken = false;
 };
 
 } // namespace tervolanpdf

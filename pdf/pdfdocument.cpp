@@ -142,7 +142,7 @@ void PdfDocument::finish()
     writeCatalog(m_pageTree.finish(mediaBox));
     writeInfo();
     m_writer.finish(m_catalog, m_infoObject);
-    m_file.commit();
+    m_file.commit(m_info.keepExisting);
 }
 
 void PdfDocument::writeResources()

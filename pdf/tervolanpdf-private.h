@@ -23,6 +23,13 @@ public:
     using PdfError::PdfError;
 };
 
+// EndDoc found the output path taken where it was told to keep what is
+// there (PDF_KEEP_EXISTING); the document is abandoned.
+class PdfOutputTaken : public PdfError {
+public:
+    using PdfError::PdfError;
+};
+
 // The text for an errno value, safe in every thread (strerror is not); a
 // full disk or quota says "(disk full)" as well.
 std::string errnoText(int error);
@@ -46,6 +53,8 @@ struct DocumentInfo {
     PageSize pageSize;
     bool archival = false; // PDF/A-1b
     bool tagged = false;   // with a structure tree
+    // Fail rather than replace a file at the output path.
+    bool keepExisting = false;
 };
 
 // How TextOut draws: face name, size in points (always >= 1) and colour as

@@ -63,6 +63,13 @@ enum {
     PDF_TAGGED = 52,         /* number: 1 writes a structure tree, 0 none */
     PDF_PARAGRAPH = 53,      /* number: paragraph of the following text; a
                                 new value starts a new paragraph */
+    PDF_KEEP_EXISTING = 54,  /* number: 1 makes EndDoc fail rather than
+                                replace a file or link at the output path,
+                                which another writer may have put there
+                                since BeginDoc; 0, the default, replaces it */
+    PDF_OUTPUT_TAKEN = 55,   /* number, read only: 1 when the last EndDoc
+                                failed because PDF_KEEP_EXISTING found the
+                                output path taken; BeginDoc sets it to 0 */
     /* Characters of the text that no installed font has a glyph for (they
      * show the empty box), each counted once, over the document open or
      * else the one last finished. None of the three reads -1 but on
@@ -128,7 +135,9 @@ TERVOLANPDF_EXPORT int NewPage(int box);
 /* Finishes the document and puts it at the output path plus ".pdf". The
  * file is written beside the target under a temporary name and renamed over
  * it only when complete, so a failure (disk full, folder gone) leaves any
- * earlier file at that path untouched and no partial file behind. Returns
+ * earlier file at that path untouched and no partial file behind. A
+ * symbolic link at that path is replaced by the document, never written
+ * through: the file it points at stays as it was. Returns
  * 0, or -1 without an open document or on any write failure. */
 TERVOLANPDF_EXPORT int EndDoc(int box);
 

@@ -1,5 +1,7 @@
 // The file a document is streamed into: created beside its target under a
 // short hidden temporary name, renamed over the target only once complete.
+// A link at the target's name is replaced, never written through: the
+// output folder may hold names planted by whoever made the texts.
 #ifndef TERVOLANPDF_TEMPFILE_H
 #define TERVOLANPDF_TEMPFILE_H
 
@@ -24,10 +26,12 @@ public:
     // errno of the first failed write, 0 while every write succeeded.
     int writeError() const { return m_file.error(); }
 
-    // Syncs the file and renames it over the target. Throws PdfError on any
+    // Syncs the file and renames it over the target, or, keeping an
+    // existing one, to the target only while nothing is there. Throws
+    // PdfOutputTaken when a kept target is there, PdfError on any other
     // failure; the temporary file is then removed and an earlier file at
     // the target is left as it was.
-    void commit();
+    void commit(bool keepExisting);
 
     const std::string &path() const { return m_file.temporaryPath(); }
     const std::string &target() const { return m_file.target(); }
@@ -36,7 +40,7 @@ public:
     std::string folder() const;
 
 private:
-    [[noreturn]] void fail();
+    [[noreturn]] void fail(bool keepExisting = false);
 
     AtomicFile m_file;
 };

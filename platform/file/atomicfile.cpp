@@ -57,6 +57,21 @@ mode_t currentUmask()
     return 022;
 }
 
+// A rename that leaves a name already there alone. File systems that take
+// no flags for rename (some network and FUSE ones) get a hard link and an
+// unlink instead, which never replaces a name either.
+int renameNoReplace(const char *from, const char *to)
+{
+    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    if (link(from, to) != 0)
+        return -1;
+    unlink(from);
+    return 0;
+}
+
 bool writeAll(int fd, const char *data, size_t length, int &error)
 {
     while (length > 0) {
@@ -83,7 +98,11 @@ std::string AtomicFile::folderOf(const std::string &path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-AtomicFile::AtomicFile(std::string target) : m_target(std::move(target)) {}
+AtomicFile::AtomicFile(std::string target, Links links)
+    : m_target(std::move(target))
+    , m_links(links)
+{
+}
 
 AtomicFile::~AtomicFile()
 {
@@ -93,10 +112,14 @@ AtomicFile::~AtomicFile()
 bool AtomicFile::open()
 {
     int error = 0;
-    if (!resolveLinks(m_target, m_destination, error))
+    if (m_links == Links::Replace)
+        m_destination = m_target;
+    else if (!resolveLinks(m_target, m_destination, error))
         return fail(Step::Create, error);
+    // A link left at the destination is replaced, not written through: it
+    // has no mode or owner to keep.
     struct stat existing;
-    if (stat(m_destination.c_str(), &existing) == 0) {
+    if (lstat(m_destination.c_str(), &existing) == 0 && !S_ISLNK(existing.st_mode)) {
         if (access(m_destination.c_str(), W_OK) != 0)
             return fail(Step::Replace, errno);
         // Root may write anything; a file without a single write bit was
@@ -194,13 +217,25 @@ void AtomicFile::startWriteBack()
 
 bool AtomicFile::commit()
 {
+    return place(/*replacing*/ true);
+}
+
+bool AtomicFile::commitNew()
+{
+    return place(/*replacing*/ false);
+}
+
+bool AtomicFile::place(bool replacing)
+{
     if (m_error != 0)
         return fail(m_failedStep, m_error);
     if (m_fd < 0)
         return fail(Step::Write, EBADF);
     if (fsync(m_fd) != 0)
         return fail(Step::Write, errno);
-    if (std::rename(m_temporaryPath.c_str(), m_destination.c_str()) != 0)
+    const char *from = m_temporaryPath.c_str();
+    const char *to = m_destination.c_str();
+    if ((replacing ? std::rename(from, to) : renameNoReplace(from, to)) != 0)
         return fail(Step::Replace, errno);
     TemporaryFileRegistry::forget(m_registration);
     m_registration = nullptr;

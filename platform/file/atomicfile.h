@@ -18,7 +18,13 @@ public:
     // messages.
     enum class Step { None, Create, Write, Replace };
 
-    explicit AtomicFile(std::string target);
+    // What a symbolic link at the target's name means. Files of the user's
+    // own (config.ini) are written through it, since dotfile managers keep
+    // them as links; files written into a folder that may hold planted
+    // names (PDFs) replace the link itself and leave its target alone.
+    enum class Links { Follow, Replace };
+
+    explicit AtomicFile(std::string target, Links links = Links::Follow);
     // Removes the temporary file unless commit() succeeded.
     ~AtomicFile();
 
@@ -26,7 +32,8 @@ public:
     AtomicFile &operator=(const AtomicFile &) = delete;
 
     // Creates the temporary file beside the file the target names (through
-    // any symbolic links). Refuses an existing target the user may not
+    // any symbolic links under Links::Follow, else beside the target's name
+    // itself). Refuses an existing target the user may not
     // write, or that has no write permission at all, with EACCES: replacing
     // it by rename would get round its permissions.
     // Removes temporary files left in that folder by writers that are gone.
@@ -41,6 +48,10 @@ public:
     // keeps the mode of the one it replaces. On failure the temporary file
     // is removed and an earlier file at the target stays as it was.
     bool commit();
+    // The same, but never replaces a name: when a file or link is at the
+    // target, which another writer may have put there since open(), it
+    // fails in Step::Replace with EEXIST and that file stays as it was.
+    bool commitNew();
 
     // Drops the temporary file; the target is left alone.
     void discard();
@@ -64,11 +75,13 @@ public:
 
 private:
     bool fail(Step step, int error);
+    bool place(bool replacing);
     bool createLockedFile(const std::string &folder);
     void copyOwnerAndMode();
     void startWriteBack();
 
     std::string m_target;
+    Links m_links;
     std::string m_destination;
     std::string m_temporaryPath;
     TemporaryFileRegistry::Entry *m_registration = nullptr;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -122,6 +123,18 @@ TEST_F(BatchFlagsTest, UpdateFinishesAnInterruptedRunConvertingOnlyWhatIsMissing
               (std::set<std::string>{dir.file("out/f2.pdf"), dir.file("out/f3.pdf"),
                                      dir.file("out/f4.pdf")}));
     EXPECT_EQ(readBytes(dir.file("out/f0.pdf")), kept);
+}
+
+// Dated a year ahead, as files from an archive made on a machine whose
+// clock ran fast: no PDF is ever newer, yet the first one is its own.
+TEST_F(BatchFlagsTest, UpdateWithRenameKeepsOneNameForAnInputDatedInTheFuture)
+{
+    const std::string input = dir.write("in/x.txt", "text");
+    std::filesystem::last_write_time(
+        input, std::filesystem::file_time_type::clock::now() + std::chrono::hours(24 * 365));
+    for (int run = 0; run < 3; ++run)
+        ASSERT_EQ(convert("out", "-q -u --on-conflict rename " + quoted("in/x.txt")).exitCode, 0);
+    EXPECT_EQ(folderEntries(dir.file("out")), std::vector<std::string>{"x.pdf"});
 }
 
 TEST_F(BatchFlagsTest, NulListsTakeNewlinesInNames)
