@@ -129,8 +129,8 @@ std::string FontSubset::wholeFace(const FontFace &face)
 {
     hb_face_t *builder = hb_face_builder_create();
     unsigned count = 0;
-    hb_face_get_table_tags(face.hbFace(), 0, &count, nullptr);
-    std::vector<hb_tag_t> tags(count);
+    std::vector<hb_tag_t> tags(hb_face_get_table_tags(face.hbFace(), 0, &count, nullptr));
+    count = static_cast<unsigned>(tags.size());
     hb_face_get_table_tags(face.hbFace(), 0, &count, tags.data());
     for (const hb_tag_t tag : tags) {
         hb_blob_t *table = hb_face_reference_table(face.hbFace(), tag);
