@@ -40,12 +40,14 @@ int StructureTree::markPiece(int page, int paragraph)
     return mcid;
 }
 
+// There is one P per input line: it leaves out the optional /Type, 16
+// bytes a line where PDF/A keeps it out of object streams.
 void StructureTree::closeParagraph()
 {
     if (m_paragraph == 0)
         return;
     m_writer.writeLongObject(m_paragraph, [this](const PdfObjectWriter::Append &append) {
-        std::string head = "<</Type/StructElem/S/P/P ";
+        std::string head = "<</S/P/P ";
         appendReference(head, m_document);
         head += "/Pg ";
         appendReference(head, m_marks.front());
