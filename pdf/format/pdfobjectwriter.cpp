@@ -86,18 +86,23 @@ void PdfObjectWriter::endObject()
         writeObjectStream();
 }
 
-// A long body is measured first, so that a short one keeps the bytes it
-// would have had from beginObject() and endObject().
+// A body is gathered as for beginObject() and endObject() until it passes
+// kLongObjectBytes, so that a short one keeps the bytes it would have had
+// from them, in one pass.
 void PdfObjectWriter::writeLongObject(int number, const Body &body)
 {
-    size_t length = 0;
-    body([&](std::string_view part) { length += part.size(); });
-    if (length <= kLongObjectBytes) {
-        beginObject(number);
-        body([&](std::string_view part) { m_object += part; });
+    beginObject(number);
+    bool fits = true;
+    body([&](std::string_view part) {
+        fits = fits && m_object.size() + part.size() <= kLongObjectBytes;
+        if (fits)
+            m_object += part;
+    });
+    if (fits) {
         endObject();
         return;
     }
+    m_object.clear();
     writeBackgroundStreams();
     if (m_layout == Layout::Classic)
         writeLongIndirect(number, body);

@@ -47,11 +47,11 @@ public:
     void endObject();
 
     // An object too long to hold in memory (the list of every paragraph):
-    // body(append) hands its text to append() a part at a time, and is
-    // called twice. A body of up to kLongObjectBytes goes where endObject()
-    // would put it, a longer one into the file as it comes (compressed in
-    // an object stream of its own where the layout has them). Throws
-    // PdfWriteError.
+    // body(append) hands its text to append() a part at a time; it is
+    // called again for a long one. A body of up to kLongObjectBytes goes
+    // where endObject() would put it, a longer one into the file as it
+    // comes (compressed in an object stream of its own where the layout
+    // has them). Throws PdfWriteError.
     static constexpr size_t kLongObjectBytes = 64 * 1024;
     using Append = std::function<void(std::string_view)>;
     using Body = std::function<void(const Append &)>;
