@@ -49,7 +49,7 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     m_resources = m_writer.reserve();
     m_infoObject = m_writer.reserve();
     if (info.tagged)
-        m_structure = std::make_unique<StructureTree>(m_writer);
+        m_structure = std::make_unique<StructureTree>(m_writer, m_file.folder(), m_file.target());
     const CreationDate date;
     m_creationDate = date.pdf();
     m_xmpDate = date.xmp();

@@ -91,6 +91,8 @@ const FontFace *FontCatalog::searchFallback(char32_t codepoint)
         if (used->covers(codepoint))
             return used;
     }
+    if (!anyFaceLists(codepoint))
+        return nullptr;
     FcPattern *pattern = FcPatternCreate();
     FcCharSet *wanted = FcCharSetCreate();
     FcCharSetAddChar(wanted, codepoint);
@@ -125,7 +127,47 @@ const FontFace *FontCatalog::searchFallback(char32_t codepoint)
         FcFontSetDestroy(sorted);
     if (found)
         m_fallbackFaces.push_back(found);
+    else
+        gatherListed();
     return found;
+}
+
+// Sorting the faces for a character none has costs as much as for one
+// that some face has, a millisecond: a text of many such characters (the
+// private-use planes) took minutes. The union of every face's characters
+// answers them at once. It is gathered only after a character went
+// unfound, so texts without such characters never pay for it, and again
+// when faces were added since (a program's own fonts).
+bool FontCatalog::anyFaceLists(char32_t codepoint) const
+{
+    return !m_listed || installedFaceCount() != m_listedFaces
+        || FcCharSetHasChar(m_listed, codepoint);
+}
+
+void FontCatalog::gatherListed()
+{
+    if (m_listed)
+        FcCharSetDestroy(m_listed);
+    m_listed = FcCharSetCreate();
+    for (const FcSetName set : {FcSetSystem, FcSetApplication}) {
+        const FcFontSet *fonts = FcConfigGetFonts(fontConfig(), set);
+        for (int i = 0; fonts && i < fonts->nfont; ++i) {
+            FcCharSet *chars = nullptr;
+            if (FcPatternGetCharSet(fonts->fonts[i], FC_CHARSET, 0, &chars) == FcResultMatch)
+                FcCharSetMerge(m_listed, chars, nullptr);
+        }
+    }
+    m_listedFaces = installedFaceCount();
+}
+
+int FontCatalog::installedFaceCount()
+{
+    int count = 0;
+    for (const FcSetName set : {FcSetSystem, FcSetApplication}) {
+        if (const FcFontSet *fonts = FcConfigGetFonts(fontConfig(), set))
+            count += fonts->nfont;
+    }
+    return count;
 }
 
 FontCatalog::Location FontCatalog::locate(const std::string &name)

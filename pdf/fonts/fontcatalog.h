@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+// fontconfig's own declaration, so that its header stays out of this one.
+typedef struct _FcCharSet FcCharSet;
+
 namespace tervolanpdf {
 
 class FontFace;
@@ -29,7 +32,8 @@ public:
     // character the chosen face lacks: the one fontconfig ranks first for
     // simplified Chinese among those covering it, passing over faces drawn
     // in colour only (they have no outlines to embed). nullptr when no face
-    // has it. Found once per character for the process.
+    // has it. Found once per character for the process; a character no
+    // installed face lists costs no search at all.
     const FontFace *fallbackFor(char32_t codepoint);
 
 private:
@@ -42,6 +46,9 @@ private:
     static Location locate(const std::string &name);
     const FontFace &faceAt(const Location &location);
     const FontFace *searchFallback(char32_t codepoint);
+    bool anyFaceLists(char32_t codepoint) const;
+    void gatherListed();
+    static int installedFaceCount();
 
     std::mutex m_mutex;
     std::map<std::string, const FontFace *> m_byName;
@@ -49,6 +56,10 @@ private:
     std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> m_byLocation;
     std::map<char32_t, const FontFace *> m_fallbacks;
     std::vector<const FontFace *> m_fallbackFaces; // in the order first chosen
+    // Every character some installed face lists, gathered at the first
+    // search that found nothing; nullptr until then.
+    FcCharSet *m_listed = nullptr;
+    int m_listedFaces = 0; // the installed faces it was gathered from
 };
 
 } // namespace tervolanpdf

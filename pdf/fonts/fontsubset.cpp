@@ -68,6 +68,30 @@ std::string FontSubset::make(const FontFace &face, const std::vector<uint16_t> &
 
 std::string FontSubset::withSubsetter(const FontFace &face, const std::vector<uint16_t> &glyphs)
 {
+    const bool cff = face.outlines() != FontFace::Outlines::TrueType;
+    hb_face_t *subset = subsetOrNull(face, glyphs, /*keepCmap*/ true);
+    // HarfBuzz lets no table of a subset grow past 16 times the face's own.
+    // A face that maps its characters in a few long ranges (HanaMinB: 546
+    // bytes of cmap for 60,000 glyphs) cannot take a few hundred scattered
+    // ones. The PDF addresses TrueType glyphs by id and reads the text from
+    // its own Unicode map, so such a subset does without a cmap; should
+    // even that fail, the whole face keeps the document.
+    if (!subset && !cff)
+        subset = subsetOrNull(face, glyphs, /*keepCmap*/ false);
+    if (!subset && !cff)
+        return wholeFace(face);
+    if (!subset)
+        throw PdfError("cannot subset the font \"" + face.path() + "\"");
+    std::string program = tableOrWhole(subset, cff);
+    hb_face_destroy(subset);
+    if (program.empty())
+        throw PdfError("the subset of the font \"" + face.path() + "\" came out empty");
+    return program;
+}
+
+hb_face_t *FontSubset::subsetOrNull(const FontFace &face, const std::vector<uint16_t> &glyphs,
+                                    bool keepCmap)
+{
     hb_subset_input_t *input = hb_subset_input_create_or_fail();
     if (!input)
         throw PdfError("cannot subset the font \"" + face.path() + "\": out of memory");
@@ -79,11 +103,12 @@ std::string FontSubset::withSubsetter(const FontFace &face, const std::vector<ui
     hb_set_t *dropped = hb_subset_input_set(input, HB_SUBSET_SETS_DROP_TABLE_TAG);
     for (const hb_tag_t tag : kDroppedTables)
         hb_set_add(dropped, tag);
-    const bool cff = face.outlines() != FontFace::Outlines::TrueType;
-    if (cff) {
+    if (face.outlines() != FontFace::Outlines::TrueType) {
         for (const hb_tag_t tag : kTablesBesideCff)
             hb_set_add(dropped, tag);
     }
+    if (!keepCmap)
+        hb_set_add(dropped, HB_TAG('c', 'm', 'a', 'p'));
 
     // Flattening the subroutines makes CFF subsets both smaller (the
     // font's global subroutines serve glyphs the document never shows) and
@@ -95,12 +120,27 @@ std::string FontSubset::withSubsetter(const FontFace &face, const std::vector<ui
 
     hb_face_t *subset = hb_subset_or_fail(face.hbFace(), input);
     hb_subset_input_destroy(input);
-    if (!subset)
-        throw PdfError("cannot subset the font \"" + face.path() + "\"");
-    std::string program = tableOrWhole(subset, cff);
-    hb_face_destroy(subset);
+    return subset;
+}
+
+// The face's own tables as a font file of its own: a face of a collection
+// cannot be embedded as the collection's file.
+std::string FontSubset::wholeFace(const FontFace &face)
+{
+    hb_face_t *builder = hb_face_builder_create();
+    unsigned count = 0;
+    std::vector<hb_tag_t> tags(hb_face_get_table_tags(face.hbFace(), 0, &count, nullptr));
+    count = static_cast<unsigned>(tags.size());
+    hb_face_get_table_tags(face.hbFace(), 0, &count, tags.data());
+    for (const hb_tag_t tag : tags) {
+        hb_blob_t *table = hb_face_reference_table(face.hbFace(), tag);
+        hb_face_builder_add_table(builder, tag, table);
+        hb_blob_destroy(table);
+    }
+    std::string program = tableOrWhole(builder, /*cffOnly*/ false);
+    hb_face_destroy(builder);
     if (program.empty())
-        throw PdfError("the subset of the font \"" + face.path() + "\" came out empty");
+        throw PdfError("cannot embed the font \"" + face.path() + "\"");
     return program;
 }
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+typedef struct hb_face_t hb_face_t;
+
 namespace tervolanpdf {
 
 class FontFace;
@@ -19,11 +21,17 @@ public:
     // numbers where the PDF addresses glyphs by id (TrueType and
     // name-keyed CFF); CID-keyed CFF keeps each glyph's CID instead. The
     // .notdef outline stays, so missing characters show as a box. Throws
-    // PdfError when the subsetter fails.
+    // PdfError when a CFF face cannot be cut.
     static std::string make(const FontFace &face, const std::vector<uint16_t> &glyphs);
 
-    // The same with HarfBuzz's subsetter whatever the face and glyphs.
+    // The same with HarfBuzz's subsetter whatever the face and glyphs; a
+    // TrueType face it cannot cut is embedded whole.
     static std::string withSubsetter(const FontFace &face, const std::vector<uint16_t> &glyphs);
+
+private:
+    static hb_face_t *subsetOrNull(const FontFace &face, const std::vector<uint16_t> &glyphs,
+                                   bool keepCmap);
+    static std::string wholeFace(const FontFace &face);
 };
 
 } // namespace tervolanpdf

@@ -86,6 +86,84 @@ void PdfObjectWriter::endObject()
         writeObjectStream();
 }
 
+// A body is gathered as for beginObject() and endObject() until it passes
+// kLongObjectBytes, so that a short one keeps the bytes it would have had
+// from them, in one pass.
+void PdfObjectWriter::writeLongObject(int number, const Body &body)
+{
+    beginObject(number);
+    bool fits = true;
+    body([&](std::string_view part) {
+        fits = fits && m_object.size() + part.size() <= kLongObjectBytes;
+        if (fits)
+            m_object += part;
+    });
+    if (fits) {
+        endObject();
+        return;
+    }
+    m_object.clear();
+    writeBackgroundStreams();
+    if (m_layout == Layout::Classic)
+        writeLongIndirect(number, body);
+    else
+        writeLongInOwnStream(number, body);
+}
+
+// Its checksum is folded as endObject() folds it, so the file is the same
+// as if it had been held.
+void PdfObjectWriter::writeLongIndirect(int number, const Body &body)
+{
+    startIndirect(number);
+    uLong checksum = adler32_z(0, nullptr, 0);
+    body([&](std::string_view part) {
+        checksum = adler32_z(checksum, reinterpret_cast<const Bytef *>(part.data()), part.size());
+        m_buffer += part;
+        flushIfFull();
+    });
+    fold(checksum);
+    endIndirect();
+}
+
+// Compressed a part at a time into an object stream of its own (its
+// references compress to a fifth). The stream's length is known only
+// once its data is out, so it follows as an object of its own, which no
+// object stream may hold.
+void PdfObjectWriter::writeLongInOwnStream(int number, const Body &body)
+{
+    const int stream = reserve();
+    const int length = reserve();
+    std::string offsets;
+    PdfSyntax::appendInteger(offsets, number);
+    offsets += " 0 ";
+    m_xref.recordInStream(number, stream, 0);
+    startIndirect(stream);
+    m_buffer += "<</Type/ObjStm/N 1/First ";
+    PdfSyntax::appendInteger(m_buffer, static_cast<long long>(offsets.size()));
+    appendReference(m_buffer, "/Filter/FlateDecode/Length ", length);
+    m_buffer += ">>\nstream\n";
+    const uint64_t dataStart = m_written + m_buffer.size();
+    uLong checksum = adler32_z(0, nullptr, 0);
+    const auto compress = [&](std::string_view part, bool last) {
+        m_deflater.add(part, last, m_buffer);
+        flushIfFull();
+    };
+    m_deflater.start();
+    compress(offsets, /*last*/ false);
+    body([&](std::string_view part) {
+        checksum = adler32_z(checksum, reinterpret_cast<const Bytef *>(part.data()), part.size());
+        compress(part, /*last*/ false);
+    });
+    compress("\n", /*last*/ true);
+    const uint64_t dataLength = m_written + m_buffer.size() - dataStart;
+    m_buffer += "\nendstream";
+    endIndirect();
+    fold(checksum);
+    startIndirect(length);
+    PdfSyntax::appendInteger(m_buffer, static_cast<long long>(dataLength));
+    endIndirect();
+}
+
 void PdfObjectWriter::startIndirect(int number)
 {
     m_xref.record(number, m_written + m_buffer.size());

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -45,6 +46,17 @@ public:
     std::string &body() { return m_object; }
     void endObject();
 
+    // An object too long to hold in memory (the list of every paragraph):
+    // body(append) hands its text to append() a part at a time; it is
+    // called again for a long one. A body of up to kLongObjectBytes goes
+    // where endObject() would put it, a longer one into the file as it
+    // comes (compressed in an object stream of its own where the layout
+    // has them). Throws PdfWriteError.
+    static constexpr size_t kLongObjectBytes = 64 * 1024;
+    using Append = std::function<void(std::string_view)>;
+    using Body = std::function<void(const Append &)>;
+    void writeLongObject(int number, const Body &body);
+
     // A whole stream object: dictionary entries (without << >> and Length),
     // then data, compressed with FlateDecode when compress is set.
     void writeStream(int number, std::string_view entries, std::string_view data, bool compress);
@@ -67,6 +79,8 @@ private:
                            bool compressed);
     void writeBackgroundStreams();
     void writeOldestBackgroundStream();
+    void writeLongIndirect(int number, const Body &body);
+    void writeLongInOwnStream(int number, const Body &body);
     void startIndirect(int number);
     void endIndirect();
     void writeObjectStream();

@@ -1,52 +1,55 @@
 // The logical structure of a tagged document: a Document element holding
 // one P element per paragraph, each P owning the marked pieces of text
 // drawn for it, on one page or several. Paragraphs are written as soon as
-// the next one starts; what stays in memory is a number per paragraph and
-// the marks of the open page.
+// the next one starts. The lists that grow with the document (its
+// paragraphs, its pages' parent arrays, the pieces of one paragraph) spill
+// into files beside it, so memory holds the marks of the open page only.
 #ifndef TERVOLANPDF_STRUCTURETREE_H
 #define TERVOLANPDF_STRUCTURETREE_H
+
+#include "pdf/format/pdfobjectwriter.h"
+#include "pdf/format/spillednumbers.h"
 
 #include <string>
 #include <vector>
 
 namespace tervolanpdf {
 
-class PdfObjectWriter;
-
 class StructureTree {
 public:
-    explicit StructureTree(PdfObjectWriter &writer);
+    // Spill files, when needed, go into folder; target names the document
+    // in messages.
+    StructureTree(PdfObjectWriter &writer, const std::string &folder, const std::string &target);
 
     int rootNumber() const { return m_root; }
 
     // A piece of paragraph drawn on page (its object number): returns the
-    // marked-content id the page's content gives it.
+    // marked-content id the page's content gives it. Throws PdfWriteError.
     int markPiece(int page, int paragraph);
 
     // Ends the page's marks; returns the key its /StructParents names, or
-    // -1 for a page without marked text.
+    // -1 for a page without marked text. Throws PdfWriteError.
     int closePage();
 
     // Writes the elements still open, the Document element and the root.
+    // Throws PdfWriteError.
     void finish();
 
 private:
-    struct Mark {
-        int page;
-        int mcid;
-    };
-
     void closeParagraph();
+    void appendKids(const PdfObjectWriter::Append &append);
+    void appendDocument(const PdfObjectWriter::Append &append);
+    void appendRoot(const PdfObjectWriter::Append &append);
 
     PdfObjectWriter &m_writer;
     int m_root;
     int m_document;
-    std::vector<int> m_paragraphs; // P elements, in order
+    SpilledNumbers m_paragraphs; // P elements, in order
     int m_paragraphValue = 0;
-    int m_paragraph = 0; // the open P element, 0 for none
-    std::vector<Mark> m_marks;
+    int m_paragraph = 0;             // the open P element, 0 for none
+    SpilledNumbers m_marks;          // page and MCID of each of its pieces
     std::vector<int> m_pageElements; // the P of each MCID on the open page
-    std::vector<int> m_parentArrays; // per key, the array object it names
+    SpilledNumbers m_parentArrays;   // per key, the array object it names
 };
 
 } // namespace tervolanpdf

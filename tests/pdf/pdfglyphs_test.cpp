@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <regex>
 #include <sstream>
 
@@ -232,4 +233,26 @@ TEST(PdfGlyphs, ACharacterShapedPerScriptKeepsItsGlyphInLatinAndHanLines)
     // 1000 + 1000 + 1000.
     EXPECT_NEAR(found[0].xMax - found[0].xMin, 17.0, 0.5) << found[0].text;
     EXPECT_NEAR(found[1].xMax - found[1].xMin, 30.0, 0.5) << found[1].text;
+}
+
+TEST(PdfGlyphs, HundredsOfScatteredExtensionBCharactersKeepTheDocument)
+{
+    // HanaMinB maps its 60,000 characters in a few ranges: a subset of a
+    // few hundred scattered ones outgrew what HarfBuzz lets its cmap become,
+    // and the whole document was lost. Its 30 MB stay out of the file.
+    TempDir folder;
+    const std::string output = folder.file("extension-b");
+    const int box = beginDocument(output);
+    std::vector<std::string> lines;
+    for (char32_t line = 0; line < 20; ++line) {
+        std::string text;
+        for (char32_t column = 0; column < 25; ++column)
+            text += utf8(0x20000 + (line * 25 + column) * 80);
+        ASSERT_EQ(TextOut(box, 100, 100 + 60 * line, text.c_str()), 0) << lastError();
+        lines.push_back(text);
+    }
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(GetNumProp(box, PDF_MISSING_GLYPH_COUNT), 0);
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"), lines);
+    EXPECT_LT(std::filesystem::file_size(output + ".pdf"), 2'000'000u);
 }

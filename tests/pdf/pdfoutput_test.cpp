@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <regex>
 #include <sstream>
@@ -240,6 +241,44 @@ TEST(PdfOutput, ControlsInvalidBytesAndMissingGlyphsDoNotBreakTheDocument)
               std::string::npos)
         << layout;
     EXPECT_NE(layout.find("still fine 仍然正常"), std::string::npos) << layout;
+}
+
+TEST(PdfOutput, TaggedStructureLongerThanMemoryBlocksStaysWhole)
+{
+    // A paragraph of 2,500 pieces over 63 pages, then 9,000 one-line
+    // paragraphs: the lists of pieces and paragraphs outgrow the blocks
+    // kept in memory (the paragraphs twice), and the Document element is
+    // written a part at a time.
+    TempDir folder;
+    const std::string output = folder.file("long");
+    const int box = CreateBox(0, 0);
+    ASSERT_EQ(SetStrProp(box, PDF_OUTPUT_PATH, output.c_str()), 0);
+    ASSERT_EQ(SetNumProp(box, PDF_TAGGED, 1), 0);
+    ASSERT_EQ(BeginDoc(box), 0) << lastError();
+    for (int line = 0; line < 11500; ++line) {
+        if (line > 0 && line % 40 == 0) {
+            ASSERT_EQ(NewPage(box), 0) << lastError();
+        }
+        ASSERT_EQ(SetNumProp(box, PDF_PARAGRAPH, std::max(line - 2499, 0)), 0);
+        const std::string text = std::to_string(line);
+        ASSERT_EQ(TextOut(box, 100, 100 + 60 * (line % 40), text.c_str()), 0) << lastError();
+    }
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    commandOutput("qpdf --check '" + output + ".pdf'");
+
+    std::istringstream tree(commandOutput("pdfinfo -struct-text '" + output + ".pdf'"));
+    std::vector<int> piecesPerParagraph;
+    std::string last;
+    for (std::string line; std::getline(tree, line);) {
+        if (line == "  P (block)")
+            piecesPerParagraph.push_back(0);
+        else if (line.starts_with("    \"") && !piecesPerParagraph.empty())
+            ++piecesPerParagraph.back(), last = line;
+    }
+    ASSERT_EQ(piecesPerParagraph.size(), 9001u);
+    EXPECT_EQ(piecesPerParagraph.front(), 2500);
+    EXPECT_EQ(std::count(piecesPerParagraph.begin(), piecesPerParagraph.end(), 1), 9000);
+    EXPECT_EQ(last, "    \"11499\"");
 }
 
 TEST(PdfOutput, LineTopIsAtYAndColourIsApplied)
