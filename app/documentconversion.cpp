@@ -196,7 +196,21 @@ void DocumentConversion::end()
     m_missingGlyphCount = PdfGetNum(m_box, PDF_MISSING_GLYPH_COUNT);
     if (std::optional<SkipReason> missing = missingGlyphs())
         m_host.inputWarning(m_input, *missing);
+    warnOfEncoding();
     finish(ConversionOutcome::Written);
+}
+
+// The writing pass has read the whole file by now. Bytes that are not
+// GB18030 stay unmentioned when GB18030 was only the reader's guess, as
+// any file that is nothing else reads so.
+void DocumentConversion::warnOfEncoding()
+{
+    const char *used = encodingName(m_reader.encoding());
+    if (const std::optional<TextEncoding> marked = m_reader.contradictingMark())
+        m_host.inputWarning(m_input, SkipReason::markContradicts(encodingName(*marked), used));
+    const bool guessed = !m_forcedEncoding && m_reader.encoding() == TextEncoding::Gb18030;
+    if (m_reader.replacedCount() > 0 && !guessed)
+        m_host.inputWarning(m_input, SkipReason::invalidBytes(m_reader.replacedCount(), used));
 }
 
 // Characters the finished document shows as empty boxes, as the writer

@@ -1,8 +1,10 @@
 #include "platform/text/textfilereader.h"
 
 #include "platform/text/utf8.h"
+#include "platform/text/utf8survey.h"
 
 #include <algorithm>
+#include <utility>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -40,39 +42,6 @@ size_t findStopByte(const unsigned char *bytes, size_t from, size_t end, const b
     return end;
 }
 
-// Checks UTF-8 validity of a stream given block by block. Only a sequence
-// cut at a block's end is kept over; the rest is checked where it lies.
-class Utf8Check {
-public:
-    bool feed(std::string_view block)
-    {
-        if (!m_tail.empty()) {
-            const size_t need = Utf8::leadLength(m_tail[0]) - m_tail.size();
-            if (block.size() < need) {
-                m_tail.append(block);
-                return true;
-            }
-            m_tail.append(block.substr(0, need));
-            block.remove_prefix(need);
-            if (Utf8::sequenceLength(m_tail) != m_tail.size())
-                return false;
-            m_tail.clear();
-        }
-        const std::string_view rest = block.substr(Utf8::wellFormedLength(block));
-        if (rest.empty())
-            return true;
-        // Only a sequence cut by the block's end waits for the next block.
-        if (Utf8::leadLength(rest[0]) <= rest.size())
-            return false;
-        m_tail.assign(rest);
-        return true;
-    }
-    bool finish() const { return m_tail.empty(); }
-
-private:
-    std::string m_tail;
-};
-
 // The byte-order mark that names encoding; GB18030's own mark is not
 // looked for anywhere in this reader.
 std::string_view byteOrderMark(TextEncoding encoding)
@@ -86,6 +55,20 @@ std::string_view byteOrderMark(TextEncoding encoding)
     case TextEncoding::Gb18030: return {};
     }
     return {};
+}
+
+// The encoding the byte-order mark at the start of bytes names, if any.
+// FF FE 00 00 also starts a UTF-16LE mark followed by U+0000; a text that
+// begins with U+0000 is far less likely than UTF-32.
+std::optional<TextEncoding> markedEncoding(std::string_view bytes)
+{
+    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf32LE,
+                                        TextEncoding::Utf32BE, TextEncoding::Utf16LE,
+                                        TextEncoding::Utf16BE}) {
+        if (bytes.starts_with(byteOrderMark(encoding)))
+            return encoding;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -133,6 +116,7 @@ bool TextFileReader::openFile(const std::string &path)
     m_path = path;
     m_error.clear();
     m_failure = {};
+    m_contradictingMark.reset();
     // Only regular files pass, and anything else is refused before it is
     // opened: opening a device can block or start something. O_NONBLOCK
     // keeps a FIFO put in the file's place after the check from hanging the
@@ -163,20 +147,22 @@ bool TextFileReader::openAs(const std::string &path, TextEncoding encoding)
     if (!openFile(path))
         return false;
     m_encoding = encoding;
-    // A mark that agrees with the encoding is no part of the text.
+    // A mark that agrees with the encoding is no part of the text; one that
+    // names another encoding is told of.
     const std::string_view mark = byteOrderMark(encoding);
     char start[4] = {};
-    const ssize_t got = mark.empty() ? 0 : ::pread(m_fd, start, sizeof start, 0);
-    const bool marked = got >= ssize_t(mark.size()) && std::string_view(start, mark.size()) == mark;
-    m_bomLength = marked && !mark.empty() ? mark.size() : 0;
+    const ssize_t got = ::pread(m_fd, start, sizeof start, 0);
+    const std::string_view head(start, size_t(std::max<ssize_t>(got, 0)));
+    const bool marked = !mark.empty() && head.starts_with(mark);
+    m_bomLength = marked ? mark.size() : 0;
+    m_contradictingMark = marked ? std::nullopt : markedEncoding(head);
     return seekToText();
 }
 
 bool TextFileReader::detectEncoding()
 {
     std::string block(BlockSize, '\0');
-    Utf8Check utf8;
-    bool validUtf8 = true;
+    Utf8Survey utf8;
     bool first = true;
     m_bomLength = 0;
     for (;;) {
@@ -188,33 +174,19 @@ bool TextFileReader::detectEncoding()
         if (got == 0)
             break;
         std::string_view bytes(block.data(), size_t(got));
-        if (first) {
-            first = false;
-            if (bytes.starts_with("\xEF\xBB\xBF")) {
-                m_encoding = TextEncoding::Utf8;
-                m_bomLength = 3;
-                return true;
-            }
-            // FF FE 00 00 also starts a UTF-16LE mark followed by U+0000;
-            // a text that begins with U+0000 is far less likely than UTF-32.
-            if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4))
-                || bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4))) {
-                m_encoding = bytes[0] == '\xFF' ? TextEncoding::Utf32LE : TextEncoding::Utf32BE;
-                m_bomLength = 4;
-                return true;
-            }
-            if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-                m_encoding = bytes[0] == '\xFF' ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
-                m_bomLength = 2;
+        if (std::exchange(first, false)) {
+            if (const std::optional<TextEncoding> marked = markedEncoding(bytes)) {
+                m_encoding = *marked;
+                m_bomLength = byteOrderMark(*marked).size();
                 return true;
             }
         }
         if (bytes.find('\0') != std::string_view::npos)
             return fail(ReadFailure::Kind::BinaryFile, 0);
-        if (validUtf8)
-            validUtf8 = utf8.feed(bytes);
+        utf8.feed(bytes);
     }
-    m_encoding = validUtf8 && utf8.finish() ? TextEncoding::Utf8 : TextEncoding::Gb18030;
+    utf8.finish();
+    m_encoding = utf8.isUtf8() ? TextEncoding::Utf8 : TextEncoding::Gb18030;
     return true;
 }
 
@@ -229,6 +201,7 @@ bool TextFileReader::seekToText()
     m_pending.clear();
     m_chars.clear();
     m_index = 0;
+    m_replacedCount = 0;
     if (m_encoding == TextEncoding::Gb18030) {
         if (!m_gb18030)
             m_gb18030 = std::make_unique<TextCodec>();
@@ -368,7 +341,9 @@ void TextFileReader::decodeBlock(std::string_view bytes, bool final)
     case TextEncoding::Utf16BE: decodeUtf16(bytes, final); break;
     case TextEncoding::Utf32LE:
     case TextEncoding::Utf32BE: decodeUtf32(bytes, final); break;
-    case TextEncoding::Gb18030: m_gb18030->decode(bytes, final, m_chars); break;
+    case TextEncoding::Gb18030:
+        m_replacedCount += m_gb18030->decode(bytes, final, m_chars);
+        break;
     }
 }
 
@@ -388,6 +363,7 @@ void TextFileReader::decodeUtf8(std::string_view bytes, bool final)
     m_chars.resize(start + bytes.size());
     const Utf8::Decoded decoded = Utf8::decode(bytes, m_chars.data() + start, !final);
     m_chars.resize(start + decoded.characters);
+    m_replacedCount += decoded.replaced;
     if (decoded.bytes < bytes.size())
         m_pending.assign(bytes.substr(decoded.bytes));
 }
@@ -415,8 +391,10 @@ void TextFileReader::decodeUtf16(std::string_view bytes, bool final)
                 continue;
             }
             unit = 0xFFFD;
+            ++m_replacedCount;
         } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
             unit = 0xFFFD;
+            ++m_replacedCount;
         }
         m_chars.push_back(unit);
         i += 2;
@@ -424,6 +402,7 @@ void TextFileReader::decodeUtf16(std::string_view bytes, bool final)
     m_pending.erase(0, i);
     if (final && !m_pending.empty()) {
         m_chars.push_back(0xFFFD);
+        ++m_replacedCount;
         m_pending.clear();
     }
 }
@@ -442,10 +421,12 @@ void TextFileReader::decodeUtf32(std::string_view bytes, bool final)
                        | text[i + 3]);
         bool scalar = c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
         m_chars.push_back(scalar ? c : 0xFFFD);
+        m_replacedCount += !scalar;
     }
     m_pending.erase(0, i);
     if (final && !m_pending.empty()) {
         m_chars.push_back(0xFFFD);
+        ++m_replacedCount;
         m_pending.clear();
     }
 }
