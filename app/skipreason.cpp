@@ -1,8 +1,8 @@
 #include "app/skipreason.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <algorithm>
 
 SkipReason SkipReason::ownPdf()
 {

@@ -4,13 +4,13 @@
 #include "platform/text/utf8survey.h"
 
 #include <algorithm>
-#include <utility>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -62,9 +62,9 @@ std::string_view byteOrderMark(TextEncoding encoding)
 // begins with U+0000 is far less likely than UTF-32.
 std::optional<TextEncoding> markedEncoding(std::string_view bytes)
 {
-    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf32LE,
-                                        TextEncoding::Utf32BE, TextEncoding::Utf16LE,
-                                        TextEncoding::Utf16BE}) {
+    for (const TextEncoding encoding :
+         {TextEncoding::Utf8, TextEncoding::Utf32LE, TextEncoding::Utf32BE, TextEncoding::Utf16LE,
+          TextEncoding::Utf16BE}) {
         if (bytes.starts_with(byteOrderMark(encoding)))
             return encoding;
     }
@@ -163,8 +163,11 @@ bool TextFileReader::detectEncoding()
 {
     std::string block(BlockSize, '\0');
     Utf8Survey utf8;
+    bool surveying = true;
     bool first = true;
     m_bomLength = 0;
+    struct stat info;
+    long long bytesLeft = fstat(m_fd, &info) == 0 ? info.st_size : 0;
     for (;;) {
         ssize_t got = ::read(m_fd, block.data(), block.size());
         if (got < 0 && errno == EINTR)
@@ -183,10 +186,14 @@ bool TextFileReader::detectEncoding()
         }
         if (bytes.find('\0') != std::string_view::npos)
             return fail(ReadFailure::Kind::BinaryFile, 0);
-        utf8.feed(bytes);
+        bytesLeft -= got;
+        if (surveying) {
+            utf8.feed(bytes);
+            surveying = utf8.canBeUtf8(bytesLeft);
+        }
     }
     utf8.finish();
-    m_encoding = utf8.isUtf8() ? TextEncoding::Utf8 : TextEncoding::Gb18030;
+    m_encoding = surveying && utf8.isUtf8() ? TextEncoding::Utf8 : TextEncoding::Gb18030;
     return true;
 }
 
@@ -341,9 +348,7 @@ void TextFileReader::decodeBlock(std::string_view bytes, bool final)
     case TextEncoding::Utf16BE: decodeUtf16(bytes, final); break;
     case TextEncoding::Utf32LE:
     case TextEncoding::Utf32BE: decodeUtf32(bytes, final); break;
-    case TextEncoding::Gb18030:
-        m_replacedCount += m_gb18030->decode(bytes, final, m_chars);
-        break;
+    case TextEncoding::Gb18030: m_replacedCount += m_gb18030->decode(bytes, final, m_chars); break;
     }
 }
 

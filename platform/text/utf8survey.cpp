@@ -3,6 +3,9 @@
 #include "platform/text/utf8.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -12,10 +15,22 @@ namespace {
 // passes.
 constexpr long long GoodCharactersPerStrayByte = 1000;
 
+// The lead bytes (11xxxxxx) of well-formed text, one per multi-byte
+// character, counted eight at a time: this pass goes over a whole file.
 long long leadByteCount(std::string_view wellFormed)
 {
-    return std::count_if(wellFormed.begin(), wellFormed.end(),
-                         [](char byte) { return static_cast<unsigned char>(byte) >= 0xC0; });
+    constexpr uint64_t Highs = 0x8080808080808080ull;
+    const char *bytes = wellFormed.data();
+    long long count = 0;
+    size_t at = 0;
+    for (; at + 8 <= wellFormed.size(); at += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes + at, 8);
+        count += std::popcount(word & (word << 1) & Highs);
+    }
+    for (; at < wellFormed.size(); ++at)
+        count += static_cast<unsigned char>(bytes[at]) >= 0xC0;
+    return count;
 }
 
 } // namespace
@@ -46,6 +61,12 @@ void Utf8Survey::finish()
     if (Utf8::isCutSequence(m_tail))
         m_cutAtEnd = m_bad - before;
     m_tail.clear();
+}
+
+bool Utf8Survey::canBeUtf8(long long bytesLeft) const
+{
+    // Every two bytes still to come could at best be one more character.
+    return (m_bad - m_cutAtEnd) * GoodCharactersPerStrayByte <= m_multiByte + bytesLeft / 2;
 }
 
 bool Utf8Survey::isUtf8() const

@@ -18,6 +18,10 @@ public:
     void finish();
 
     bool isUtf8() const;
+    // Whether the stream could still turn out UTF-8 with bytesLeft more: a
+    // GBK file is told after its first block, and the rest need not be
+    // looked at.
+    bool canBeUtf8(long long bytesLeft) const;
     long long badByteCount() const { return m_bad; }
 
 private:

@@ -193,12 +193,14 @@ TEST_F(BatchFlagsTest, ForcedEncodingThatTheBytesContradictIsWarnedOf)
     dir.write("in/gbk.txt", "\xCE\xC4\xD7\xD6"); // 文字 in GBK
     CommandRun marked = convert("out", "--encoding gb18030 " + quoted("in/marked.txt"));
     EXPECT_EQ(marked.exitCode, 0);
-    EXPECT_EQ(marked.err, "tervolan-convert: " + dir.file("in/marked.txt")
+    EXPECT_EQ(marked.err,
+              "tervolan-convert: " + dir.file("in/marked.txt")
                   + ": warning: its byte-order mark says UTF-8, but it is read as GB18030 as "
                     "asked\n");
     CommandRun gbk = convert("out", "--encoding utf-8 " + quoted("in/gbk.txt"));
     EXPECT_EQ(gbk.exitCode, 0);
-    EXPECT_EQ(gbk.err, "tervolan-convert: " + dir.file("in/gbk.txt")
+    EXPECT_EQ(gbk.err,
+              "tervolan-convert: " + dir.file("in/gbk.txt")
                   + ": warning: 4 invalid UTF-8 bytes, each shown as U+FFFD\n");
 }
 

@@ -245,9 +245,8 @@ TEST(TextFileReader, Utf8WithAStrayByteOrACutEndStaysUtf8)
         std::u32string text;
         long long replaced;
     } cases[] = {
-        {"stray byte", book + "\xFF" + book, std::u32string(2000, U'中') + U"\uFFFD"
-                                                 + std::u32string(2000, U'中'),
-         1},
+        {"stray byte", book + "\xFF" + book,
+         std::u32string(2000, U'中') + U"\uFFFD" + std::u32string(2000, U'中'), 1},
         {"cut end", "文字\xE4\xB8", U"文字\uFFFD\uFFFD", 2},
     };
     for (const Case &c : cases) {
