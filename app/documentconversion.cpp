@@ -200,16 +200,17 @@ void DocumentConversion::end()
     finish(ConversionOutcome::Written);
 }
 
-// The writing pass has read the whole file by now. Bytes that are not
-// GB18030 stay unmentioned when GB18030 was only the reader's guess, as
-// any file that is nothing else reads so.
+// The writing pass has read the whole file by now. Invalid bytes are told
+// of in UTF-8, which the reader chose although it met them, and in an
+// encoding the person asked for; a damaged file marked UTF-16 or UTF-32,
+// or one that is GB18030 because it is nothing else, reads as it always has.
 void DocumentConversion::warnOfEncoding()
 {
     const char *used = encodingName(m_reader.encoding());
     if (const std::optional<TextEncoding> marked = m_reader.contradictingMark())
         m_host.inputWarning(m_input, SkipReason::markContradicts(encodingName(*marked), used));
-    const bool guessed = !m_forcedEncoding && m_reader.encoding() == TextEncoding::Gb18030;
-    if (m_reader.replacedCount() > 0 && !guessed)
+    const bool told = m_forcedEncoding || m_reader.encoding() == TextEncoding::Utf8;
+    if (m_reader.replacedCount() > 0 && told)
         m_host.inputWarning(m_input, SkipReason::invalidBytes(m_reader.replacedCount(), used));
 }
 
