@@ -196,7 +196,22 @@ void DocumentConversion::end()
     m_missingGlyphCount = PdfGetNum(m_box, PDF_MISSING_GLYPH_COUNT);
     if (std::optional<SkipReason> missing = missingGlyphs())
         m_host.inputWarning(m_input, *missing);
+    warnOfEncoding();
     finish(ConversionOutcome::Written);
+}
+
+// The writing pass has read the whole file by now. Invalid bytes are told
+// of in UTF-8, which the reader chose although it met them, and in an
+// encoding the person asked for; a damaged file marked UTF-16 or UTF-32,
+// or one that is GB18030 because it is nothing else, reads as it always has.
+void DocumentConversion::warnOfEncoding()
+{
+    const char *used = encodingName(m_reader.encoding());
+    if (const std::optional<TextEncoding> marked = m_reader.contradictingMark())
+        m_host.inputWarning(m_input, SkipReason::markContradicts(encodingName(*marked), used));
+    const bool told = m_forcedEncoding || m_reader.encoding() == TextEncoding::Utf8;
+    if (m_reader.replacedCount() > 0 && told)
+        m_host.inputWarning(m_input, SkipReason::invalidBytes(m_reader.replacedCount(), used));
 }
 
 // Characters the finished document shows as empty boxes, as the writer

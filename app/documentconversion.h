@@ -71,6 +71,7 @@ private:
     void setDocumentProperties();
     void setTextProperties();
     std::optional<SkipReason> missingGlyphs() const;
+    void warnOfEncoding();
     void finish(ConversionOutcome outcome);
     void skip(const SkipReason &reason);
 

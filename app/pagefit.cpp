@@ -12,6 +12,12 @@ constexpr long long UnitsPerPointNumerator = 254;
 constexpr long long UnitsPerPointDenominator = 72;
 constexpr long long TenthsPerEm = 10;
 constexpr long long NarrowTenths = 6;
+// How far below a line's top its glyphs begin, in hundredths of an em: the
+// Chinese faces put the baseline an ascent of 1.15 em below the top, and
+// their tallest ideographs reach 0.84 em above it. A line whose top alone
+// is on the page shows nothing there.
+constexpr long long GlyphTopHundredths = 31;
+constexpr long long HundredthsPerEm = 100;
 
 long long tenthEmsToScaledUnits(long long tenths, int fontSize)
 {
@@ -55,12 +61,24 @@ std::optional<SkipReason> PageFit::refusal(int fontSize) const
         reason.limit = MaxFontSize;
         return reason;
     }
-    if (lineTop(2, fontSize) < m_height)
+    if (firstLineShows(fontSize))
         return std::nullopt;
     reason.kind = SkipReason::Kind::FirstLineBelowPage;
     reason.pageName = pageName();
-    reason.limit = (m_height - 1) / lineTop(2, 1);
+    reason.limit = fontSize;
+    while (reason.limit > 1 && !firstLineShows(reason.limit))
+        --reason.limit;
     return reason;
+}
+
+// Compared in units x 7200 (hundredths of an em), so that no rounding
+// decides it.
+bool PageFit::firstLineShows(int fontSize) const
+{
+    constexpr long long Scale = UnitsPerPointDenominator * HundredthsPerEm;
+    const long long glyphTop
+        = lineTop(2, fontSize) * Scale + GlyphTopHundredths * fontSize * UnitsPerPointNumerator;
+    return glyphTop < m_height * Scale;
 }
 
 // The slot of the last line a full page holds.

@@ -29,7 +29,8 @@ public:
     bool breaksAfter(int slot, int fontSize) const;
 
     // Why no document can be made at fontSize (out of range, or a first
-    // line below the bottom edge), or nothing when one can.
+    // line whose glyphs begin below the bottom edge), or nothing when one
+    // can.
     std::optional<SkipReason> refusal(int fontSize) const;
     // The width of text in tenths of an em.
     static long long widthOf(std::u32string_view text);
@@ -46,6 +47,7 @@ public:
                                        long long lineCount) const;
 
 private:
+    bool firstLineShows(int fontSize) const;
     int lastSlot(int fontSize) const;
     std::string pageName() const;
 

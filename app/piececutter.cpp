@@ -1,5 +1,16 @@
 #include "app/piececutter.h"
 
+#include "platform/text/graphemebreak.h"
+
+namespace {
+
+// The most a cluster that starts a piece may take it past N characters:
+// Unicode's stream-safe text has at most 30 combining marks in a row, and
+// a line of nothing but marks is still cut, without holding it whole.
+constexpr size_t MaxClusterOverrun = 32;
+
+} // namespace
+
 PieceCutter::PieceCutter(CharSource &source, int charsPerLine)
     : m_source(source)
     , m_limit(size_t(charsPerLine < 1 ? 1 : charsPerLine))
@@ -11,7 +22,7 @@ bool PieceCutter::nextLine()
     // Skip what the caller left of the current line.
     while (!m_lineEnded) {
         m_offset = m_buffer.size();
-        fill();
+        fill(m_limit);
     }
     m_buffer.clear();
     m_offset = 0;
@@ -22,16 +33,17 @@ bool PieceCutter::nextLine()
     return true;
 }
 
-// Reads until the rest holds more than N characters or the line has ended.
-void PieceCutter::fill()
+// Reads until the rest holds more than want characters or the line has
+// ended.
+void PieceCutter::fill(size_t want)
 {
     if (m_offset > 0 && m_offset >= m_buffer.size() / 2) {
         m_buffer.erase(0, m_offset);
         m_offset = 0;
     }
-    while (!m_lineEnded && m_buffer.size() - m_offset <= m_limit) {
-        m_source.takeUntilAny(m_buffer, m_limit + 1 - (m_buffer.size() - m_offset), "\r\n");
-        if (m_buffer.size() - m_offset > m_limit)
+    while (!m_lineEnded && m_buffer.size() - m_offset <= want) {
+        m_source.takeUntilAny(m_buffer, want + 1 - (m_buffer.size() - m_offset), "\r\n");
+        if (m_buffer.size() - m_offset > want)
             break;
         int32_t c = m_source.get();
         if (c < 0 || c == '\n') {
@@ -50,25 +62,56 @@ bool PieceCutter::nextOutput(std::u32string_view &output, bool &isPiece)
 {
     if (m_lineDone)
         return false;
-    fill();
+    fill(m_limit);
     std::u32string_view rest = std::u32string_view(m_buffer).substr(m_offset);
-    if (rest.size() <= m_limit) {
-        output = rest;
-        isPiece = false;
-        m_lineDone = true;
-        m_offset = m_buffer.size();
+    if (rest.size() <= m_limit)
+        return takeRest(output, isPiece);
+    size_t end = m_limit;
+    size_t next = m_limit;
+    if (rest[m_limit] == U' ') {
+        next = m_limit + 1;
+    } else if (size_t blank = rest.substr(0, m_limit).rfind(U' ');
+               blank != std::u32string_view::npos) {
+        end = next = blank + 1;
+    }
+    if (!keepClusterWhole(end, next))
+        return takeRest(output, isPiece);
+    output = std::u32string_view(m_buffer).substr(m_offset, end);
+    isPiece = true;
+    m_offset += next;
+    return true;
+}
+
+bool PieceCutter::takeRest(std::u32string_view &output, bool &isPiece)
+{
+    output = std::u32string_view(m_buffer).substr(m_offset);
+    isPiece = false;
+    m_lineDone = true;
+    m_offset = m_buffer.size();
+    return true;
+}
+
+// Moves a cut that would start the next piece inside a grapheme cluster
+// (a letter and its accent, a flag's two halves) to the cluster's start,
+// or past its end when the cluster starts the piece (up to
+// MaxClusterOverrun). Returns false when the cluster runs to the end of the
+// line, which is then the last rest.
+bool PieceCutter::keepClusterWhole(size_t &end, size_t &next)
+{
+    fill(next);
+    std::u32string_view rest = std::u32string_view(m_buffer).substr(m_offset);
+    if (next >= rest.size() || GraphemeBreak::isBoundary(rest, next))
+        return true;
+    if (const size_t start = GraphemeBreak::clusterStart(rest, next); start > 0) {
+        end = next = start;
         return true;
     }
-    std::u32string_view piece = rest.substr(0, m_limit);
-    size_t consumed = m_limit;
-    if (rest[m_limit] == U' ') {
-        consumed = m_limit + 1;
-    } else if (size_t blank = piece.rfind(U' '); blank != std::u32string_view::npos) {
-        piece = piece.substr(0, blank + 1);
-        consumed = blank + 1;
-    }
-    output = piece;
-    isPiece = true;
-    m_offset += consumed;
+    do {
+        fill(++next);
+        rest = std::u32string_view(m_buffer).substr(m_offset);
+        if (next >= rest.size())
+            return false;
+    } while (next < m_limit + MaxClusterOverrun && !GraphemeBreak::isBoundary(rest, next));
+    end = next;
     return true;
 }

@@ -10,7 +10,8 @@
 // character N+1 is a blank the cut falls there and the blank is dropped,
 // otherwise at the last blank of the piece (which stays at its end), or
 // hard after N characters when the piece has no blank. Only U+0020 counts
-// as a blank.
+// as a blank. A cut never splits a grapheme cluster: it moves to the
+// cluster's start, or after its end when the cluster starts the piece.
 //
 // Lines are read as they are cut, holding at most N+1 characters of a line
 // at a time, so one huge line costs no more memory than a short one.
@@ -28,7 +29,9 @@ public:
     bool nextOutput(std::u32string_view &output, bool &isPiece);
 
 private:
-    void fill();
+    void fill(size_t want);
+    bool takeRest(std::u32string_view &output, bool &isPiece);
+    bool keepClusterWhole(size_t &end, size_t &next);
 
     CharSource &m_source;
     size_t m_limit;

@@ -1,5 +1,7 @@
 #include "app/skipreason.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 SkipReason SkipReason::ownPdf()
@@ -22,6 +24,29 @@ SkipReason SkipReason::glyphsMissing(int count, std::vector<char32_t> first)
     reason.limit = count;
     reason.missing = std::move(first);
     return reason;
+}
+
+SkipReason SkipReason::invalidBytes(long long count, std::string encoding)
+{
+    SkipReason reason;
+    reason.kind = Kind::InvalidBytes;
+    reason.limit = static_cast<int>(std::min<long long>(count, INT_MAX));
+    reason.encoding = std::move(encoding);
+    return reason;
+}
+
+SkipReason SkipReason::markContradicts(std::string marked, std::string encoding)
+{
+    SkipReason reason;
+    reason.kind = Kind::MarkContradicts;
+    reason.markedEncoding = std::move(marked);
+    reason.encoding = std::move(encoding);
+    return reason;
+}
+
+std::string SkipReason::invalidUnit() const
+{
+    return encoding.starts_with("UTF-16") || encoding.starts_with("UTF-32") ? "code unit" : "byte";
 }
 
 std::string SkipReason::missingList() const
@@ -58,6 +83,12 @@ std::string SkipReason::english() const
     case Kind::GlyphsMissing:
         return std::to_string(limit) + (limit == 1 ? " character has" : " characters have")
             + " no glyph in any installed font: " + missingList();
+    case Kind::InvalidBytes:
+        return std::to_string(limit) + " invalid " + encoding + " " + invalidUnit()
+            + (limit == 1 ? "" : "s") + ", each shown as U+FFFD";
+    case Kind::MarkContradicts:
+        return "its byte-order mark says " + markedEncoding + ", but it is read as " + encoding
+            + " as asked";
     }
     return "";
 }

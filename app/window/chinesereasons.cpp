@@ -41,6 +41,15 @@ QString ChineseReasons::text(const SkipReason &reason)
         return QString("%1 个字符在已安装的字体中都没有字形：%2")
             .arg(reason.limit)
             .arg(QString::fromStdString(reason.missingList()));
+    case SkipReason::Kind::InvalidBytes:
+        return QString("有 %1 个无效的 %2 %3，各显示为 U+FFFD")
+            .arg(reason.limit)
+            .arg(QString::fromStdString(reason.encoding),
+                 reason.invalidUnit() == "byte" ? "字节" : "代码单元");
+    case SkipReason::Kind::MarkContradicts:
+        return QString("字节顺序标记表明是 %1，但按要求以 %2 读取")
+            .arg(QString::fromStdString(reason.markedEncoding),
+                 QString::fromStdString(reason.encoding));
     }
     return QString::fromStdString(reason.english());
 }

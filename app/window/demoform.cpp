@@ -195,6 +195,8 @@ void DemoForm::reportSkippedInputs()
         sections << "以下文件的部分文字超出页面：\n\n" + offPage.join('\n');
     if (QStringList missing = m_host->takeMissingGlyphWarnings(); !missing.isEmpty())
         sections << "以下文件中有字体缺少的字符：\n\n" + missing.join('\n');
+    if (QStringList invalid = m_host->takeEncodingWarnings(); !invalid.isEmpty())
+        sections << "以下文件中有无效的字节：\n\n" + invalid.join('\n');
     if (sections.isEmpty())
         return;
     MessageBoxService::instance().show(this, sections.join("\n\n"), "Tervolan",

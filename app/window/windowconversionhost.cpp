@@ -40,9 +40,18 @@ void WindowConversionHost::inputSkipped(const std::string &input, const SkipReas
 
 void WindowConversionHost::inputWarning(const std::string &input, const SkipReason &warning)
 {
-    QStringList &warnings = warning.kind == SkipReason::Kind::GlyphsMissing ? m_missingGlyphWarnings
-                                                                            : m_offPageWarnings;
-    warnings << PathText::readable(input) + ": " + ChineseReasons::text(warning);
+    warningsOfKind(warning.kind) << PathText::readable(input) + ": "
+            + ChineseReasons::text(warning);
+}
+
+QStringList &WindowConversionHost::warningsOfKind(SkipReason::Kind kind)
+{
+    switch (kind) {
+    case SkipReason::Kind::GlyphsMissing: return m_missingGlyphWarnings;
+    case SkipReason::Kind::InvalidBytes:
+    case SkipReason::Kind::MarkContradicts: return m_encodingWarnings;
+    default: return m_offPageWarnings;
+    }
 }
 
 void WindowConversionHost::outputFolderUnusable(const std::string &folder, int errorNumber)
@@ -98,4 +107,9 @@ QStringList WindowConversionHost::takeOffPageWarnings()
 QStringList WindowConversionHost::takeMissingGlyphWarnings()
 {
     return std::exchange(m_missingGlyphWarnings, {});
+}
+
+QStringList WindowConversionHost::takeEncodingWarnings()
+{
+    return std::exchange(m_encodingWarnings, {});
 }

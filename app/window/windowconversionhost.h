@@ -52,8 +52,12 @@ public:
     QStringList takeOffPageWarnings();
     // The same for inputs written with characters no installed font has.
     QStringList takeMissingGlyphWarnings();
+    // The same for inputs with bytes not valid in their encoding.
+    QStringList takeEncodingWarnings();
 
 private:
+    QStringList &warningsOfKind(SkipReason::Kind kind);
+
     std::function<void(int)> m_showProgress;
     std::function<void(int)> m_endProgram;
     // Nothing passed yet: the bar's stored value was never drawn.
@@ -64,6 +68,7 @@ private:
     // Apart, so that the window names each kind under its own heading.
     QStringList m_offPageWarnings;
     QStringList m_missingGlyphWarnings;
+    QStringList m_encodingWarnings;
     // The PDFs of this run, to be shown selected in the output folder.
     QStringList m_written;
 };

@@ -38,8 +38,9 @@ void TextCodec::reset()
     m_pending.clear();
 }
 
-void TextCodec::decode(std::string_view bytes, bool final, std::u32string &out)
+size_t TextCodec::decode(std::string_view bytes, bool final, std::u32string &out)
 {
+    size_t replaced = 0;
     std::string joined;
     if (!m_pending.empty()) {
         joined = m_pending + std::string(bytes);
@@ -68,9 +69,11 @@ void TextCodec::decode(std::string_view bytes, bool final, std::u32string &out)
         outLeft -= sizeof(char32_t);
         ++in;
         --inLeft;
+        ++replaced;
         iconv(iconv_t(m_decoder), nullptr, nullptr, nullptr, nullptr);
     }
     out.resize((reinterpret_cast<char32_t *>(outPtr)) - out.data());
+    return replaced;
 }
 
 std::u32string TextCodec::gb18030ToUtf32(std::string_view bytes)

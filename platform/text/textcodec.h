@@ -15,8 +15,9 @@ public:
 
     // Decodes the next block of a GB18030 stream, appending to out. A
     // sequence cut at the end of a block is kept for the next call; with
-    // final set it becomes U+FFFD instead.
-    void decode(std::string_view bytes, bool final, std::u32string &out);
+    // final set it becomes U+FFFD instead. Returns how many U+FFFD it wrote
+    // for bytes that are not GB18030.
+    size_t decode(std::string_view bytes, bool final, std::u32string &out);
     void reset();
 
     static std::u32string gb18030ToUtf32(std::string_view bytes);

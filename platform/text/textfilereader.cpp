@@ -1,6 +1,7 @@
 #include "platform/text/textfilereader.h"
 
 #include "platform/text/utf8.h"
+#include "platform/text/utf8survey.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -41,39 +43,6 @@ size_t findStopByte(const unsigned char *bytes, size_t from, size_t end, const b
     return end;
 }
 
-// Checks UTF-8 validity of a stream given block by block. Only a sequence
-// cut at a block's end is kept over; the rest is checked where it lies.
-class Utf8Check {
-public:
-    bool feed(std::string_view block)
-    {
-        if (!m_tail.empty()) {
-            const size_t need = Utf8::leadLength(m_tail[0]) - m_tail.size();
-            if (block.size() < need) {
-                m_tail.append(block);
-                return true;
-            }
-            m_tail.append(block.substr(0, need));
-            block.remove_prefix(need);
-            if (Utf8::sequenceLength(m_tail) != m_tail.size())
-                return false;
-            m_tail.clear();
-        }
-        const std::string_view rest = block.substr(Utf8::wellFormedLength(block));
-        if (rest.empty())
-            return true;
-        // Only a sequence cut by the block's end waits for the next block.
-        if (Utf8::leadLength(rest[0]) <= rest.size())
-            return false;
-        m_tail.assign(rest);
-        return true;
-    }
-    bool finish() const { return m_tail.empty(); }
-
-private:
-    std::string m_tail;
-};
-
 // The byte-order mark that names encoding; GB18030's own mark is not
 // looked for anywhere in this reader.
 std::string_view byteOrderMark(TextEncoding encoding)
@@ -89,13 +58,14 @@ std::string_view byteOrderMark(TextEncoding encoding)
     return {};
 }
 
-// The encoding a byte-order mark at the start of bytes names. FF FE 00 00
-// also starts a UTF-16LE mark followed by U+0000; a text that begins with
-// U+0000 is far less likely than UTF-32, so the longer marks go first.
+// The encoding the byte-order mark at the start of bytes names, if any.
+// FF FE 00 00 also starts a UTF-16LE mark followed by U+0000; a text that
+// begins with U+0000 is far less likely than UTF-32.
 std::optional<TextEncoding> markedEncoding(std::string_view bytes)
 {
-    for (TextEncoding encoding : {TextEncoding::Utf32LE, TextEncoding::Utf32BE, TextEncoding::Utf8,
-                                  TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+    for (const TextEncoding encoding :
+         {TextEncoding::Utf8, TextEncoding::Utf32LE, TextEncoding::Utf32BE, TextEncoding::Utf16LE,
+          TextEncoding::Utf16BE}) {
         if (bytes.starts_with(byteOrderMark(encoding)))
             return encoding;
     }
@@ -147,6 +117,7 @@ bool TextFileReader::openFile(const std::string &path)
     m_path = path;
     m_error.clear();
     m_failure = {};
+    m_contradictingMark.reset();
     // Only regular files pass, and anything else is refused before it is
     // opened: opening a device can block or start something. O_NONBLOCK
     // keeps a FIFO put in the file's place after the check from hanging the
@@ -177,12 +148,15 @@ bool TextFileReader::openAs(const std::string &path, TextEncoding encoding)
     if (!openFile(path))
         return false;
     m_encoding = encoding;
-    // A mark that agrees with the encoding is no part of the text.
+    // A mark that agrees with the encoding is no part of the text; one that
+    // names another encoding is told of.
     const std::string_view mark = byteOrderMark(encoding);
     char start[4] = {};
-    const ssize_t got = mark.empty() ? 0 : ::pread(m_fd, start, sizeof start, 0);
-    const bool marked = got >= ssize_t(mark.size()) && std::string_view(start, mark.size()) == mark;
-    m_bomLength = marked && !mark.empty() ? mark.size() : 0;
+    const ssize_t got = ::pread(m_fd, start, sizeof start, 0);
+    const std::string_view head(start, size_t(std::max<ssize_t>(got, 0)));
+    const bool marked = !mark.empty() && head.starts_with(mark);
+    m_bomLength = marked ? mark.size() : 0;
+    m_contradictingMark = marked ? std::nullopt : markedEncoding(head);
     return seekToText();
 }
 
@@ -202,10 +176,12 @@ bool TextFileReader::openMarkedOr(const std::string &path, TextEncoding unmarked
 bool TextFileReader::detectEncoding()
 {
     std::string block(BlockSize, '\0');
-    Utf8Check utf8;
-    bool validUtf8 = true;
+    Utf8Survey utf8;
+    bool surveying = true;
     bool first = true;
     m_bomLength = 0;
+    struct stat info;
+    long long bytesLeft = fstat(m_fd, &info) == 0 ? info.st_size : 0;
     for (;;) {
         ssize_t got = ::read(m_fd, block.data(), block.size());
         if (got < 0 && errno == EINTR)
@@ -215,9 +191,8 @@ bool TextFileReader::detectEncoding()
         if (got == 0)
             break;
         std::string_view bytes(block.data(), size_t(got));
-        if (first) {
-            first = false;
-            if (std::optional<TextEncoding> marked = markedEncoding(bytes)) {
+        if (std::exchange(first, false)) {
+            if (const std::optional<TextEncoding> marked = markedEncoding(bytes)) {
                 m_encoding = *marked;
                 m_bomLength = byteOrderMark(*marked).size();
                 return true;
@@ -225,10 +200,14 @@ bool TextFileReader::detectEncoding()
         }
         if (bytes.find('\0') != std::string_view::npos)
             return fail(ReadFailure::Kind::BinaryFile, 0);
-        if (validUtf8)
-            validUtf8 = utf8.feed(bytes);
+        bytesLeft -= got;
+        if (surveying) {
+            utf8.feed(bytes);
+            surveying = utf8.canBeUtf8(bytesLeft);
+        }
     }
-    m_encoding = validUtf8 && utf8.finish() ? TextEncoding::Utf8 : TextEncoding::Gb18030;
+    utf8.finish();
+    m_encoding = surveying && utf8.isUtf8() ? TextEncoding::Utf8 : TextEncoding::Gb18030;
     return true;
 }
 
@@ -243,6 +222,7 @@ bool TextFileReader::seekToText()
     m_pending.clear();
     m_chars.clear();
     m_index = 0;
+    m_replacedCount = 0;
     if (m_encoding == TextEncoding::Gb18030) {
         if (!m_gb18030)
             m_gb18030 = std::make_unique<TextCodec>();
@@ -382,7 +362,7 @@ void TextFileReader::decodeBlock(std::string_view bytes, bool final)
     case TextEncoding::Utf16BE: decodeUtf16(bytes, final); break;
     case TextEncoding::Utf32LE:
     case TextEncoding::Utf32BE: decodeUtf32(bytes, final); break;
-    case TextEncoding::Gb18030: m_gb18030->decode(bytes, final, m_chars); break;
+    case TextEncoding::Gb18030: m_replacedCount += m_gb18030->decode(bytes, final, m_chars); break;
     }
 }
 
@@ -402,6 +382,7 @@ void TextFileReader::decodeUtf8(std::string_view bytes, bool final)
     m_chars.resize(start + bytes.size());
     const Utf8::Decoded decoded = Utf8::decode(bytes, m_chars.data() + start, !final);
     m_chars.resize(start + decoded.characters);
+    m_replacedCount += decoded.replaced;
     if (decoded.bytes < bytes.size())
         m_pending.assign(bytes.substr(decoded.bytes));
 }
@@ -429,8 +410,10 @@ void TextFileReader::decodeUtf16(std::string_view bytes, bool final)
                 continue;
             }
             unit = 0xFFFD;
+            ++m_replacedCount;
         } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
             unit = 0xFFFD;
+            ++m_replacedCount;
         }
         m_chars.push_back(unit);
         i += 2;
@@ -438,6 +421,7 @@ void TextFileReader::decodeUtf16(std::string_view bytes, bool final)
     m_pending.erase(0, i);
     if (final && !m_pending.empty()) {
         m_chars.push_back(0xFFFD);
+        ++m_replacedCount;
         m_pending.clear();
     }
 }
@@ -456,10 +440,12 @@ void TextFileReader::decodeUtf32(std::string_view bytes, bool final)
                        | text[i + 3]);
         bool scalar = c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
         m_chars.push_back(scalar ? c : 0xFFFD);
+        m_replacedCount += !scalar;
     }
     m_pending.erase(0, i);
     if (final && !m_pending.empty()) {
         m_chars.push_back(0xFFFD);
+        ++m_replacedCount;
         m_pending.clear();
     }
 }

@@ -5,6 +5,7 @@
 #include "platform/text/textcodec.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
@@ -16,9 +17,9 @@ const char *encodingName(TextEncoding encoding);
 // stays small whatever the size of the file or its lines.
 //
 // The encoding is taken from a byte-order mark (UTF-8, UTF-16LE/BE,
-// UTF-32LE/BE); else a file that is valid UTF-8 is UTF-8, and anything else
-// is GB18030. A file with NUL bytes and no UTF-16 or UTF-32 mark is refused
-// as binary.
+// UTF-32LE/BE); else a file that is valid UTF-8 but for a few stray bytes
+// (Utf8Survey) is UTF-8, and anything else is GB18030. A file with NUL
+// bytes and no UTF-16 or UTF-32 mark is refused as binary.
 class TextFileReader : public CharSource {
 public:
     TextFileReader();
@@ -37,6 +38,12 @@ public:
     void close();
 
     TextEncoding encoding() const { return m_encoding; }
+    // After openAs: the encoding a byte-order mark at the start names when
+    // it is not the one asked for.
+    std::optional<TextEncoding> contradictingMark() const { return m_contradictingMark; }
+    // Characters read as U+FFFD because their bytes are not valid in the
+    // encoding, since the file was opened or rewound.
+    long long replacedCount() const { return m_replacedCount; }
     const std::string &error() const { return m_error; }
     const ReadFailure &failure() const { return m_failure; }
     // True when a read failed part way; the stream then ends early.
@@ -77,6 +84,8 @@ private:
     ReadFailure m_failure;
     TextEncoding m_encoding = TextEncoding::Utf8;
     size_t m_bomLength = 0;
+    std::optional<TextEncoding> m_contradictingMark;
+    long long m_replacedCount = 0;
     bool m_atEnd = false;
     std::string m_block;
     // Bytes of m_block not yet decoded, left by skipUntilAny.

@@ -169,6 +169,20 @@ size_t wellFormedLength(std::string_view text)
     return i;
 }
 
+bool isCutSequence(std::string_view text)
+{
+    const auto *bytes = reinterpret_cast<const unsigned char *>(text.data());
+    if (text.empty() || leadLength(bytes[0]) <= text.size())
+        return false;
+    if (text.size() >= 2 && !secondByteFits(bytes[0], bytes[1]))
+        return false;
+    for (size_t k = 2; k < text.size(); ++k) {
+        if (!isContinuation(bytes[k]))
+            return false;
+    }
+    return true;
+}
+
 // Written in place: every line of a conversion passes through here twice,
 // once read from its file and once laid out by the writer.
 Decoded decode(std::string_view text, char32_t *out, bool more)
@@ -177,6 +191,7 @@ Decoded decode(std::string_view text, char32_t *out, bool more)
     const size_t size = text.size();
     char32_t *to = out;
     size_t i = 0;
+    size_t replaced = 0;
     while (i < size) {
         const unsigned char lead = bytes[i];
         if (lead < 0x80) {
@@ -193,10 +208,12 @@ Decoded decode(std::string_view text, char32_t *out, bool more)
         const size_t used = decodeOther(bytes + i, size - i, more, to);
         if (used == 0)
             break;
+        // Only a malformed byte is taken alone here: ASCII went above.
+        replaced += used == 1;
         ++to;
         i += used;
     }
-    return {i, size_t(to - out)};
+    return {i, size_t(to - out), replaced};
 }
 
 size_t prefixLength(std::string_view text, size_t limit)

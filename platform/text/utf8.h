@@ -32,10 +32,16 @@ size_t sequenceLength(std::string_view text);
 // The length of the longest prefix of text made of well-formed sequences.
 size_t wellFormedLength(std::string_view text);
 
-// Where decoding stopped: bytes read, characters written.
+// Whether text is the start of a well-formed sequence that ends past it, as
+// a file cut in the middle of a character ends.
+bool isCutSequence(std::string_view text);
+
+// Where decoding stopped: bytes read, characters written, and how many of
+// those are U+FFFD for a malformed byte.
 struct Decoded {
     size_t bytes = 0;
     size_t characters = 0;
+    size_t replaced = 0;
 };
 
 // Decodes text into out, which has room for text.size() characters (never

@@ -112,3 +112,38 @@ TEST(PieceCutter, HugeLineIsCutWithoutHoldingIt)
     }
     EXPECT_EQ(characters + droppedBlanks, text.size());
 }
+
+// A cut after N characters split a letter from its accent, an emoji from
+// its skin tone or the halves of a flag: the next line began with the
+// mark, which shows alone or as a box.
+TEST(PieceCutter, CutsNeverSplitAGraphemeCluster)
+{
+    const struct Row {
+        const char *name;
+        std::u32string text;
+        int charsPerLine;
+        Lines lines;
+    } rows[] = {
+        {"combining acute", U"abcde\u0301fg", 5, {U"abcd", U"e\u0301fg"}},
+        {"variation selector", U"abcd\u2268\uFE00", 5, {U"abcd", U"\u2268\uFE00"}},
+        {"ideographic variation", U"abcd辻\U000E0100", 5, {U"abcd", U"辻\U000E0100"}},
+        {"skin tone", U"abcd\U0001F44D\U0001F3FD", 5, {U"abcd", U"\U0001F44D\U0001F3FD"}},
+        {"flag", U"abcd\U0001F1E8\U0001F1F3", 5, {U"abcd", U"\U0001F1E8\U0001F1F3"}},
+        {"flags pair from the start",
+         U"\U0001F1E8\U0001F1F3\U0001F1E8\U0001F1F3",
+         3,
+         {U"\U0001F1E8\U0001F1F3", U"\U0001F1E8\U0001F1F3"}},
+        {"joined emoji",
+         U"abcd\U0001F468\u200D\U0001F469",
+         6,
+         {U"abcd", U"\U0001F468\u200D\U0001F469"}},
+        {"Thai vowel sign", U"abcdก\u0E34", 5, {U"abcd", U"ก\u0E34"}},
+        {"Tibetan vowel sign", U"abcdཀ\u0F72", 5, {U"abcd", U"ཀ\u0F72"}},
+        {"cluster starts the piece", U"e\u0301\u0301\u0301x", 2, {U"e\u0301\u0301\u0301", U"x"}},
+        {"cluster is the whole rest", U"ab\u0301", 1, {U"a", U"b\u0301"}},
+        {"blank cut keeps its blank", U"ab cde\u0301", 5, {U"ab ", U"cde\u0301"}},
+        {"Han and ASCII as before", U"中文字abc", 2, {U"中文", U"字a", U"bc"}},
+    };
+    for (const Row &row : rows)
+        EXPECT_EQ(texts(cut(row.text, row.charsPerLine)), row.lines) << row.name;
+}

@@ -198,6 +198,25 @@ assert inputs[b"boxed.txt"]["missing_glyphs"] == 1 and inputs[b"wide.txt"]["miss
         << "the byte-order mark is no character of the text";
 }
 
+// A forced encoding that the file's byte-order mark contradicts, or that
+// its bytes are not written in, gave mojibake without a word.
+TEST_F(BatchFlagsTest, ForcedEncodingThatTheBytesContradictIsWarnedOf)
+{
+    dir.write("in/marked.txt", "\xEF\xBB\xBF文");
+    dir.write("in/gbk.txt", "\xCE\xC4\xD7\xD6"); // 文字 in GBK
+    CommandRun marked = convert("out", "--encoding gb18030 " + quoted("in/marked.txt"));
+    EXPECT_EQ(marked.exitCode, 0);
+    EXPECT_EQ(marked.err,
+              "tervolan-convert: " + dir.file("in/marked.txt")
+                  + ": warning: its byte-order mark says UTF-8, but it is read as GB18030 as "
+                    "asked\n");
+    CommandRun gbk = convert("out", "--encoding utf-8 " + quoted("in/gbk.txt"));
+    EXPECT_EQ(gbk.exitCode, 0);
+    EXPECT_EQ(gbk.err,
+              "tervolan-convert: " + dir.file("in/gbk.txt")
+                  + ": warning: 4 invalid UTF-8 bytes, each shown as U+FFFD\n");
+}
+
 // Full lines in both files: each would have warned on its own.
 TEST_F(BatchFlagsTest, LinesWiderThanThePageAreToldOncePerRunWithTheSizeThatFits)
 {

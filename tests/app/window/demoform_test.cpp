@@ -268,6 +268,20 @@ TEST_F(DemoFormTest, MissingGlyphsAreNamedUnderTheirOwnHeading)
     EXPECT_FALSE(text.contains("超出页面")) << "no text ran off the page";
 }
 
+// A UTF-8 file cut in the middle of its last character came out in
+// GB18030 mojibake without a word.
+TEST_F(DemoFormTest, InvalidBytesAreNamedUnderTheirOwnHeading)
+{
+    form.List1()->addItem(QString::fromStdString(dir.write("in/cut.txt", "第一个文件\xE4\xB8")));
+    convert();
+    EXPECT_EQ(PdfReadback::lines(dir.file("out/cut.pdf")),
+              std::vector<std::string>{"第一个文件\uFFFD\uFFFD"});
+    ASSERT_EQ(messages.messages().size(), 1);
+    const QString text = messages.messages()[0].text;
+    EXPECT_TRUE(text.startsWith("以下文件中有无效的字节：\n\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("cut.txt: 有 2 个无效的 UTF-8 字节")) << text.toStdString();
+}
+
 TEST_F(DemoFormTest, DroppedGbkNameIsListedReadablyAndItsPdfKeepsTheBytes)
 {
     const std::string gbkName = "\xB4\xBA\xC8\xD5"; // 春日 in GBK, as Windows archives keep it

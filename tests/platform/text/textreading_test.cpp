@@ -230,3 +230,35 @@ TEST(TextFileReader, InvalidUtf8FallsBackToGb18030WithReplacements)
         EXPECT_EQ(reader.encoding(), TextEncoding::Gb18030) << bytes;
     }
 }
+
+// A UTF-8 book with one damaged byte, or cut in the middle of its last
+// character, read as GB18030 from end to end: mojibake and no word.
+TEST(TextFileReader, Utf8WithAStrayByteOrACutEndStaysUtf8)
+{
+    TempDir dir;
+    std::string book;
+    for (int i = 0; i < 2000; ++i)
+        book += "中";
+    const struct Case {
+        const char *name;
+        std::string bytes;
+        std::u32string text;
+        long long replaced;
+    } cases[] = {
+        {"stray byte", book + "\xFF" + book,
+         std::u32string(2000, U'中') + U"\uFFFD" + std::u32string(2000, U'中'), 1},
+        {"cut end", "文字\xE4\xB8", U"文字\uFFFD\uFFFD", 2},
+    };
+    for (const Case &c : cases) {
+        TextFileReader reader;
+        ASSERT_TRUE(reader.open(dir.write("in.txt", c.bytes)));
+        EXPECT_EQ(reader.encoding(), TextEncoding::Utf8) << c.name;
+        EXPECT_TRUE(readAll(reader) == c.text) << c.name;
+        EXPECT_EQ(reader.replacedCount(), c.replaced) << c.name;
+    }
+    // Three stray bytes in 2,000 characters are too many: GB18030, as GBK
+    // text with a few characters of UTF-8's shape reads.
+    TextFileReader reader;
+    ASSERT_TRUE(reader.open(dir.write("in.txt", book + "\xFF\xFF\xFF")));
+    EXPECT_EQ(reader.encoding(), TextEncoding::Gb18030);
+}
