@@ -4,6 +4,8 @@
 
 #include <map>
 #include <sstream>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 using Argument = CommandLineOption::Argument;
@@ -104,6 +106,25 @@ std::string manBodyFromHelp(const CommandLineOption &row)
     return body;
 }
 
+// A number option's range in a written paragraph comes from the bounds the
+// check holds the value to, as --help's does: "%RANGE%" becomes "1 to 64".
+std::string withRange(std::string paragraph, const CommandLineOption &row)
+{
+    const int high = std::visit(
+        [](const auto &destination) {
+            using D = std::decay_t<decltype(destination)>;
+            if constexpr (std::is_same_v<D, CommandLineOption::Number<int>>
+                          || std::is_same_v<D, CommandLineOption::Number<std::optional<int>>>)
+                return destination.high;
+            return 0;
+        },
+        row.destination);
+    if (high == 0)
+        return paragraph;
+    return replaced(paragraph, "%RANGE%",
+                    std::to_string(CommandLineOption::LowestNumber) + " to " + std::to_string(high));
+}
+
 std::string markerName(const CommandLineOption &row)
 {
     return row.isOption() ? "--" + std::string(row.longName) : "-";
@@ -152,7 +173,7 @@ std::optional<std::string> OptionDocs::manPage(std::string_view source, std::str
     for (const CommandLineOption &row : CommandLineOptions::table()) {
         auto written = paragraphs.find(markerName(row));
         page += ".TP\n" + manHeading(row) + "\n";
-        page += written == paragraphs.end() ? manBodyFromHelp(row) : written->second;
+        page += written == paragraphs.end() ? manBodyFromHelp(row) : withRange(written->second, row);
         if (written != paragraphs.end())
             paragraphs.erase(written);
     }

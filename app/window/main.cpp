@@ -5,6 +5,7 @@
 #include "app/window/openrequestserver.h"
 #include "app/window/runtimefolder.h"
 #include "app/window/startclaim.h"
+#include "app/window/utf8locale.h"
 #include "app/window/wholescalefactor.h"
 #include "settings/settingsstore.h"
 
@@ -76,6 +77,7 @@ void openPathsInWindow(DemoForm &form, OpenRequestServer &requests, const QByteA
 
 int main(int argc, char **argv)
 {
+    Utf8Locale::chooseBeforeStart();
     WholeScaleFactor::roundBeforeStart();
     // The single-instance test comes first: a second copy hands its paths
     // to the running one and ends before it shows anything.

@@ -13,7 +13,7 @@ const std::string Convert = std::string(TERVOLAN_BINARY_DIR) + "/bin/tervolan-co
 // The PDF/A-1b validator of the Debian packages libpdfbox2-java (with its
 // preflight jar), libactivation-java and libjaxb-api-java.
 const std::string Preflight
-    = "java -cp /usr/share/java/preflight.jar:/usr/share/java/pdfbox2.jar:"
+    = "LC_ALL=C.UTF-8 java -cp /usr/share/java/preflight.jar:/usr/share/java/pdfbox2.jar:"
       "/usr/share/java/fontbox2.jar:/usr/share/java/xmpbox.jar:"
       "/usr/share/java/commons-logging.jar:/usr/share/java/javax.activation.jar:"
       "/usr/share/java/jaxb-api.jar org.apache.pdfbox.preflight.Validator_A1b ";

@@ -95,6 +95,15 @@ TEST(Documentation, HelpAndManPageNameExitStatusesEncodingsAndSettingsPlaces)
     }
 }
 
+TEST(Documentation, ManPageRangesComeFromTheChecks)
+{
+    const std::string man = readBytes(Data + "tervolan-convert.1");
+    EXPECT_NE(man.find("characters, 1 to " + std::to_string(CommandLineOptions::MaxCharsPerLine)),
+              std::string::npos);
+    EXPECT_NE(man.find("at once, 1 to " + std::to_string(CommandLineOptions::MaxJobs)),
+              std::string::npos);
+}
+
 // The completion as bash runs it: words so far in, candidates out.
 TEST(BashCompletion, CompletesOptionsAndTheirValues)
 {

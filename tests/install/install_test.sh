@@ -14,6 +14,9 @@ mounted=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
   [ -n "$mounted" ] && umount -l "$mounted" 2>/dev/null || true
+  # The program folder was made read-only; a user (not root) could not
+  # empty it otherwise.
+  chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT

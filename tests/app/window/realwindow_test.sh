@@ -41,7 +41,9 @@ start_xvfb
 export DISPLAY=":$display"
 
 export PATH="$work/fakebin:$PATH" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
-"$work/program/tervolan" >"$work/app.log" 2>&1 &
+# With no locale at all, as plain containers start it: the Settings dialog
+# must still be found by its Chinese title below.
+env -u LANG -u LC_ALL -u LC_CTYPE "$work/program/tervolan" >"$work/app.log" 2>&1 &
 app_pid=$!
 wait_for 100 xdotool search --onlyvisible --name '^Tervolan$' || fail "no window"
 window=$(xdotool search --onlyvisible --name '^Tervolan$' | head -n 1)
