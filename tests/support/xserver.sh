@@ -5,7 +5,10 @@
 # stop_xvfb: ends it and waits until it is gone.
 start_xvfb() {
   exec 5<> <(:)
-  Xvfb -displayfd 5 -screen 0 "${1:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: a server resets when its last client leaves, and refuses
+  # connections meanwhile; the check below is such a client, and the
+  # program started right after it failed to connect now and then.
+  Xvfb -displayfd 5 -screen 0 "${1:-1024x768x24}" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
   read -r -t 10 display <&5 || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
   local tries=0
