@@ -220,8 +220,8 @@ bool BatchConverter::makeTreeFolder(const BatchInput &input, FileRecord &record)
     if (!m_options.keepTree || input.treeFolder().empty())
         return true;
     std::string reached;
-    const int error
-        = TreeFolders::make(ConversionJob::outputFolder(m_settings), std::string(input.treeFolder()), reached);
+    const int error = TreeFolders::make(ConversionJob::outputFolder(m_settings),
+                                        std::string(input.treeFolder()), reached);
     if (error == 0)
         return true;
     record.reason = reached + ": "

@@ -113,8 +113,11 @@ std::string withRange(std::string paragraph, const CommandLineOption &row)
     const int high = std::visit(
         [](const auto &destination) {
             using D = std::decay_t<decltype(destination)>;
-            if constexpr (std::is_same_v<D, CommandLineOption::Number<int>>
-                          || std::is_same_v<D, CommandLineOption::Number<std::optional<int>>>)
+            if constexpr (
+                std::is_same_v<
+                    D,
+                    CommandLineOption::Number<
+                        int>> || std::is_same_v<D, CommandLineOption::Number<std::optional<int>>>)
                 return destination.high;
             return 0;
         },
@@ -122,7 +125,8 @@ std::string withRange(std::string paragraph, const CommandLineOption &row)
     if (high == 0)
         return paragraph;
     return replaced(paragraph, "%RANGE%",
-                    std::to_string(CommandLineOption::LowestNumber) + " to " + std::to_string(high));
+                    std::to_string(CommandLineOption::LowestNumber) + " to "
+                        + std::to_string(high));
 }
 
 std::string markerName(const CommandLineOption &row)
@@ -173,7 +177,8 @@ std::optional<std::string> OptionDocs::manPage(std::string_view source, std::str
     for (const CommandLineOption &row : CommandLineOptions::table()) {
         auto written = paragraphs.find(markerName(row));
         page += ".TP\n" + manHeading(row) + "\n";
-        page += written == paragraphs.end() ? manBodyFromHelp(row) : withRange(written->second, row);
+        page
+            += written == paragraphs.end() ? manBodyFromHelp(row) : withRange(written->second, row);
         if (written != paragraphs.end())
             paragraphs.erase(written);
     }

@@ -17,14 +17,14 @@ namespace {
 // Qt wants a private runtime folder and complains on every start without
 // one (test discovery runs each binary during the build). A fresh mode-0700
 // folder keeps that quiet and is passed on to the programs the tests start.
-class PrivateRuntimeFolder
-{
+class PrivateRuntimeFolder {
 public:
     PrivateRuntimeFolder()
     {
         if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
             return;
-        std::string pattern = (std::filesystem::temp_directory_path() / "tervolan-run-XXXXXX").string();
+        std::string pattern
+            = (std::filesystem::temp_directory_path() / "tervolan-run-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr)
             return;
         m_path = pattern;
