@@ -1,7 +1,6 @@
 #include "app/window/openrequestserver.h"
 
 #include "app/window/openrequestconnection.h"
-#include "app/window/runtimefolder.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -44,9 +43,4 @@ void OpenRequestServer::acceptConnections()
                 &OpenRequestServer::pathsReceived);
         connection->start();
     }
-}
-
-QString OpenRequestServer::defaultSocketPath()
-{
-    return RuntimeFolder::find().socketPath();
 }

@@ -30,11 +30,10 @@ public:
     // Only the holder of the single-instance lock listens, so a socket file
     // already there was left by a copy that died and is replaced. False
     // when the socket cannot be made; errorString() says why.
-    bool listen(const QString &socketPath = defaultSocketPath());
+    // The path comes from RuntimeFolder, which refuses a folder that is not
+    // the user's own.
+    bool listen(const QString &socketPath);
     QString errorString() const;
-
-    // In the user's own runtime folder; empty when there is none.
-    static QString defaultSocketPath();
 
 signals:
     // A whole request, acknowledged to its sender before this is emitted.
