@@ -19,16 +19,24 @@ namespace {
 // No real value comes near this; a damaged file cannot bloat the record.
 constexpr size_t MaxItemLength = 32 * 1024;
 
-std::string quoted(const std::string &utf8Text)
+std::string quoted(std::string text)
 {
     // A line break inside a value would shift every later field of the
     // file, so it is stored as a blank.
-    std::string text = TextCodec::utf8ToGb18030(utf8Text);
     for (char &c : text) {
         if (c == '\r' || c == '\n')
             c = ' ';
     }
     return "\"" + text + "\"\r\n";
+}
+
+std::string formatLines(const std::string (&texts)[5], const Settings &settings)
+{
+    std::string lines;
+    for (const std::string &text : texts)
+        lines += quoted(text);
+    return lines + std::to_string(settings.FontSize) + "\r\n"
+        + std::to_string(settings.CharsPerLine) + "\r\n";
 }
 
 std::string environment(const char *name)
@@ -144,9 +152,21 @@ std::vector<ConfigProblem> LoadSettings(Settings &settings, const std::filesyste
 
 std::string formatConfig(const Settings &settings)
 {
-    return quoted(settings.OutputFolder) + quoted(settings.Keywords) + quoted(settings.Author)
-        + quoted(settings.PageSize) + quoted(settings.FontName) + std::to_string(settings.FontSize)
-        + "\r\n" + std::to_string(settings.CharsPerLine) + "\r\n";
+    const std::string utf8[5] = {settings.OutputFolder, settings.Keywords, settings.Author,
+                                 settings.PageSize, settings.FontName};
+    std::string gb18030[5];
+    size_t lost = 0;
+    for (size_t i = 0; i < 5; ++i) {
+        size_t unencodable = 0;
+        gb18030[i] = TextCodec::utf8ToGb18030(utf8[i], &unencodable);
+        lost += unencodable;
+    }
+    // A folder name with a character GB18030 has no code for here would
+    // come back as "?": such a file is written as UTF-8 with a byte-order
+    // mark instead, which the reader honours.
+    if (lost > 0)
+        return "\xEF\xBB\xBF" + formatLines(utf8, settings);
+    return formatLines(gb18030, settings);
 }
 
 bool SaveSettings(const Settings &settings, const std::filesystem::path &file, int *errorNumber)

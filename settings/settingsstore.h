@@ -50,7 +50,8 @@ bool readConfigFile(Settings &settings, const std::filesystem::path &file,
 // what was left out, for the person to be told once.
 std::vector<ConfigProblem> LoadSettings(Settings &settings, const std::filesystem::path &file);
 
-// The seven CR LF lines of config.ini, GB18030 encoded.
+// The seven CR LF lines of config.ini, GB18030 encoded; UTF-8 with a
+// byte-order mark when a text holds a character GB18030 cannot carry.
 std::string formatConfig(const Settings &settings);
 
 // Writes config.ini through a temporary file renamed over the old one, so a

@@ -89,10 +89,9 @@ std::string TextCodec::gb18030ToUtf8(std::string_view bytes)
     return Utf8::fromUtf32(gb18030ToUtf32(bytes));
 }
 
-std::string TextCodec::utf32ToGb18030(std::u32string_view text)
+std::string TextCodec::utf32ToGb18030(std::u32string_view text, size_t *unencodable)
 {
-    // GB18030 maps every Unicode scalar value, so only invalid code points
-    // (lone surrogates) can fail; they are written as "?".
+    size_t failed = 0;
     iconv_t cd = openOrThrow("GB18030", utf32Name());
     std::string out;
     for (char32_t c : text) {
@@ -105,16 +104,19 @@ std::string TextCodec::utf32ToGb18030(std::u32string_view text)
         size_t outLeft = sizeof buffer;
         if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1)) {
             out.push_back('?');
+            ++failed;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
             continue;
         }
         out.append(buffer, outPtr - buffer);
     }
     iconv_close(cd);
+    if (unencodable)
+        *unencodable = failed;
     return out;
 }
 
-std::string TextCodec::utf8ToGb18030(std::string_view text)
+std::string TextCodec::utf8ToGb18030(std::string_view text, size_t *unencodable)
 {
-    return utf32ToGb18030(Utf8::toUtf32(text));
+    return utf32ToGb18030(Utf8::toUtf32(text), unencodable);
 }

@@ -22,8 +22,12 @@ public:
 
     static std::u32string gb18030ToUtf32(std::string_view bytes);
     static std::string gb18030ToUtf8(std::string_view bytes);
-    static std::string utf32ToGb18030(std::u32string_view text);
-    static std::string utf8ToGb18030(std::string_view text);
+    // A character with no GB18030 code here is written as "?" and counted
+    // in unencodable when given: a lone surrogate, or one of the 24
+    // private-use code points whose codes GB18030-2022 gave to other
+    // characters.
+    static std::string utf32ToGb18030(std::u32string_view text, size_t *unencodable = nullptr);
+    static std::string utf8ToGb18030(std::string_view text, size_t *unencodable = nullptr);
 
 private:
     void *m_decoder; // iconv_t

@@ -7,6 +7,7 @@
 // 1-2 are CharsPerLine as a signed 16-bit number, the rest is the file.
 
 #include "app/piececutter.h"
+#include "platform/text/graphemebreak.h"
 #include "platform/text/itemreader.h"
 #include "platform/text/textfilereader.h"
 #include "tests/support/memoryfile.h"
@@ -77,20 +78,38 @@ std::vector<Output> cutStreaming(CharSource &source, int charsPerLine)
     return outputs;
 }
 
+// Where the next piece starts when the cut would fall inside a grapheme
+// cluster: at the cluster's start, or past its end (at most 32 characters
+// beyond the limit) when the cluster starts the piece. npos when the
+// cluster runs to the end of the line.
+size_t wholeClusterCut(const std::u32string &rest, size_t next, size_t limit)
+{
+    if (next >= rest.size() || GraphemeBreak::isBoundary(rest, next))
+        return next;
+    if (size_t start = GraphemeBreak::clusterStart(rest, next); start > 0)
+        return start;
+    while (++next < limit + 32 && next < rest.size() && !GraphemeBreak::isBoundary(rest, next)) {
+    }
+    return next >= rest.size() ? std::u32string::npos : next;
+}
+
 // The line rules read literally, one whole line at a time.
 void cutLine(std::u32string rest, size_t limit, std::vector<Output> &outputs)
 {
     while (rest.size() > limit) {
-        std::u32string piece = rest.substr(0, limit);
-        if (rest[limit] == U' ') {
-            rest.erase(0, limit + 1);
-        } else if (size_t blank = piece.rfind(U' '); blank != std::u32string::npos) {
-            piece.resize(blank + 1);
-            rest.erase(0, blank + 1);
-        } else {
-            rest.erase(0, limit);
+        size_t end = limit;
+        size_t next = limit;
+        if (rest[limit] == U' ')
+            next = limit + 1;
+        else if (size_t blank = rest.substr(0, limit).rfind(U' '); blank != std::u32string::npos)
+            end = next = blank + 1;
+        if (size_t cut = wholeClusterCut(rest, next, limit); cut != next) {
+            if (cut == std::u32string::npos)
+                break;
+            end = next = cut;
         }
-        outputs.push_back({piece, true});
+        outputs.push_back({rest.substr(0, end), true});
+        rest.erase(0, next);
     }
     outputs.push_back({rest, false});
 }

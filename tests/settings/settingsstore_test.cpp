@@ -75,6 +75,15 @@ TEST(ConfigFile, ReadsBackWhatWasWritten)
     EXPECT_EQ(quotes.Author, "John \"JD\", Doe") << "a quote inside a text shifts nothing";
     EXPECT_EQ(quotes.PageSize, "A4");
 
+    // U+E831, a private-use character with no GB18030 code in this iconv.
+    Settings privateUse = sample();
+    privateUse.OutputFolder = "/home/li/\uE831输出";
+    ASSERT_TRUE(SaveSettings(privateUse, dir.file("private.ini")));
+    Settings reread;
+    ASSERT_TRUE(readConfigFile(reread, dir.file("private.ini")));
+    EXPECT_EQ(reread.OutputFolder, privateUse.OutputFolder);
+    EXPECT_EQ(reread.FontName, "黑体");
+
     ASSERT_TRUE(SaveSettings(sample(), dir.file("config.ini")));
     Settings loaded;
     ASSERT_TRUE(readConfigFile(loaded, dir.file("config.ini")));
