@@ -25,13 +25,14 @@ struct Selection {
     std::vector<std::vector<bool>> usedLocal; // by old FD
 };
 
-bool select(const CffFont &font, const std::vector<uint16_t> &glyphs, Selection &out)
+bool select(const CffFont &font, const std::vector<uint16_t> &glyphs, bool givenCids,
+            Selection &out)
 {
     out.glyphs.push_back(0);
     for (const uint16_t glyph : glyphs) {
         if (glyph >= font.glyphCount())
             return false;
-        if (glyph != 0)
+        if (glyph != 0 || givenCids)
             out.glyphs.push_back(glyph);
     }
     const std::vector<CffFont::FontDict> &fontDicts = font.fontDicts();
@@ -67,26 +68,25 @@ void appendSubrs(std::string &out, const CffIndex &subrs, const std::vector<bool
 }
 
 // Format 0 (a CID per glyph) or 2 (ranges of consecutive CIDs), whichever
-// is shorter.
-std::string charset(const CffFont &font, const std::vector<uint16_t> &glyphs)
+// is shorter; cids holds each glyph's CID, .notdef's first.
+std::string charset(const std::vector<uint16_t> &cids)
 {
     std::string ranges(1, '\x02');
     size_t i = 1;
-    while (i < glyphs.size()) {
-        const unsigned first = font.cidOf(glyphs[i]);
+    while (i < cids.size()) {
+        const unsigned first = cids[i];
         size_t next = i + 1;
-        while (next < glyphs.size() && next - i < 0x10000
-               && font.cidOf(glyphs[next]) == first + (next - i))
+        while (next < cids.size() && next - i < 0x10000 && cids[next] == first + (next - i))
             ++next;
         appendUint16(ranges, first);
         appendUint16(ranges, static_cast<unsigned>(next - i - 1));
         i = next;
     }
-    if (ranges.size() <= 1 + 2 * (glyphs.size() - 1))
+    if (ranges.size() <= 1 + 2 * (cids.size() - 1))
         return ranges;
     std::string list(1, '\0');
-    for (size_t k = 1; k < glyphs.size(); ++k)
-        appendUint16(list, font.cidOf(glyphs[k]));
+    for (size_t k = 1; k < cids.size(); ++k)
+        appendUint16(list, cids[k]);
     return list;
 }
 
@@ -182,10 +182,11 @@ std::string fontDictsWithPrivates(const CffFont &font, const Selection &selectio
 
 } // namespace
 
-std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &glyphs)
+std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &glyphs,
+                            const std::vector<uint16_t> &cids)
 {
     Selection selection;
-    if (!select(font, glyphs, selection))
+    if (!select(font, glyphs, !cids.empty(), selection))
         return {};
 
     // Everything up to the Top DICT's offsets is known in size first.
@@ -205,7 +206,13 @@ std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &gl
     const size_t base = header + font.nameIndex().size() + topIndexSize;
 
     const size_t charsetAt = base + tail.size();
-    tail += charset(font, selection.glyphs);
+    std::vector<uint16_t> newCids{0};
+    newCids.insert(newCids.end(), cids.begin(), cids.end());
+    if (cids.empty()) {
+        for (size_t i = 1; i < selection.glyphs.size(); ++i)
+            newCids.push_back(font.cidOf(selection.glyphs[i]));
+    }
+    tail += charset(newCids);
     const size_t fdSelectAt = base + tail.size();
     tail += fdSelect(font, selection);
     const size_t charStringsAt = base + tail.size();

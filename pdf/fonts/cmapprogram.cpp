@@ -54,15 +54,11 @@ void appendSections(std::string &out, const std::vector<uint16_t> &codes, const 
     }
 }
 
-// The codes of entries, all or only those that read as some text.
-std::vector<uint16_t> codesOf(const std::vector<CodeMap::Entry> &entries, bool withTextOnly)
+std::vector<uint16_t> codesOf(const std::vector<CodeMap::Entry> &entries)
 {
-    std::vector<uint16_t> codes;
-    codes.reserve(entries.size());
-    for (size_t code = 0; code < entries.size(); ++code) {
-        if (!withTextOnly || !entries[code].text.empty())
-            codes.push_back(static_cast<uint16_t>(code));
-    }
+    std::vector<uint16_t> codes(entries.size());
+    for (size_t code = 0; code < entries.size(); ++code)
+        codes[code] = static_cast<uint16_t>(code);
     return codes;
 }
 
@@ -74,24 +70,25 @@ std::string CMapProgram::encoding(const std::string &name,
     std::string out;
     out.reserve(300 + entries.size() * 14);
     appendHeader(out, "Identity", name, 1);
-    appendSections(out, codesOf(entries, /*withTextOnly*/ false), " begincidchar\n", "endcidchar\n",
+    appendSections(out, codesOf(entries), " begincidchar\n", "endcidchar\n",
                    [&](size_t code) { PdfSyntax::appendInteger(out, entries[code].glyph); });
     appendFooter(out);
     return out;
 }
 
+// Every code maps, the later glyphs of a cluster to no text: a reader
+// finding no entry makes up a character of its own for the code.
 std::string CMapProgram::toUnicode(const std::vector<CodeMap::Entry> &entries)
 {
     std::string out;
     out.reserve(300 + entries.size() * 16);
     appendHeader(out, "UCS", "Adobe-Identity-UCS", 2);
-    appendSections(out, codesOf(entries, /*withTextOnly*/ true), " beginbfchar\n", "endbfchar\n",
-                   [&](size_t code) {
-                       out += '<';
-                       for (const char32_t codepoint : entries[code].text)
-                           PdfSyntax::appendUtf16Hex(out, codepoint);
-                       out += '>';
-                   });
+    appendSections(out, codesOf(entries), " beginbfchar\n", "endbfchar\n", [&](size_t code) {
+        out += '<';
+        for (const char32_t codepoint : entries[code].text)
+            PdfSyntax::appendUtf16Hex(out, codepoint);
+        out += '>';
+    });
     appendFooter(out);
     return out;
 }

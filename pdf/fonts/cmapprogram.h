@@ -1,6 +1,7 @@
-// The two CMap programs of a font: the encoding (code to CID, the glyph
-// id) that the pages are drawn with, and the ToUnicode map (code to
-// character) that makes the text copy and search exactly.
+// The CMap programs of a font: the ToUnicode map (code to character) that
+// makes the text copy and search exactly, and for a name-keyed CFF font,
+// whose glyphs only their ids address, the encoding (code to glyph id)
+// its pages are drawn with.
 #ifndef TERVOLANPDF_CMAPPROGRAM_H
 #define TERVOLANPDF_CMAPPROGRAM_H
 

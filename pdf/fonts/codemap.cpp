@@ -4,7 +4,9 @@ namespace tervolanpdf {
 
 namespace {
 
-constexpr size_t kMaxCodes = 0x10000;
+// Codes are CIDs, and a CFF subset holds .notdef and a glyph for each
+// code: at most 65535 glyphs in all.
+constexpr size_t kMaxCodes = 0xFFFF;
 constexpr char32_t kNotSingle = 0xFFFFFFFF;
 
 } // namespace

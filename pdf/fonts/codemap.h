@@ -26,7 +26,7 @@ public:
 
     // The code showing glyph and reading as text, handed out on first use;
     // nothing when glyph already belongs to another text, or takes room
-    // where it takes none (blank) or the other way round. Past 65535 codes
+    // where it takes none (blank) or the other way round. Past 65534 codes
     // every new text gets code 0, which shows the empty box and reads back
     // as U+FFFD.
     std::optional<uint16_t> code(uint16_t glyph, std::u32string_view text, bool blank);

@@ -6,6 +6,7 @@
 #include "pdf/format/pdfsyntax.h"
 
 #include "pdf/fonts/cmapprogram.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -32,64 +33,121 @@ bool isDefaultWidth(double width)
 
 } // namespace
 
+// Each code is the CID it draws (Identity-H), which every reader
+// understands; the CID font carries each code's glyph: a CIDToGIDMap for
+// TrueType, the subset's own order for CID-keyed CFF. A name-keyed CFF
+// program is addressed by glyph id alone, so its codes go through an
+// embedded CMap to the glyph ids instead.
 void DocumentFont::write(PdfObjectWriter &writer, bool archival) const
 {
     const std::vector<CodeMap::Entry> &entries = m_codes.entries();
-    std::vector<uint16_t> glyphs;
-    glyphs.reserve(entries.size());
+    std::vector<uint16_t> byCode;
+    byCode.reserve(entries.size());
     for (const CodeMap::Entry &entry : entries)
-        glyphs.push_back(entry.glyph);
-    std::sort(glyphs.begin(), glyphs.end());
-    glyphs.erase(std::unique(glyphs.begin(), glyphs.end()), glyphs.end());
-    const std::string program = FontSubset::make(m_face, glyphs);
+        byCode.push_back(entry.glyph);
+    const std::string program = FontSubset::make(m_face, byCode);
     const std::string tag = subsetTag();
     const std::string name = tag + "+" + m_face.postScriptName();
-    const std::string cmapName = "Tervolan-" + tag + "-" + m_resourceName;
-    const bool trueType = m_face.outlines() == FontFace::Outlines::TrueType;
+    const FontFace::Outlines outlines = m_face.outlines();
+    const bool byGlyph = outlines == FontFace::Outlines::NameKeyedCff;
+    const std::vector<CidGlyph> cids = byGlyph ? glyphsAsCids(byCode) : codesAsCids(byCode);
 
     const int cidFont = writer.reserve();
     const int descriptor = writer.reserve();
     const int fontFile = writer.reserve();
-    const int encoding = writer.reserve();
+    const int encoding = byGlyph ? writer.reserve() : 0;
     const int toUnicode = writer.reserve();
-    const int cids = archival ? writer.reserve() : 0;
+    const int cidToGid = outlines == FontFace::Outlines::TrueType ? writer.reserve() : 0;
+    const int cidSetNumber = archival ? writer.reserve() : 0;
 
     std::string &body = writer.body();
     writer.beginObject(m_number);
-    body += "<</Type/Font/Subtype/Type0/BaseFont/" + name + "/Encoding ";
-    PdfSyntax::appendInteger(body, encoding);
-    body += " 0 R/DescendantFonts[";
+    body += "<</Type/Font/Subtype/Type0/BaseFont/" + name + "/Encoding";
+    body += encoding ? " " + std::to_string(encoding) + " 0 R" : "/Identity-H";
+    body += "/DescendantFonts[";
     PdfSyntax::appendInteger(body, cidFont);
     body += " 0 R]/ToUnicode ";
     PdfSyntax::appendInteger(body, toUnicode);
     body += " 0 R>>";
     writer.endObject();
 
-    writer.beginObject(cidFont);
-    body += trueType ? "<</Type/Font/Subtype/CIDFontType2/BaseFont/"
-                     : "<</Type/Font/Subtype/CIDFontType0/BaseFont/";
+    writeCidFont(writer, cidFont, descriptor, cidToGid, name, cids);
+    writeDescriptor(writer, descriptor, fontFile, cidSetNumber, name);
+    if (cidSetNumber)
+        writer.writeStream(cidSetNumber, {}, cidSet(cids), /*compress*/ true);
+    writer.writeStream(fontFile,
+                       outlines == FontFace::Outlines::TrueType
+                           ? std::string_view{}
+                           : std::string_view{"/Subtype/CIDFontType0C"},
+                       program, /*compress*/ true);
+    if (cidToGid)
+        writer.writeStream(cidToGid, {}, cidToGidMap(byCode), /*compress*/ true);
+    if (encoding) {
+        const std::string cmapName = "Tervolan-" + tag + "-" + m_resourceName;
+        writer.writeStream(encoding,
+                           "/Type/CMap/CMapName/" + cmapName
+                               + "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement "
+                                 "0>>",
+                           CMapProgram::encoding(cmapName, entries), /*compress*/ true);
+    }
+    writer.writeStream(toUnicode, {}, CMapProgram::toUnicode(entries), /*compress*/ true);
+}
+
+void DocumentFont::writeCidFont(PdfObjectWriter &writer, int number, int descriptor, int cidToGid,
+                                const std::string &name, const std::vector<CidGlyph> &cids) const
+{
+    std::string &body = writer.body();
+    writer.beginObject(number);
+    body += m_face.outlines() == FontFace::Outlines::TrueType
+        ? "<</Type/Font/Subtype/CIDFontType2/BaseFont/"
+        : "<</Type/Font/Subtype/CIDFontType0/BaseFont/";
     body += name;
     body += "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>/FontDescriptor ";
     PdfSyntax::appendInteger(body, descriptor);
     body += " 0 R";
-    if (trueType)
-        body += "/CIDToGIDMap/Identity";
+    if (cidToGid) {
+        body += "/CIDToGIDMap ";
+        PdfSyntax::appendInteger(body, cidToGid);
+        body += " 0 R";
+    }
     body += "/DW 1000/W";
-    body += widthArray(glyphs);
+    body += widthArray(cids);
     body += ">>";
     writer.endObject();
+}
 
-    writeDescriptor(writer, descriptor, fontFile, cids, name);
-    if (cids)
-        writer.writeStream(cids, {}, cidSet(glyphs), /*compress*/ true);
-    writer.writeStream(fontFile,
-                       trueType ? std::string_view{} : std::string_view{"/Subtype/CIDFontType0C"},
-                       program, /*compress*/ true);
-    writer.writeStream(encoding,
-                       "/Type/CMap/CMapName/" + cmapName
-                           + "/CIDSystemInfo<</Registry(Adobe)/Ordering(Identity)/Supplement 0>>",
-                       CMapProgram::encoding(cmapName, entries), /*compress*/ true);
-    writer.writeStream(toUnicode, {}, CMapProgram::toUnicode(entries), /*compress*/ true);
+// Code k draws CID k, the glyph of code k.
+std::vector<DocumentFont::CidGlyph> DocumentFont::codesAsCids(const std::vector<uint16_t> &byCode)
+{
+    std::vector<CidGlyph> cids;
+    cids.reserve(byCode.size());
+    for (size_t code = 0; code < byCode.size(); ++code)
+        cids.push_back({static_cast<uint16_t>(code), byCode[code]});
+    return cids;
+}
+
+// The CID is the glyph id, each glyph once.
+std::vector<DocumentFont::CidGlyph> DocumentFont::glyphsAsCids(std::vector<uint16_t> glyphs)
+{
+    std::sort(glyphs.begin(), glyphs.end());
+    glyphs.erase(std::unique(glyphs.begin(), glyphs.end()), glyphs.end());
+    std::vector<CidGlyph> cids;
+    cids.reserve(glyphs.size());
+    for (const uint16_t glyph : glyphs)
+        cids.push_back({glyph, glyph});
+    return cids;
+}
+
+// Two bytes, big-endian, of each code's glyph id.
+std::string DocumentFont::cidToGidMap(const std::vector<uint16_t> &byCode)
+{
+    std::string map;
+    map.reserve(byCode.size() * 2);
+    for (const uint16_t glyph : byCode) {
+        map += static_cast<char>(glyph >> 8);
+        map += static_cast<char>(glyph & 0xFF);
+    }
+    return map;
 }
 
 // A subset font's name carries six capital letters before a "+"; they are
@@ -110,27 +168,27 @@ std::string DocumentFont::subsetTag() const
     return tag;
 }
 
-// Runs of consecutive glyph ids share one "first [w w w]" entry; glyphs of
-// the default width are left to /DW.
-std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
+// Runs of consecutive CIDs share one "first [w w w]" entry; glyphs of the
+// default width are left to /DW.
+std::string DocumentFont::widthArray(const std::vector<CidGlyph> &cids) const
 {
     std::string out = "[";
     size_t i = 0;
-    while (i < glyphs.size()) {
-        if (isDefaultWidth(m_face.widthOf(glyphs[i]))) {
+    while (i < cids.size()) {
+        if (isDefaultWidth(m_face.widthOf(cids[i].glyph))) {
             ++i;
             continue;
         }
-        PdfSyntax::appendInteger(out, glyphs[i]);
+        PdfSyntax::appendInteger(out, cids[i].cid);
         out += '[';
         size_t next = i;
         do {
             if (next != i)
                 out += ' ';
-            PdfSyntax::appendReal(out, m_face.widthOf(glyphs[next]));
+            PdfSyntax::appendReal(out, m_face.widthOf(cids[next].glyph));
             ++next;
-        } while (next < glyphs.size() && glyphs[next] == glyphs[next - 1] + 1
-                 && !isDefaultWidth(m_face.widthOf(glyphs[next])));
+        } while (next < cids.size() && cids[next].cid == cids[next - 1].cid + 1
+                 && !isDefaultWidth(m_face.widthOf(cids[next].glyph)));
         out += ']';
         i = next;
     }
@@ -140,13 +198,13 @@ std::string DocumentFont::widthArray(const std::vector<uint16_t> &glyphs) const
 
 // One bit per CID from 0, the highest bit of each byte first; the subset
 // always holds CID 0, the .notdef glyph.
-std::string DocumentFont::cidSet(const std::vector<uint16_t> &glyphs)
+std::string DocumentFont::cidSet(const std::vector<CidGlyph> &cids)
 {
-    const unsigned highest = glyphs.empty() ? 0 : glyphs.back();
+    const unsigned highest = cids.empty() ? 0 : cids.back().cid;
     std::string bits(highest / 8 + 1, '\0');
     bits[0] = static_cast<char>(0x80);
-    for (const uint16_t glyph : glyphs)
-        bits[glyph / 8] = static_cast<char>(bits[glyph / 8] | (0x80 >> (glyph % 8)));
+    for (const CidGlyph &each : cids)
+        bits[each.cid / 8] = static_cast<char>(bits[each.cid / 8] | (0x80 >> (each.cid % 8)));
     return bits;
 }
 

@@ -1,7 +1,7 @@
 // One face as one document uses it: its resource name on the pages, the
 // character codes handed out so far, and at the end of the document the
-// font objects (Type0 font with its encoding and Unicode maps, CID font
-// with widths, descriptor, subset program).
+// font objects (Type0 font with its Unicode map, CID font with widths and
+// the glyph of each code, descriptor, subset program).
 #ifndef TERVOLANPDF_DOCUMENTFONT_H
 #define TERVOLANPDF_DOCUMENTFONT_H
 
@@ -38,11 +38,22 @@ public:
     void write(PdfObjectWriter &writer, bool archival) const;
 
 private:
+    // A CID of the CID font and the glyph it draws, listed by CID.
+    struct CidGlyph {
+        uint16_t cid;
+        uint16_t glyph;
+    };
+
     std::string subsetTag() const;
-    std::string widthArray(const std::vector<uint16_t> &glyphs) const;
+    std::string widthArray(const std::vector<CidGlyph> &cids) const;
+    void writeCidFont(PdfObjectWriter &writer, int number, int descriptor, int cidToGid,
+                      const std::string &name, const std::vector<CidGlyph> &cids) const;
     void writeDescriptor(PdfObjectWriter &writer, int number, int program, int cidSet,
                          const std::string &name) const;
-    static std::string cidSet(const std::vector<uint16_t> &glyphs);
+    static std::vector<CidGlyph> codesAsCids(const std::vector<uint16_t> &byCode);
+    static std::vector<CidGlyph> glyphsAsCids(std::vector<uint16_t> glyphs);
+    static std::string cidToGidMap(const std::vector<uint16_t> &byCode);
+    static std::string cidSet(const std::vector<CidGlyph> &cids);
 
     const FontFace &m_face;
     int m_number;

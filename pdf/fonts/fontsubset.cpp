@@ -7,6 +7,9 @@
 
 #include <hb-subset.h>
 
+#include <algorithm>
+#include <memory>
+
 namespace tervolanpdf {
 
 namespace {
@@ -51,19 +54,94 @@ std::string tableOrWhole(hb_face_t *subset, bool cffOnly)
     return program;
 }
 
+// The distinct glyphs of byCode, ascending.
+std::vector<uint16_t> distinct(std::vector<uint16_t> glyphs)
+{
+    std::sort(glyphs.begin(), glyphs.end());
+    glyphs.erase(std::unique(glyphs.begin(), glyphs.end()), glyphs.end());
+    return glyphs;
+}
+
 } // namespace
 
-std::string FontSubset::make(const FontFace &face, const std::vector<uint16_t> &glyphs)
+std::string FontSubset::make(const FontFace &face, const std::vector<uint16_t> &byCode)
 {
-    if (face.outlines() == FontFace::Outlines::CidKeyedCff
-        && glyphs.size() >= kCopiedSubsetGlyphs) {
-        if (const CffFont *font = face.cffFont()) {
-            std::string program = CffSubset::make(*font, glyphs);
-            if (!program.empty())
-                return program;
-        }
+    if (face.outlines() == FontFace::Outlines::CidKeyedCff)
+        return cidKeyed(face, byCode);
+    return withSubsetter(face, distinct(byCode));
+}
+
+// The glyph ids of codes 1 and up in glyphs, ascending, and each one's
+// code in cids.
+void FontSubset::byGlyph(const std::vector<uint16_t> &byCode, std::vector<uint16_t> &glyphs,
+                         std::vector<uint16_t> &cids)
+{
+    std::vector<std::pair<uint16_t, uint16_t>> pairs;
+    pairs.reserve(byCode.size());
+    for (size_t code = 1; code < byCode.size(); ++code)
+        pairs.emplace_back(byCode[code], static_cast<uint16_t>(code));
+    std::sort(pairs.begin(), pairs.end());
+    for (const auto &[glyph, code] : pairs) {
+        glyphs.push_back(glyph);
+        cids.push_back(code);
     }
-    return withSubsetter(face, glyphs);
+}
+
+// The subsetter's cut keeps each glyph's CID, and may keep a few glyphs
+// more than asked: byCode's glyphs are found in it by CID. Without the
+// face's own CIDs, the cut's order is taken to follow the distinct glyphs.
+std::vector<uint16_t> FontSubset::inCut(const FontFace &face, const CffFont &cut,
+                                        const std::vector<uint16_t> &byCode)
+{
+    const std::vector<uint16_t> glyphs = distinct(byCode);
+    std::vector<uint16_t> byCid;
+    if (face.cffFont()) {
+        byCid.assign(0x10000, 0);
+        for (size_t i = 0; i < cut.glyphCount(); ++i)
+            byCid[cut.cidOf(i)] = static_cast<uint16_t>(i);
+    }
+    std::vector<uint16_t> out;
+    out.reserve(byCode.size());
+    for (const uint16_t glyph : byCode) {
+        if (!byCid.empty()) {
+            out.push_back(byCid[face.cffFont()->cidOf(glyph)]);
+            continue;
+        }
+        const auto rank = std::lower_bound(glyphs.begin(), glyphs.end(), glyph) - glyphs.begin();
+        out.push_back(static_cast<uint16_t>(rank + (glyphs.front() == 0 ? 0 : 1)));
+    }
+    return out;
+}
+
+// Each code's glyph is copied under CID = code, in glyph order (which
+// keeps the font DICT ranges and the programs' likeness together): from
+// the face itself for a large set, else from the subsetter's smaller,
+// flattened cut.
+std::string FontSubset::cidKeyed(const FontFace &face, const std::vector<uint16_t> &byCode)
+{
+    std::vector<uint16_t> glyphs;
+    std::vector<uint16_t> cids;
+    if (distinct(byCode).size() >= kCopiedSubsetGlyphs && face.cffFont()) {
+        byGlyph(byCode, glyphs, cids);
+        std::string program = CffSubset::make(*face.cffFont(), glyphs, cids);
+        if (!program.empty())
+            return program;
+    }
+    hb_face_t *subset = subsetOrNull(face, distinct(byCode), /*keepCmap*/ true);
+    if (!subset)
+        throw PdfError("cannot subset the font \"" + face.path() + "\"");
+    const std::unique_ptr<CffFont> cut = CffFont::read(subset);
+    hb_face_destroy(subset);
+    std::string program;
+    if (cut) {
+        glyphs.clear();
+        cids.clear();
+        byGlyph(inCut(face, *cut, byCode), glyphs, cids);
+        program = CffSubset::make(*cut, glyphs, cids);
+    }
+    if (program.empty())
+        throw PdfError("the subset of the font \"" + face.path() + "\" came out empty");
+    return program;
 }
 
 std::string FontSubset::withSubsetter(const FontFace &face, const std::vector<uint16_t> &glyphs)

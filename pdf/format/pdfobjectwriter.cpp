@@ -321,17 +321,19 @@ void PdfObjectWriter::finishStream(const std::string &trailer)
     const int self = reserve();
     const uint64_t xref = m_written + m_buffer.size();
     startIndirect(self);
+    // Every object starts before this one, so its offset bounds them all.
+    const int offsetBytes = XrefTable::offsetBytes(xref);
     long long length = 0;
-    compressXrefEntries([&](const std::string &part) { length += part.size(); });
+    compressXrefEntries(offsetBytes, [&](const std::string &part) { length += part.size(); });
     m_buffer += "<</Type/XRef/Size ";
     PdfSyntax::appendInteger(m_buffer, m_objectCount);
     m_buffer += "/W";
-    m_buffer += XrefTable::kFieldWidths;
+    m_buffer += XrefTable::fieldWidths(offsetBytes);
     m_buffer += trailer;
     m_buffer += "/Filter/FlateDecode/Length ";
     PdfSyntax::appendInteger(m_buffer, length);
     m_buffer += ">>\nstream\n";
-    compressXrefEntries([&](const std::string &part) {
+    compressXrefEntries(offsetBytes, [&](const std::string &part) {
         m_buffer += part;
         flushIfFull();
     });
@@ -343,15 +345,16 @@ void PdfObjectWriter::finishStream(const std::string &trailer)
 
 // Hands use() the compressed entries of every object, the free head of the
 // list first, a part at a time.
-template <typename Use> void PdfObjectWriter::compressXrefEntries(Use &&use)
+template <typename Use> void PdfObjectWriter::compressXrefEntries(int offsetBytes, Use &&use)
 {
-    std::string entries(XrefTable::kEntrySize, '\0');
-    entries[XrefTable::kEntrySize - 2] = entries[XrefTable::kEntrySize - 1] = '\xFF';
+    // Type 0, next free 0, generation 65535.
+    std::string entries(1 + static_cast<size_t>(offsetBytes), '\0');
+    entries += "\xFF\xFF";
     std::string compressed;
     m_deflater.start();
     for (int first = 1; first < m_objectCount; first += kXrefLinesPerCopy) {
         const int count = std::min(kXrefLinesPerCopy, m_objectCount - first);
-        m_xref.appendBinaryEntries(first, count, entries);
+        m_xref.appendBinaryEntries(first, count, offsetBytes, entries);
         m_deflater.add(entries, first + count == m_objectCount, compressed);
         use(compressed);
         entries.clear();

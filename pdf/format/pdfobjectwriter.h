@@ -88,7 +88,7 @@ private:
     std::string documentId();
     void finishTable(const std::string &trailer);
     void finishStream(const std::string &trailer);
-    template <typename Use> void compressXrefEntries(Use &&use);
+    template <typename Use> void compressXrefEntries(int offsetBytes, Use &&use);
     void flushIfFull();
     void flush();
 

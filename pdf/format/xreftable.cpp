@@ -12,6 +12,10 @@ namespace {
 // 32 KB of entries: one spill write every 2048 pages or so.
 constexpr int kBlockEntries = 4096;
 
+// Entries are kept with this wide an offset field, enough for any offset a
+// line can hold.
+constexpr int kStoredOffsetBytes = 5;
+
 // A line has ten digits for the offset.
 constexpr uint64_t kMaxOffset = 9999999999;
 
@@ -40,8 +44,8 @@ uint64_t field(const char *at, int bytes)
 void makeEntry(char *entry, int type, uint64_t second, unsigned third)
 {
     entry[0] = static_cast<char>(type);
-    putField(entry + 1, second, 5);
-    putField(entry + 6, third, 2);
+    putField(entry + 1, second, kStoredOffsetBytes);
+    putField(entry + 1 + kStoredOffsetBytes, third, 2);
 }
 
 // "0000012345 00000 n \n": ten digits of offset, generation 0, in use.
@@ -113,23 +117,45 @@ void XrefTable::spillAt(const char *lines, size_t length, int first)
         fail();
 }
 
+int XrefTable::offsetBytes(uint64_t largest)
+{
+    return largest >> 32 == 0 ? 4 : 5;
+}
+
+std::string XrefTable::fieldWidths(int offsetBytes)
+{
+    return "[1 " + std::to_string(offsetBytes) + " 2]";
+}
+
 void XrefTable::appendEntries(int first, int count, std::string &out)
 {
-    std::string entries;
-    appendBinaryEntries(first, count, entries);
+    std::string entries(static_cast<size_t>(count) * kEntrySize, '\0');
+    readEntries(first, count, entries.data());
     const size_t start = out.size();
     out.resize(start + static_cast<size_t>(count) * kLineSize);
     for (int i = 0; i < count; ++i) {
-        formatLine(field(entries.data() + static_cast<size_t>(i) * kEntrySize + 1, 5),
-                   out.data() + start + static_cast<size_t>(i) * kLineSize);
+        formatLine(
+            field(entries.data() + static_cast<size_t>(i) * kEntrySize + 1, kStoredOffsetBytes),
+            out.data() + start + static_cast<size_t>(i) * kLineSize);
     }
 }
 
-void XrefTable::appendBinaryEntries(int first, int count, std::string &out)
+// A narrower offset field drops the stored field's leading bytes, all zero
+// since no offset passes the width's limit.
+void XrefTable::appendBinaryEntries(int first, int count, int offsetBytes, std::string &out)
 {
+    std::string entries(static_cast<size_t>(count) * kEntrySize, '\0');
+    readEntries(first, count, entries.data());
+    const size_t skip = static_cast<size_t>(kStoredOffsetBytes - offsetBytes);
+    const size_t width = kEntrySize - skip;
     const size_t start = out.size();
-    out.resize(start + static_cast<size_t>(count) * kEntrySize);
-    readEntries(first, count, out.data() + start);
+    out.resize(start + static_cast<size_t>(count) * width);
+    for (size_t i = 0; i < static_cast<size_t>(count); ++i) {
+        const char *entry = entries.data() + i * kEntrySize;
+        char *to = out.data() + start + i * width;
+        to[0] = entry[0];
+        std::memcpy(to + 1, entry + 1 + skip, width - 1);
+    }
 }
 
 void XrefTable::readEntries(int first, int count, char *lines)

@@ -21,8 +21,13 @@ public:
     // Type (1 byte), offset or object stream (5), generation or index (2).
     static constexpr size_t kEntrySize = 8;
     static constexpr size_t kLineSize = 20;
-    // The field widths of kEntrySize, for a cross-reference stream's /W.
-    static constexpr const char *kFieldWidths = "[1 5 2]";
+
+    // The bytes of the offset field a cross-reference stream needs when no
+    // offset passes largest: 4 below 4 GiB, else 5. Readers take only the
+    // widths they know, and 4 is the one they all know.
+    static int offsetBytes(uint64_t largest);
+    // The stream's /W for that offset field, such as "[1 4 2]".
+    static std::string fieldWidths(int offsetBytes);
 
     // The spill file, when needed, goes into folder; target names the
     // document in messages.
@@ -39,8 +44,9 @@ public:
     // them recorded by now at offsets.
     // Throws PdfWriteError when the spill file cannot be read.
     void appendEntries(int first, int count, std::string &out);
-    // The same as the cross-reference stream's binary entries.
-    void appendBinaryEntries(int first, int count, std::string &out);
+    // The same as the cross-reference stream's binary entries, their offset
+    // fields offsetBytes wide.
+    void appendBinaryEntries(int first, int count, int offsetBytes, std::string &out);
 
 private:
     void put(int number, const char *entry);

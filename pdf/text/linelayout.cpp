@@ -2,6 +2,7 @@
 
 #include "pdf/fonts/documentfonts.h"
 #include "pdf/text/charclass.h"
+#include "pdf/text/clustertext.h"
 #include "platform/text/utf8.h"
 
 #include <algorithm>
@@ -48,12 +49,6 @@ hb_script_t scriptOf(char32_t codepoint, hb_script_t before)
     if (script == HB_SCRIPT_COMMON || script == HB_SCRIPT_INHERITED || script == HB_SCRIPT_UNKNOWN)
         return before;
     return script;
-}
-
-bool isNominal(const FontFace &face, char32_t codepoint, hb_codepoint_t glyph)
-{
-    hb_codepoint_t nominal = 0;
-    return hb_font_get_nominal_glyph(face.hbFont(), codepoint, &nominal) && nominal == glyph;
 }
 
 float designToEm(hb_position_t value, const FontFace &face)
@@ -231,9 +226,9 @@ void LineLayout::layOutShaped(const Run &run)
     layOutClusters(run, count, infos, positions);
 }
 
-// Each cluster's characters go with its first glyph; its other glyphs read
-// as nothing. Ignorables, removed by the shaping, each become a blank of no
-// width beside the cluster they stand at: readers drop a glyph whose text
+// Each cluster's characters go with its first glyph, but for those its
+// later glyphs show as their own; other glyphs read as nothing. Ignorables, removed by the shaping,
+// each become a blank of no width beside the cluster they stand at: readers drop a glyph whose text
 // ends in one, or cut it into UTF-16 units.
 void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_info_t *infos,
                                 const hb_glyph_position_t *positions)
@@ -275,22 +270,31 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
             end = text.size();
         }
         const std::u32string_view own = text.substr(begin, end - begin);
-        // A cluster of several glyphs reads as its first glyph; where that
-        // glyph is not the first character's own (a vowel sign before its
-        // consonant, a conjunct), readers get it right only as a whole.
-        const bool whole
-            = next - first > 1 && !reversed && !isNominal(face, own[0], infos[first].codepoint);
+        // Readers get a cluster of several glyphs right only as a whole:
+        // glyph by glyph, some put a vowel sign drawn over its consonant
+        // before it, or read an emoji and its joiner a UTF-16 unit apiece.
+        const bool whole = next - first > 1 && !reversed;
         addBlanks(text.substr(reversed ? end : 0, reversed ? text.size() - end : begin));
-        for (unsigned i = first; i < next; ++i) {
+        std::vector<ClusterText::Piece> pieces{{0, own}};
+        if (!reversed)
+            pieces = ClusterText::pieces(face, own, infos + first, next - first);
+        for (unsigned i = first + 1; reversed && i < next; ++i)
+            pieces.push_back({static_cast<int>(i - first), {}});
+        const unsigned together = whole ? static_cast<unsigned>(pieces.size()) : 1u;
+        for (const ClusterText::Piece &piece : pieces) {
+            if (piece.glyph < 0) {
+                m_shaped.push_back({m_face, blank, piece.text, 0, 0, 0, true, together, own});
+                continue;
+            }
+            const unsigned i = first + static_cast<unsigned>(piece.glyph);
             const uint16_t glyph = infos[i].codepoint < face.glyphCount()
                 ? static_cast<uint16_t>(infos[i].codepoint)
                 : 0;
             if (glyph == 0)
                 noteMissing(own);
-            m_shaped.push_back(
-                {&face, glyph, i == first ? own : U"", designToEm(positions[i].x_advance, face),
-                 designToEm(positions[i].x_offset, face), designToEm(positions[i].y_offset, face),
-                 false, whole ? next - first : 1u, own});
+            m_shaped.push_back({&face, glyph, piece.text, designToEm(positions[i].x_advance, face),
+                                designToEm(positions[i].x_offset, face),
+                                designToEm(positions[i].y_offset, face), false, together, own});
         }
         addBlanks(text.substr(reversed ? 0 : end, reversed ? begin : text.size() - end));
     }

@@ -42,6 +42,28 @@ protected:
     std::string settings;
 };
 
+// Each reader's command for the text of the PDF in $0.
+const std::pair<const char *, const char *> Readers[] = {
+    {"pdftotext", "pdftotext -enc UTF-8 \"$0\" -"},
+    {"mutool", "mutool draw -q -F txt -o - \"$0\""},
+    {"pdfminer.six",
+     "/usr/bin/python3 -c 'import sys; from pdfminer.high_level import extract_text; "
+     "sys.stdout.write(extract_text(sys.argv[1]))' \"$0\""},
+    {"pypdf",
+     "/usr/bin/python3 -c 'import sys, pypdf; sys.stdout.write(\"\".join(page.extract_text() "
+     "for page in pypdf.PdfReader(sys.argv[1]).pages))' \"$0\""},
+};
+
+std::string withoutBlanks(const std::string &text)
+{
+    std::string out;
+    for (const char c : text) {
+        if (c != ' ' && c != '\n' && c != '\f' && c != '\r' && c != '\t')
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 TEST_F(ArchiveOutput, PdfAPassesPreflightWhereTheDefaultOutputDoesNot)
@@ -106,5 +128,26 @@ TEST_F(ArchiveOutput, TitleXmpAndLanguageAgreeAndAreReproducible)
                   std::string::npos)
             << run.err;
         EXPECT_NE(PdfReadback::info(dir.file("refused/报告.pdf"), "CreationDate"), "");
+    }
+}
+
+TEST_F(ArchiveOutput, EveryReaderGetsTheTextBackInEveryMode)
+{
+    // Codes, cross-reference stream and Unicode maps in the forms every
+    // reader takes; clusters of several glyphs (two marks on a letter,
+    // Tibetan vowel signs, emoji sequences drawn glyph by glyph) read back
+    // whole, their later glyphs adding nothing to the text.
+    const std::string text = "中文汉字𠀀 한국어 ひらがなカタカナ café naïve q\u0307\u0323 "
+                             "👩\u200D👩\u200D👧 🇯🇵 👍🏽 བོད་ཡིག";
+    const std::string input = dir.write("混合.txt", text + "\n");
+    for (const auto &[folder, mode] :
+         {std::pair{"plain", ""}, std::pair{"tagged", "--tagged"}, std::pair{"pdfa", "--pdfa"}}) {
+        ASSERT_EQ(convert(folder, std::string(mode) + " " + shellQuote(input)).exitCode, 0);
+        const std::string pdf = dir.file(folder) + "/混合.pdf";
+        for (const auto &[reader, command] : Readers) {
+            const std::string read
+                = commandOutput("sh -c " + shellQuote(command) + " " + shellQuote(pdf));
+            EXPECT_EQ(withoutBlanks(read), withoutBlanks(text)) << reader << " " << mode;
+        }
     }
 }
