@@ -1,6 +1,7 @@
 #include "pdf/text/linelayout.h"
 
 #include "pdf/fonts/documentfonts.h"
+#include "pdf/fonts/fontcatalog.h"
 #include "pdf/text/charclass.h"
 #include "platform/text/utf8.h"
 
@@ -63,7 +64,7 @@ float designToEm(hb_position_t value, const FontFace &face)
 
 } // namespace
 
-LineLayout::LineLayout() : m_buffer(hb_buffer_create()) {}
+LineLayout::LineLayout(bool standIn) : m_buffer(hb_buffer_create()), m_standIn(standIn) {}
 
 LineLayout::~LineLayout()
 {
@@ -183,10 +184,13 @@ void LineLayout::layOutAlone(const Run &run)
             m_glyphs.push_back(controlGlyph(original));
             continue;
         }
-        const uint16_t glyph = run.face->glyphFor(original, m_script);
-        if (glyph == 0)
+        const FontFace *face = run.face;
+        uint16_t glyph = face->glyphFor(original, m_script);
+        if (glyph == 0) {
             noteMissing(original);
-        addGlyph(*run.face, glyph, {&original, 1}, run.face->widthOf(glyph));
+            standIn(face, glyph);
+        }
+        addGlyph(*face, glyph, {&original, 1}, face->widthOf(glyph));
     }
 }
 
@@ -282,15 +286,20 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
             = next - first > 1 && !reversed && !isNominal(face, own[0], infos[first].codepoint);
         addBlanks(text.substr(reversed ? end : 0, reversed ? text.size() - end : begin));
         for (unsigned i = first; i < next; ++i) {
-            const uint16_t glyph = infos[i].codepoint < face.glyphCount()
+            const FontFace *shown = &face;
+            uint16_t glyph = infos[i].codepoint < face.glyphCount()
                 ? static_cast<uint16_t>(infos[i].codepoint)
                 : 0;
-            if (glyph == 0)
+            float advance = designToEm(positions[i].x_advance, face);
+            if (glyph == 0) {
                 noteMissing(own);
-            m_shaped.push_back(
-                {&face, glyph, i == first ? own : U"", designToEm(positions[i].x_advance, face),
-                 designToEm(positions[i].x_offset, face), designToEm(positions[i].y_offset, face),
-                 false, whole ? next - first : 1u, own});
+                standIn(shown, glyph);
+                advance = shown->widthOf(glyph);
+            }
+            m_shaped.push_back({shown, glyph, i == first ? own : U"", advance,
+                                designToEm(positions[i].x_offset, face),
+                                designToEm(positions[i].y_offset, face), false,
+                                whole ? next - first : 1u, own});
         }
         addBlanks(text.substr(reversed ? 0 : end, reversed ? begin : text.size() - end));
     }
@@ -380,6 +389,22 @@ void LineLayout::noteMissing(std::u32string_view text)
         if (!CharClass::isIgnorable(codepoint))
             noteMissing(codepoint);
     }
+}
+
+// The line's own face draws the mark where it has it, as the Noto CJK
+// faces do; else the face that has it. Without any, .notdef stays.
+void LineLayout::standIn(const FontFace *&face, uint16_t &glyph) const
+{
+    constexpr char32_t kGeta = 0x3013;
+    if (!m_standIn)
+        return;
+    const FontFace *marked = m_face->glyphFor(kGeta, m_script) != 0
+        ? m_face
+        : FontCatalog::instance().fallbackFor(kGeta);
+    if (!marked)
+        return;
+    face = marked;
+    glyph = marked->glyphFor(kGeta, m_script);
 }
 
 void LineLayout::noteMissing(char32_t codepoint)

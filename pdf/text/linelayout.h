@@ -5,7 +5,8 @@
 // script and direction at a time; every other character takes the glyph
 // it takes alone, the cached fast path for plain Chinese and Latin text.
 // Invalid UTF-8 becomes U+FFFD, control characters blanks, and a tab
-// reaches the next stop of eight blanks.
+// reaches the next stop of eight blanks. A character no installed face has
+// is drawn as .notdef, or, for archival output, as the geta mark.
 #ifndef TERVOLANPDF_LINELAYOUT_H
 #define TERVOLANPDF_LINELAYOUT_H
 
@@ -26,7 +27,10 @@ class DocumentFonts;
 
 class LineLayout {
 public:
-    LineLayout();
+    // With standIn, a character no installed face has shows the geta mark
+    // 〓 (U+3013), the typesetters' sign for a missing character, yet reads
+    // back as itself: PDF/A forbids drawing .notdef.
+    explicit LineLayout(bool standIn = false);
     ~LineLayout();
     LineLayout(const LineLayout &) = delete;
     LineLayout &operator=(const LineLayout &) = delete;
@@ -103,6 +107,7 @@ private:
     void addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text, float advance);
     void noteMissing(char32_t codepoint);
     void noteMissing(std::u32string_view text);
+    void standIn(const FontFace *&face, uint16_t &glyph) const;
 
     std::vector<char32_t> m_codepoints;
     FaceChoice m_faces;
@@ -112,6 +117,7 @@ private:
     std::vector<char32_t> m_missing;
     std::unordered_set<char32_t> m_missingSeen;
     hb_buffer_t *m_buffer = nullptr;
+    bool m_standIn = false;
     // The line being laid out.
     const FontFace *m_face = nullptr;
     DocumentFonts *m_fonts = nullptr;

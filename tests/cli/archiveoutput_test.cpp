@@ -61,6 +61,16 @@ TEST_F(ArchiveOutput, PdfAPassesPreflightWhereTheDefaultOutputDoesNot)
     EXPECT_NE(invalid.exitCode, 0) << invalid.out;
 }
 
+TEST_F(ArchiveOutput, PdfAWithACharacterNoFaceHasStillPassesAndKeepsTheText)
+{
+    const std::string input = dir.write("缺字.txt", "前\U000F0000后\n");
+    ASSERT_EQ(convert("pdfa", "--pdfa " + shellQuote(input)).exitCode, 0);
+    const std::string pdf = dir.file("pdfa/缺字.pdf");
+    const CommandRun valid = CommandRun::run(Preflight + shellQuote(pdf));
+    EXPECT_EQ(valid.exitCode, 0) << valid.out << valid.err;
+    EXPECT_EQ(PdfReadback::lines(pdf), std::vector<std::string>{"前\U000F0000后"});
+}
+
 TEST_F(ArchiveOutput, TaggedPdfGivesBackOneParagraphPerInputLineInOrder)
 {
     const std::string input = dir.write("three.txt",
