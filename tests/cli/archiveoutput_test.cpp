@@ -71,6 +71,26 @@ TEST_F(ArchiveOutput, PdfAWithACharacterNoFaceHasStillPassesAndKeepsTheText)
     EXPECT_EQ(PdfReadback::lines(pdf), std::vector<std::string>{"前\U000F0000后"});
 }
 
+TEST_F(ArchiveOutput, TaggedPdfAPastEveryArrayLimitPassesPreflight)
+{
+    // PDF/A arrays hold at most 8,191 entries. 8,201 paragraphs, the last
+    // of 8,200 pieces, on 4,101 pages (two parent-tree entries each): the
+    // Document's kids, the paragraph's and the parent tree each pass it.
+    std::string text;
+    for (int line = 0; line < 8200; ++line)
+        text += "字\n";
+    text += std::string(8200, 'a') + "\n";
+    const std::string input = dir.write("long.txt", text);
+    ASSERT_EQ(
+        convert("out", "--pdfa --tagged --chars-per-line 1 --font-size 100 " + shellQuote(input))
+            .exitCode,
+        0);
+    const std::string pdf = dir.file("out/long.pdf");
+    ASSERT_EQ(PdfReadback::pages(pdf), 4101);
+    const CommandRun valid = CommandRun::run(Preflight + shellQuote(pdf));
+    EXPECT_EQ(valid.exitCode, 0) << valid.out << valid.err;
+}
+
 TEST_F(ArchiveOutput, TaggedPdfGivesBackOneParagraphPerInputLineInOrder)
 {
     const std::string input = dir.write("three.txt",
