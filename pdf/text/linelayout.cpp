@@ -6,13 +6,12 @@
 #include "platform/text/utf8.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tervolanpdf {
 
 namespace {
 
-constexpr int kBlanksPerTab = 8;
+constexpr size_t kBlanksPerTab = 8;
 constexpr char32_t kEmDash = 0x2014;
 
 // The script of the first character of a definite script; the characters
@@ -81,13 +80,12 @@ void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFon
     m_script = lineScript(m_codepoints);
     const uint16_t space = face.glyphFor(U' ', m_script);
     fonts.place(face, space, U" ", /*blank*/ false);
-    m_tabStop = kBlanksPerTab * face.widthOf(space);
-    m_pen = 0;
+    m_tabColumns = 0;
     m_plain = true;
     if (layOutPlain(face))
         return;
     m_glyphs.clear();
-    m_pen = 0;
+    m_tabColumns = 0;
     m_plain = false;
     m_faces.choose(m_codepoints, face, m_script);
     layOutRuns();
@@ -106,7 +104,7 @@ bool LineLayout::layOutPlain(const FontFace &face)
     for (size_t i = 0; i < m_codepoints.size(); ++i) {
         const char32_t codepoint = m_codepoints[i];
         if (CharClass::isControl(codepoint)) {
-            m_glyphs[i] = controlGlyph(codepoint);
+            m_glyphs[i] = controlGlyph(codepoint, i);
             m_plain = m_plain && m_glyphs[i].font == name;
             continue;
         }
@@ -116,8 +114,6 @@ bool LineLayout::layOutPlain(const FontFace &face)
         const uint16_t glyph = face.glyphFor(codepoint, m_script);
         if (glyph == 0)
             return false;
-        const float width = face.widthOf(glyph);
-        m_pen += width;
         if (const uint16_t code = font.codes().knownCode(glyph, codepoint)) {
             m_glyphs[i] = {name, code, 0, 0, 0};
             continue;
@@ -181,7 +177,7 @@ void LineLayout::layOutAlone(const Run &run)
     for (size_t i = run.begin; i < run.end; ++i) {
         const char32_t original = m_codepoints[i];
         if (CharClass::isControl(original)) {
-            m_glyphs.push_back(controlGlyph(original));
+            m_glyphs.push_back(controlGlyph(original, i));
             continue;
         }
         const FontFace *face = run.face;
@@ -196,19 +192,20 @@ void LineLayout::layOutAlone(const Run &run)
 
 // Control characters have no glyph in most fonts and would show as boxes.
 // They become blanks in the text too, not only in the glyphs: a reader
-// given a tab to extract breaks the line there.
-LineLayout::Glyph LineLayout::controlGlyph(char32_t codepoint)
+// given a tab to extract breaks the line there. A tab at character i is as
+// wide as the blanks up to the next stop of eight columns, each character
+// before it a column, as a text editor lines up "col1<tab>col2".
+LineLayout::Glyph LineLayout::controlGlyph(char32_t codepoint, size_t i)
 {
     const uint16_t space = m_face->glyphFor(U' ', m_script);
-    double advance = m_face->widthOf(space);
     float extra = 0;
-    if (codepoint == U'\t' && m_tabStop > 0) {
-        const double reach = (std::floor(m_pen / m_tabStop) + 1) * m_tabStop - m_pen;
-        extra = static_cast<float>(reach - advance);
-        advance = reach;
+    if (codepoint == U'\t') {
+        const size_t column = i + m_tabColumns;
+        const size_t blanks = kBlanksPerTab - column % kBlanksPerTab;
+        m_tabColumns += blanks - 1;
+        extra = static_cast<float>(blanks - 1) * m_face->widthOf(space);
     }
     const DocumentFonts::Placement placed = m_fonts->place(*m_face, space, U" ", false);
-    m_pen += advance;
     return {&placed.font->resourceName(), placed.code, 0, extra, 0};
 }
 
@@ -327,7 +324,6 @@ void LineLayout::showLeftToRight()
         const float extra = shaped.advance - placed.width - lead;
         noteCluster(shaped);
         m_glyphs.push_back({placed.font, placed.code, lead, extra, shaped.rise});
-        m_pen += shaped.advance;
     }
 }
 
@@ -361,7 +357,6 @@ void LineLayout::showRightToLeft()
         right -= shaped->advance;
     }
     m_glyphs.back().extraAdvance = total - pen;
-    m_pen += total;
 }
 
 LineLayout::Placed LineLayout::place(const Shaped &shaped)
@@ -380,7 +375,6 @@ void LineLayout::addGlyph(const FontFace &face, uint16_t glyph, std::u32string_v
     const DocumentFonts::Placement placed = m_fonts->place(face, glyph, text, false);
     const float extra = advance - face.widthOf(glyph);
     m_glyphs.push_back({&placed.font->resourceName(), placed.code, 0, extra, 0});
-    m_pen += advance;
 }
 
 void LineLayout::noteMissing(std::u32string_view text)

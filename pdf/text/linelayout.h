@@ -5,7 +5,7 @@
 // script and direction at a time; every other character takes the glyph
 // it takes alone, the cached fast path for plain Chinese and Latin text.
 // Invalid UTF-8 becomes U+FFFD, control characters blanks, and a tab
-// reaches the next stop of eight blanks. A character no installed face has
+// reaches the next stop of eight columns. A character no installed face has
 // is drawn as .notdef, or, for archival output, as the geta mark.
 #ifndef TERVOLANPDF_LINELAYOUT_H
 #define TERVOLANPDF_LINELAYOUT_H
@@ -73,7 +73,7 @@ private:
     };
 
     bool layOutPlain(const FontFace &face);
-    Glyph controlGlyph(char32_t codepoint);
+    Glyph controlGlyph(char32_t codepoint, size_t i);
     bool asksForShaping(size_t i) const;
     void layOutRuns();
     void layOutAlone(const Run &run);
@@ -122,9 +122,8 @@ private:
     const FontFace *m_face = nullptr;
     DocumentFonts *m_fonts = nullptr;
     FontFace::LineScript m_script = FontFace::LineScript::None;
-    double m_pen = 0;
     bool m_plain = true;
-    double m_tabStop = 0;
+    size_t m_tabColumns = 0; // columns the line's tabs added past their own
 };
 
 } // namespace tervolanpdf
