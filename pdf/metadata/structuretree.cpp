@@ -17,23 +17,25 @@ void appendReference(std::string &out, int number)
 } // namespace
 
 StructureTree::StructureTree(PdfObjectWriter &writer, const std::string &folder,
-                             const std::string &target)
+                             const std::string &target, const std::string &language)
     : m_writer(writer)
     , m_root(writer.reserve())
     , m_top(writer.reserve())
     , m_paragraphs(folder, target)
+    , m_language(language.empty() ? "en" : language.substr(0, language.find('-')))
     , m_marks(folder, target)
     , m_parentTree(writer, folder, target)
 {
 }
 
-int StructureTree::markPiece(int page, int paragraph)
+int StructureTree::markPiece(int page, int paragraph, const char *language)
 {
     const bool full = m_marks.size() >= 2 * static_cast<uint64_t>(kMaxKids);
     if (m_paragraph == 0 || paragraph != m_paragraphValue || full) {
         closeParagraph();
         m_paragraph = m_writer.reserve();
         m_paragraphValue = paragraph;
+        m_paragraphLanguage = language == m_language ? "" : language;
     }
     const int mcid = static_cast<int>(m_pageElements.size());
     m_pageElements.push_back(m_paragraph);
@@ -50,7 +52,13 @@ void StructureTree::closeParagraph()
         return;
     const int parent = parentOfParagraph();
     m_writer.writeLongObject(m_paragraph, [&](const PdfObjectWriter::Append &append) {
-        std::string head = "<</S/P/P ";
+        std::string head = "<</S/P";
+        if (*m_paragraphLanguage != '\0') {
+            head += "/Lang(";
+            head += m_paragraphLanguage;
+            head += ')';
+        }
+        head += "/P ";
         appendReference(head, parent);
         head += "/Pg ";
         appendReference(head, m_marks.front());

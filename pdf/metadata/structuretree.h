@@ -23,14 +23,17 @@ namespace tervolanpdf {
 class StructureTree {
 public:
     // Spill files, when needed, go into folder; target names the document
-    // in messages.
-    StructureTree(PdfObjectWriter &writer, const std::string &folder, const std::string &target);
+    // in messages. language is the document's tag ("" reads as "en").
+    StructureTree(PdfObjectWriter &writer, const std::string &folder, const std::string &target,
+                  const std::string &language);
 
     int rootNumber() const { return m_root; }
 
     // A piece of paragraph drawn on page (its object number): returns the
-    // marked-content id the page's content gives it. Throws PdfWriteError.
-    int markPiece(int page, int paragraph);
+    // marked-content id the page's content gives it. A paragraph's first
+    // piece gives its language tag ("" for the document's own). Throws
+    // PdfWriteError.
+    int markPiece(int page, int paragraph, const char *language);
 
     // Ends the page's marks; returns the key its /StructParents names, or
     // -1 for a page without marked text. Throws PdfWriteError.
@@ -54,9 +57,11 @@ private:
     std::vector<int> m_tops;     // those written, the Document first
     SpilledNumbers m_paragraphs; // the open one's P elements, in order
     int m_paragraphValue = 0;
-    int m_paragraph = 0;             // the open P element, 0 for none
-    SpilledNumbers m_marks;          // page and MCID of each of its pieces
-    std::vector<int> m_pageElements; // the P of each MCID on the open page
+    int m_paragraph = 0;                  // the open P element, 0 for none
+    const char *m_paragraphLanguage = ""; // its /Lang, "" for none
+    std::string m_language;               // the document's, without region
+    SpilledNumbers m_marks;               // page and MCID of each of its pieces
+    std::vector<int> m_pageElements;      // the P of each MCID on the open page
     ParentTree m_parentTree;
 };
 

@@ -59,6 +59,8 @@ public:
     const std::vector<Span> &spans() const { return m_spans; }
     // True when the glyphs are all of one font, none raised or offset.
     bool plain() const { return m_plain; }
+    // The characters of the line.
+    const std::vector<char32_t> &codepoints() const { return m_codepoints; }
 
     // Characters no installed face has, in the order of their first use,
     // over every line laid out so far.

@@ -111,6 +111,19 @@ TEST_F(ArchiveOutput, TaggedPdfGivesBackOneParagraphPerInputLineInOrder)
               "    \"第三行\"\n");
 }
 
+TEST_F(ArchiveOutput, TaggedParagraphsInAnotherScriptNameTheirLanguage)
+{
+    const std::string input = dir.write("语言.txt", "汉语 Chinese\nئۇيغۇر يېزىقى\nབོད་ཡིག\n한국어\n");
+    ASSERT_EQ(convert("out", "--tagged " + shellQuote(input)).exitCode, 0);
+    const std::string pdf = objects(dir.file("out/语言.pdf"));
+    for (const char *language : {"ug", "bo", "ko"})
+        EXPECT_NE(pdf.find("/Lang (" + std::string(language) + ")"), std::string::npos) << language;
+    size_t count = 0;
+    for (size_t at = pdf.find("/Lang ("); at != std::string::npos; at = pdf.find("/Lang (", at + 1))
+        ++count;
+    EXPECT_EQ(count, 4u) << "the catalog's and three paragraphs'";
+}
+
 TEST_F(ArchiveOutput, TitleXmpAndLanguageAgreeAndAreReproducible)
 {
     const std::string input = dir.write("报告.final.txt", "文字\n");
