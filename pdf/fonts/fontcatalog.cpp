@@ -217,24 +217,7 @@ int FontCatalog::installedFaceCount()
 // The family's own file, or none where fontconfig would substitute another.
 FontCatalog::Location FontCatalog::locateFamily(const char *family)
 {
-    FcPattern *pattern = FcNameParse(reinterpret_cast<const FcChar8 *>(family));
-    FcConfigSubstitute(fontConfig(), pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern *match = FcFontMatch(fontConfig(), pattern, &result);
-    FcPatternDestroy(pattern);
-    Location location;
-    FcChar8 *found = nullptr;
-    FcChar8 *file = nullptr;
-    if (match && FcPatternGetString(match, FC_FAMILY, 0, &found) == FcResultMatch
-        && std::string_view(reinterpret_cast<const char *>(found)) == family
-        && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-        location.path = reinterpret_cast<const char *>(file);
-        FcPatternGetInteger(match, FC_INDEX, 0, &location.index);
-    }
-    if (match)
-        FcPatternDestroy(match);
-    return location;
+    return bestMatch(FcNameParse(reinterpret_cast<const FcChar8 *>(family)), family);
 }
 
 FontCatalog::Location FontCatalog::locate(const std::string &name)
@@ -248,6 +231,16 @@ FontCatalog::Location FontCatalog::locate(const std::string &name)
     // a Latin one, and within a .ttc collection the language picks the SC
     // face. A family that exists still wins over the language.
     FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8 *>("zh-cn"));
+    const Location location = bestMatch(pattern, nullptr);
+    if (location.path.empty())
+        throw PdfError("no font found for the face \"" + name + "\"");
+    return location;
+}
+
+// Takes pattern over. An empty path when nothing matches, or when the
+// match is not of family (where given).
+FontCatalog::Location FontCatalog::bestMatch(FcPattern *pattern, const char *family)
+{
     FcConfigSubstitute(fontConfig(), pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
@@ -255,15 +248,17 @@ FontCatalog::Location FontCatalog::locate(const std::string &name)
     FcPatternDestroy(pattern);
 
     Location location;
+    FcChar8 *found = nullptr;
     FcChar8 *file = nullptr;
-    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+    const bool ofFamily = !family
+        || (match && FcPatternGetString(match, FC_FAMILY, 0, &found) == FcResultMatch
+            && std::string_view(reinterpret_cast<const char *>(found)) == family);
+    if (match && ofFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
         location.path = reinterpret_cast<const char *>(file);
         FcPatternGetInteger(match, FC_INDEX, 0, &location.index);
     }
     if (match)
         FcPatternDestroy(match);
-    if (location.path.empty())
-        throw PdfError("no font found for the face \"" + name + "\"");
     return location;
 }
 

@@ -11,6 +11,7 @@
 
 // fontconfig's own declaration, so that its header stays out of this one.
 typedef struct _FcCharSet FcCharSet;
+typedef struct _FcPattern FcPattern;
 
 namespace tervolanpdf {
 
@@ -51,6 +52,7 @@ private:
     };
     static Location locate(const std::string &name);
     static Location locateFamily(const char *family);
+    static Location bestMatch(FcPattern *pattern, const char *family);
     const FontFace &faceAt(const Location &location);
     const FontFace *companionOf(const FontFace &face);
     const FontFace *knownFallback(char32_t codepoint);
