@@ -166,9 +166,9 @@ void DocumentConversion::writeOutputLine(std::u32string_view text)
 {
     ++m_lineSlot;
     ++m_lineCount;
-    // Lines of full-width text are as wide as a line can be: once one is
-    // measured, others of its length need no count.
-    if (PageFit::widestOf(text.size()) > m_longestWidth)
+    // Lines of full-width text are as wide as a line without tabs can be:
+    // once one is measured, others of its length need no count.
+    if (PageFit::widestOf(text.size()) > m_longestWidth || text.find(U'\t') != text.npos)
         m_longestWidth = std::max(m_longestWidth, PageFit::widthOf(text));
     m_lineUtf8.clear();
     Utf8::append(m_lineUtf8, text);

@@ -12,6 +12,7 @@ constexpr long long UnitsPerPointNumerator = 254;
 constexpr long long UnitsPerPointDenominator = 72;
 constexpr long long TenthsPerEm = 10;
 constexpr long long NarrowTenths = 6;
+constexpr long long TabColumns = 8;
 // How far below a line's top its glyphs begin, in hundredths of an em: the
 // Chinese faces put the baseline an ascent of 1.15 em below the top, and
 // their tallest ideographs reach 0.84 em above it. A line whose top alone
@@ -90,11 +91,16 @@ int PageFit::lastSlot(int fontSize) const
     return slot;
 }
 
+// A tab reaches the next stop of eight columns, as the writer draws it.
 long long PageFit::widthOf(std::u32string_view text)
 {
     long long width = 0;
-    for (char32_t c : text)
-        width += isWide(c) ? TenthsPerEm : NarrowTenths;
+    long long column = 0;
+    for (char32_t c : text) {
+        const long long blanks = c == U'\t' ? TabColumns - column % TabColumns : 1;
+        width += c == U'\t' ? blanks * NarrowTenths : isWide(c) ? TenthsPerEm : NarrowTenths;
+        column += blanks;
+    }
     return width;
 }
 

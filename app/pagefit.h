@@ -34,7 +34,7 @@ public:
     std::optional<SkipReason> refusal(int fontSize) const;
     // The width of text in tenths of an em.
     static long long widthOf(std::u32string_view text);
-    // The widest a text of that many characters can be.
+    // The widest a text of that many characters but no tab can be.
     static long long widestOf(size_t characterCount);
     // Whether lineCount lines at most longestWidth wide stay on the page at
     // fontSize.

@@ -5,6 +5,7 @@
 #include "pdf/metadata/creationdate.h"
 #include "pdf/metadata/srgbprofile.h"
 #include "pdf/metadata/xmpmetadata.h"
+#include "pdf/text/scriptlanguage.h"
 
 namespace tervolanpdf {
 
@@ -42,6 +43,7 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     , m_deflater(kPageCompression)
     , m_background(m_deflater)
     , m_writer(m_file, m_deflater, m_background, layoutFor(info))
+    , m_layout(info.archival)
     , m_fonts(m_writer)
     , m_catalog(m_writer.reserve())
     , m_pageTree(m_writer, m_writer.reserve())
@@ -49,7 +51,8 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     m_resources = m_writer.reserve();
     m_infoObject = m_writer.reserve();
     if (info.tagged)
-        m_structure = std::make_unique<StructureTree>(m_writer, m_file.folder(), m_file.target());
+        m_structure = std::make_unique<StructureTree>(m_writer, m_file.folder(), m_file.target(),
+                                                      m_info.language);
     const CreationDate date;
     m_creationDate = date.pdf();
     m_xmpDate = date.xmp();
@@ -72,7 +75,8 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
     const double baseline = y / kUnitsPerPoint + face.ascent() * points / face.unitsPerEm();
     const bool marked = m_structure && !m_layout.glyphs().empty();
     if (marked)
-        m_content.beginMarked(m_structure->markPiece(currentPage(), paragraph));
+        m_content.beginMarked(m_structure->markPiece(currentPage(), paragraph,
+                                                     ScriptLanguage::of(m_layout.codepoints())));
     m_content.showLine(style.fontSize, style.colour, x / kUnitsPerPoint,
                        m_pageSize.height / kUnitsPerPoint - baseline, m_layout.glyphs(),
                        m_layout.spans(), m_layout.plain());

@@ -6,6 +6,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <array>
+#include <string_view>
 
 namespace tervolanpdf {
 
@@ -21,6 +22,13 @@ struct Alias {
 
 constexpr const char *kSerifCjk = "Noto Serif CJK SC";
 constexpr const char *kSansCjk = "Noto Sans CJK SC";
+
+// The CJK faces lack many Latin letters (Ł, ź, Ÿ); fontconfig's ranking for
+// Chinese text would draw them from a Japanese Mincho face.
+const char *companionFamily(const char *family)
+{
+    return std::string_view(family) == kSerifCjk ? "Noto Serif" : "Noto Sans";
+}
 
 constexpr std::array kAliases{
     Alias{"", kSerifCjk},       Alias{"\xE5\xAE\x8B\xE4\xBD\x93", kSerifCjk}, // 宋体
@@ -61,6 +69,8 @@ const FontFace &FontCatalog::face(const std::string &name)
         return *known->second;
     const FontFace &found = faceAt(locate(name));
     m_byName.emplace(name, &found);
+    if (const char *alias = aliasFamily(name))
+        m_companionFamilies.emplace(&found, companionFamily(alias));
     return found;
 }
 
@@ -75,6 +85,40 @@ const FontFace &FontCatalog::faceAt(const Location &location)
 const FontFace *FontCatalog::fallbackFor(char32_t codepoint)
 {
     std::lock_guard lock(m_mutex);
+    return knownFallback(codepoint);
+}
+
+const FontFace *FontCatalog::fallbackFor(char32_t codepoint, const FontFace &face)
+{
+    std::lock_guard lock(m_mutex);
+    if (const FontFace *companion = companionOf(face); companion && companion->covers(codepoint))
+        return companion;
+    return knownFallback(codepoint);
+}
+
+// Loaded on the first character its face lacks, so plain Chinese text
+// never opens it.
+const FontFace *FontCatalog::companionOf(const FontFace &face)
+{
+    const auto family = m_companionFamilies.find(&face);
+    if (family == m_companionFamilies.end())
+        return nullptr;
+    if (const auto known = m_companions.find(&face); known != m_companions.end())
+        return known->second;
+    const FontFace *companion = nullptr;
+    try {
+        const Location location = locateFamily(family->second);
+        if (!location.path.empty())
+            companion = &faceAt(location);
+    } catch (const PdfError &) {
+        // A face that cannot be embedded leaves the character to the others.
+    }
+    m_companions.emplace(&face, companion);
+    return companion;
+}
+
+const FontFace *FontCatalog::knownFallback(char32_t codepoint)
+{
     if (const auto known = m_fallbacks.find(codepoint); known != m_fallbacks.end())
         return known->second;
     const FontFace *found = searchFallback(codepoint);
@@ -170,6 +214,12 @@ int FontCatalog::installedFaceCount()
     return count;
 }
 
+// The family's own file, or none where fontconfig would substitute another.
+FontCatalog::Location FontCatalog::locateFamily(const char *family)
+{
+    return bestMatch(FcNameParse(reinterpret_cast<const FcChar8 *>(family)), family);
+}
+
 FontCatalog::Location FontCatalog::locate(const std::string &name)
 {
     const char *alias = aliasFamily(name);
@@ -181,6 +231,16 @@ FontCatalog::Location FontCatalog::locate(const std::string &name)
     // a Latin one, and within a .ttc collection the language picks the SC
     // face. A family that exists still wins over the language.
     FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8 *>("zh-cn"));
+    const Location location = bestMatch(pattern, nullptr);
+    if (location.path.empty())
+        throw PdfError("no font found for the face \"" + name + "\"");
+    return location;
+}
+
+// Takes pattern over. An empty path when nothing matches, or when the
+// match is not of family (where given).
+FontCatalog::Location FontCatalog::bestMatch(FcPattern *pattern, const char *family)
+{
     FcConfigSubstitute(fontConfig(), pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
@@ -188,15 +248,17 @@ FontCatalog::Location FontCatalog::locate(const std::string &name)
     FcPatternDestroy(pattern);
 
     Location location;
+    FcChar8 *found = nullptr;
     FcChar8 *file = nullptr;
-    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+    const bool ofFamily = !family
+        || (match && FcPatternGetString(match, FC_FAMILY, 0, &found) == FcResultMatch
+            && std::string_view(reinterpret_cast<const char *>(found)) == family);
+    if (match && ofFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
         location.path = reinterpret_cast<const char *>(file);
         FcPatternGetInteger(match, FC_INDEX, 0, &location.index);
     }
     if (match)
         FcPatternDestroy(match);
-    if (location.path.empty())
-        throw PdfError("no font found for the face \"" + name + "\"");
     return location;
 }
 

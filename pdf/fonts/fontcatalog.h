@@ -11,6 +11,7 @@
 
 // fontconfig's own declaration, so that its header stays out of this one.
 typedef struct _FcCharSet FcCharSet;
+typedef struct _FcPattern FcPattern;
 
 namespace tervolanpdf {
 
@@ -36,6 +37,12 @@ public:
     // installed face lists costs no search at all.
     const FontFace *fallbackFor(char32_t codepoint);
 
+    // As fallbackFor(), for a character face lacks: where face is one of
+    // the Noto CJK faces, the Latin Noto face of its style comes first
+    // (Noto Serif for the serif, Noto Sans for the sans), so that Ł or Ÿ
+    // among 宋体 text is drawn in a serif like its neighbours.
+    const FontFace *fallbackFor(char32_t codepoint, const FontFace &face);
+
 private:
     FontCatalog() = default;
 
@@ -44,7 +51,11 @@ private:
         int index = 0;
     };
     static Location locate(const std::string &name);
+    static Location locateFamily(const char *family);
+    static Location bestMatch(FcPattern *pattern, const char *family);
     const FontFace &faceAt(const Location &location);
+    const FontFace *companionOf(const FontFace &face);
+    const FontFace *knownFallback(char32_t codepoint);
     const FontFace *searchFallback(char32_t codepoint);
     bool anyFaceLists(char32_t codepoint) const;
     void gatherListed();
@@ -55,6 +66,10 @@ private:
     // Two names may lead to one file and face; it is loaded only once.
     std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> m_byLocation;
     std::map<char32_t, const FontFace *> m_fallbacks;
+    // The Latin family of each Noto CJK face the aliases led to, and the
+    // face once loaded (nullptr where the family is not installed).
+    std::map<const FontFace *, const char *> m_companionFamilies;
+    std::map<const FontFace *, const FontFace *> m_companions;
     std::vector<const FontFace *> m_fallbackFaces; // in the order first chosen
     // Every character some installed face lists, gathered at the first
     // search that found nothing; nullptr until then.

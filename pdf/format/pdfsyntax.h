@@ -13,6 +13,10 @@ namespace tervolanpdf {
 
 class PdfSyntax {
 public:
+    // The most entries PDF/A-1 lets an array hold; every mode keeps to it,
+    // so an archival document of any length validates.
+    static constexpr int kMaxArrayEntries = 8191;
+
     static void appendInteger(std::string &out, long long value);
 
     // A real with at most decimals (0 to 6) decimals, trailing zeros

@@ -6,6 +6,8 @@ namespace tervolanpdf {
 
 namespace {
 
+constexpr int kMaxKids = PdfSyntax::kMaxArrayEntries;
+
 void appendReference(std::string &out, int number)
 {
     PdfSyntax::appendInteger(out, number);
@@ -15,23 +17,25 @@ void appendReference(std::string &out, int number)
 } // namespace
 
 StructureTree::StructureTree(PdfObjectWriter &writer, const std::string &folder,
-                             const std::string &target)
+                             const std::string &target, const std::string &language)
     : m_writer(writer)
     , m_root(writer.reserve())
-    , m_document(writer.reserve())
+    , m_top(writer.reserve())
     , m_paragraphs(folder, target)
+    , m_language(language.empty() ? "en" : language.substr(0, language.find('-')))
     , m_marks(folder, target)
-    , m_parentArrays(folder, target)
+    , m_parentTree(writer, folder, target)
 {
 }
 
-int StructureTree::markPiece(int page, int paragraph)
+int StructureTree::markPiece(int page, int paragraph, const char *language)
 {
-    if (m_paragraph == 0 || paragraph != m_paragraphValue) {
+    const bool full = m_marks.size() >= 2 * static_cast<uint64_t>(kMaxKids);
+    if (m_paragraph == 0 || paragraph != m_paragraphValue || full) {
         closeParagraph();
         m_paragraph = m_writer.reserve();
         m_paragraphValue = paragraph;
-        m_paragraphs.append(m_paragraph);
+        m_paragraphLanguage = language == m_language ? "" : language;
     }
     const int mcid = static_cast<int>(m_pageElements.size());
     m_pageElements.push_back(m_paragraph);
@@ -46,9 +50,16 @@ void StructureTree::closeParagraph()
 {
     if (m_paragraph == 0)
         return;
-    m_writer.writeLongObject(m_paragraph, [this](const PdfObjectWriter::Append &append) {
-        std::string head = "<</S/P/P ";
-        appendReference(head, m_document);
+    const int parent = parentOfParagraph();
+    m_writer.writeLongObject(m_paragraph, [&](const PdfObjectWriter::Append &append) {
+        std::string head = "<</S/P";
+        if (*m_paragraphLanguage != '\0') {
+            head += "/Lang(";
+            head += m_paragraphLanguage;
+            head += ')';
+        }
+        head += "/P ";
+        appendReference(head, parent);
         head += "/Pg ";
         appendReference(head, m_marks.front());
         head += "/K[";
@@ -58,6 +69,20 @@ void StructureTree::closeParagraph()
     });
     m_marks.clear();
     m_paragraph = 0;
+}
+
+// A full Document or Part is written, and the next paragraph starts a Part
+// beside it rather than below: readers that walk the tree by depth find
+// every paragraph one level down, however long the document.
+int StructureTree::parentOfParagraph()
+{
+    if (m_paragraphs.size() == static_cast<uint64_t>(kMaxKids)) {
+        writeTop();
+        m_paragraphs.clear();
+        m_top = m_writer.reserve();
+    }
+    m_paragraphs.append(m_paragraph);
+    return m_top;
 }
 
 // A paragraph's marks on its first page are plain ids; marks on later
@@ -89,33 +114,31 @@ int StructureTree::closePage()
 {
     if (m_pageElements.empty())
         return -1;
-    const int array = m_writer.reserve();
-    std::string &body = m_writer.body();
-    m_writer.beginObject(array);
-    body += '[';
-    for (const int element : m_pageElements) {
-        appendReference(body, element);
-        body += ' ';
-    }
-    body += ']';
-    m_writer.endObject();
+    const int key = m_parentTree.addPage(m_pageElements);
     m_pageElements.clear();
-    m_parentArrays.append(array);
-    return static_cast<int>(m_parentArrays.size()) - 1;
+    return key;
 }
 
 void StructureTree::finish()
 {
     closeParagraph();
-    m_writer.writeLongObject(
-        m_document, [this](const PdfObjectWriter::Append &append) { appendDocument(append); });
+    writeTop();
+    m_parentTree.writeNodes();
     m_writer.writeLongObject(m_root,
                              [this](const PdfObjectWriter::Append &append) { appendRoot(append); });
 }
 
-void StructureTree::appendDocument(const PdfObjectWriter::Append &append)
+void StructureTree::writeTop()
 {
-    std::string part = "<</Type/StructElem/S/Document/P ";
+    m_writer.writeLongObject(m_top,
+                             [this](const PdfObjectWriter::Append &append) { appendTop(append); });
+    m_tops.push_back(m_top);
+}
+
+void StructureTree::appendTop(const PdfObjectWriter::Append &append)
+{
+    std::string part
+        = m_tops.empty() ? "<</Type/StructElem/S/Document/P " : "<</Type/StructElem/S/Part/P ";
     appendReference(part, m_root);
     part += "/K[";
     append(part);
@@ -133,22 +156,21 @@ void StructureTree::appendDocument(const PdfObjectWriter::Append &append)
 void StructureTree::appendRoot(const PdfObjectWriter::Append &append)
 {
     std::string part = "<</Type/StructTreeRoot/K ";
-    appendReference(part, m_document);
-    part += "/ParentTree<</Nums[";
-    append(part);
-    long long key = 0;
-    m_parentArrays.forEachBlock([&](std::span<const int> arrays) {
-        part.clear();
-        for (const int array : arrays) {
-            PdfSyntax::appendInteger(part, key++);
-            part += ' ';
-            appendReference(part, array);
+    if (m_tops.size() == 1) {
+        appendReference(part, m_tops.front());
+    } else {
+        part += '[';
+        for (const int top : m_tops) {
+            appendReference(part, top);
             part += ' ';
         }
-        append(part);
-    });
-    part = "]>>/ParentTreeNextKey ";
-    PdfSyntax::appendInteger(part, key);
+        part += ']';
+    }
+    part += "/ParentTree<<";
+    append(part);
+    m_parentTree.appendRoot(append);
+    part = ">>/ParentTreeNextKey ";
+    PdfSyntax::appendInteger(part, m_parentTree.nextKey());
     part += ">>";
     append(part);
 }

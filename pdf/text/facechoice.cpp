@@ -35,7 +35,7 @@ const FontFace *FaceChoice::faceFor(size_t i) const
         return m_faces[i - 1];
     if (CharClass::isIgnorable(codepoint) || m_face->glyphFor(codepoint, m_script) != 0)
         return m_face;
-    const FontFace *fallback = FontCatalog::instance().fallbackFor(codepoint);
+    const FontFace *fallback = FontCatalog::instance().fallbackFor(codepoint, *m_face);
     return fallback ? fallback : m_face;
 }
 

@@ -1,18 +1,18 @@
 #include "pdf/text/linelayout.h"
 
 #include "pdf/fonts/documentfonts.h"
+#include "pdf/fonts/fontcatalog.h"
 #include "pdf/text/charclass.h"
 #include "pdf/text/clustertext.h"
 #include "platform/text/utf8.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tervolanpdf {
 
 namespace {
 
-constexpr int kBlanksPerTab = 8;
+constexpr size_t kBlanksPerTab = 8;
 constexpr char32_t kEmDash = 0x2014;
 
 // The script of the first character of a definite script; the characters
@@ -58,7 +58,7 @@ float designToEm(hb_position_t value, const FontFace &face)
 
 } // namespace
 
-LineLayout::LineLayout() : m_buffer(hb_buffer_create()) {}
+LineLayout::LineLayout(bool standIn) : m_buffer(hb_buffer_create()), m_standIn(standIn) {}
 
 LineLayout::~LineLayout()
 {
@@ -75,13 +75,12 @@ void LineLayout::layOut(std::string_view text, const FontFace &face, DocumentFon
     m_script = lineScript(m_codepoints);
     const uint16_t space = face.glyphFor(U' ', m_script);
     fonts.place(face, space, U" ", /*blank*/ false);
-    m_tabStop = kBlanksPerTab * face.widthOf(space);
-    m_pen = 0;
+    m_tabColumns = 0;
     m_plain = true;
     if (layOutPlain(face))
         return;
     m_glyphs.clear();
-    m_pen = 0;
+    m_tabColumns = 0;
     m_plain = false;
     m_faces.choose(m_codepoints, face, m_script);
     layOutRuns();
@@ -100,7 +99,7 @@ bool LineLayout::layOutPlain(const FontFace &face)
     for (size_t i = 0; i < m_codepoints.size(); ++i) {
         const char32_t codepoint = m_codepoints[i];
         if (CharClass::isControl(codepoint)) {
-            m_glyphs[i] = controlGlyph(codepoint);
+            m_glyphs[i] = controlGlyph(codepoint, i);
             m_plain = m_plain && m_glyphs[i].font == name;
             continue;
         }
@@ -110,8 +109,6 @@ bool LineLayout::layOutPlain(const FontFace &face)
         const uint16_t glyph = face.glyphFor(codepoint, m_script);
         if (glyph == 0)
             return false;
-        const float width = face.widthOf(glyph);
-        m_pen += width;
         if (const uint16_t code = font.codes().knownCode(glyph, codepoint)) {
             m_glyphs[i] = {name, code, 0, 0, 0};
             continue;
@@ -175,31 +172,35 @@ void LineLayout::layOutAlone(const Run &run)
     for (size_t i = run.begin; i < run.end; ++i) {
         const char32_t original = m_codepoints[i];
         if (CharClass::isControl(original)) {
-            m_glyphs.push_back(controlGlyph(original));
+            m_glyphs.push_back(controlGlyph(original, i));
             continue;
         }
-        const uint16_t glyph = run.face->glyphFor(original, m_script);
-        if (glyph == 0)
+        const FontFace *face = run.face;
+        uint16_t glyph = face->glyphFor(original, m_script);
+        if (glyph == 0) {
             noteMissing(original);
-        addGlyph(*run.face, glyph, {&original, 1}, run.face->widthOf(glyph));
+            standIn(face, glyph);
+        }
+        addGlyph(*face, glyph, {&original, 1}, face->widthOf(glyph));
     }
 }
 
 // Control characters have no glyph in most fonts and would show as boxes.
 // They become blanks in the text too, not only in the glyphs: a reader
-// given a tab to extract breaks the line there.
-LineLayout::Glyph LineLayout::controlGlyph(char32_t codepoint)
+// given a tab to extract breaks the line there. A tab at character i is as
+// wide as the blanks up to the next stop of eight columns, each character
+// before it a column, as a text editor lines up "col1<tab>col2".
+LineLayout::Glyph LineLayout::controlGlyph(char32_t codepoint, size_t i)
 {
     const uint16_t space = m_face->glyphFor(U' ', m_script);
-    double advance = m_face->widthOf(space);
     float extra = 0;
-    if (codepoint == U'\t' && m_tabStop > 0) {
-        const double reach = (std::floor(m_pen / m_tabStop) + 1) * m_tabStop - m_pen;
-        extra = static_cast<float>(reach - advance);
-        advance = reach;
+    if (codepoint == U'\t') {
+        const size_t column = i + m_tabColumns;
+        const size_t blanks = kBlanksPerTab - column % kBlanksPerTab;
+        m_tabColumns += blanks - 1;
+        extra = static_cast<float>(blanks - 1) * m_face->widthOf(space);
     }
     const DocumentFonts::Placement placed = m_fonts->place(*m_face, space, U" ", false);
-    m_pen += advance;
     return {&placed.font->resourceName(), placed.code, 0, extra, 0};
 }
 
@@ -287,12 +288,17 @@ void LineLayout::layOutClusters(const Run &run, unsigned count, const hb_glyph_i
                 continue;
             }
             const unsigned i = first + static_cast<unsigned>(piece.glyph);
-            const uint16_t glyph = infos[i].codepoint < face.glyphCount()
+            const FontFace *shown = &face;
+            uint16_t glyph = infos[i].codepoint < face.glyphCount()
                 ? static_cast<uint16_t>(infos[i].codepoint)
                 : 0;
-            if (glyph == 0)
+            float advance = designToEm(positions[i].x_advance, face);
+            if (glyph == 0) {
                 noteMissing(own);
-            m_shaped.push_back({&face, glyph, piece.text, designToEm(positions[i].x_advance, face),
+                standIn(shown, glyph);
+                advance = shown->widthOf(glyph);
+            }
+            m_shaped.push_back({shown, glyph, piece.text, advance,
                                 designToEm(positions[i].x_offset, face),
                                 designToEm(positions[i].y_offset, face), false, together, own});
         }
@@ -322,7 +328,6 @@ void LineLayout::showLeftToRight()
         const float extra = shaped.advance - placed.width - lead;
         noteCluster(shaped);
         m_glyphs.push_back({placed.font, placed.code, lead, extra, shaped.rise});
-        m_pen += shaped.advance;
     }
 }
 
@@ -356,7 +361,6 @@ void LineLayout::showRightToLeft()
         right -= shaped->advance;
     }
     m_glyphs.back().extraAdvance = total - pen;
-    m_pen += total;
 }
 
 LineLayout::Placed LineLayout::place(const Shaped &shaped)
@@ -375,7 +379,6 @@ void LineLayout::addGlyph(const FontFace &face, uint16_t glyph, std::u32string_v
     const DocumentFonts::Placement placed = m_fonts->place(face, glyph, text, false);
     const float extra = advance - face.widthOf(glyph);
     m_glyphs.push_back({&placed.font->resourceName(), placed.code, 0, extra, 0});
-    m_pen += advance;
 }
 
 void LineLayout::noteMissing(std::u32string_view text)
@@ -384,6 +387,22 @@ void LineLayout::noteMissing(std::u32string_view text)
         if (!CharClass::isIgnorable(codepoint))
             noteMissing(codepoint);
     }
+}
+
+// The line's own face draws the mark where it has it, as the Noto CJK
+// faces do; else the face that has it. Without any, .notdef stays.
+void LineLayout::standIn(const FontFace *&face, uint16_t &glyph) const
+{
+    constexpr char32_t kGeta = 0x3013;
+    if (!m_standIn)
+        return;
+    const FontFace *marked = m_face->glyphFor(kGeta, m_script) != 0
+        ? m_face
+        : FontCatalog::instance().fallbackFor(kGeta);
+    if (!marked)
+        return;
+    face = marked;
+    glyph = marked->glyphFor(kGeta, m_script);
 }
 
 void LineLayout::noteMissing(char32_t codepoint)

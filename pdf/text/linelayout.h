@@ -5,7 +5,8 @@
 // script and direction at a time; every other character takes the glyph
 // it takes alone, the cached fast path for plain Chinese and Latin text.
 // Invalid UTF-8 becomes U+FFFD, control characters blanks, and a tab
-// reaches the next stop of eight blanks.
+// reaches the next stop of eight columns. A character no installed face has
+// is drawn as .notdef, or, for archival output, as the geta mark.
 #ifndef TERVOLANPDF_LINELAYOUT_H
 #define TERVOLANPDF_LINELAYOUT_H
 
@@ -26,7 +27,10 @@ class DocumentFonts;
 
 class LineLayout {
 public:
-    LineLayout();
+    // With standIn, a character no installed face has shows the geta mark
+    // 〓 (U+3013), the typesetters' sign for a missing character, yet reads
+    // back as itself: PDF/A forbids drawing .notdef.
+    explicit LineLayout(bool standIn = false);
     ~LineLayout();
     LineLayout(const LineLayout &) = delete;
     LineLayout &operator=(const LineLayout &) = delete;
@@ -55,6 +59,8 @@ public:
     const std::vector<Span> &spans() const { return m_spans; }
     // True when the glyphs are all of one font, none raised or offset.
     bool plain() const { return m_plain; }
+    // The characters of the line.
+    const std::vector<char32_t> &codepoints() const { return m_codepoints; }
 
     // Characters no installed face has, in the order of their first use,
     // over every line laid out so far.
@@ -69,7 +75,7 @@ private:
     };
 
     bool layOutPlain(const FontFace &face);
-    Glyph controlGlyph(char32_t codepoint);
+    Glyph controlGlyph(char32_t codepoint, size_t i);
     bool asksForShaping(size_t i) const;
     void layOutRuns();
     void layOutAlone(const Run &run);
@@ -103,6 +109,7 @@ private:
     void addGlyph(const FontFace &face, uint16_t glyph, std::u32string_view text, float advance);
     void noteMissing(char32_t codepoint);
     void noteMissing(std::u32string_view text);
+    void standIn(const FontFace *&face, uint16_t &glyph) const;
 
     std::vector<char32_t> m_codepoints;
     FaceChoice m_faces;
@@ -112,13 +119,13 @@ private:
     std::vector<char32_t> m_missing;
     std::unordered_set<char32_t> m_missingSeen;
     hb_buffer_t *m_buffer = nullptr;
+    bool m_standIn = false;
     // The line being laid out.
     const FontFace *m_face = nullptr;
     DocumentFonts *m_fonts = nullptr;
     FontFace::LineScript m_script = FontFace::LineScript::None;
-    double m_pen = 0;
     bool m_plain = true;
-    double m_tabStop = 0;
+    size_t m_tabColumns = 0; // columns the line's tabs added past their own
 };
 
 } // namespace tervolanpdf

@@ -83,6 +83,36 @@ TEST_F(ArchiveOutput, PdfAPassesPreflightWhereTheDefaultOutputDoesNot)
     EXPECT_NE(invalid.exitCode, 0) << invalid.out;
 }
 
+TEST_F(ArchiveOutput, PdfAWithACharacterNoFaceHasStillPassesAndKeepsTheText)
+{
+    const std::string input = dir.write("缺字.txt", "前\U000F0000后\n");
+    ASSERT_EQ(convert("pdfa", "--pdfa " + shellQuote(input)).exitCode, 0);
+    const std::string pdf = dir.file("pdfa/缺字.pdf");
+    const CommandRun valid = CommandRun::run(Preflight + shellQuote(pdf));
+    EXPECT_EQ(valid.exitCode, 0) << valid.out << valid.err;
+    EXPECT_EQ(PdfReadback::lines(pdf), std::vector<std::string>{"前\U000F0000后"});
+}
+
+TEST_F(ArchiveOutput, TaggedPdfAPastEveryArrayLimitPassesPreflight)
+{
+    // PDF/A arrays hold at most 8,191 entries. 8,201 paragraphs, the last
+    // of 8,200 pieces, on 4,101 pages (two parent-tree entries each): the
+    // Document's kids, the paragraph's and the parent tree each pass it.
+    std::string text;
+    for (int line = 0; line < 8200; ++line)
+        text += "字\n";
+    text += std::string(8200, 'a') + "\n";
+    const std::string input = dir.write("long.txt", text);
+    ASSERT_EQ(
+        convert("out", "--pdfa --tagged --chars-per-line 1 --font-size 100 " + shellQuote(input))
+            .exitCode,
+        0);
+    const std::string pdf = dir.file("out/long.pdf");
+    ASSERT_EQ(PdfReadback::pages(pdf), 4101);
+    const CommandRun valid = CommandRun::run(Preflight + shellQuote(pdf));
+    EXPECT_EQ(valid.exitCode, 0) << valid.out << valid.err;
+}
+
 TEST_F(ArchiveOutput, TaggedPdfGivesBackOneParagraphPerInputLineInOrder)
 {
     const std::string input = dir.write("three.txt",
@@ -101,6 +131,19 @@ TEST_F(ArchiveOutput, TaggedPdfGivesBackOneParagraphPerInputLineInOrder)
               "    \"pieces\"\n"
               "  P (block)\n"
               "    \"第三行\"\n");
+}
+
+TEST_F(ArchiveOutput, TaggedParagraphsInAnotherScriptNameTheirLanguage)
+{
+    const std::string input = dir.write("语言.txt", "汉语 Chinese\nئۇيغۇر يېزىقى\nབོད་ཡིག\n한국어\n");
+    ASSERT_EQ(convert("out", "--tagged " + shellQuote(input)).exitCode, 0);
+    const std::string pdf = objects(dir.file("out/语言.pdf"));
+    for (const char *language : {"ug", "bo", "ko"})
+        EXPECT_NE(pdf.find("/Lang (" + std::string(language) + ")"), std::string::npos) << language;
+    size_t count = 0;
+    for (size_t at = pdf.find("/Lang ("); at != std::string::npos; at = pdf.find("/Lang (", at + 1))
+        ++count;
+    EXPECT_EQ(count, 4u) << "the catalog's and three paragraphs'";
 }
 
 TEST_F(ArchiveOutput, TitleXmpAndLanguageAgreeAndAreReproducible)

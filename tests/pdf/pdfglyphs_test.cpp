@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -209,6 +210,34 @@ TEST(PdfGlyphs, LinesStandWhereTheyWereDrawnInAnyOrder)
         // One page unit is 72/254 points; the top of the line is y.
         EXPECT_NEAR(word->xMin, p.x * 72.0 / 254, 1.0) << p.text;
         EXPECT_NEAR(word->yMin, p.y * 72.0 / 254, 1.0) << p.text;
+    }
+}
+
+TEST(PdfGlyphs, ATabDrawsTheBlanksUpToTheNextStopOfEightColumns)
+{
+    // Each line with tabs is drawn again with the blanks a text editor
+    // would show for them: every word must stand where it does there.
+    TempDir folder;
+    const std::string output = folder.file("tabs");
+    const int box = beginDocument(output);
+    const std::vector<std::string> lines = {
+        "col1\tcol2",  "col1    col2",      "中文\t列二\tend", "中文      列二      end",
+        "abcdefgh\tx", "abcdefgh        x",
+    };
+    int y = 100;
+    for (const std::string &line : lines) {
+        ASSERT_EQ(TextOut(box, 100, y, line.c_str()), 0) << lastError();
+        y += 80;
+    }
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+
+    std::map<std::string, std::vector<double>> starts;
+    for (const Word &word : words(output + ".pdf"))
+        starts[word.text].push_back(word.xMin);
+    ASSERT_EQ(starts.size(), 7u);
+    for (const auto &[text, xs] : starts) {
+        ASSERT_EQ(xs.size(), 2u) << text;
+        EXPECT_NEAR(xs[0], xs[1], 0.01) << text;
     }
 }
 

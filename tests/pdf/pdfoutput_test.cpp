@@ -109,6 +109,24 @@ TEST(PdfOutput, UnknownFaceNamesFallBackToAChineseFace)
               (std::vector<std::string>{"中文不会变成方框", "Latin face"}));
 }
 
+TEST(PdfOutput, LatinLettersTheChineseFacesLackComeFromANotoFaceOfTheirStyle)
+{
+    TempDir folder;
+    const std::string output = folder.file("latin");
+    const int box = beginDocument(output);
+    ASSERT_EQ(SetStrProp(box, PDF_FONT_NAME, "宋体"), 0);
+    ASSERT_EQ(TextOut(box, 100, 100, "宋体 Łódź"), 0) << lastError();
+    ASSERT_EQ(SetStrProp(box, PDF_FONT_NAME, "黑体"), 0);
+    ASSERT_EQ(TextOut(box, 100, 200, "黑体 Ÿ"), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    const std::string fonts = commandOutput("pdffonts '" + output + ".pdf'");
+    EXPECT_NE(fonts.find("+NotoSerif-Regular "), std::string::npos) << fonts;
+    EXPECT_NE(fonts.find("+NotoSans-Regular "), std::string::npos) << fonts;
+    EXPECT_EQ(fonts.find("HanaMin"), std::string::npos) << fonts;
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"),
+              (std::vector<std::string>{"宋体 Łódź", "黑体 Ÿ"}));
+}
+
 TEST(PdfOutput, NewPageStartsPagesThatKeepTheirOwnText)
 {
     TempDir folder;
