@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <cstdlib>
@@ -122,7 +123,14 @@ void DemoForm::connectHandlers()
             [this] { ShellService::instance().open(m_label3->text()); });
     connect(m_frmMenu->MenuRemoveSelected(), &QAction::triggered, m_inputs,
             &InputList::removeSelected);
-    connect(m_frmMenu->menuRemoveAll(), &QAction::triggered, m_inputs, &InputList::removeAll);
+    // Emptying the list during a run stops it first: the run would
+    // otherwise end as if every file were done.
+    connect(m_frmMenu->menuRemoveAll(), &QAction::triggered, this, [this] {
+        stopConversion();
+        m_inputs->removeAll();
+    });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &DemoForm::stopConversion);
 
     m_drops = new FileDropFilter(this);
     m_drops->watch(m_list->viewport());
@@ -146,6 +154,7 @@ void DemoForm::load(const QString &configIni)
     m_xpc->setCaption("Tervolan");
     m_job = std::make_unique<ConversionJob>(m_pdfBox, settings, *m_host, *m_host);
     m_conversion = new ConversionDriver(*m_job, this);
+    m_convertCaption = m_convertButton->Caption();
     connect(m_conversion, &ConversionDriver::finished, this, &DemoForm::conversionFinished);
     centreOnScreen();
 }
@@ -164,20 +173,41 @@ void DemoForm::openPaths(const QByteArrayList &paths)
     m_inputs->addGivenPaths(paths);
 }
 
+// Pressed again while a run is under way, Convert stops it.
 void DemoForm::Command1_Click()
 {
-    if (!m_conversion || m_conversion->isRunning())
+    if (!m_conversion)
         return;
+    if (m_conversion->isRunning()) {
+        stopConversion();
+        return;
+    }
     if (!m_conversion->start(*m_pathList)) {
         m_host->showUnusableFolder();
         reportSkippedInputs();
+        return;
     }
+    m_convertButton->setCaption(StopCaption);
+}
+
+// The document under way is dropped and its entry stays, with every one
+// not yet converted, for the next Convert. Nothing says the run finished:
+// no beep, no folder, the bar stays where it stood. What was skipped so far
+// is still told, as those entries have left the list.
+void DemoForm::stopConversion()
+{
+    if (!isConverting())
+        return;
+    m_conversion->abandon();
+    m_convertButton->setCaption(m_convertCaption);
+    reportSkippedInputs();
 }
 
 // A writer failure ends the program here, with the job no longer on the
 // stack.
 void DemoForm::conversionFinished()
 {
+    m_convertButton->setCaption(m_convertCaption);
     if (m_host->endOnWriterFailure())
         return;
     reportSkippedInputs();

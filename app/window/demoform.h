@@ -78,9 +78,13 @@ public:
     void openPaths(const QByteArrayList &paths);
 
     // Starts converting the list; the window stays usable while it runs
-    // and learns of the end through conversionFinished. Ignored while a
-    // run is under way.
+    // and learns of the end through conversionFinished. While a run is
+    // under way its caption reads StopCaption, and it stops the run.
     void Command1_Click();
+    static constexpr const char *StopCaption = "停止转换";
+    // Ends a run where it stands, keeping what is left in the list (also
+    // Escape in the window).
+    void stopConversion();
     // Whether a run started by Convert is still under way.
     bool isConverting() const { return m_conversion && m_conversion->isRunning(); }
     // The Settings dialog, modal: the window waits until it closes.
@@ -127,4 +131,5 @@ private:
     int m_pdfBox = -1;
     std::function<void(int)> m_endProgram;
     QString m_configIni;
+    QString m_convertCaption;
 };

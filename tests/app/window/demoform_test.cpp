@@ -336,6 +336,39 @@ TEST_F(DemoFormTest, ClosingDuringAConversionDropsTheDocumentUnderWay)
     EXPECT_TRUE(std::filesystem::is_empty(dir.file("out")));
 }
 
+// Escape stops a run between two steps: the document under way is dropped
+// and its entry stays with the rest, nothing says the run finished, and the
+// next Convert carries on with what is left.
+TEST_F(DemoFormTest, EscapeStopsARunAndConvertCarriesOnWithTheRest)
+{
+    std::string text;
+    for (int line = 0; line < 30000; ++line)
+        text += std::string(100, 'x') + "\n";
+    form.List1()->addItem(QString::fromStdString(dir.write("in/big.txt", text)));
+    form.List1()->addItem(QString::fromStdString(dir.write("in/small.txt", "small")));
+    const QString convertCaption = form.Command1()->Caption();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::mouseClick(form.Command1(), Qt::LeftButton);
+    EXPECT_EQ(form.Command1()->Caption(), DemoForm::StopCaption);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return form.Pro()->Value() >= 30 && form.Pro()->Value() < 100; }, 20000));
+    QTest::keyClick(&form, Qt::Key_Escape);
+    const int barAtStop = form.Pro()->Value();
+    QTest::qWait(50);
+    EXPECT_FALSE(form.isConverting());
+    EXPECT_EQ(form.List1()->count(), 2);
+    EXPECT_EQ(form.Pro()->Value(), barAtStop);
+    EXPECT_TRUE(shell.opened.isEmpty());
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("out")));
+    EXPECT_EQ(form.Command1()->Caption(), convertCaption);
+
+    convert();
+    EXPECT_EQ(form.List1()->count(), 0);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("out/big.pdf")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("out/small.pdf")));
+}
+
 // The writer's message is shown once the job has returned, and the program
 // ends through the window's ender with status 1; nothing more is reported.
 TEST_F(DemoFormTest, WriterFailureEndsTheProgramThroughTheWindowsEnder)
