@@ -88,8 +88,7 @@ size_t wholeClusterCut(const std::u32string &rest, size_t next, size_t limit)
         return next;
     if (size_t start = GraphemeBreak::clusterStart(rest, next); start > 0)
         return start;
-    while (++next < limit + 32 && next < rest.size() && !GraphemeBreak::isBoundary(rest, next)) {
-    }
+    while (++next < limit + 32 && next < rest.size() && !GraphemeBreak::isBoundary(rest, next)) {}
     return next >= rest.size() ? std::u32string::npos : next;
 }
 
