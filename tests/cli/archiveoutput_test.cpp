@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iostream>
+
 namespace {
 
 const std::string Convert = std::string(TERVOLAN_BINARY_DIR) + "/bin/tervolan-convert";
@@ -52,7 +55,25 @@ const std::pair<const char *, const char *> Readers[] = {
     {"pypdf",
      "/usr/bin/python3 -c 'import sys, pypdf; sys.stdout.write(\"\".join(page.extract_text() "
      "for page in pypdf.PdfReader(sys.argv[1]).pages))' \"$0\""},
+    {"PDFBox",
+     "LC_ALL=C.UTF-8 java -cp /usr/share/java/pdfbox2.jar:/usr/share/java/pdfbox2-tools.jar:"
+     "/usr/share/java/fontbox2.jar:/usr/share/java/commons-logging.jar "
+     "org.apache.pdfbox.tools.ExtractText -encoding UTF-8 -console \"$0\" 2>/dev/null"},
 };
+
+// pdf.js, from npm by scripts/install-deps where Node.js 20 is at hand.
+const std::string PdfJsFolder = std::string(TERVOLAN_SOURCE_DIR) + "/.deps/pdfjs";
+const std::string PdfJs = "PDFJS_DIR=" + shellQuote(PdfJsFolder) + " node "
+    + shellQuote(std::string(TERVOLAN_SOURCE_DIR) + "/tests/support/pdfjstext.mjs") + " ";
+
+// pdf.js leaves format characters such as the joiner U+200D out of the
+// text it extracts, whatever the PDF says.
+std::string withoutJoiners(std::string text)
+{
+    for (size_t at; (at = text.find("\u200D")) != std::string::npos;)
+        text.erase(at, 3);
+    return text;
+}
 
 std::string withoutBlanks(const std::string &text)
 {
@@ -192,5 +213,11 @@ TEST_F(ArchiveOutput, EveryReaderGetsTheTextBackInEveryMode)
                 = commandOutput("sh -c " + shellQuote(command) + " " + shellQuote(pdf));
             EXPECT_EQ(withoutBlanks(read), withoutBlanks(text)) << reader << " " << mode;
         }
+        if (std::filesystem::exists(PdfJsFolder + "/node_modules/pdfjs-dist"))
+            EXPECT_EQ(withoutBlanks(commandOutput(PdfJs + shellQuote(pdf))),
+                      withoutJoiners(withoutBlanks(text)))
+                << "pdf.js " << mode;
+        else
+            std::cout << "pdf.js left out: scripts/install-deps found no Node.js 20\n";
     }
 }
