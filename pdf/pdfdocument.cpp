@@ -1,5 +1,6 @@
 #include "pdf/pdfdocument.h"
 
+#include "pdf/fonts/facelanguage.h"
 #include "pdf/fonts/fontface.h"
 #include "pdf/format/pdfsyntax.h"
 #include "pdf/metadata/creationdate.h"
@@ -67,6 +68,11 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
         throw PdfError("font size " + std::to_string(style.fontSize)
                        + " points is too large to draw (at most " + std::to_string(kMaxFontSize)
                        + ")");
+    }
+    if (!m_languageNamed) {
+        // Chinese drawn in a Taiwan or Hong Kong face says so in its /Lang.
+        m_info.language = FaceLanguage::documentLanguage(m_info.language, face.language());
+        m_languageNamed = true;
     }
     m_layout.layOut(text, face, m_fonts);
     // y is the top of the line; the baseline lies one ascent below it.

@@ -89,6 +89,7 @@ private:
     int m_page = 0; // the open page's object number, once something needs it
     std::string m_creationDate;
     std::string m_xmpDate;
+    bool m_languageNamed = false; // by the face of the first line drawn
 };
 
 } // namespace tervolanpdf

@@ -1,6 +1,7 @@
 #include "pdf/fonts/fontface.h"
 
 #include "pdf/fonts/cfffont.h"
+#include "pdf/fonts/facelanguage.h"
 #include "pdf/tervolanpdf-private.h"
 
 #include <hb-ot.h>
@@ -122,7 +123,6 @@ FontFace::FontFace(const std::string &path, int index) : m_path(path)
     m_colourOnly = hasTable(m_hbFace, HB_TAG('C', 'B', 'D', 'T'))
         || hasTable(m_hbFace, HB_TAG('s', 'b', 'i', 'x'))
         || hasTable(m_hbFace, HB_TAG('C', 'O', 'L', 'R'));
-    m_language = hb_language_from_string("zh-Hans", -1);
     m_glyphCount = std::min(hb_face_get_glyph_count(m_hbFace), 0x10000u);
     for (auto &glyphs : m_bmpGlyphs) {
         glyphs.reset(new std::atomic<uint32_t>[0x10000]);
@@ -136,6 +136,8 @@ FontFace::FontFace(const std::string &path, int index) : m_path(path)
     hb_font_make_immutable(m_hbFont);
     readMetrics();
     readNames();
+    m_languageTag = FaceLanguage::ofPostScriptName(m_postScriptName);
+    m_language = hb_language_from_string(m_languageTag.c_str(), -1);
 }
 
 FontFace::~FontFace()

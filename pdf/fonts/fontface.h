@@ -45,8 +45,13 @@ public:
     // full-width form for simplified Chinese).
     enum class LineScript { Han, Other, None };
 
+    // The language the face draws its forms for (FaceLanguage), which
+    // every shaping with it asks for.
+    const std::string &language() const { return m_languageTag; }
+    hb_language_t hbLanguage() const { return m_language; }
+
     // The glyph that shows codepoint, as HarfBuzz shapes the character for
-    // simplified Chinese in a line of script. 0 (.notdef) when the face
+    // the face's language in a line of script. 0 (.notdef) when the face
     // lacks it, and for glyph ids past 0xFFFF, which two-byte codes cannot
     // address. Cached for the process; safe from any thread.
     uint16_t glyphFor(char32_t codepoint, LineScript script) const;
@@ -93,6 +98,7 @@ private:
     double m_descent = -120;
     std::array<int, 4> m_boundingBox{0, -120, 1000, 880};
     std::string m_postScriptName;
+    std::string m_languageTag;
     hb_language_t m_language;
     unsigned m_glyphCount = 0;
     bool m_colourOnly = false;

@@ -212,7 +212,7 @@ void LineLayout::layOutShaped(const Run &run)
                         static_cast<int>(run.end - run.begin));
     hb_buffer_set_script(m_buffer, run.script);
     hb_buffer_set_direction(m_buffer, hb_script_get_horizontal_direction(run.script));
-    hb_buffer_set_language(m_buffer, hb_language_from_string("zh-Hans", -1));
+    hb_buffer_set_language(m_buffer, run.face->hbLanguage());
     hb_buffer_set_flags(m_buffer, HB_BUFFER_FLAG_REMOVE_DEFAULT_IGNORABLES);
     // The line's own face keeps its advances, as the glyphs looked up
     // alone have them: kerning would move Latin text that has always stood
