@@ -60,10 +60,17 @@ bool select(const CffFont &font, const std::vector<uint16_t> &glyphs, bool given
 void appendSubrs(std::string &out, const CffIndex &subrs, const std::vector<bool> &used)
 {
     std::vector<std::string_view> items(subrs.count());
+    bool any = false;
     for (size_t i = 0; i < items.size(); ++i) {
-        if (used[i])
+        if (used[i]) {
             items[i] = subrs.item(i);
+            any = true;
+        }
     }
+    // FreeType refuses a whole font over an INDEX of entries that are all
+    // empty; one subroutine of a lone "return" keeps the count.
+    if (!any && !items.empty())
+        items[0] = std::string_view("\x0b", 1);
     CffIndex::append(out, items);
 }
 
