@@ -24,7 +24,9 @@ public:
     static constexpr int Private = 18;
     static constexpr int Subrs = 19;
     static constexpr int CharStringType = 1206; // 12 6
+    static constexpr int FontMatrix = 1207;     // 12 7
     static constexpr int Ros = 1230;            // 12 30
+    static constexpr int CidCount = 1234;       // 12 34
     static constexpr int FdArray = 1236;        // 12 36
     static constexpr int FdSelect = 1237;       // 12 37
 

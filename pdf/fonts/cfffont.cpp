@@ -57,8 +57,8 @@ bool CffFont::parse()
         || !m_strings.read(m_table, m_topDicts.end())
         || !m_globalSubrs.read(m_table, m_strings.end()) || !m_topDict.read(m_topDicts.item(0)))
         return false;
-    // Type 2 glyph programs only, CID-keyed (ROS first).
-    if (m_topDict.entries().empty() || m_topDict.entries().front().op != CffDict::Ros)
+    // Type 2 glyph programs only.
+    if (m_topDict.entries().empty())
         return false;
     if (const CffDict::Entry *type = m_topDict.find(CffDict::CharStringType);
         type && (type->integers.size() != 1 || type->integers[0] != 2))
@@ -67,9 +67,29 @@ bool CffFont::parse()
     if (charStrings < 0 || !m_charStrings.read(m_table, charStrings) || glyphCount() == 0
         || glyphCount() > 0x10000)
         return false;
+    if (m_topDict.entries().front().op != CffDict::Ros)
+        return readNameKeyed();
     return readCharset(offsetOf(m_topDict, CffDict::Charset))
         && readFdSelect(offsetOf(m_topDict, CffDict::FdSelect))
         && readFontDicts(offsetOf(m_topDict, CffDict::FdArray));
+}
+
+// Read as a CID-keyed font of one font DICT, each glyph its own CID, so a
+// subset can be written CID-keyed. A font matrix of its own (other units
+// than 1,000 an em) would have to move into that font DICT, where readers
+// disagree on how it combines with the Top DICT's: such faces are left to
+// the subsetter.
+bool CffFont::readNameKeyed()
+{
+    if (m_topDict.find(CffDict::FontMatrix) || m_topDict.find(CffDict::FdArray))
+        return false;
+    m_nameKeyed = true;
+    m_cids.resize(glyphCount());
+    for (size_t glyph = 0; glyph < m_cids.size(); ++glyph)
+        m_cids[glyph] = static_cast<uint16_t>(glyph);
+    m_fontDictOfGlyph.assign(glyphCount(), 0);
+    m_fontDicts.resize(1);
+    return readPrivate(m_topDict.find(CffDict::Private), m_fontDicts[0]);
 }
 
 // Formats 0, 1 and 2; glyph 0 is always CID 0.
@@ -139,6 +159,24 @@ bool CffFont::readFdSelect(size_t offset)
     return readUint16(m_table, first + ranges * 3) == glyphs;
 }
 
+// The Private DICT that priv (size, offset) points at, with its local
+// subroutines.
+bool CffFont::readPrivate(const CffDict::Entry *priv, FontDict &fd)
+{
+    if (!priv || priv->integers.size() != 2 || priv->integers[0] < 0 || priv->integers[1] < 0)
+        return false;
+    const size_t size = priv->integers[0];
+    const size_t start = priv->integers[1];
+    if (start + size > m_table.size() || !fd.privateDict.read(m_table.substr(start, size)))
+        return false;
+    if (fd.privateDict.find(CffDict::Subrs)) {
+        const int32_t subrs = offsetOf(fd.privateDict, CffDict::Subrs);
+        if (subrs < 0 || !fd.localSubrs.read(m_table, start + subrs))
+            return false;
+    }
+    return true;
+}
+
 bool CffFont::readFontDicts(size_t offset)
 {
     CffIndex array;
@@ -147,19 +185,8 @@ bool CffFont::readFontDicts(size_t offset)
     m_fontDicts.resize(array.count());
     for (size_t i = 0; i < array.count(); ++i) {
         FontDict &fd = m_fontDicts[i];
-        const CffDict::Entry *priv = nullptr;
-        if (!fd.dict.read(array.item(i)) || !(priv = fd.dict.find(CffDict::Private))
-            || priv->integers.size() != 2 || priv->integers[0] < 0 || priv->integers[1] < 0)
+        if (!fd.dict.read(array.item(i)) || !readPrivate(fd.dict.find(CffDict::Private), fd))
             return false;
-        const size_t size = priv->integers[0];
-        const size_t start = priv->integers[1];
-        if (start + size > m_table.size() || !fd.privateDict.read(m_table.substr(start, size)))
-            return false;
-        if (fd.privateDict.find(CffDict::Subrs)) {
-            const int32_t subrs = offsetOf(fd.privateDict, CffDict::Subrs);
-            if (subrs < 0 || !fd.localSubrs.read(m_table, start + subrs))
-                return false;
-        }
     }
     for (const uint8_t fd : m_fontDictOfGlyph) {
         if (fd >= m_fontDicts.size())

@@ -1,7 +1,8 @@
-// The CFF table of a CID-keyed face, read once per face so that large
-// subsets can be cut by copying glyph programs rather than by a whole
-// subsetter pass. Everything points into the face's table, which this
-// object keeps referenced.
+// The CFF table of a face, read once per face so that subsets can be cut
+// by copying glyph programs rather than by a whole subsetter pass. A
+// name-keyed table reads as a CID-keyed one of a single font DICT whose
+// CIDs are the glyph ids. Everything points into the face's table, which
+// this object keeps referenced.
 #ifndef TERVOLANPDF_CFFFONT_H
 #define TERVOLANPDF_CFFFONT_H
 
@@ -25,8 +26,8 @@ public:
         CffIndex localSubrs; // count 0 when it has none
     };
 
-    // nullptr when the face has no CFF table, or one that is not CID-keyed
-    // or not laid out as this reader expects.
+    // nullptr when the face has no CFF table, or one not laid out as this
+    // reader expects.
     static std::unique_ptr<CffFont> read(hb_face_t *face);
     ~CffFont();
 
@@ -37,6 +38,10 @@ public:
     std::string_view nameIndex() const;
     std::string_view stringIndex() const;
     const CffDict &topDict() const { return m_topDict; }
+    // Whether the table was name-keyed: a subset then gets the ROS, the
+    // font DICT and the strings a CID-keyed one needs.
+    bool nameKeyed() const { return m_nameKeyed; }
+    const CffIndex &strings() const { return m_strings; }
     const CffIndex &globalSubrs() const { return m_globalSubrs; }
     const CffIndex &charStrings() const { return m_charStrings; }
     const std::vector<FontDict> &fontDicts() const { return m_fontDicts; }
@@ -50,6 +55,8 @@ private:
     bool readCharset(size_t offset);
     bool readFdSelect(size_t offset);
     bool readFontDicts(size_t offset);
+    bool readNameKeyed();
+    bool readPrivate(const CffDict::Entry *priv, FontDict &fd);
 
     hb_blob_t *m_blob = nullptr;
     std::string_view m_table;
@@ -62,6 +69,7 @@ private:
     std::vector<FontDict> m_fontDicts;
     std::vector<uint16_t> m_cids;
     std::vector<uint8_t> m_fontDictOfGlyph;
+    bool m_nameKeyed = false;
 };
 
 } // namespace tervolanpdf

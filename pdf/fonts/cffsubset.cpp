@@ -187,6 +187,30 @@ std::string fontDictsWithPrivates(const CffFont &font, const Selection &selectio
     return out + privateBlock;
 }
 
+// The number of the first string of a String INDEX: lower ones are the
+// format's standard strings.
+constexpr int32_t kFirstOwnString = 391;
+
+// A name-keyed font's Top DICT made CID-keyed: the ROS, which must come
+// first, names Adobe-Identity-0 through two strings added at the end of the
+// String INDEX, which is returned; the CID count covers every two-byte code.
+std::string makeCidKeyed(const CffFont &font, std::string &topDict)
+{
+    std::vector<std::string_view> strings;
+    for (size_t i = 0; i < font.strings().count(); ++i)
+        strings.push_back(font.strings().item(i));
+    const int32_t adobe = kFirstOwnString + static_cast<int32_t>(strings.size());
+    strings.push_back("Adobe");
+    strings.push_back("Identity");
+    std::string ros;
+    CffDict::appendFixed(ros, CffDict::Ros, {adobe, adobe + 1, 0});
+    topDict = ros + topDict;
+    CffDict::appendFixed(topDict, CffDict::CidCount, {0xFFFF});
+    std::string out;
+    CffIndex::append(out, strings);
+    return out;
+}
+
 } // namespace
 
 std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &glyphs,
@@ -197,16 +221,18 @@ std::string CffSubset::make(const CffFont &font, const std::vector<uint16_t> &gl
         return {};
 
     // Everything up to the Top DICT's offsets is known in size first.
-    const std::string topDictBase
+    std::string topDictBase
         = dictWithout(font.topDict(),
                       {CffDict::Charset, CffDict::Encoding, CffDict::CharStrings, CffDict::Private,
                        CffDict::FdArray, CffDict::FdSelect});
+    const std::string strings
+        = font.nameKeyed() ? makeCidKeyed(font, topDictBase) : std::string(font.stringIndex());
     const size_t topDictSize = topDictBase.size() + CffDict::fixedSize(CffDict::Charset, 1)
         + CffDict::fixedSize(CffDict::CharStrings, 1) + CffDict::fixedSize(CffDict::FdArray, 1)
         + CffDict::fixedSize(CffDict::FdSelect, 1);
 
     std::string tail; // everything after the Top DICT INDEX
-    tail += font.stringIndex();
+    tail += strings;
     appendSubrs(tail, font.globalSubrs(), selection.usedGlobal);
     const size_t header = 4;
     const size_t topIndexSize = 2 + 1 + 2 * 4 + topDictSize;

@@ -35,8 +35,9 @@ bool isDefaultWidth(double width)
 
 // Each code is the CID it draws (Identity-H), which every reader
 // understands; the CID font carries each code's glyph: a CIDToGIDMap for
-// TrueType, the subset's own order for CID-keyed CFF. A name-keyed CFF
-// program is addressed by glyph id alone, so its codes go through an
+// TrueType, the subset's own order for CFF, which is written CID-keyed. A
+// name-keyed CFF program the reader cannot follow (units other than 1,000
+// an em) is addressed by glyph id alone, so its codes go through an
 // embedded CMap to the glyph ids instead.
 void DocumentFont::write(PdfObjectWriter &writer, bool archival) const
 {
@@ -49,7 +50,7 @@ void DocumentFont::write(PdfObjectWriter &writer, bool archival) const
     const std::string tag = subsetTag();
     const std::string name = tag + "+" + m_face.postScriptName();
     const FontFace::Outlines outlines = m_face.outlines();
-    const bool byGlyph = outlines == FontFace::Outlines::NameKeyedCff;
+    const bool byGlyph = outlines == FontFace::Outlines::NameKeyedCff && !m_face.cffFont();
     const std::vector<CidGlyph> cids = byGlyph ? glyphsAsCids(byCode) : codesAsCids(byCode);
 
     const int cidFont = writer.reserve();

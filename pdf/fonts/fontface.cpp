@@ -191,7 +191,7 @@ uint16_t FontFace::lookUp(char32_t codepoint, LineScript script) const
 const CffFont *FontFace::cffFont() const
 {
     std::call_once(m_cffRead, [this] {
-        if (m_outlines == Outlines::CidKeyedCff)
+        if (m_outlines != Outlines::TrueType)
             m_cffFont = CffFont::read(m_hbFace);
     });
     return m_cffFont.get();

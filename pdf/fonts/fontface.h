@@ -79,9 +79,9 @@ public:
     const std::string &postScriptName() const { return m_postScriptName; }
     const std::string &path() const { return m_path; }
 
-    // The CFF table of a CID-keyed face, read on first use (from any
-    // thread) for cutting large subsets; nullptr for other faces and for
-    // tables that reader cannot follow.
+    // The CFF table of a CFF face, read on first use (from any thread) for
+    // cutting subsets; nullptr for TrueType faces and for tables that
+    // reader cannot follow.
     const CffFont *cffFont() const;
 
 private:

@@ -61,7 +61,8 @@ std::vector<uint16_t> distinct(std::vector<uint16_t> glyphs)
 
 std::string FontSubset::make(const FontFace &face, const std::vector<uint16_t> &byCode)
 {
-    if (face.outlines() == FontFace::Outlines::CidKeyedCff)
+    // A name-keyed face the CFF reader follows is written CID-keyed too.
+    if (face.outlines() == FontFace::Outlines::CidKeyedCff || face.cffFont())
         return cidKeyed(face, byCode);
     return withSubsetter(face, distinct(byCode));
 }

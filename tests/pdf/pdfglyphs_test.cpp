@@ -265,6 +265,28 @@ TEST(PdfGlyphs, ACharacterShapedPerScriptKeepsItsGlyphInLatinAndHanLines)
     EXPECT_NEAR(found[1].xMax - found[1].xMin, 30.0, 0.5) << found[1].text;
 }
 
+TEST(PdfGlyphs, ANameKeyedCffFaceIsWrittenSoEveryReaderGetsItsTextBack)
+{
+    // Readers that know only the standard encodings (pdfminer.six) got no
+    // text from such a face's embedded code map, and pypdf U+FFFD.
+    const std::string face = TERVOLAN_SOURCE_DIR "/tests/pdf/data/namekeyed.otf";
+    ASSERT_TRUE(FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8 *>(face.c_str())));
+    TempDir folder;
+    const std::string output = folder.file("namekeyed");
+    const int box = beginDocument(output);
+    ASSERT_EQ(SetStrProp(box, PDF_FONT_NAME, "Tervolan Name Keyed"), 0);
+    ASSERT_EQ(TextOut(box, 100, 100, "Aa Bb Cc abc"), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    const std::string pdf = output + ".pdf";
+
+    EXPECT_EQ(commandOutput("/usr/bin/python3 -c 'import sys; from pdfminer.high_level import "
+                            "extract_text; sys.stdout.write(extract_text(sys.argv[1]).strip())' '"
+                            + pdf + "'"),
+              "Aa Bb Cc abc");
+    const CommandRun render = CommandRun::run("pdftoppm -r 20 '" + pdf + "' '" + output + "'");
+    EXPECT_EQ(render.err, "") << "poppler could not load the embedded face";
+}
+
 TEST(PdfGlyphs, HundredsOfScatteredExtensionBCharactersKeepTheDocument)
 {
     // HanaMinB maps its 60,000 characters in a few ranges: a subset of a
