@@ -1,5 +1,7 @@
 #include "pdf/fonts/cffindex.h"
 
+#include <algorithm>
+
 namespace tervolanpdf {
 
 namespace {
@@ -62,19 +64,23 @@ void CffIndex::append(std::string &out, const std::vector<std::string_view> &ite
     while (offSize < 4 && total >> (8 * offSize))
         ++offSize;
     out += static_cast<char>(offSize);
+    // Written in place: a subset's INDEX of subroutines holds thousands of
+    // entries, most of them empty.
+    const size_t offsetsAt = out.size();
+    out.resize(offsetsAt + (items.size() + 1) * offSize + total - 1);
+    char *offsets = out.data() + offsetsAt;
+    char *data = offsets + (items.size() + 1) * offSize;
     size_t offset = 1;
-    auto appendOffset = [&] {
+    auto putOffset = [&] {
         for (unsigned k = offSize; k-- > 0;)
-            out += static_cast<char>((offset >> (8 * k)) & 0xFF);
+            *offsets++ = static_cast<char>((offset >> (8 * k)) & 0xFF);
     };
-    appendOffset();
+    putOffset();
     for (const std::string_view item : items) {
         offset += item.size();
-        appendOffset();
+        putOffset();
+        data = std::copy(item.begin(), item.end(), data);
     }
-    out.reserve(out.size() + total);
-    for (const std::string_view item : items)
-        out += item;
 }
 
 } // namespace tervolanpdf
