@@ -201,7 +201,7 @@ TEST_F(ArchiveOutput, EveryReaderGetsTheTextBackInEveryMode)
     // reader takes; clusters of several glyphs (two marks on a letter,
     // Tibetan vowel signs, emoji sequences drawn glyph by glyph) read back
     // whole, their later glyphs adding nothing to the text.
-    const std::string text = "中文汉字𠀀 한국어 ひらがなカタカナ café naïve q\u0307\u0323 "
+    const std::string text = "中文汉字𠀀 繁體說話 한국어 ひらがなカタカナ café naïve q\u0307\u0323 "
                              "👩\u200D👩\u200D👧 🇯🇵 👍🏽 བོད་ཡིག";
     const std::string input = dir.write("混合.txt", text + "\n");
     for (const auto &[folder, mode] :
