@@ -3,9 +3,10 @@ desktop in one language: English on an English desktop, the design's own
 Chinese on a Chinese one, where Qt's Open dialog speaks Chinese too.
 Usage: languages_test.py en|zh"""
 import sys
-import time
 
 import pyatspi
+
+from atspitree import fail, nodes, press, program, wait_for
 
 language = sys.argv[1]
 BUTTONS = {
@@ -16,44 +17,8 @@ BUTTONS = {
 }
 
 
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, probe, seconds=20):
-    """Returns probe()'s first true answer, trying every tenth of a second."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            answer = probe()
-        except Exception:  # a node that went away while we looked
-            answer = None
-        if answer:
-            return answer
-        time.sleep(0.1)
-    fail("waited in vain for " + what)
-
-
-def program():
-    return next((a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "tervolan"),
-                None)
-
-
-def nodes(root):
-    yield root
-    for child in root:
-        if child is not None:
-            yield from nodes(child)
-
-
 def buttons(root):
     return {n.name: n for n in nodes(root) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON}
-
-
-def press(node):
-    action = node.queryAction()
-    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
 
 
 shown = wait_for("the window's buttons", lambda: len(buttons(program())) >= 9 and buttons(program()))

@@ -5,44 +5,12 @@ Usage: screenreader_test.py INPUT_FILE OUTPUT_FOLDER"""
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
+from atspitree import act, fail, nodes, press, program, wait_for
+
 input_file, output_folder = sys.argv[1:3]
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, probe, seconds=20):
-    """Returns probe()'s first true answer, trying every tenth of a second."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            answer = probe()
-        except Exception:  # a node that went away while we looked
-            answer = None
-        if answer:
-            return answer
-        time.sleep(0.1)
-    fail("waited in vain for " + what)
-
-
-def program():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "tervolan":
-            return app
-    return None
-
-
-def nodes(root):
-    yield root
-    for child in root:
-        if child is not None:
-            yield from nodes(child)
 
 
 def find(role, name, root=None):
@@ -50,18 +18,6 @@ def find(role, name, root=None):
     if root is None:
         return None
     return next((n for n in nodes(root) if n.getRole() == role and n.name == name), None)
-
-
-def act(node, wanted):
-    action = node.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    if wanted not in names:
-        fail("%r offers %s, no %s" % (node.name, names, wanted))
-    action.doAction(names.index(wanted))
-
-
-def press(node):
-    act(node, "Press")
 
 
 def check(what, got, wanted):
