@@ -54,6 +54,22 @@ bool isTextFileName(const std::string &name)
     return tail == TextSuffix;
 }
 
+// The order NTFS lists a folder in: ASCII letters compare without case,
+// other bytes by value; names equal but for case keep byte order.
+bool comesFirstByName(const std::string &a, const std::string &b)
+{
+    auto upper = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : int(byte);
+    };
+    auto below = [&](char x, char y) { return upper(x) < upper(y); };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), below))
+        return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), below))
+        return false;
+    return a < b;
+}
+
 class FolderSearch {
 public:
     FolderSearch(PathList &list, EventPump &events, std::optional<int> subFolderLimit,
@@ -118,16 +134,13 @@ private:
         return isFolder ? Kind::SubFolder : Kind::TextFile;
     }
 
-    bool withinLimit(int subFolderCount) const
-    {
-        return !m_subFolderLimit || subFolderCount <= *m_subFolderLimit;
-    }
-
-    // Appends the folder's text files and returns its sub-folders to search.
+    // Appends the folder's text files and returns its sub-folders to search,
+    // each kind in name order: the file system's own order differs from one
+    // machine to the next.
     std::vector<std::string> listFolder(const std::string &folder)
     {
         std::vector<std::string> subFolders;
-        int subFolderCount = 0;
+        std::vector<std::string> textFiles;
         std::error_code error;
         std::filesystem::directory_iterator entries(folder, error);
         bool first = true;
@@ -135,10 +148,10 @@ private:
              entries.increment(error)) {
             std::string path = folder + "/" + entries->path().filename().string();
             const Kind kind = kindOf(*entries, path);
-            if (kind == Kind::SubFolder && withinLimit(++subFolderCount))
+            if (kind == Kind::SubFolder)
                 subFolders.push_back(std::move(path));
             else if (kind == Kind::TextFile)
-                m_list.append(path);
+                textFiles.push_back(std::move(path));
             if (!first) {
                 m_events.processPendingEvents();
                 m_events.processPendingEvents();
@@ -147,6 +160,12 @@ private:
         }
         if (error)
             m_gaps.unsearched.push_back({folder, error.value()});
+        std::sort(textFiles.begin(), textFiles.end(), comesFirstByName);
+        for (std::string &path : textFiles)
+            m_list.append(path);
+        std::sort(subFolders.begin(), subFolders.end(), comesFirstByName);
+        if (m_subFolderLimit)
+            subFolders.resize(std::min(subFolders.size(), size_t(std::max(0, *m_subFolderLimit))));
         return subFolders;
     }
 

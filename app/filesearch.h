@@ -31,10 +31,12 @@ struct FolderSearchGaps {
 };
 
 // Appends every text file of folder and its sub-folders to list, depth
-// first: a folder's own files come before those of its sub-folders. A name
-// is a text file when its last three characters are "txt" in any case. With
-// a sub-folder limit, only that many sub-folders of each folder are
-// searched, the first in listing order; without one, all are. With Follow,
+// first: a folder's own files come before those of its sub-folders, and
+// each folder's files and sub-folders are taken in name order (ASCII case
+// ignored, as NTFS lists them). A name is a text file when its last three
+// characters are "txt" in any case. With a sub-folder limit, only that many
+// sub-folders of each folder are searched, the first in name order; without
+// one, all are. With Follow,
 // each real folder is searched at most once, so link loops end, and pseudo
 // file systems (/proc, /sys, ...) are never entered.
 FolderSearchGaps SearchFolder(const std::string &folder, PathList &list, EventPump &events,

@@ -24,9 +24,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY
 # Characters those faces lack come from the recommended fonts: Arabic,
 # Hebrew, Thai, Tibetan, the Indic scripts and many symbols (Noto core),
 # emoji and further symbols in outline (Symbola), CJK Extension B and past
-# it (HanaMin).
+# it (HanaMin). Qt's own translations let its dialogs speak the desktop's
+# language.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "xdg-utils, fonts-noto-core, fonts-symbola, fonts-hanazono")
+    "xdg-utils, fonts-noto-core, fonts-symbola, fonts-hanazono, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "bash-completion")
 include(CPack)

@@ -10,7 +10,7 @@ class QObject;
 namespace AccessibleControls {
 
 // The factory Qt asks for every object's interface; nullptr for objects
-// that are none of the four controls.
+// that are none of the four controls nor the two windows.
 QAccessibleInterface *create(const QString &className, QObject *object);
 
 // Installs create. Call once, after the application object exists.

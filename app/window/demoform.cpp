@@ -9,6 +9,8 @@
 #include "app/window/hintlabel.h"
 #include "app/window/inputlist.h"
 #include "app/window/linklabel.h"
+#include "app/window/programicon.h"
+#include "app/window/windowtexts.h"
 #include "controls/button/kavobutton.h"
 #include "controls/xpcontainer/xpcontainer.h"
 #include "controls/xpprogressbar/xp_progressbar.h"
@@ -49,8 +51,9 @@ DemoForm::DemoForm(const FormDescription &form, QWidget *parent)
     , m_endProgram([](int status) { std::exit(status); })
 {
     setObjectName("DemoForm");
-    setWindowIcon(QIcon(":/pictures/tervolan.png"));
+    setWindowIcon(ProgramIcon::icon());
     createControls(form);
+    WindowTexts::applyToMainWindow(*this);
     orderKeyboardFocus();
     m_host = std::make_unique<WindowConversionHost>([this](int value) { m_pro->setValue(value); },
                                                     [this](int status) { m_endProgram(status); });
@@ -81,8 +84,7 @@ void DemoForm::createControls(const FormDescription &form)
     m_picText = build.make<QWidget>("picText");
     m_picText->setAutoFillBackground(true);
     m_lblText = build.make<HintLabel>("lblText");
-    m_lblText->setCaption("拖拽TXT文件到这里放开");
-    m_list->setAccessibleName(m_lblText->text());
+    m_lblText->setCaption(tr("拖拽TXT文件到这里放开"));
     m_lblText->setStyleSheet("color: grey");
     m_lblText->setAlignment(Qt::AlignCenter);
     m_pro = build.make<Xp_ProgressBar>("Pro");
@@ -187,7 +189,7 @@ void DemoForm::Command1_Click()
         reportSkippedInputs();
         return;
     }
-    m_convertButton->setCaption(StopCaption);
+    m_convertButton->setCaption(tr(StopCaption));
 }
 
 // The document under way is dropped and its entry stays, with every one
@@ -220,13 +222,13 @@ void DemoForm::reportSkippedInputs()
 {
     QStringList sections;
     if (QStringList skipped = m_host->takeSkipped(); !skipped.isEmpty())
-        sections << "以下文件未能转换：\n\n" + skipped.join('\n');
+        sections << tr("以下文件未能转换：") + "\n\n" + skipped.join('\n');
     if (QStringList offPage = m_host->takeOffPageWarnings(); !offPage.isEmpty())
-        sections << "以下文件的部分文字超出页面：\n\n" + offPage.join('\n');
+        sections << tr("以下文件的部分文字超出页面：") + "\n\n" + offPage.join('\n');
     if (QStringList missing = m_host->takeMissingGlyphWarnings(); !missing.isEmpty())
-        sections << "以下文件中有字体缺少的字符：\n\n" + missing.join('\n');
+        sections << tr("以下文件中有字体缺少的字符：") + "\n\n" + missing.join('\n');
     if (QStringList invalid = m_host->takeEncodingWarnings(); !invalid.isEmpty())
-        sections << "以下文件中有无效的字节：\n\n" + invalid.join('\n');
+        sections << tr("以下文件中有无效的字节：") + "\n\n" + invalid.join('\n');
     if (sections.isEmpty())
         return;
     MessageBoxService::instance().show(this, sections.join("\n\n"), "Tervolan",
@@ -242,7 +244,7 @@ void DemoForm::warnOfConfigProblems(const std::vector<ConfigProblem> &problems)
     for (const ConfigProblem &problem : problems)
         lines << ChineseReasons::text(problem);
     const QString message
-        = "配置文件 " + m_configIni + " 中有设置未被使用：\n\n" + lines.join('\n');
+        = tr("配置文件 %1 中有设置未被使用：").arg(m_configIni) + "\n\n" + lines.join('\n');
     QTimer::singleShot(0, this, [this, message] {
         MessageBoxService::instance().show(this, message, "Tervolan",
                                            MessageBoxService::Icon::Warning);

@@ -81,7 +81,7 @@ public:
     // and learns of the end through conversionFinished. While a run is
     // under way its caption reads StopCaption, and it stops the run.
     void Command1_Click();
-    static constexpr const char *StopCaption = "停止转换";
+    static constexpr const char *StopCaption = QT_TR_NOOP("停止转换");
     // Ends a run where it stands, keeping what is left in the list (also
     // Escape in the window).
     void stopConversion();

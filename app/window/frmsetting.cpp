@@ -2,6 +2,7 @@
 
 #include "app/window/chinesereasons.h"
 #include "app/window/formbuilder.h"
+#include "app/window/windowtexts.h"
 
 #include "controls/button/kavobutton.h"
 #include "controls/xpcombo/xpcombo.h"
@@ -59,10 +60,11 @@ frmSetting::frmSetting(const FormDescription &form, Settings &settings,
     , m_mainWindow(mainWindow)
 {
     setObjectName("frmSetting");
-    setWindowTitle("设置选项");
+    setWindowTitle(tr("设置选项"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFont(tahoma());
     createControls(form);
+    WindowTexts::applyToSettingsDialog(*this);
     keepFocusOnThePanel();
     connectHandlers();
 }
@@ -105,17 +107,17 @@ void frmSetting::createOffPanelControls(FormBuilder &build)
 void frmSetting::createPanel(FormBuilder &build)
 {
     m_xpc = build.make<XPContainer>("XPC");
-    m_outputFolderLabel = createLabel(build, "Label3", "输出路径:");
+    m_outputFolderLabel = createLabel(build, "Label3", tr("输出路径:"));
     build.make<QFrame>("Shape1")->setFrameShape(QFrame::Box);
     m_outputFolder = createTextBox(build, "txtPath");
     m_outputFolder->setFrame(false);
     m_outputFolder->setText("C:\\output");
     m_outputFolderLabel->setBuddy(m_outputFolder);
     m_browseButton = build.make<KAVOButton>("Command1");
-    QLabel *languageLabel = createLabel(build, "Label11", "文件类型:");
+    QLabel *languageLabel = createLabel(build, "Label11", tr("文件类型:"));
     m_language = build.make<XPCombo>("cmbCN");
     languageLabel->setBuddy(m_language);
-    QLabel *fontLabel = createLabel(build, "Label5", "字体:");
+    QLabel *fontLabel = createLabel(build, "Label5", tr("字体:"));
     m_fontName = build.make<XPCombo>("cmbFont");
     fontLabel->setBuddy(m_fontName);
     m_okButton = build.make<KAVOButton>("KAVOButton1");
@@ -317,9 +319,9 @@ void frmSetting::saveOrSayWhy()
     if (SaveSettings(m_settings, m_configIni, &errorNumber))
         return;
     MessageBoxService::instance().show(this,
-                                       "无法保存设置到 "
-                                           + QString::fromStdString(m_configIni.string()) + "："
-                                           + ChineseReasons::errorText(errorNumber),
+                                       tr("无法保存设置到 %1：%2")
+                                           .arg(QString::fromStdString(m_configIni.string()),
+                                                ChineseReasons::errorText(errorNumber)),
                                        "Tervolan", MessageBoxService::Icon::Warning);
 }
 

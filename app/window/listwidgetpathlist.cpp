@@ -35,5 +35,7 @@ void ListWidgetPathList::append(const std::string &path)
 {
     auto *item = new QListWidgetItem(PathText::readable(path));
     item->setData(PathBytesRole, QByteArray::fromStdString(path));
+    // The list is narrow and cuts long paths; the whole one is a hover away.
+    item->setToolTip(item->text());
     m_list->addItem(item);
 }

@@ -1,8 +1,10 @@
 #include "app/window/accessiblecontrols.h"
+#include "app/window/chinesefaces.h"
 #include "app/window/demoform.h"
 #include "app/window/frmsetting.h"
 #include "app/window/lightlook.h"
 #include "app/window/openrequestserver.h"
+#include "app/window/programtranslations.h"
 #include "app/window/runtimefolder.h"
 #include "app/window/startclaim.h"
 #include "app/window/utf8locale.h"
@@ -82,6 +84,8 @@ int main(int argc, char **argv)
     // The single-instance test comes first: a second copy hands its paths
     // to the running one and ends before it shows anything.
     QApplication application(argc, argv);
+    ProgramTranslations::install(application);
+    ChineseFaces::preferSimplifiedChinese();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName("org.tervolan.Tervolan");
     AccessibleControls::install();

@@ -69,8 +69,11 @@ void WindowConversionHost::showUnusableFolder()
 {
     if (m_unusableFolder.isEmpty())
         return;
-    MessageBoxService::instance().show(nullptr, "无法写入输出文件夹：\n\n" + m_unusableFolder,
-                                       "Tervolan", MessageBoxService::Icon::Warning);
+    MessageBoxService::instance().show(
+        nullptr,
+        QCoreApplication::translate("WindowConversionHost", "无法写入输出文件夹：") + "\n\n"
+            + m_unusableFolder,
+        "Tervolan", MessageBoxService::Icon::Warning);
     m_unusableFolder.clear();
 }
 

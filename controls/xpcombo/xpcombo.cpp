@@ -2,6 +2,7 @@
 
 #include "controls/xpcombo/combobackground.h"
 #include "controls/xpcombo/comboinput.h"
+#include "controls/xpcombo/combolistchooser.h"
 #include "controls/xpcombo/combolistfile.h"
 #include "platform/twips.h"
 
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,6 +26,8 @@ constexpr int ListTop = 30;
 constexpr int TextLeft = 75;
 constexpr int TextTop = 60;
 constexpr int TextRightMargin = 375;
+// The border the panel draws round the control, in pixels.
+constexpr int BorderWidth = 1;
 // The largest font, in points, that fits the field at TextTop.
 constexpr double LargestUnshiftedPoints = 8;
 
@@ -79,6 +83,8 @@ XPCombo::XPCombo(QWidget *parent)
     showPicture(ComboPictures::Normal);
     connect(m_jTexto, &QLineEdit::textChanged, this, [this] { emit Change(); });
     connect(m_jCombo, &QComboBox::activated, this, [this] { copySelectionToText(); });
+    m_chooser = new ComboListChooser(m_jCombo->view());
+    connect(m_chooser, &ComboListChooser::chosenFromOutside, this, &XPCombo::chooseFromOpenList);
     resize(Twips::toPixels(DefaultWidth), Twips::toPixels(FixedHeight));
     ArrangeParts();
 }
@@ -350,8 +356,12 @@ void XPCombo::ArrangeParts()
     const double points = pointSize(m_jTexto->font());
     if (points > LargestUnshiftedPoints)
         textTop = TextTop - int(std::nearbyint(points - LargestUnshiftedPoints)) * Twips::PerPixel;
-    const int textHeight = QFontMetrics(m_jTexto->font()).height() + 1;
-    m_jTexto->setGeometry(Twips::toPixels(TextLeft), Twips::toPixels(textTop),
+    // A tall font would still cover the bottom border: the field ends above
+    // it, and the text it cannot hold is cut.
+    const int textTopPx = Twips::toPixels(textTop);
+    const int textHeight
+        = std::min(QFontMetrics(m_jTexto->font()).height() + 1, heightPx - BorderWidth - textTopPx);
+    m_jTexto->setGeometry(Twips::toPixels(TextLeft), textTopPx,
                           Twips::toPixels(w - TextRightMargin), textHeight);
     m_arranging = false;
 }
@@ -371,86 +381,6 @@ bool XPCombo::LoadedFromFile()
 {
     ComboListFile file;
     return file.load(m_list, listFilePath());
-}
-
-bool XPCombo::isDroppedDown() const
-{
-    return m_jCombo->view()->isVisible();
-}
-
-void XPCombo::ToggleDropDown()
-{
-    QPointer<XPCombo> alive(this);
-    if (!isDroppedDown()) {
-        m_jCombo->showPopup();
-        placePopup();
-    } else {
-        m_jCombo->hidePopup();
-    }
-    // Handlers of the hosting window may run here, and may even close it.
-    QCoreApplication::processEvents();
-    if (alive)
-        ResetPic();
-}
-
-void XPCombo::placePopup()
-{
-    // The list box would open over itself or above; the list belongs right
-    // under the whole control, at least as wide as it.
-    QWidget *popup = m_jCombo->view()->window();
-    if (!popup || popup == window())
-        return;
-    popup->move(mapToGlobal(QPoint(0, height())));
-    if (popup->width() < width())
-        popup->resize(width(), popup->height());
-}
-
-void XPCombo::mouseMoveEvent(QMouseEvent *event)
-{
-    m_input->raiseMouse(event, false);
-}
-
-void XPCombo::keyPressEvent(QKeyEvent *event)
-{
-    if (!m_input->alreadyRaised(event) && m_input->raiseKeyPress(event, nullptr))
-        return;
-    if (!usedAsListKey(*event))
-        UserControl::keyPressEvent(event);
-}
-
-// The keyboard's way to the list, locked or not: F4, Alt+Down and Alt+Up
-// drop it (the dropped list then takes Up, Down, Return and Escape itself),
-// and Up and Down step through the items in place.
-bool XPCombo::usedAsListKey(const QKeyEvent &event)
-{
-    const int key = event.key();
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
-    const int shown = shownItemIndex();
-    if ((key == Qt::Key_F4 && modifiers == Qt::NoModifier)
-        || (arrow && modifiers == Qt::AltModifier)) {
-        ToggleDropDown();
-        if (isDroppedDown() && shown >= 0)
-            m_jCombo->view()->setCurrentIndex(m_jCombo->model()->index(shown, 0));
-        return true;
-    }
-    if (!arrow || modifiers != Qt::NoModifier)
-        return false;
-    const int next = shown + (key == Qt::Key_Down ? 1 : -1);
-    if (next >= 0 && next < ListCount())
-        setListIndex(next);
-    return true;
-}
-
-// The keys start from the item the field shows, which a text set from
-// outside may have moved away from the selection.
-int XPCombo::shownItemIndex() const
-{
-    const int selected = ListIndex();
-    if (selected >= 0 && m_jCombo->itemText(selected) == Text())
-        return selected;
-    const int found = m_jCombo->findText(Text(), Qt::MatchExactly);
-    return found >= 0 ? found : selected;
 }
 
 void XPCombo::keyReleaseEvent(QKeyEvent *event)

@@ -10,6 +10,7 @@
 #include <optional>
 
 class ComboInput;
+class ComboListChooser;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -131,6 +132,12 @@ public:
     ComboPictures::Look shownPicture() const { return m_shownPicture; }
     void showPicture(ComboPictures::Look look);
     bool isDroppedDown() const;
+    // As F4 does: the list drops with the item the field shows highlighted
+    // (or closes when it is open).
+    void toggleDropDownAtShownItem();
+    // The dropped list's item view: a screen reader finds it under the
+    // combo while it is open.
+    QWidget *listView() const;
 
     void initProperties() override;
     void readProperties(const PropertyBag &bag) override;
@@ -165,6 +172,7 @@ private:
     void copySelectionToText();
     void applyTextColours();
     void placePopup();
+    void chooseFromOpenList(int row);
     bool usedAsListKey(const QKeyEvent &event);
     int shownItemIndex() const;
 
@@ -173,6 +181,7 @@ private:
     QLineEdit *m_jTexto;
     QLabel *m_jImgCbo;
     ComboInput *m_input;
+    ComboListChooser *m_chooser;
     ComboList m_list;
     ComboPictures::Look m_shownPicture = ComboPictures::Normal;
     bool m_enabled = false;

@@ -5,8 +5,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
-XPComboAccessible::XPComboAccessible(XPCombo *combo)
-    : QAccessibleWidget(combo, QAccessible::ComboBox)
+XPComboAccessible::XPComboAccessible(XPCombo *combo) : AccessibleParts(combo, QAccessible::ComboBox)
 {
 }
 
@@ -26,29 +25,23 @@ QString XPComboAccessible::text(QAccessible::Text t) const
         return combo()->Text();
     if (t == QAccessible::Description && combo()->accessibleDescription().isEmpty())
         return combo()->ToolTipText();
-    return QAccessibleWidget::text(t);
+    return AccessibleParts::text(t);
 }
 
-int XPComboAccessible::childCount() const
+// The text field, then the list while it is open.
+QList<QWidget *> XPComboAccessible::parts() const
 {
-    return textField() ? 1 : 0;
-}
-
-QAccessibleInterface *XPComboAccessible::child(int index) const
-{
-    if (index != 0 || !textField())
-        return nullptr;
-    return QAccessible::queryAccessibleInterface(textField());
-}
-
-int XPComboAccessible::indexOfChild(const QAccessibleInterface *child) const
-{
-    return child && textField() && child->object() == textField() ? 0 : -1;
+    QList<QWidget *> parts;
+    if (QWidget *field = textField())
+        parts << field;
+    if (combo()->isDroppedDown())
+        parts << combo()->listView();
+    return parts;
 }
 
 QStringList XPComboAccessible::actionNames() const
 {
-    return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    return QStringList{showMenuAction()} + AccessibleParts::actionNames();
 }
 
 // Later, from the event loop: opening the list lets the window's handlers
@@ -56,7 +49,7 @@ QStringList XPComboAccessible::actionNames() const
 void XPComboAccessible::doAction(const QString &actionName)
 {
     if (actionName != showMenuAction()) {
-        QAccessibleWidget::doAction(actionName);
+        AccessibleParts::doAction(actionName);
         return;
     }
     QPointer<XPCombo> target(combo());
@@ -64,7 +57,7 @@ void XPComboAccessible::doAction(const QString &actionName)
         target,
         [target] {
             if (target && !target->isDroppedDown())
-                target->ToggleDropDown();
+                target->toggleDropDownAtShownItem();
         },
         Qt::QueuedConnection);
 }

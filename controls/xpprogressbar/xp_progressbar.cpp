@@ -39,6 +39,7 @@ void Xp_ProgressBar::setValue(int value)
         return refuse(QStringLiteral("Value can NOT be smaller than minimum !"));
     m_value = value;
     notify(Property::Value);
+    m_shownValue = value;
     // A screen reader follows the bar from these, not by asking.
     QAccessibleValueChangeEvent changed(this, m_value);
     QAccessible::updateAccessibility(&changed);
@@ -115,6 +116,7 @@ void Xp_ProgressBar::onResize()
 {
     const ProgressBarState state = paintState();
     ProgressBarPainter(surface(), state).repaint(m_track);
+    m_shownValue = m_min;
 }
 
 ProgressBarState Xp_ProgressBar::paintState() const

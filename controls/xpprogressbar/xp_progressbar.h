@@ -27,6 +27,10 @@ public:
     int Value() const { return m_value; }
     int Style() const { return m_style; }
     int ProgressLook() const { return m_progressLook; }
+    // What the bar shows: the value last drawn, or Min while the trough is
+    // drawn empty (after a new size, or stored properties read without
+    // drawing). A screen reader reads this, not Value.
+    int shownValue() const { return m_shownValue; }
 
     // Out-of-range values are refused with an "Error" message box and the
     // old value stays.
@@ -60,6 +64,7 @@ private:
     int m_value = DefaultValue;
     int m_style = BlocksStyle;
     int m_progressLook = DefaultLook;
+    int m_shownValue = DefaultMin;
     // The working tiles: copies of the chosen look's pictures.
     std::array<Gdi::Surface, 3> m_tiles;
     ProgressBarTrack m_track;

@@ -22,13 +22,13 @@ void *Xp_ProgressBarAccessible::interface_cast(QAccessible::InterfaceType t)
 QString Xp_ProgressBarAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return QString::number(bar()->Value());
+        return QString::number(bar()->shownValue());
     return QAccessibleWidget::text(t);
 }
 
 QVariant Xp_ProgressBarAccessible::currentValue() const
 {
-    return bar()->Value();
+    return bar()->shownValue();
 }
 
 QVariant Xp_ProgressBarAccessible::maximumValue() const

@@ -5,7 +5,8 @@
 class Xp_ProgressBar;
 
 // What a screen reader learns of an Xp_ProgressBar: a progress bar whose
-// value, minimum and maximum are Value, Min and Max. It is read only.
+// value is the one it shows, its minimum and maximum Min and Max. It is
+// read only.
 class Xp_ProgressBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit Xp_ProgressBarAccessible(Xp_ProgressBar *bar);

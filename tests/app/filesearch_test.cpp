@@ -80,6 +80,35 @@ TEST(FolderSearch, DepthFirstWithEachFoldersFilesFirst)
         << "a sub-folder is finished before the next one";
 }
 
+// The file system's order differs between machines (and --on-conflict
+// rename names with it): each folder comes in NTFS's order instead, files
+// before sub-folders, letters without case. Written in reverse, so an
+// order of creation would not pass either.
+TEST(FolderSearch, EachFolderComesInNameOrderNotTheFileSystems)
+{
+    TempDir dir;
+    std::vector<std::string> names;
+    for (int i = 0; i < 30; ++i)
+        names.push_back("f" + std::to_string(1000 + i * 37 % 30) + ".txt");
+    names.insert(names.begin() + 7, "F1007b.TXT");
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        dir.write("b/" + *name, "x");
+        dir.write("A/" + *name, "x");
+    }
+    std::vector<std::string> inOrder = names;
+    std::sort(inOrder.begin(), inOrder.end(), [](std::string a, std::string b) {
+        for (std::string *name : {&a, &b})
+            std::transform(name->begin(), name->end(), name->begin(), ::toupper);
+        return a < b;
+    });
+    std::vector<std::string> expected;
+    const std::string root = dir.path().string();
+    for (const char *folder : {"/A/", "/b/"})
+        for (const std::string &name : inOrder)
+            expected.push_back(root + folder + name);
+    EXPECT_EQ(search(root), expected);
+}
+
 TEST(FolderSearch, EmptyMissingOrPlainFileAddsNothing)
 {
     TempDir dir;

@@ -5,44 +5,12 @@ Usage: screenreader_test.py INPUT_FILE OUTPUT_FOLDER"""
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
+from atspitree import act, fail, nodes, press, program, wait_for
+
 input_file, output_folder = sys.argv[1:3]
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(what, probe, seconds=20):
-    """Returns probe()'s first true answer, trying every tenth of a second."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            answer = probe()
-        except Exception:  # a node that went away while we looked
-            answer = None
-        if answer:
-            return answer
-        time.sleep(0.1)
-    fail("waited in vain for " + what)
-
-
-def program():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "tervolan":
-            return app
-    return None
-
-
-def nodes(root):
-    yield root
-    for child in root:
-        if child is not None:
-            yield from nodes(child)
 
 
 def find(role, name, root=None):
@@ -52,14 +20,6 @@ def find(role, name, root=None):
     return next((n for n in nodes(root) if n.getRole() == role and n.name == name), None)
 
 
-def press(node):
-    action = node.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    if "Press" not in names:
-        fail("%r offers %s, no Press" % (node.name, names))
-    action.doAction(names.index("Press"))
-
-
 def check(what, got, wanted):
     if got != wanted:
         fail("%s is %r, not %r" % (what, got, wanted))
@@ -67,12 +27,16 @@ def check(what, got, wanted):
 
 wait_for("the program in the registry", program)
 convert = wait_for("the Convert button", lambda: find(pyatspi.ROLE_PUSH_BUTTON, "立刻开始转换"))
+wait_for("the window as a frame with its title", lambda: find(pyatspi.ROLE_FRAME, "Tervolan"))
 wait_for("the panel", lambda: find(pyatspi.ROLE_PANEL, "Tervolan"))
-file_list = wait_for("the list named by its hint", lambda: find(pyatspi.ROLE_LIST, "拖拽TXT文件到这里放开"))
+file_list = wait_for("the list named", lambda: find(pyatspi.ROLE_LIST, "文件列表"))
+for name in ("关闭", "帮助"):
+    wait_for("the button " + name, lambda: find(pyatspi.ROLE_PUSH_BUTTON, name))
 bar = wait_for("the progress bar", lambda: find(pyatspi.ROLE_PROGRESS_BAR, ""))
 value = bar.queryValue()
+# The stored value is not drawn until the first file: the bar looks empty.
 check("the bar's range and value", (value.minimumValue, value.maximumValue, value.currentValue),
-      (0.0, 100.0, 20.0))
+      (0.0, 100.0, 0.0))
 
 # One file through the Open dialog.
 press(find(pyatspi.ROLE_PUSH_BUTTON, "添加文件"))
@@ -87,6 +51,12 @@ wait_for("the file in the list", lambda: file_list.childCount > 0)
 # The Settings combos read as their labels name them and as they show.
 press(find(pyatspi.ROLE_PUSH_BUTTON, "设置选项"))
 settings = wait_for("the Settings dialog", lambda: find(pyatspi.ROLE_PUSH_BUTTON, "返回"))
+dialog = wait_for("the dialog", lambda: find(pyatspi.ROLE_DIALOG, "设置选项"))
+wait_for("the browse button named", lambda: find(pyatspi.ROLE_PUSH_BUTTON, "浏览…", dialog))
+# What lies beside or beneath the panel cannot be seen, nor read.
+hidden = {"Page Size:", "Font Size:", "Characters/Line:", "Keywords:", "Author:", "What's This?"}
+check("the off-panel controls read", [n.name for n in nodes(dialog) if n.name in hidden
+                                      or n.getRole() == pyatspi.ROLE_LABEL and n.name == ""], [])
 for label, shown in (("文件类型:", "中文"), ("字体:", "宋体")):
     combo = wait_for("the combo " + label, lambda: find(pyatspi.ROLE_COMBO_BOX, label))
     # Only the text shown, never the hidden list's own selection.
@@ -97,6 +67,15 @@ for label, shown in (("文件类型:", "中文"), ("字体:", "宋体")):
     if "ShowMenu" not in [combo.queryAction().getName(i) for i in range(combo.queryAction().nActions)]:
         fail(label + " cannot open its list")
 wait_for("the path box named", lambda: find(pyatspi.ROLE_TEXT, "输出路径:"))
+
+# An open list reads under its combo, and an item is chosen there.
+language = find(pyatspi.ROLE_COMBO_BOX, "文件类型:")
+act(language, "ShowMenu")
+english = wait_for("the open list's item", lambda: next(
+    n for n in nodes(language) if n.getRole() == pyatspi.ROLE_LIST_ITEM and n.name == "英文"))
+act(english, "Toggle")
+wait_for("the chosen item shown", lambda: [n.queryText().getText(0, -1) for n in nodes(language)
+                                           if "Text" in n.get_interfaces()] == ["英文"])
 press(settings)
 wait_for("the Settings dialog to close", lambda: find(pyatspi.ROLE_PUSH_BUTTON, "返回") is None)
 

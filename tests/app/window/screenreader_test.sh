@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real program as a screen reader does: over AT-SPI, on a
 # private session bus, under Xvfb. The reading and pressing is
-# screenreader_test.py's.
-# Usage: screenreader_test.sh BUILD_BIN_DIR
+# screenreader_test.py's; with "languages", languages_test.py reads the
+# buttons on an English and on a Chinese desktop instead.
+# Usage: screenreader_test.sh BUILD_BIN_DIR [languages]
 set -euo pipefail
 bin_dir=$1
 here=$(cd "$(dirname "$0")" && pwd)
@@ -33,16 +34,29 @@ export DISPLAY=":$display" PATH="$work/fakebin:$PATH" XDG_RUNTIME_DIR="$work/run
   QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # The session bus starts the accessibility bus and its registry on demand;
 # their chatter goes to the log, shown only when something failed.
-if ! dbus-run-session -- bash -c '
-  "$1/program/tervolan" >"$1/app.log" 2>&1 &
-  app=$!
-  /usr/bin/python3 "$2/screenreader_test.py" "$1/in/spoken.txt" "$1/out"
-  status=$?
-  kill "$app" 2>/dev/null
-  exit $status' screenreader "$work" "$here" >"$work/session.log" 2>&1; then
-  grep -v '^dbus-daemon\|SpiRegistry' "$work/session.log" >&2
-  echo "--- the program said:" >&2
-  cat "$work/app.log" >&2
-  exit 1
+# read_over_atspi SCRIPT ARGS...: the program on its own bus, read by SCRIPT.
+read_over_atspi() {
+  if ! dbus-run-session -- bash -c '
+    "$1/program/tervolan" >"$1/app.log" 2>&1 &
+    app=$!
+    script=$2
+    shift 2
+    /usr/bin/python3 "$script" "$@"
+    status=$?
+    kill "$app" 2>/dev/null
+    exit $status' screenreader "$work" "$here/$1" "${@:2}" >"$work/session.log" 2>&1; then
+    grep -v '^dbus-daemon\|SpiRegistry' "$work/session.log" >&2
+    echo "--- the program said (LANG=${LANG:-}):" >&2
+    cat "$work/app.log" >&2
+    exit 1
+  fi
+}
+
+if [ "${2:-}" = languages ]; then
+  unset LC_ALL LC_MESSAGES LANGUAGE
+  LANG=en_US.UTF-8 read_over_atspi languages_test.py en
+  LANG=zh_CN.UTF-8 read_over_atspi languages_test.py zh
+else
+  read_over_atspi screenreader_test.py "$work/in/spoken.txt" "$work/out"
 fi
 echo "1 passed, 0 failed"
