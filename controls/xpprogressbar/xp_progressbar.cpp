@@ -10,6 +10,10 @@
 Xp_ProgressBar::Xp_ProgressBar(QWidget *parent)
     : UserControl(parent)
     , m_tiles(*ProgressBarTiles::look(m_progressLook))
+    , m_screenReaders([this](int value) {
+        QAccessibleValueChangeEvent changed(this, value);
+        QAccessible::updateAccessibility(&changed);
+    })
 {
 }
 
@@ -39,9 +43,7 @@ void Xp_ProgressBar::setValue(int value)
         return refuse(QStringLiteral("Value can NOT be smaller than minimum !"));
     m_value = value;
     notify(Property::Value);
-    // A screen reader follows the bar from these, not by asking.
-    QAccessibleValueChangeEvent changed(this, m_value);
-    QAccessible::updateAccessibility(&changed);
+    m_screenReaders.valueChanged(m_value);
 
     const ProgressBarState state = paintState();
     ProgressBarPainter painter(surface(), state);
