@@ -6,19 +6,7 @@
 # Usage: batchwindow_test.sh BUILD_BIN_DIR
 set -euo pipefail
 bin_dir=$1
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-. "$(dirname "$0")/../../support/waitfor.sh"
-. "$(dirname "$0")/../../support/xserver.sh"
+. "$(dirname "$0")/../../support/windowtest.sh"
 
 files=1500
 mkdir -p "$work/program" "$work/out" "$work/in" "$work/fakebin" "$work/run"
@@ -34,7 +22,7 @@ chmod +x "$work/fakebin/xdg-open"
 start_xvfb
 export DISPLAY=":$display" PATH="$work/fakebin:$PATH" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb
 "$work/program/tervolan" "$work/in" >"$work/app.log" 2>&1 &
-app_pid=$!
+app_pids+=($!)
 wait_for 100 xdotool search --onlyvisible --name '^Tervolan$' || fail "no window"
 window=$(xdotool search --onlyvisible --name '^Tervolan$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
