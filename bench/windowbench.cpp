@@ -55,7 +55,7 @@ namespace {
 class QuietShell : public ShellService {
 public:
     bool open(const QString &) override { return true; }
-    bool showFiles(const QString &, const QStringList &) override { return true; }
+    bool showFiles(const QString &, const QByteArrayList &) override { return true; }
 };
 
 // The job as the command line runs it: no window.

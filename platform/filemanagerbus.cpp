@@ -4,7 +4,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusReply>
-#include <QUrl>
 
 FileManagerBus::FileManagerBus(const QDBusConnection &connection) : m_connection(connection) {}
 
@@ -21,11 +20,13 @@ bool FileManagerBus::present() const
     return activatable.isValid() && activatable.value().contains(Service);
 }
 
-void FileManagerBus::showItems(const QStringList &files, std::function<void()> onFailure) const
+void FileManagerBus::showItems(const QByteArrayList &files, std::function<void()> onFailure) const
 {
+    // Percent-encoded byte by byte: a file name in GBK decoded as text
+    // would name a file that does not exist.
     QStringList uris;
-    for (const QString &file : files)
-        uris << QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded);
+    for (const QByteArray &file : files)
+        uris << QString::fromLatin1("file://" + file.toPercentEncoding("/"));
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, "ShowItems");
     // No startup notification id: the program does not take part in one.
     call << uris << QString();

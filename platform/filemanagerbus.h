@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QDBusConnection>
-#include <QStringList>
 
 #include <functional>
 
@@ -19,10 +19,12 @@ public:
     bool present() const;
 
     // Asks the file manager to show the files, selected, in their folders.
+    // Each path is the name's bytes as the file system has them, which need
+    // not be UTF-8; the URI carries those bytes.
     // The call does not wait for the answer, since a file manager that has
     // to be started first may take seconds; onFailure runs later, from the
     // event loop, when the call fails.
-    void showItems(const QStringList &files, std::function<void()> onFailure) const;
+    void showItems(const QByteArrayList &files, std::function<void()> onFailure) const;
 
 private:
     QDBusConnection m_connection;

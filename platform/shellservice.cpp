@@ -20,7 +20,7 @@ class DesktopShell : public ShellService {
 public:
     bool open(const QString &urlOrPath) override { return openUrl(urlOrPath); }
 
-    bool showFiles(const QString &folder, const QStringList &files) override
+    bool showFiles(const QString &folder, const QByteArrayList &files) override
     {
         FileManagerBus fileManager(QDBusConnection::sessionBus());
         if (files.isEmpty() || !fileManager.present())

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 // Opens a web page or a folder the way the desktop does (xdg-open behind
 // QDesktopServices), behind an interface so tests record instead.
@@ -12,8 +12,9 @@ public:
     virtual bool open(const QString &urlOrPath) = 0;
     // Shows the folder in the desktop's file manager with the files in it
     // selected where the file manager offers that, else opens the folder.
+    // The files are paths as bytes, as the file system names them.
     // Returns false when nothing could be shown.
-    virtual bool showFiles(const QString &folder, const QStringList &files) = 0;
+    virtual bool showFiles(const QString &folder, const QByteArrayList &files) = 0;
 
     static ShellService &instance();
     static void setInstance(ShellService *service);

@@ -45,8 +45,10 @@ void ConversionDriver::takeSteps()
     QElapsedTimer slice;
     slice.start();
     while (m_job.step()) {
-        if (slice.elapsed() >= SliceMs)
+        if (slice.elapsed() >= SliceMs) {
+            emit stepsTaken();
             return;
+        }
     }
     m_timer.stop();
     emit finished();

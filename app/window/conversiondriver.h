@@ -25,6 +25,9 @@ public:
     void abandon();
 
 signals:
+    // A slice of steps was taken and the run goes on; the window gets its
+    // turn next.
+    void stepsTaken();
     // The run ended by itself: the list is done or the writer failed.
     void finished();
 

@@ -1,6 +1,8 @@
 #include "app/window/demoform.h"
 
+#include "app/window/batchprogress.h"
 #include "app/window/chinesereasons.h"
+#include "app/window/emptylistfocusframe.h"
 #include "app/window/filedropfilter.h"
 #include "app/window/focusframedelegate.h"
 #include "app/window/formbuilder.h"
@@ -81,6 +83,7 @@ void DemoForm::createControls(const FormDescription &form)
     m_helpButton = build.make<KAVOButton>("KAVOButton8");
     m_list = build.make<QListWidget>("List1");
     m_list->setItemDelegate(new FocusFrameDelegate(m_list));
+    new EmptyListFocusFrame(m_list);
     m_picText = build.make<QWidget>("picText");
     m_picText->setAutoFillBackground(true);
     m_lblText = build.make<HintLabel>("lblText");
@@ -116,7 +119,8 @@ void DemoForm::connectHandlers()
     connect(m_exitButton, &KAVOButton::Click, this, &DemoForm::endProgram);
     connect(m_addFileButton, &KAVOButton::Click, m_inputs, &InputList::addOneFile);
     connect(m_addFolderButton, &KAVOButton::Click, m_inputs, &InputList::AddFolder);
-    connect(m_removeButton, &KAVOButton::Click, this, &DemoForm::showRemoveMenu);
+    connect(m_removeButton, &KAVOButton::Click, this,
+            [this] { showRemoveMenu(m_removeButton->lastClickByKeyboard()); });
     connect(m_settingsButton, &KAVOButton::Click, this, &DemoForm::KAVOButton7_Click);
     auto openHelp = [] { ShellService::instance().open(HelpPage); };
     connect(m_websiteButton, &KAVOButton::Click, this, openHelp);
@@ -131,14 +135,30 @@ void DemoForm::connectHandlers()
         stopConversion();
         m_inputs->removeAll();
     });
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &DemoForm::stopConversion);
+    addShortcuts();
 
     m_drops = new FileDropFilter(this);
     m_drops->watch(m_list->viewport());
     m_drops->watch(m_picText);
     m_drops->watch(m_lblText);
     connect(m_drops, &FileDropFilter::filesDropped, m_inputs, &InputList::addDroppedFiles);
+}
+
+// Escape stops a run; the others reach from the keyboard what the toolbar
+// offers to the pointer.
+void DemoForm::addShortcuts()
+{
+    const std::pair<QKeySequence, std::function<void()>> keys[] = {
+        {QKeySequence(Qt::Key_Escape), [this] { stopConversion(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_inputs->addOneFile(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { endProgram(); }},
+        {QKeySequence(Qt::Key_F1), [] { ShellService::instance().open(HelpPage); }},
+        {QKeySequence(Qt::Key_Delete), [this] { m_inputs->removeSelected(); }},
+        {QKeySequence(Qt::Key_Menu), [this] { showRemoveMenu(/*underTheButton*/ true); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { showRemoveMenu(true); }},
+    };
+    for (const auto &[key, action] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, action);
 }
 
 void DemoForm::load(const QString &configIni)
@@ -158,6 +178,11 @@ void DemoForm::load(const QString &configIni)
     m_conversion = new ConversionDriver(*m_job, this);
     m_convertCaption = m_convertButton->Caption();
     connect(m_conversion, &ConversionDriver::finished, this, &DemoForm::conversionFinished);
+    connect(m_conversion, &ConversionDriver::stepsTaken, this,
+            [this] { m_pathList->layOutAfterRemovals(); });
+    m_batch = new BatchProgress(
+        *this, [this] { return m_list->count(); }, [this] { return m_host->finishedCount(); },
+        this);
     centreOnScreen();
 }
 
@@ -172,7 +197,9 @@ void DemoForm::openPaths(const QByteArrayList &paths)
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
-    m_inputs->addGivenPaths(paths);
+    // A copy started from the menu without files only calls the window up.
+    if (!paths.isEmpty())
+        m_inputs->addGivenPaths(paths);
 }
 
 // Pressed again while a run is under way, Convert stops it.
@@ -190,6 +217,7 @@ void DemoForm::Command1_Click()
         return;
     }
     m_convertButton->setCaption(tr(StopCaption));
+    m_batch->runStarted();
 }
 
 // The document under way is dropped and its entry stays, with every one
@@ -202,17 +230,21 @@ void DemoForm::stopConversion()
         return;
     m_conversion->abandon();
     m_convertButton->setCaption(m_convertCaption);
+    m_batch->runEnded();
     reportSkippedInputs();
 }
 
 // A writer failure ends the program here, with the job no longer on the
-// stack.
+// stack. The output folder opens once the box is dismissed, so the file
+// manager cannot cover it.
 void DemoForm::conversionFinished()
 {
     m_convertButton->setCaption(m_convertCaption);
+    m_batch->runEnded();
     if (m_host->endOnWriterFailure())
         return;
     reportSkippedInputs();
+    m_host->showOutputFolder();
 }
 
 // The job goes on past inputs it cannot read or lay out, past text that
@@ -260,11 +292,11 @@ void DemoForm::KAVOButton7_Click()
     CurrentForm::setForm(this);
 }
 
-void DemoForm::showRemoveMenu()
+// From the keyboard the pointer may be anywhere; the menu belongs under
+// the button then.
+void DemoForm::showRemoveMenu(bool underTheButton)
 {
-    // From the keyboard the pointer may be anywhere; the menu belongs
-    // under the button then.
-    const QPoint at = m_removeButton->lastClickByKeyboard()
+    const QPoint at = underTheButton
         ? m_removeButton->mapToGlobal(QPoint(0, m_removeButton->height()))
         : QCursor::pos();
     m_frmMenu->menuRemove()->popup(at);

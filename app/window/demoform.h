@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class BatchProgress;
 class CCommonDialogs;
 class FileDropFilter;
 class FormDescription;
@@ -74,7 +75,7 @@ public:
 
     // Paths given on the command line or handed over by a later copy: added
     // to the list as the Open dialog and AddFolder add them, with the
-    // window brought to the front.
+    // window brought to the front (no paths: only that).
     void openPaths(const QByteArrayList &paths);
 
     // Starts converting the list; the window stays usable while it runs
@@ -87,6 +88,8 @@ public:
     void stopConversion();
     // Whether a run started by Convert is still under way.
     bool isConverting() const { return m_conversion && m_conversion->isRunning(); }
+    // How far a run has come, for the desktop to show.
+    BatchProgress *batchProgress() const { return m_batch; }
     // The Settings dialog, modal: the window waits until it closes.
     void KAVOButton7_Click();
 
@@ -97,7 +100,8 @@ private:
     void createControls(const FormDescription &form);
     void orderKeyboardFocus();
     void connectHandlers();
-    void showRemoveMenu();
+    void addShortcuts();
+    void showRemoveMenu(bool underTheButton);
     void conversionFinished();
     void reportSkippedInputs();
     void warnOfConfigProblems(const std::vector<ConfigProblem> &problems);
@@ -126,6 +130,7 @@ private:
     std::unique_ptr<ListWidgetPathList> m_pathList;
     std::unique_ptr<ConversionJob> m_job;
     ConversionDriver *m_conversion = nullptr;
+    BatchProgress *m_batch = nullptr;
     WindowEventPump m_searchEvents;
     InputList *m_inputs = nullptr;
     int m_pdfBox = -1;

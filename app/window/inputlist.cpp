@@ -72,16 +72,22 @@ void InputList::searchFolderShowingHint(const std::string &folder)
     showHintIfEmpty();
 }
 
+// A dropped folder is searched as AddFolder searches it; as an entry of
+// its own it could only fail.
 void InputList::addDroppedFiles(const QByteArrayList &paths)
 {
-    ListWidgetPathList list(m_list);
-    for (const QByteArray &path : paths)
-        list.append(path.toStdString());
+    addFilesAndFolders(paths);
     if (m_list->count() > 0)
         m_hint->hide();
 }
 
 void InputList::addGivenPaths(const QByteArrayList &paths)
+{
+    addFilesAndFolders(paths);
+    showHintIfEmpty();
+}
+
+void InputList::addFilesAndFolders(const QByteArrayList &paths)
 {
     for (const QByteArray &path : paths) {
         std::error_code error;
@@ -90,7 +96,6 @@ void InputList::addGivenPaths(const QByteArrayList &paths)
         else
             ListWidgetPathList(m_list).append(path.toStdString());
     }
-    showHintIfEmpty();
 }
 
 void InputList::removeSelected()

@@ -25,15 +25,16 @@ public:
 
     void addOneFile();
     void AddFolder();
+    // Both take files as the Open dialog adds them and search folders as
+    // AddFolder searches them, in the order given.
     void addDroppedFiles(const QByteArrayList &paths);
-    // Files as the Open dialog adds them, folders searched as AddFolder
-    // searches them, in the order given.
     void addGivenPaths(const QByteArrayList &paths);
     void removeSelected();
     void removeAll();
 
 private:
     void showHintIfEmpty();
+    void addFilesAndFolders(const QByteArrayList &paths);
     void searchFolderShowingHint(const std::string &folder);
 
     QListWidget *m_list;

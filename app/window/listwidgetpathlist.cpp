@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QListWidget>
 
+#include <utility>
+
 ListWidgetPathList::ListWidgetPathList(QListWidget *list) : m_list(list)
 {
     m_list->setUniformItemSizes(true);
@@ -29,6 +31,13 @@ std::string ListWidgetPathList::entry(int index) const
 void ListWidgetPathList::removeEntry(int index)
 {
     delete m_list->takeItem(index);
+    m_entriesRemoved = true;
+}
+
+void ListWidgetPathList::layOutAfterRemovals()
+{
+    if (std::exchange(m_entriesRemoved, false))
+        m_list->doItemsLayout();
 }
 
 void ListWidgetPathList::append(const std::string &path)

@@ -25,6 +25,14 @@ public:
     void removeEntry(int index) override;
     void append(const std::string &path) override;
 
+    // Lays the list out again if entries left it since the last call. The
+    // view puts that off to a zero-time timer and draws no entry until it
+    // fires; each removal starts the timer again, so in a run that removes
+    // entries in every slice of steps it never fired, and the list stayed
+    // blank to the end.
+    void layOutAfterRemovals();
+
 private:
     QListWidget *m_list;
+    bool m_entriesRemoved = false;
 };

@@ -1,4 +1,5 @@
 #include "app/window/accessiblecontrols.h"
+#include "app/window/batchprogress.h"
 #include "app/window/chinesefaces.h"
 #include "app/window/demoform.h"
 #include "app/window/frmsetting.h"
@@ -9,6 +10,7 @@
 #include "app/window/startclaim.h"
 #include "app/window/utf8locale.h"
 #include "app/window/wholescalefactor.h"
+#include "platform/launcherentry.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>
@@ -75,6 +77,15 @@ void openPathsInWindow(DemoForm &form, OpenRequestServer &requests, const QByteA
         QTimer::singleShot(0, &form, [&form, paths] { form.openPaths(paths); });
 }
 
+// The desktop's launcher shows a run's progress on the program's icon.
+void showRunsInTheLauncher(DemoForm &form, LauncherEntry &launcher)
+{
+    QObject::connect(form.batchProgress(), &BatchProgress::progressed, &form,
+                     [&launcher](double fraction) { launcher.showProgress(fraction); });
+    QObject::connect(form.batchProgress(), &BatchProgress::ended, &form,
+                     [&launcher] { launcher.hideProgress(); });
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -118,6 +129,8 @@ int main(int argc, char **argv)
         return 1;
     }
     form->load(QString::fromStdString(configIniPath().string()));
+    LauncherEntry launcher(QDBusConnection::sessionBus(), QGuiApplication::desktopFileName());
+    showRunsInTheLauncher(*form, launcher);
     form->show();
     openPathsInWindow(*form, requests, paths);
     return application.exec();

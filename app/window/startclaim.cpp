@@ -11,6 +11,10 @@ namespace {
 // socket right after its lock, so this is rarely waited out more than once.
 constexpr unsigned long RetryPauseMs = 50;
 
+// A copy started without paths only asks the running one to come to the
+// front; a running copy too busy to answer soon is no reason to wait.
+constexpr int BringToFrontWaitMs = 2000;
+
 } // namespace
 
 StartClaim::StartClaim(QByteArrayList paths, QString lockPath, QString socketPath)
@@ -28,7 +32,10 @@ StartClaim::Outcome StartClaim::claim(int deadlineMs)
         if (m_instance->acquired())
             return Outcome::RunHere;
         if (m_paths.isEmpty())
-            return Outcome::NothingToHand;
+            return OpenRequestSender::send(m_socketPath, m_paths,
+                                           qMin(deadlineMs, BringToFrontWaitMs))
+                ? Outcome::HandedOver
+                : Outcome::NothingToHand;
         if (OpenRequestSender::send(m_socketPath, m_paths, int(deadline.remainingTime())))
             return Outcome::HandedOver;
         if (deadline.hasExpired())

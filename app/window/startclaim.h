@@ -9,7 +9,8 @@
 
 // Decides at start-up which copy of the program runs: this one when it
 // takes the single-instance lock; else the running copy, which is handed
-// the paths this copy was started with. Paths are never dropped on the way:
+// the paths this copy was started with (none: it is asked to come to the
+// front). Paths are never dropped on the way:
 // while the running copy is still starting, the hand-over is tried again,
 // and when the lock holder dies meanwhile this copy takes the lock and runs
 // with its own paths.
@@ -18,7 +19,8 @@ public:
     enum class Outcome {
         RunHere,        // this copy holds the lock (or runs without one)
         HandedOver,     // the running copy acknowledged the paths
-        NothingToHand,  // another copy runs and this one has no paths
+        NothingToHand,  // another copy runs, this one has no paths, and the
+                        // running one did not answer the call to the front
         HandOverFailed, // the running copy took no paths before the deadline
     };
 

@@ -23,19 +23,27 @@ void WindowConversionHost::beep()
 
 void WindowConversionHost::openFolder(const std::string &folder)
 {
-    QStringList written;
-    written.swap(m_written);
-    ShellService::instance().showFiles(QString::fromStdString(folder), written);
+    m_folderToShow = QString::fromStdString(folder);
+}
+
+void WindowConversionHost::showOutputFolder()
+{
+    const QString folder = std::exchange(m_folderToShow, {});
+    const QByteArrayList written = std::exchange(m_written, {});
+    if (!folder.isEmpty() && !written.isEmpty())
+        ShellService::instance().showFiles(folder, written);
 }
 
 void WindowConversionHost::documentWritten(const std::string &pdfPath)
 {
-    m_written << QString::fromStdString(pdfPath);
+    m_written << QByteArray::fromStdString(pdfPath);
+    ++m_finishedCount;
 }
 
 void WindowConversionHost::inputSkipped(const std::string &input, const SkipReason &reason)
 {
     m_skipped << PathText::readable(input) + ": " + ChineseReasons::text(reason);
+    ++m_finishedCount;
 }
 
 void WindowConversionHost::inputWarning(const std::string &input, const SkipReason &warning)

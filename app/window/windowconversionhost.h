@@ -3,14 +3,15 @@
 #include "app/conversionhost.h"
 #include "app/progressdisplay.h"
 
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
-// The conversion job's link to the window: it beeps and shows the output
-// folder with the new PDFs at the end, and collects the inputs the job had
+// The conversion job's link to the window: it beeps at the end and keeps
+// the output folder with the new PDFs for the window to show, and collects the inputs the job had
 // to skip and the failures that stop a run, so the window can name them once
 // the job has returned: a message box waits for the person, and the job
 // must not wait inside it.
@@ -21,6 +22,7 @@ public:
                          std::function<void(int)> endProgram);
 
     void beep() override;
+    // Kept for showOutputFolder().
     void openFolder(const std::string &folder) override;
     void inputSkipped(const std::string &input, const SkipReason &reason) override;
     void documentWritten(const std::string &pdfPath) override;
@@ -35,6 +37,11 @@ public:
     // repeated value the same. Screen readers hear each change once.
     void setValue(int value) override;
 
+    // Shows the folder the job asked to open, with this run's PDFs
+    // selected, if it wrote any, and forgets both. Called once the person
+    // has read what the run skipped: a file manager opened before would
+    // cover the box, and an empty folder tells nothing.
+    void showOutputFolder();
     // Names the unusable output folder and the cause in a warning, if the
     // job told of one, and forgets it; the window goes on with its list as
     // it was.
@@ -44,6 +51,8 @@ public:
     // status 1, as nothing of the run may go on. Returns whether it did (an
     // ender that returns, as in tests, comes back here).
     bool endOnWriterFailure();
+    // The inputs finished so far, written or skipped, over every run.
+    int finishedCount() const { return m_finishedCount; }
     // The skipped inputs, one "path: reason" line each with the reason in
     // Chinese, and forgets them.
     QStringList takeSkipped();
@@ -69,6 +78,9 @@ private:
     QStringList m_offPageWarnings;
     QStringList m_missingGlyphWarnings;
     QStringList m_encodingWarnings;
-    // The PDFs of this run, to be shown selected in the output folder.
-    QStringList m_written;
+    // The PDFs of this run by their bytes, to be shown selected in the
+    // output folder.
+    QByteArrayList m_written;
+    QString m_folderToShow;
+    int m_finishedCount = 0;
 };

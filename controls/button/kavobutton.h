@@ -175,6 +175,7 @@ private:
     void computePalette();
     void layoutCaption();
     void repaintLast() { Paint(m_paintMemory.LastPaintedState, true); }
+    void clickFromKeyboard();
     void resizeHandling();
     void updateAccessKey();
     void applyPointer();

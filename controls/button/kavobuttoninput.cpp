@@ -180,12 +180,18 @@ void KAVOButton::keyPressEvent(QKeyEvent *event)
     m_lastKeyCode = keyCode & 0xFF;
     switch (keyCode) {
     case VirtualKey::Space: Paint(PaintDown, false); break;
+    // Return presses at once, as it does a focused push button; a held key
+    // does not press again.
+    case VirtualKey::Return:
+        if (!event->isAutoRepeat())
+            clickFromKeyboard();
+        break;
     case VirtualKey::Left:
     case VirtualKey::Up: focusNextPrevChild(false); break;
     case VirtualKey::Right:
     case VirtualKey::Down: focusNextPrevChild(true); break;
     default:
-        // Enter, Escape and the rest are the window's business.
+        // Escape and the rest are the window's business.
         event->ignore();
         break;
     }
@@ -210,6 +216,11 @@ void KAVOButton::keyReleaseEvent(QKeyEvent *event)
     }
     // One press, one click: a later stray release must not click again.
     m_lastKeyCode = 0;
+    clickFromKeyboard();
+}
+
+void KAVOButton::clickFromKeyboard()
+{
     m_clickedByKeyboard = true;
     if (m_properties.checkBoxBehaviour)
         m_properties.value = !m_properties.value;

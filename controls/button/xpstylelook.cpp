@@ -58,6 +58,9 @@ void XPStyleLook::normal(ButtonPainter &p)
         p.line(1, 2, 1, H - 2, p.SB(G, -5));
         p.line(2, 3, 2, H - 3, p.SB(G, -10));
     }
+    // The blue rim alone is too faint on the light face to tell which
+    // button has the keyboard; the dotted mark inside is not.
+    p.FocusMark();
 }
 
 void XPStyleLook::pressed(ButtonPainter &p)

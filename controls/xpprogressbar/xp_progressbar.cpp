@@ -10,6 +10,10 @@
 Xp_ProgressBar::Xp_ProgressBar(QWidget *parent)
     : UserControl(parent)
     , m_tiles(*ProgressBarTiles::look(m_progressLook))
+    , m_screenReaders([this](int value) {
+        QAccessibleValueChangeEvent changed(this, value);
+        QAccessible::updateAccessibility(&changed);
+    })
 {
 }
 
@@ -40,9 +44,7 @@ void Xp_ProgressBar::setValue(int value)
     m_value = value;
     notify(Property::Value);
     m_shownValue = value;
-    // A screen reader follows the bar from these, not by asking.
-    QAccessibleValueChangeEvent changed(this, m_value);
-    QAccessible::updateAccessibility(&changed);
+    m_screenReaders.valueChanged(m_value);
 
     const ProgressBarState state = paintState();
     ProgressBarPainter painter(surface(), state);

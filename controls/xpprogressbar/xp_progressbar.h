@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/xpprogressbar/progressbarpainter.h"
+#include "controls/xpprogressbar/valuenotice.h"
 #include "platform/propertytable.h"
 #include "platform/usercontrol.h"
 
@@ -68,4 +69,6 @@ private:
     // The working tiles: copies of the chosen look's pictures.
     std::array<Gdi::Surface, 3> m_tiles;
     ProgressBarTrack m_track;
+    // A screen reader follows the bar from these, not by asking.
+    ValueNotice m_screenReaders;
 };

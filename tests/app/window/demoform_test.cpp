@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -27,11 +28,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -44,12 +47,16 @@ public:
         opened << urlOrPath;
         return true;
     }
-    bool showFiles(const QString &folder, const QStringList &files) override
+    bool showFiles(const QString &folder, const QByteArrayList &files) override
     {
         opened << folder;
-        shown << files;
+        for (const QByteArray &file : files)
+            shown << QString::fromUtf8(file);
+        if (onShow)
+            onShow();
         return true;
     }
+    std::function<void()> onShow;
     QStringList opened;
     QStringList shown;
 };
@@ -256,6 +263,23 @@ TEST_F(DemoFormTest, ConvertTurnsTheListIntoPdfsAndNamesWhatItSkipped)
     EXPECT_FALSE(form.picText()->isVisible()) << "the job leaves the hint hidden";
 }
 
+// The file manager opened at the end covered the box naming what was
+// skipped, and an empty output folder opened when nothing converted.
+TEST_F(DemoFormTest, TheFolderOpensAfterTheBoxAndOnlyWhenAPdfWasWritten)
+{
+    form.List1()->addItem(QString::fromStdString(dir.file("in/missing.txt")));
+    convert();
+    EXPECT_TRUE(shell.opened.isEmpty()) << "nothing was written";
+
+    qsizetype boxesWhenShown = -1;
+    shell.onShow = [&] { boxesWhenShown = messages.messages().size(); };
+    form.List1()->addItem(QString::fromStdString(dir.write("in/a.txt", "a")));
+    form.List1()->addItem(QString::fromStdString(dir.file("in/missing.txt")));
+    convert();
+    EXPECT_EQ(shell.opened, QStringList{QString::fromStdString(dir.file("out"))});
+    EXPECT_EQ(boxesWhenShown, 2) << "the second run's box came first";
+}
+
 TEST_F(DemoFormTest, MissingGlyphsAreNamedUnderTheirOwnHeading)
 {
     form.List1()->addItem(QString::fromStdString(dir.write("in/boxed.txt", "甲\U0010FFFD")));
@@ -367,6 +391,41 @@ TEST_F(DemoFormTest, EscapeStopsARunAndConvertCarriesOnWithTheRest)
     EXPECT_EQ(form.List1()->count(), 0);
     EXPECT_TRUE(std::filesystem::exists(dir.file("out/big.pdf")));
     EXPECT_TRUE(std::filesystem::exists(dir.file("out/small.pdf")));
+}
+
+// A run that took an entry off the list in every slice of steps left the
+// list blank to its end (2,000 files); the title counts the batch.
+TEST_F(DemoFormTest, ARunKeepsTheFilesStillToConvertInSightAndCountsThemInTheTitle)
+{
+    // Missing inputs leave the list fastest, many in every slice.
+    QStringList missing;
+    for (int i = 0; i < 20000; ++i)
+        missing << QString::fromStdString(dir.file("in/missing" + std::to_string(i) + ".txt"));
+    form.List1()->addItems(missing);
+    form.picText()->hide();
+    // The window's own loop: QTest::qWaitFor pauses between its rounds,
+    // and the pauses let the view catch up as the window never does.
+    QEventLoop loop;
+    QObject::connect(form.List1()->model(), &QAbstractItemModel::rowsRemoved, &loop, [&] {
+        if (form.List1()->count() < 19000)
+            loop.quit();
+    });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    QTest::mouseClick(form.Command1(), Qt::LeftButton);
+    loop.exec();
+    ASSERT_TRUE(form.isConverting());
+    const QImage image = form.List1()->viewport()->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    fprintf(stderr, "DBG count %d dark %d\n", form.List1()->count(), dark);
+    EXPECT_GT(dark, 100) << "entries drawn mid-run";
+    EXPECT_TRUE(QRegularExpression("^Tervolan — \\d+/20000$").match(form.windowTitle()).hasMatch())
+        << form.windowTitle().toStdString();
+    EXPECT_EQ(form.XPC()->Caption(), "Tervolan") << "the header keeps its caption";
+    form.stopConversion();
+    EXPECT_EQ(form.windowTitle(), "Tervolan");
 }
 
 // The writer's message is shown once the job has returned, and the program

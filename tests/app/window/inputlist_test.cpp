@@ -168,6 +168,20 @@ TEST_F(InputListTest, DropsOnTheListTheHintAndItsTextAddTheSameEntries)
     }
 }
 
+// A dropped folder became one entry of its own, which could only fail.
+TEST_F(InputListTest, DroppedFolderIsSearched)
+{
+    TempDir dir;
+    dir.write("tree/a.txt", "x");
+    dir.write("tree/sub/b.txt", "x");
+    FileDropFilter drops;
+    drops.watch(list->viewport());
+    QObject::connect(&drops, &FileDropFilter::filesDropped, &inputs, &InputList::addDroppedFiles);
+    const QString tree = QString::fromStdString(dir.file("tree"));
+    dropFiles(list->viewport(), {tree});
+    EXPECT_EQ(entries(), (QStringList{tree + "/a.txt", tree + "/sub/b.txt"}));
+}
+
 TEST_F(InputListTest, RemoveCommandsAndTheHint)
 {
     list->addItems({"/a.txt", "/b.txt"});

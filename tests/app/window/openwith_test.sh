@@ -7,19 +7,7 @@
 # Usage: openwith_test.sh BUILD_BIN_DIR
 set -euo pipefail
 bin_dir=$1
-work=$(mktemp -d)
-xvfb_pid=""
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-. "$(dirname "$0")/../../support/waitfor.sh"
-. "$(dirname "$0")/../../support/xserver.sh"
+. "$(dirname "$0")/../../support/windowtest.sh"
 
 mkdir -p "$work/program" "$work/out" "$work/in/tree" "$work/fakebin" "$work/run"
 chmod 700 "$work/run"
@@ -38,12 +26,12 @@ export DISPLAY=":$display" PATH="$work/fakebin:$PATH" XDG_RUNTIME_DIR="$work/run
 # Which of the two becomes the window is a race; the other must hand over.
 cd "$work/in"
 "$work/program/tervolan" one.txt >"$work/first.log" 2>&1 &
-pids+=($!)
+app_pids+=($!)
 "$work/program/tervolan" "$work/in/$gbk_name.txt" >"$work/second.log" 2>&1 &
-pids+=($!)
+app_pids+=($!)
 cd "$work"
 wait_for 100 xdotool search --onlyvisible --name '^Tervolan$' || fail "no window"
-running() { local n=0; for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && n=$((n + 1)); done; [ "$n" = 1 ]; }
+running() { local n=0; for pid in "${app_pids[@]}"; do kill -0 "$pid" 2>/dev/null && n=$((n + 1)); done; [ "$n" = 1 ]; }
 wait_for 200 running || fail "both copies still run: $(cat "$work"/*.log)"
 
 timeout 20 "$work/program/tervolan" "$work/in/tree" || fail "the third copy did not hand over and end"

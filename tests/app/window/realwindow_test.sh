@@ -7,19 +7,7 @@
 # Usage: realwindow_test.sh BUILD_BIN_DIR SOURCE_DIR
 set -euo pipefail
 bin_dir=$1
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-. "$(dirname "$0")/../../support/waitfor.sh"
-. "$(dirname "$0")/../../support/xserver.sh"
+. "$(dirname "$0")/../../support/windowtest.sh"
 
 mkdir -p "$work/program" "$work/out" "$work/in/tree/sub" "$work/fakebin" "$work/run"
 chmod 700 "$work/run"
@@ -45,6 +33,7 @@ export PATH="$work/fakebin:$PATH" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xc
 # must still be found by its Chinese title below.
 env -u LANG -u LC_ALL -u LC_CTYPE "$work/program/tervolan" >"$work/app.log" 2>&1 &
 app_pid=$!
+app_pids+=("$app_pid")
 wait_for 100 xdotool search --onlyvisible --name '^Tervolan$' || fail "no window"
 window=$(xdotool search --onlyvisible --name '^Tervolan$' | head -n 1)
 wait_for 50 xdotool getwindowgeometry "$window"
@@ -140,5 +129,5 @@ left=$((left + 40)); top=$((top + 30))
 
 click_twips 6067 172             # KAVOButton1: the X in the header
 wait_for 100 sh -c "! kill -0 $app_pid" || fail "the window did not close"
-app_pid=""
+app_pids=()
 echo "1 passed, 0 failed"

@@ -146,6 +146,20 @@ TEST(PaintFrame, XPStyleHoverBeatsFocus)
     EXPECT_EQ(paintFrame(s).pixel(1, 10), SB(s.palette.GradientBaseColor, -5));
 }
 
+// The focused button was told apart only by a faint light-blue rim.
+TEST(PaintFrame, XPStyleFocusIsMarkedInsideTheFace)
+{
+    ButtonCase s = makeButton(3, 40, 23);
+    const Gdi::Surface plain = paintFrame(s);
+    s.hasFocus = true;
+    const Gdi::Surface focused = paintFrame(s);
+    EXPECT_EQ(focused.pixel(4, 4), inverted(plain.pixel(4, 4)));
+    EXPECT_EQ(focused.pixel(5, 4), plain.pixel(5, 4));
+    s.hasFocus = false;
+    s.displayAsDefault = true;
+    EXPECT_EQ(paintFrame(s).pixel(4, 4), plain.pixel(4, 4)) << "default alone is no focus";
+}
+
 TEST(PaintFrame, XPStyleDisabled)
 {
     ButtonCase s = makeButton(3, 40, 23);

@@ -124,6 +124,16 @@ TEST_F(FileManagerBusTest, ShowsTheFilesAsFileUrisWithAnEmptyStartupId)
     EXPECT_EQ(fileManager.startupId, "");
 }
 
+// A PDF named in GBK, as inputs from archives made on Windows give, was
+// asked for as ".../%EF%BF%BD...", a name that does not exist.
+TEST_F(FileManagerBusTest, NameThatIsNotUtf8KeepsItsBytesInTheUri)
+{
+    serve();
+    FileManagerBus(bus.connect("client")).showItems({"/tmp/\xB4\xBA\xC8\xD5.pdf"}, {});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fileManager.calls == 1; }, 5000));
+    EXPECT_EQ(fileManager.uris, QStringList{"file:///tmp/%B4%BA%C8%D5.pdf"});
+}
+
 TEST_F(FileManagerBusTest, RefusalRunsTheFallback)
 {
     serve();
