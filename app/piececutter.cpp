@@ -58,6 +58,17 @@ void PieceCutter::fill(size_t want)
     }
 }
 
+bool PieceCutter::wholeLine(size_t most, std::u32string_view &line)
+{
+    if (m_lineDone || m_offset > 0)
+        return false;
+    fill(most);
+    if (!m_lineEnded || m_buffer.size() > most)
+        return false;
+    line = m_buffer;
+    return true;
+}
+
 bool PieceCutter::nextOutput(std::u32string_view &output, bool &isPiece)
 {
     if (m_lineDone)

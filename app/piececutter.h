@@ -23,6 +23,11 @@ public:
     // Moves to the next input line; false at the end of the stream.
     bool nextLine();
 
+    // The whole current input line when it holds at most most characters
+    // and none of it has been taken yet; false otherwise. Reads at most
+    // most + 1 characters ahead. Valid until the next call.
+    bool wholeLine(size_t most, std::u32string_view &line);
+
     // The next output line of the current input line, valid until the next
     // call. Returns false when the line is used up. isPiece tells whether it
     // was cut from a longer rest (the last rest is not a piece).

@@ -1,5 +1,6 @@
 #include "cli/commandlineoptions.h"
 
+#include "app/headingdetector.h"
 #include "cli/commandlineoption.h"
 #include "cli/optiondocs.h"
 
@@ -54,7 +55,16 @@ std::span<const CommandLineOption> CommandLineOptions::table()
         {0, "pdfa", Argument::None, &O::pdfA, "", "write PDF/A-1b, for archives"},
         {0, "tagged", Argument::None, &O::tagged, "",
          "write a tagged PDF: one paragraph per input line,\n"
-         "for screen readers and reflowing viewers"},
+         "for screen readers and reflowing viewers; chapter\n"
+         "headings become H1 (volumes) and H2 elements"},
+        {0, "no-outline", Argument::None, &O::noOutline, "",
+         "no outline (bookmarks) of the chapter headings\n"
+         "(第一章, 卷二, 序章, Chapter 3, ...), which a text\n"
+         "with two or more of them gets by default"},
+        {0, "outline-pattern", Argument::Required, &O::takeOutlinePattern, "REGEX",
+         "headings are the lines (at most 40 characters,\n"
+         "blanks trimmed) in which REGEX (ECMAScript syntax)\n"
+         "finds a match, instead of the built-in forms"},
         {'r', "recursive", Argument::None, &O::recursive, "",
          "search folders for text files (*txt), depth first;\n"
          "links inside them are passed over and counted"},
@@ -387,6 +397,16 @@ bool CommandLineOptions::takeEncoding(const std::string &value, std::string &err
             "utf-32be, not \""
         + value + "\"";
     return false;
+}
+
+bool CommandLineOptions::takeOutlinePattern(const std::string &value, std::string &error)
+{
+    if (const std::string problem = HeadingDetector::patternError(value); !problem.empty()) {
+        error = "--outline-pattern \"" + value + "\" is no regular expression: " + problem;
+        return false;
+    }
+    outlinePattern = value;
+    return true;
 }
 
 // "K/N": shard K of N, K counted from 0 as array and index variables are.

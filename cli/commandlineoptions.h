@@ -38,6 +38,8 @@ struct CommandLineOptions {
     bool quiet = false;
     bool pdfA = false;   // write PDF/A-1b
     bool tagged = false; // write a tagged PDF
+    bool noOutline = false;
+    std::optional<std::string> outlinePattern; // compiles, when given
     bool help = false;
     bool version = false;
     int jobs = 1;
@@ -72,4 +74,5 @@ private:
     bool takeConflictPolicy(const std::string &value, std::string &error);
     bool takeEncoding(const std::string &value, std::string &error);
     bool takeShard(const std::string &value, std::string &error);
+    bool takeOutlinePattern(const std::string &value, std::string &error);
 };

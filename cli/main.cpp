@@ -81,6 +81,8 @@ bool settingsFor(const CommandLineOptions &options, Settings &settings, std::str
         settings.Keywords = *options.keywords;
     settings.PdfA = options.pdfA;
     settings.Tagged = options.tagged;
+    settings.Outline = !options.noOutline;
+    settings.OutlinePattern = options.outlinePattern.value_or("");
     return true;
 }
 

@@ -47,6 +47,7 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     , m_fonts(m_writer)
     , m_catalog(m_writer.reserve())
     , m_pageTree(m_writer, m_writer.reserve())
+    , m_outline(m_writer)
 {
     m_resources = m_writer.reserve();
     m_infoObject = m_writer.reserve();
@@ -61,7 +62,7 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
 PdfDocument::~PdfDocument() = default;
 
 void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &face,
-                           const TextStyle &style, int paragraph)
+                           const TextStyle &style, int paragraph, int headingLevel)
 {
     if (style.fontSize > kMaxFontSize) {
         throw PdfError("font size " + std::to_string(style.fontSize)
@@ -75,13 +76,18 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
     const double baseline = y / kUnitsPerPoint + face.ascent() * points / face.unitsPerEm();
     const bool marked = m_structure && !m_layout.glyphs().empty();
     if (marked)
-        m_content.beginMarked(m_structure->markPiece(currentPage(), paragraph,
-                                                     ScriptLanguage::of(m_layout.codepoints())));
+        m_content.beginMarked(m_structure->markPiece(
+            currentPage(), paragraph, ScriptLanguage::of(m_layout.codepoints()), headingLevel));
     m_content.showLine(style.fontSize, style.colour, x / kUnitsPerPoint,
                        m_pageSize.height / kUnitsPerPoint - baseline, m_layout.glyphs(),
                        m_layout.spans(), m_layout.plain());
     if (marked)
         m_content.endMarked();
+}
+
+void PdfDocument::addHeading(int level, std::string title, int y)
+{
+    m_outline.addHeading(level, std::move(title), (m_pageSize.height - y) / kUnitsPerPoint);
 }
 
 // Reserved only when the structure tree must name the page before it is
@@ -127,6 +133,7 @@ void PdfDocument::writePage()
     body += ">>";
     m_writer.endObject();
     m_pageTree.addPage(page);
+    m_outline.pageWritten(page);
 }
 
 void PdfDocument::finish()
@@ -171,6 +178,7 @@ void PdfDocument::writeCatalog(int pageTreeRoot)
         m_structure->finish();
     const int metadata = writeMetadata();
     const int profile = m_info.archival ? writeOutputProfile() : 0;
+    const int outline = m_outline.finish();
 
     std::string &body = m_writer.body();
     m_writer.beginObject(m_catalog);
@@ -185,6 +193,11 @@ void PdfDocument::writeCatalog(int pageTreeRoot)
                 "/StructTreeRoot ";
         PdfSyntax::appendInteger(body, m_structure->rootNumber());
         body += " 0 R";
+    }
+    if (outline) {
+        body += "/Outlines ";
+        PdfSyntax::appendInteger(body, outline);
+        body += " 0 R/PageMode/UseOutlines";
     }
     if (profile) {
         body += "/OutputIntents[<</Type/OutputIntent/S/GTS_PDFA1/OutputConditionIdentifier";

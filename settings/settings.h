@@ -19,6 +19,11 @@ struct Settings {
     // --tagged.
     bool PdfA = false;
     bool Tagged = false;
+    // Never saved: an outline of the chapter headings, on in the window;
+    // tervolan-convert's --no-outline turns it off and --outline-pattern
+    // (ECMAScript syntax) replaces the built-in forms.
+    bool Outline = true;
+    std::string OutlinePattern;
 };
 
 // The one record the window and its dialogs share.
