@@ -124,7 +124,8 @@ void DocumentConversion::countSome()
             // every line.
             m_fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
             m_pageHeight = PdfGetNum(m_box, PDF_PAGE_HEIGHT);
-            m_cutter = std::make_unique<PieceCutter>(m_reader, m_settings.CharsPerLine);
+            m_cutter = std::make_unique<PieceCutter>(m_reader, m_settings.CharsPerLine,
+                                                     m_settings.PunctuationRules);
             startHeadings();
             m_phase = Phase::Writing;
             return;

@@ -46,6 +46,10 @@ std::span<const CommandLineOption> CommandLineOptions::table()
          FontSizeHelp},
         {0, "chars-per-line", Argument::Required, Positive{&O::charsPerLine, MaxCharsPerLine}, "N",
          CharsPerLineHelp},
+        {0, "punctuation-rules", Argument::None, &O::punctuationRules, "",
+         "no line starts with 。，、；：？！”）》」 (they stay\n"
+         "on the line before, which grows by them) and none\n"
+         "ends with “（《「 (it moves to the next)"},
         {0, "lang", Argument::Required, &O::takeLanguage, "zh|en",
          "language of the texts: zh gives 30, en 60 characters\n"
          "per line (--chars-per-line wins over it)"},

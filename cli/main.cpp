@@ -83,6 +83,7 @@ bool settingsFor(const CommandLineOptions &options, Settings &settings, std::str
     settings.Tagged = options.tagged;
     settings.Outline = !options.noOutline;
     settings.OutlinePattern = options.outlinePattern.value_or("");
+    settings.PunctuationRules = options.punctuationRules;
     return true;
 }
 

@@ -24,6 +24,10 @@ struct Settings {
     // (ECMAScript syntax) replaces the built-in forms.
     bool Outline = true;
     std::string OutlinePattern;
+    // Never saved: off in the window, which keeps the design's cut after
+    // CharsPerLine characters; set by tervolan-convert's
+    // --punctuation-rules.
+    bool PunctuationRules = false;
 };
 
 // The one record the window and its dialogs share.
