@@ -39,7 +39,7 @@ struct CommandLineOptions {
     bool pdfA = false;   // write PDF/A-1b
     bool tagged = false; // write a tagged PDF
     bool noOutline = false;
-    bool punctuationRules = false; // 避头尾 at hard cuts
+    bool punctuationRules = false;             // 避头尾 at hard cuts
     std::optional<std::string> outlinePattern; // compiles, when given
     bool help = false;
     bool version = false;
