@@ -286,6 +286,7 @@ void DocumentConversion::setDocumentProperties()
     PdfSetStr(m_box, PDF_LANGUAGE, m_settings.Language == "中文" ? "zh-CN" : "en");
     PdfSetNum(m_box, PDF_ARCHIVAL, m_settings.PdfA ? 1 : 0);
     PdfSetNum(m_box, PDF_TAGGED, m_settings.Tagged ? 1 : 0);
+    PdfSetStr(m_box, PDF_PAGE_NUMBERS, m_settings.PageNumbers);
 }
 
 void DocumentConversion::setTextProperties()

@@ -50,6 +50,10 @@ std::span<const CommandLineOption> CommandLineOptions::table()
          "no line starts with 。，、；：？！”）》」 (they stay\n"
          "on the line before, which grows by them) and none\n"
          "ends with “（《「 (it moves to the next)"},
+        {0, "page-numbers", Argument::Optional, &O::pageNumbers, "FORMAT",
+         "number the pages at their foot: 第 N 页 (zh), N (en),\n"
+         "or FORMAT with {n} the page and {total} the count\n"
+         "(--page-numbers='{n} / {total}')"},
         {0, "lang", Argument::Required, &O::takeLanguage, "zh|en",
          "language of the texts: zh gives 30, en 60 characters\n"
          "per line (--chars-per-line wins over it)"},

@@ -41,6 +41,8 @@ struct CommandLineOptions {
     bool noOutline = false;
     bool punctuationRules = false;             // 避头尾 at hard cuts
     std::optional<std::string> outlinePattern; // compiles, when given
+    // "" for the language's own format ("第 {n} 页" or "{n}").
+    std::optional<std::string> pageNumbers;
     bool help = false;
     bool version = false;
     int jobs = 1;

@@ -84,6 +84,12 @@ bool settingsFor(const CommandLineOptions &options, Settings &settings, std::str
     settings.Outline = !options.noOutline;
     settings.OutlinePattern = options.outlinePattern.value_or("");
     settings.PunctuationRules = options.punctuationRules;
+    if (options.pageNumbers) {
+        const bool chinese = settings.Language != "英文";
+        settings.PageNumbers = !options.pageNumbers->empty() ? *options.pageNumbers
+            : chinese                                        ? "第 {n} 页"
+                                                             : "{n}";
+    }
     return true;
 }
 

@@ -18,7 +18,8 @@ bool isTextProperty(int property)
     case PDF_KEYWORDS:
     case PDF_CREATOR:
     case PDF_LANGUAGE:
-    case PDF_HEADING_TITLE: return true;
+    case PDF_HEADING_TITLE:
+    case PDF_PAGE_NUMBERS: return true;
     default: return false;
     }
 }
@@ -70,6 +71,7 @@ void PdfBox::setText(int property, std::string text)
     case PDF_CREATOR: m_info.creator = std::move(text); return;
     case PDF_LANGUAGE: m_info.language = std::move(text); return;
     case PDF_HEADING_TITLE: m_headingTitle = std::move(text); return;
+    case PDF_PAGE_NUMBERS: m_info.pageNumbers = std::move(text); return;
     default: refuseProperty(property, /*wantedText*/ true);
     }
 }
@@ -172,6 +174,8 @@ void PdfBox::textOut(int x, int y, const char *text)
 void PdfBox::newPage()
 {
     PdfDocument &document = openDocument("NewPage");
+    if (document.numbersPages())
+        document.useNumberFace(currentFace());
     try {
         document.newPage();
     } catch (const PdfWriteError &error) {
@@ -182,7 +186,8 @@ void PdfBox::newPage()
 
 void PdfBox::endDoc()
 {
-    openDocument("EndDoc");
+    if (openDocument("EndDoc").numbersPages())
+        m_document->useNumberFace(currentFace());
     // Whatever finish() does, the document is closed afterwards; a failed
     // one takes its temporary file with it.
     const std::unique_ptr<PdfDocument> document = std::move(m_document);

@@ -48,6 +48,7 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     , m_catalog(m_writer.reserve())
     , m_pageTree(m_writer, m_writer.reserve())
     , m_outline(m_writer)
+    , m_pageNumbers(info.pageNumbers, m_writer, info.pageSize, info.tagged)
 {
     m_resources = m_writer.reserve();
     m_infoObject = m_writer.reserve();
@@ -69,6 +70,7 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
                        + " points is too large to draw (at most " + std::to_string(kMaxFontSize)
                        + ")");
     }
+    m_pageNumbers.useFace(face);
     m_layout.layOut(text, face, m_fonts);
     // y is the top of the line; the baseline lies one ascent below it.
     // PDF measures from the bottom edge in points.
@@ -110,6 +112,7 @@ void PdfDocument::newPage()
 // resources; only its number stays behind, in the page tree's open node.
 void PdfDocument::writePage()
 {
+    m_pageNumbers.draw(static_cast<int>(m_pageTree.pageCount()) + 1, m_content, m_layout, m_fonts);
     const int parent = m_pageTree.parentOfNextPage();
     const int content = m_writer.reserve();
     m_writer.writeStreamInBackground(content, m_content.finish());
@@ -141,6 +144,7 @@ void PdfDocument::finish()
     // The last page counts even when empty: a page started by NewPage is
     // part of the document whether or not a line followed.
     writePage();
+    m_pageNumbers.finish(static_cast<int>(m_pageTree.pageCount()), m_layout, m_fonts, m_resources);
     for (const auto &font : m_fonts.all())
         font->write(m_writer, m_info.archival);
     writeResources();
@@ -168,7 +172,9 @@ void PdfDocument::writeResources()
         PdfSyntax::appendInteger(body, font->number());
         body += " 0 R";
     }
-    body += ">>>>";
+    body += ">>";
+    body += m_pageNumbers.resourceEntry();
+    body += ">>";
     m_writer.endObject();
 }
 

@@ -16,6 +16,7 @@
 #include "pdf/metadata/outline.h"
 #include "pdf/metadata/structuretree.h"
 #include "pdf/pagelimit.h"
+#include "pdf/pagenumbers.h"
 #include "pdf/tervolanpdf-private.h"
 #include "pdf/text/linelayout.h"
 
@@ -55,6 +56,11 @@ public:
     // Throws PdfWriteError.
     void addHeading(int level, std::string title, int y);
 
+    // Whether pages get numbers, and the face they are drawn in when no
+    // line has been drawn yet.
+    bool numbersPages() const { return m_pageNumbers.active(); }
+    void useNumberFace(const FontFace &face) { m_pageNumbers.useFace(face); }
+
     // Closes the current page and starts an empty one of the same size.
     // Throws PdfWriteError when the document can no longer be written or
     // would pass the page limit.
@@ -92,6 +98,7 @@ private:
     PageLimit m_pageLimit;
     std::unique_ptr<StructureTree> m_structure; // for a tagged document
     Outline m_outline;
+    PageNumbers m_pageNumbers;
     int m_resources = 0;
     int m_infoObject = 0;
     int m_page = 0; // the open page's object number, once something needs it

@@ -81,6 +81,12 @@ enum {
     PDF_HEADING_LEVEL = 56,  /* number: 0 body text, 1 volume, 2 chapter;
                                 anything else is refused */
     PDF_HEADING_TITLE = 57,  /* text: outline title of the next heading */
+    PDF_PAGE_NUMBERS = 58,   /* text, taken by BeginDoc: drawn centred at
+                                the foot of every page (8 mm above the
+                                bottom edge, 10 points, in the document's
+                                first font), "{n}" read as the page's
+                                number and "{total}" as the page count;
+                                "" (the default) draws none */
     /* Characters of the text that no installed font has a glyph for (they
      * show the empty box), each counted once, over the document open or
      * else the one last finished. None of the three reads -1 but on

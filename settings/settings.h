@@ -28,6 +28,10 @@ struct Settings {
     // CharsPerLine characters; set by tervolan-convert's
     // --punctuation-rules.
     bool PunctuationRules = false;
+    // Never saved: "" in the window, which keeps its pages as designed;
+    // tervolan-convert's --page-numbers sets the format of the number at
+    // each page's foot ("{n}" the page, "{total}" the count).
+    std::string PageNumbers;
 };
 
 // The one record the window and its dialogs share.

@@ -1,5 +1,5 @@
-// The outline a book gets from its chapter headings, read back with qpdf
-// and pdftotext.
+// What books get: an outline from their chapter headings and page
+// numbers, read back with qpdf and pdftotext.
 #include "tests/support/commandrun.h"
 #include "tests/support/pdfreadback.h"
 #include "tests/support/tempdir.h"
@@ -14,9 +14,9 @@ const std::string Convert = std::string(TERVOLAN_BINARY_DIR) + "/bin/tervolan-co
 
 using Entry = PdfReadback::OutlineEntry;
 
-class Outline : public ::testing::Test {
+class Books : public ::testing::Test {
 protected:
-    Outline() { settings = dir.write("empty.ini", ""); }
+    Books() { settings = dir.write("empty.ini", ""); }
 
     // The PDF of text, converted with arguments.
     std::string convert(const std::string &name, const std::string &text,
@@ -46,7 +46,7 @@ std::string body(int lines)
 
 } // namespace
 
-TEST_F(Outline, NovelGetsItsHeadingsInOrderNestedUnderVolumesOnTheirPages)
+TEST_F(Books, NovelGetsItsHeadingsInOrderNestedUnderVolumesOnTheirPages)
 {
     const std::string pdf = convert("novel",
                                     "\u3000\u3000序章 雨夜\n" + body(30) + "卷一 风起\n" + body(5)
@@ -86,7 +86,7 @@ TEST_F(Outline, NovelGetsItsHeadingsInOrderNestedUnderVolumesOnTheirPages)
                                   {0, 1, "Chapter three - The End"}}));
 }
 
-TEST_F(Outline, TextWithoutTwoHeadingsOrWithNoOutlineGetsNone)
+TEST_F(Books, TextWithoutTwoHeadingsOrWithNoOutlineGetsNone)
 {
     EXPECT_TRUE(
         PdfReadback::outline(convert("note", "第一章\n一张便条。\n部三的人都来了。\n")).empty());
@@ -97,7 +97,7 @@ TEST_F(Outline, TextWithoutTwoHeadingsOrWithNoOutlineGetsNone)
               (std::vector<Entry>{{0, 1, "== 三 =="}, {0, 1, "== 四 =="}}));
 }
 
-TEST_F(Outline, TaggedHeadingsAreH1ForVolumesAndH2ForChapters)
+TEST_F(Books, TaggedHeadingsAreH1ForVolumesAndH2ForChapters)
 {
     const std::string pdf = convert("tagged", "卷一\n第一章\n甲\n第二章\n乙\n", "--tagged");
     commandOutput("qpdf --qdf --object-streams=disable " + shellQuote(pdf) + " "
@@ -113,4 +113,25 @@ TEST_F(Outline, TaggedHeadingsAreH1ForVolumesAndH2ForChapters)
     EXPECT_EQ(count("/S /H1"), 1u);
     EXPECT_EQ(count("/S /H2"), 2u);
     EXPECT_EQ(count("/S /P\n"), 2u);
+}
+
+TEST_F(Books, PageNumbersStandLastOnEveryPageAndTheCountOnEach)
+{
+    // 45 lines a page: three pages.
+    const std::string text = body(100);
+    const std::string chinese = convert("zh", text, "--page-numbers");
+    const std::string counted = convert("count", text, "--page-numbers='{n} / {total}'");
+    const auto lastLine = [](const std::string &pdf, int page) {
+        std::string line = PdfReadback::lines(pdf, page).back();
+        std::erase(line, ' ');
+        return line;
+    };
+    ASSERT_EQ(PdfReadback::pages(chinese), 3);
+    for (int page = 1; page <= 3; ++page) {
+        EXPECT_EQ(lastLine(chinese, page), "第" + std::to_string(page) + "页");
+        EXPECT_EQ(lastLine(counted, page), std::to_string(page) + "/3");
+    }
+    std::vector<double> tops = PdfReadback::lineTops(chinese);
+    tops.pop_back();
+    EXPECT_EQ(tops, PdfReadback::lineTops(convert("plain", text))) << "the lines stay in place";
 }
