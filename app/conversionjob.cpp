@@ -178,4 +178,5 @@ void ConversionJob::keepOutcomeOf(const DocumentConversion &document)
     m_lastEncoding = document.encoding();
     m_pageCount = document.pageCount();
     m_missingGlyphCount = document.missingGlyphCount();
+    m_headingCount = document.headingCount();
 }

@@ -61,6 +61,8 @@ public:
     int lastPageCount() const { return m_pageCount; }
     // Characters of the last document written that no installed font has.
     int lastMissingGlyphCount() const { return m_missingGlyphCount; }
+    // Chapter headings of the last document; nothing with the outline off.
+    std::optional<int> lastHeadingCount() const { return m_headingCount; }
 
     // The output folder as the job uses it: OutputFolder, with a leading
     // "~" read as the home folder; $HOME/output when it is empty or a
@@ -97,6 +99,7 @@ private:
     std::optional<TextEncoding> m_lastEncoding;
     int m_pageCount = 0;
     int m_missingGlyphCount = 0;
+    std::optional<int> m_headingCount;
     // The run under way: its list, its folder, fixed when it started, and
     // the document being written with the entry it came from.
     PathList *m_list = nullptr;

@@ -1,5 +1,6 @@
 #include "app/documentconversion.h"
 
+#include "app/headingdetector.h"
 #include "app/pagefit.h"
 #include "app/pdfapi.h"
 #include "app/piececutter.h"
@@ -123,7 +124,9 @@ void DocumentConversion::countSome()
             // every line.
             m_fontSize = PdfGetNum(m_box, PDF_FONT_SIZE);
             m_pageHeight = PdfGetNum(m_box, PDF_PAGE_HEIGHT);
-            m_cutter = std::make_unique<PieceCutter>(m_reader, m_settings.CharsPerLine);
+            m_cutter = std::make_unique<PieceCutter>(m_reader, m_settings.CharsPerLine,
+                                                     m_settings.PunctuationRules);
+            startHeadings();
             m_phase = Phase::Writing;
             return;
         }
@@ -156,8 +159,51 @@ bool DocumentConversion::nextOutput(std::u32string_view &output, bool &isPiece)
         if (!m_cutter->nextLine())
             return false;
         PdfSetNum(m_box, PDF_PARAGRAPH, ++m_inputLine);
+        markHeading();
     }
     return true;
+}
+
+// A pattern that does not compile finds no headings; the command line
+// refuses one before any file is converted.
+void DocumentConversion::startHeadings()
+{
+    if (!m_settings.Outline)
+        return;
+    try {
+        m_headings = m_settings.OutlinePattern.empty()
+            ? std::make_unique<HeadingDetector>()
+            : std::make_unique<HeadingDetector>(m_settings.OutlinePattern);
+    } catch (const std::regex_error &) {
+        m_headings.reset();
+    }
+}
+
+// Read while the line is still whole, before its first piece is drawn: the
+// writer opens the outline entry at the line drawn next. The level is set
+// only when it changes, so body text costs no call.
+void DocumentConversion::markHeading()
+{
+    std::u32string_view line;
+    std::optional<HeadingDetector::Heading> heading;
+    if (m_headings && m_cutter->wholeLine(HeadingDetector::MaxLineLength, line))
+        heading = m_headings->find(line);
+    if (heading) {
+        ++m_headingCount;
+        PdfSetStr(m_box, PDF_HEADING_TITLE, Utf8::fromUtf32(heading->title));
+        PdfSetNum(m_box, PDF_HEADING_LEVEL, heading->level);
+        m_inHeading = true;
+    } else if (m_inHeading) {
+        PdfSetNum(m_box, PDF_HEADING_LEVEL, 0);
+        m_inHeading = false;
+    }
+}
+
+std::optional<int> DocumentConversion::headingCount() const
+{
+    if (!m_settings.Outline)
+        return std::nullopt;
+    return m_headingCount;
 }
 
 // The first line of a page stands at slot 2; the page breaks after the line
@@ -240,6 +286,7 @@ void DocumentConversion::setDocumentProperties()
     PdfSetStr(m_box, PDF_LANGUAGE, m_settings.Language == "中文" ? "zh-CN" : "en");
     PdfSetNum(m_box, PDF_ARCHIVAL, m_settings.PdfA ? 1 : 0);
     PdfSetNum(m_box, PDF_TAGGED, m_settings.Tagged ? 1 : 0);
+    PdfSetStr(m_box, PDF_PAGE_NUMBERS, m_settings.PageNumbers);
 }
 
 void DocumentConversion::setTextProperties()
@@ -248,6 +295,8 @@ void DocumentConversion::setTextProperties()
     PdfSetNum(m_box, PDF_TEXT_COLOR, 0);
     PdfSetStr(m_box, PDF_FONT_NAME, m_settings.FontName);
     PdfSetNum(m_box, PDF_FONT_SIZE, m_settings.FontSize);
+    // The box keeps its properties from document to document.
+    PdfSetNum(m_box, PDF_HEADING_LEVEL, 0);
 }
 
 void DocumentConversion::skip(const SkipReason &reason)
@@ -262,4 +311,5 @@ void DocumentConversion::finish(ConversionOutcome outcome)
     m_phase = Phase::Done;
     m_items.reset();
     m_cutter.reset();
+    m_headings.reset();
 }

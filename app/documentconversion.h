@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+class HeadingDetector;
 class PieceCutter;
 
 // What became of one input.
@@ -54,6 +55,9 @@ public:
     int pageCount() const { return m_pageCount; }
     // Characters of the written document that no installed font has.
     int missingGlyphCount() const { return m_missingGlyphCount; }
+    // Chapter and volume headings found so far; nothing when the outline
+    // is off.
+    std::optional<int> headingCount() const;
 
     // piece count x 100 / item count, rounded half to even, at most 100.
     static int progressPercent(long long pieceCount, long long itemCount);
@@ -66,6 +70,8 @@ private:
     void countSome();
     void writeNextLine();
     bool nextOutput(std::u32string_view &output, bool &isPiece);
+    void startHeadings();
+    void markHeading();
     void writeOutputLine(std::u32string_view text);
     void end();
     void setDocumentProperties();
@@ -88,6 +94,9 @@ private:
     TextFileReader m_reader;
     std::unique_ptr<ItemReader> m_items;
     std::unique_ptr<PieceCutter> m_cutter;
+    std::unique_ptr<HeadingDetector> m_headings; // none when the outline is off
+    int m_headingCount = 0;
+    bool m_inHeading = false; // the writer's heading level is not 0
     std::optional<TextEncoding> m_encoding;
     long long m_itemCount = 0;
     long long m_pieceCount = 0;

@@ -9,11 +9,17 @@ namespace {
 // a line of nothing but marks is still cut, without holding it whole.
 constexpr size_t MaxClusterOverrun = 32;
 
+// Marks that Chinese typesetting keeps off the start of a line, and those it
+// keeps off the end.
+constexpr std::u32string_view ClosingMarks = U"。，、；：？！”’）》」』】〕〉〗〙〛．…～";
+constexpr std::u32string_view OpeningMarks = U"“‘（《「『【〔〈〖〘〚";
+
 } // namespace
 
-PieceCutter::PieceCutter(CharSource &source, int charsPerLine)
+PieceCutter::PieceCutter(CharSource &source, int charsPerLine, bool punctuationRules)
     : m_source(source)
     , m_limit(size_t(charsPerLine < 1 ? 1 : charsPerLine))
+    , m_punctuationRules(punctuationRules)
 {
 }
 
@@ -58,6 +64,17 @@ void PieceCutter::fill(size_t want)
     }
 }
 
+bool PieceCutter::wholeLine(size_t most, std::u32string_view &line)
+{
+    if (m_lineDone || m_offset > 0)
+        return false;
+    fill(most);
+    if (!m_lineEnded || m_buffer.size() > most)
+        return false;
+    line = m_buffer;
+    return true;
+}
+
 bool PieceCutter::nextOutput(std::u32string_view &output, bool &isPiece)
 {
     if (m_lineDone)
@@ -68,12 +85,17 @@ bool PieceCutter::nextOutput(std::u32string_view &output, bool &isPiece)
         return takeRest(output, isPiece);
     size_t end = m_limit;
     size_t next = m_limit;
+    bool hard = false;
     if (rest[m_limit] == U' ') {
         next = m_limit + 1;
     } else if (size_t blank = rest.substr(0, m_limit).rfind(U' ');
                blank != std::u32string_view::npos) {
         end = next = blank + 1;
+    } else {
+        hard = true;
     }
+    if (m_punctuationRules && hard && !keepMarksInPlace(end, next))
+        return takeRest(output, isPiece);
     if (!keepClusterWhole(end, next))
         return takeRest(output, isPiece);
     output = std::u32string_view(m_buffer).substr(m_offset, end);
@@ -113,5 +135,32 @@ bool PieceCutter::keepClusterWhole(size_t &end, size_t &next)
             return false;
     } while (next < m_limit + MaxClusterOverrun && !GraphemeBreak::isBoundary(rest, next));
     end = next;
+    return true;
+}
+
+// Moves a hard cut past the closing marks that follow it, or before the
+// opening marks that end the piece. Returns false when the marks run to
+// the end of the line, which is then the last rest.
+bool PieceCutter::keepMarksInPlace(size_t &end, size_t &next)
+{
+    size_t run = 0;
+    for (;; ++run) {
+        fill(next + run);
+        const std::u32string_view rest = std::u32string_view(m_buffer).substr(m_offset);
+        if (next + run >= rest.size())
+            return run == 0;
+        if (run == MaxMarkRun || ClosingMarks.find(rest[next + run]) == rest.npos)
+            break;
+    }
+    if (run > 0) {
+        end = next = next + run;
+        return true;
+    }
+    const std::u32string_view rest = std::u32string_view(m_buffer).substr(m_offset);
+    size_t start = end;
+    while (start > 0 && OpeningMarks.find(rest[start - 1]) != rest.npos)
+        --start;
+    if (start > 0)
+        end = next = start;
     return true;
 }

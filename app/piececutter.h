@@ -16,12 +16,25 @@
 // Lines are read as they are cut, holding at most N+1 characters of a line
 // at a time, so one huge line costs no more memory than a short one.
 // A line ends at CR, CR LF or a lone LF.
+//
+// With punctuation rules (避头尾), a hard cut that would start the next
+// piece with closing marks (。，、；：？！”）》」 and the like) takes them
+// onto the end of this piece, up to MaxMarkRun of them, and one that would
+// end this piece with opening marks (“（《「 ...) moves them to the next,
+// unless the piece holds nothing else.
 class PieceCutter {
 public:
-    PieceCutter(CharSource &source, int charsPerLine);
+    static constexpr size_t MaxMarkRun = 32;
+
+    PieceCutter(CharSource &source, int charsPerLine, bool punctuationRules = false);
 
     // Moves to the next input line; false at the end of the stream.
     bool nextLine();
+
+    // The whole current input line when it holds at most most characters
+    // and none of it has been taken yet; false otherwise. Reads at most
+    // most + 1 characters ahead. Valid until the next call.
+    bool wholeLine(size_t most, std::u32string_view &line);
 
     // The next output line of the current input line, valid until the next
     // call. Returns false when the line is used up. isPiece tells whether it
@@ -32,9 +45,11 @@ private:
     void fill(size_t want);
     bool takeRest(std::u32string_view &output, bool &isPiece);
     bool keepClusterWhole(size_t &end, size_t &next);
+    bool keepMarksInPlace(size_t &end, size_t &next);
 
     CharSource &m_source;
     size_t m_limit;
+    bool m_punctuationRules;
     std::u32string m_buffer;
     size_t m_offset = 0;
     bool m_lineEnded = true;

@@ -206,6 +206,7 @@ void BatchConverter::convert(ConversionJob &job, OutcomeRecorder &host, const Ba
     record.status = "converted";
     record.pages = job.lastPageCount();
     record.missingGlyphs = job.lastMissingGlyphCount();
+    record.headings = job.lastHeadingCount();
     std::error_code error;
     const auto bytes = std::filesystem::file_size(record.output, error);
     if (!error)

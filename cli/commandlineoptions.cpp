@@ -1,5 +1,6 @@
 #include "cli/commandlineoptions.h"
 
+#include "app/headingdetector.h"
 #include "cli/commandlineoption.h"
 #include "cli/optiondocs.h"
 
@@ -45,6 +46,14 @@ std::span<const CommandLineOption> CommandLineOptions::table()
          FontSizeHelp},
         {0, "chars-per-line", Argument::Required, Positive{&O::charsPerLine, MaxCharsPerLine}, "N",
          CharsPerLineHelp},
+        {0, "punctuation-rules", Argument::None, &O::punctuationRules, "",
+         "no line starts with 。，、；：？！”）》」 (they stay\n"
+         "on the line before, which grows by them) and none\n"
+         "ends with “（《「 (it moves to the next)"},
+        {0, "page-numbers", Argument::Optional, &O::pageNumbers, "FORMAT",
+         "number the pages at their foot: 第 N 页 (zh), N (en),\n"
+         "or FORMAT with {n} the page and {total} the count\n"
+         "(--page-numbers='{n} / {total}')"},
         {0, "lang", Argument::Required, &O::takeLanguage, "zh|en",
          "language of the texts: zh gives 30, en 60 characters\n"
          "per line (--chars-per-line wins over it)"},
@@ -54,7 +63,16 @@ std::span<const CommandLineOption> CommandLineOptions::table()
         {0, "pdfa", Argument::None, &O::pdfA, "", "write PDF/A-1b, for archives"},
         {0, "tagged", Argument::None, &O::tagged, "",
          "write a tagged PDF: one paragraph per input line,\n"
-         "for screen readers and reflowing viewers"},
+         "for screen readers and reflowing viewers; chapter\n"
+         "headings become H1 (volumes) and H2 elements"},
+        {0, "no-outline", Argument::None, &O::noOutline, "",
+         "no outline (bookmarks) of the chapter headings\n"
+         "(第一章, 卷二, 序章, Chapter 3, ...), which a text\n"
+         "with two or more of them gets by default"},
+        {0, "outline-pattern", Argument::Required, &O::takeOutlinePattern, "REGEX",
+         "headings are the lines (at most 40 characters,\n"
+         "blanks trimmed) in which REGEX (ECMAScript syntax)\n"
+         "finds a match, instead of the built-in forms"},
         {'r', "recursive", Argument::None, &O::recursive, "",
          "search folders for text files (*txt), depth first;\n"
          "links inside them are passed over and counted"},
@@ -215,44 +233,11 @@ std::string refusal(int optionCode, const char *argument)
     return "unknown option --" + name;
 }
 
-// What --help says around the option list.
-const std::string HelpBeforeOptions = R"(Usage: tervolan-convert [OPTION]... [FILE|FOLDER|-]...
-Convert plain-text files into PDF documents, one PDF per file, named after
-the file up to its first dot and written to the output folder.
-
-Settings start from config.ini, as the window would have them after
-start-up (font 宋体 and 30 characters per line at every start); the options
-below override them. config.ini is the one beside this program when that
-folder can be written or already holds one, else
-$XDG_CONFIG_HOME/tervolan/config.ini (~/.config/tervolan/config.ini when
-XDG_CONFIG_HOME is unset): the file the window's Settings dialog writes.
-Without an output folder the PDFs go to ~/output.
-
-)";
-const std::string HelpAfterOptions = R"(
-Input files are decoded by their byte-order mark (UTF-8, UTF-16LE,
-UTF-16BE, UTF-32LE, UTF-32BE); else a file that is valid UTF-8 is read as
-UTF-8, and any other as GB18030 (which reads GBK). Lines end at CR, LF or
-CR LF.
-
-The path of every PDF written goes to standard output, one per line; every
-input that fails gets one line on standard error naming it and the cause.
-Settings that make a full line wider than the page are warned of once,
-naming the largest font size that fits.
-
-Exit status:
-  0  every input was converted
-  1  some inputs failed (the others were converted)
-  2  usage error: an unknown option, a bad value, no inputs, a settings
-     file that cannot be read, or a report file that cannot be made or
-     that is an input, a list of paths or a PDF of the run
-)";
-
 } // namespace
 
 const char *CommandLineOptions::helpText()
 {
-    static const std::string text = HelpBeforeOptions + OptionDocs::helpList() + HelpAfterOptions;
+    static const std::string text = OptionDocs::help();
     return text.c_str();
 }
 
@@ -387,6 +372,16 @@ bool CommandLineOptions::takeEncoding(const std::string &value, std::string &err
             "utf-32be, not \""
         + value + "\"";
     return false;
+}
+
+bool CommandLineOptions::takeOutlinePattern(const std::string &value, std::string &error)
+{
+    if (const std::string problem = HeadingDetector::patternError(value); !problem.empty()) {
+        error = "--outline-pattern \"" + value + "\" is no regular expression: " + problem;
+        return false;
+    }
+    outlinePattern = value;
+    return true;
 }
 
 // "K/N": shard K of N, K counted from 0 as array and index variables are.

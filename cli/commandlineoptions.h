@@ -38,6 +38,11 @@ struct CommandLineOptions {
     bool quiet = false;
     bool pdfA = false;   // write PDF/A-1b
     bool tagged = false; // write a tagged PDF
+    bool noOutline = false;
+    bool punctuationRules = false;             // 避头尾 at hard cuts
+    std::optional<std::string> outlinePattern; // compiles, when given
+    // "" for the language's own format ("第 {n} 页" or "{n}").
+    std::optional<std::string> pageNumbers;
     bool help = false;
     bool version = false;
     int jobs = 1;
@@ -72,4 +77,5 @@ private:
     bool takeConflictPolicy(const std::string &value, std::string &error);
     bool takeEncoding(const std::string &value, std::string &error);
     bool takeShard(const std::string &value, std::string &error);
+    bool takeOutlinePattern(const std::string &value, std::string &error);
 };

@@ -81,6 +81,15 @@ bool settingsFor(const CommandLineOptions &options, Settings &settings, std::str
         settings.Keywords = *options.keywords;
     settings.PdfA = options.pdfA;
     settings.Tagged = options.tagged;
+    settings.Outline = !options.noOutline;
+    settings.OutlinePattern = options.outlinePattern.value_or("");
+    settings.PunctuationRules = options.punctuationRules;
+    if (options.pageNumbers) {
+        const bool chinese = settings.Language != "英文";
+        settings.PageNumbers = !options.pageNumbers->empty() ? *options.pageNumbers
+            : chinese                                        ? "第 {n} 页"
+                                                             : "{n}";
+    }
     return true;
 }
 

@@ -134,6 +134,39 @@ std::string markerName(const CommandLineOption &row)
     return row.isOption() ? "--" + std::string(row.longName) : "-";
 }
 
+// What --help says around the option list.
+const std::string HelpBeforeOptions = R"(Usage: tervolan-convert [OPTION]... [FILE|FOLDER|-]...
+Convert plain-text files into PDF documents, one PDF per file, named after
+the file up to its first dot and written to the output folder.
+
+Settings start from config.ini, as the window would have them after
+start-up (font 宋体 and 30 characters per line at every start); the options
+below override them. config.ini is the one beside this program when that
+folder can be written or already holds one, else
+$XDG_CONFIG_HOME/tervolan/config.ini (~/.config/tervolan/config.ini when
+XDG_CONFIG_HOME is unset): the file the window's Settings dialog writes.
+Without an output folder the PDFs go to ~/output.
+
+)";
+const std::string HelpAfterOptions = R"(
+Input files are decoded by their byte-order mark (UTF-8, UTF-16LE,
+UTF-16BE, UTF-32LE, UTF-32BE); else a file that is valid UTF-8 is read as
+UTF-8, and any other as GB18030 (which reads GBK). Lines end at CR, LF or
+CR LF.
+
+The path of every PDF written goes to standard output, one per line; every
+input that fails gets one line on standard error naming it and the cause.
+Settings that make a full line wider than the page are warned of once,
+naming the largest font size that fits.
+
+Exit status:
+  0  every input was converted
+  1  some inputs failed (the others were converted)
+  2  usage error: an unknown option, a bad value, no inputs, a settings
+     file that cannot be read, or a report file that cannot be made or
+     that is an input, a list of paths or a PDF of the run
+)";
+
 } // namespace
 
 std::string OptionDocs::helpList()
@@ -149,6 +182,11 @@ std::string OptionDocs::helpList()
             + "\n";
     }
     return list;
+}
+
+std::string OptionDocs::help()
+{
+    return HelpBeforeOptions + helpList() + HelpAfterOptions;
 }
 
 std::optional<std::string> OptionDocs::manPage(std::string_view source, std::string &error)

@@ -10,6 +10,10 @@
 // are written at build time from hand-written templates.
 class OptionDocs {
 public:
+    // The whole of --help: usage, the option list, inputs, output and exit
+    // statuses.
+    static std::string help();
+
     // The option list of --help, one entry per row, the help in a column.
     static std::string helpList();
 

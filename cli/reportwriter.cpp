@@ -118,5 +118,6 @@ std::string ReportWriter::jsonLine(const FileRecord &record)
         + ",\"status\":" + jsonString(record.status) + ",\"reason\":" + jsonString(record.reason)
         + ",\"pages\":" + number(record.pages) + ",\"bytes\":" + number(record.bytes)
         + ",\"encoding\":" + (record.encoding ? jsonString(*record.encoding) : "null")
-        + ",\"missing_glyphs\":" + number(record.missingGlyphs) + ",\"seconds\":" + seconds + "}\n";
+        + ",\"missing_glyphs\":" + number(record.missingGlyphs)
+        + ",\"headings\":" + number(record.headings) + ",\"seconds\":" + seconds + "}\n";
 }

@@ -146,6 +146,31 @@ void ContentStream::endMarked()
     m_data += "EMC\n";
 }
 
+void ContentStream::beginArtifact()
+{
+    beginText();
+    m_data += "/Artifact BMC\n";
+}
+
+// Forms cannot be drawn inside a text object; the next line starts a new
+// one, with its font and position set afresh.
+void ContentStream::drawForm(const char *name, double x, double y, bool artifact)
+{
+    finish();
+    m_font = nullptr;
+    if (artifact)
+        m_data += "/Artifact BMC\n";
+    m_data += "q 1 0 0 1 ";
+    PdfSyntax::appendReal(m_data, x);
+    m_data += ' ';
+    PdfSyntax::appendReal(m_data, y);
+    m_data += " cm ";
+    m_data += name;
+    m_data += " Do Q\n";
+    if (artifact)
+        m_data += "EMC\n";
+}
+
 // Lines follow each other at one step, so most lines need only T* (next
 // line at the leading), a tenth of the bytes of an absolute position: page
 // text is mostly glyph codes and these moves, and every byte less is

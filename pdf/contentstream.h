@@ -24,6 +24,14 @@ public:
     // content mcid of a paragraph, for a tagged document.
     void beginMarked(int mcid);
     void endMarked();
+    // Brackets what follows as an artifact: no part of the text's
+    // structure (a page number).
+    void beginArtifact();
+
+    // Draws the Form XObject of resource name with its origin at (x, y) in
+    // points, outside the text object; as an artifact when artifact is
+    // set.
+    void drawForm(const char *name, double x, double y, bool artifact);
 
     // The finished operators of the page; the stream is then empty again,
     // ready for the next page.

@@ -17,7 +17,9 @@ bool isTextProperty(int property)
     case PDF_AUTHOR:
     case PDF_KEYWORDS:
     case PDF_CREATOR:
-    case PDF_LANGUAGE: return true;
+    case PDF_LANGUAGE:
+    case PDF_HEADING_TITLE:
+    case PDF_PAGE_NUMBERS: return true;
     default: return false;
     }
 }
@@ -33,6 +35,7 @@ bool isNumberProperty(int property)
     case PDF_ARCHIVAL:
     case PDF_TAGGED:
     case PDF_PARAGRAPH:
+    case PDF_HEADING_LEVEL:
     case PDF_KEEP_EXISTING:
     case PDF_OUTPUT_TAKEN:
     case PDF_MISSING_GLYPH_COUNT:
@@ -67,6 +70,8 @@ void PdfBox::setText(int property, std::string text)
     case PDF_KEYWORDS: m_info.keywords = std::move(text); return;
     case PDF_CREATOR: m_info.creator = std::move(text); return;
     case PDF_LANGUAGE: m_info.language = std::move(text); return;
+    case PDF_HEADING_TITLE: m_headingTitle = std::move(text); return;
+    case PDF_PAGE_NUMBERS: m_info.pageNumbers = std::move(text); return;
     default: refuseProperty(property, /*wantedText*/ true);
     }
 }
@@ -84,6 +89,13 @@ void PdfBox::setNumber(int property, int value)
     case PDF_ARCHIVAL: m_info.archival = value != 0; return;
     case PDF_TAGGED: m_info.tagged = value != 0; return;
     case PDF_PARAGRAPH: m_paragraph = value; return;
+    case PDF_HEADING_LEVEL:
+        if (value < 0 || value > 2)
+            throw PdfError("property 56 (heading level) must be 0, 1 or 2, not "
+                           + std::to_string(value));
+        m_headingLevel = value;
+        m_headingArmed = value > 0;
+        return;
     case PDF_KEEP_EXISTING: m_info.keepExisting = value != 0; return;
     case PDF_MISSING_GLYPH_INDEX:
         // Refused rather than kept, so that property 61 never reads -1.
@@ -110,6 +122,7 @@ int PdfBox::number(int property) const
     case PDF_ARCHIVAL: return m_info.archival ? 1 : 0;
     case PDF_TAGGED: return m_info.tagged ? 1 : 0;
     case PDF_PARAGRAPH: return m_paragraph;
+    case PDF_HEADING_LEVEL: return m_headingLevel;
     case PDF_KEEP_EXISTING: return m_info.keepExisting ? 1 : 0;
     case PDF_OUTPUT_TAKEN: return m_outputTaken ? 1 : 0;
     // While a document is open its pages keep the size they were opened
@@ -144,7 +157,12 @@ void PdfBox::textOut(int x, int y, const char *text)
     PdfDocument &document = openDocument("TextOut");
     const FontFace &face = currentFace();
     try {
-        document.drawText(x, y, text ? text : "", face, m_style, m_paragraph);
+        if (m_headingArmed) {
+            document.addHeading(m_headingLevel,
+                                m_headingTitle.empty() && text ? text : m_headingTitle, y);
+            m_headingArmed = false;
+        }
+        document.drawText(x, y, text ? text : "", face, m_style, m_paragraph, m_headingLevel);
     } catch (const PdfWriteError &error) {
         // A document that cannot be written any more is of no use; drop it
         // now so its temporary file goes at once.
@@ -156,6 +174,8 @@ void PdfBox::textOut(int x, int y, const char *text)
 void PdfBox::newPage()
 {
     PdfDocument &document = openDocument("NewPage");
+    if (document.numbersPages())
+        document.useNumberFace(currentFace());
     try {
         document.newPage();
     } catch (const PdfWriteError &error) {
@@ -166,7 +186,8 @@ void PdfBox::newPage()
 
 void PdfBox::endDoc()
 {
-    openDocument("EndDoc");
+    if (openDocument("EndDoc").numbersPages())
+        m_document->useNumberFace(currentFace());
     // Whatever finish() does, the document is closed afterwards; a failed
     // one takes its temporary file with it.
     const std::unique_ptr<PdfDocument> document = std::move(m_document);

@@ -49,6 +49,9 @@ private:
     int m_reserved44 = 0;
     int m_colourValue = 0;
     int m_paragraph = 0;
+    int m_headingLevel = 0;
+    std::string m_headingTitle;
+    bool m_headingArmed = false; // the next line drawn gets an outline entry
     std::unique_ptr<PdfDocument> m_document;
     // The face of m_style.fontName once looked up; the catalog owns it.
     const FontFace *m_face = nullptr;

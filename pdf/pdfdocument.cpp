@@ -48,6 +48,8 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
     , m_fonts(m_writer)
     , m_catalog(m_writer.reserve())
     , m_pageTree(m_writer, m_writer.reserve())
+    , m_outline(m_writer)
+    , m_pageNumbers(info.pageNumbers, m_writer, info.pageSize, info.tagged)
 {
     m_resources = m_writer.reserve();
     m_infoObject = m_writer.reserve();
@@ -62,7 +64,7 @@ PdfDocument::PdfDocument(const DocumentInfo &info)
 PdfDocument::~PdfDocument() = default;
 
 void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &face,
-                           const TextStyle &style, int paragraph)
+                           const TextStyle &style, int paragraph, int headingLevel)
 {
     if (style.fontSize > kMaxFontSize) {
         throw PdfError("font size " + std::to_string(style.fontSize)
@@ -74,6 +76,7 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
         m_info.language = FaceLanguage::documentLanguage(m_info.language, face.language());
         m_languageNamed = true;
     }
+    m_pageNumbers.useFace(face);
     m_layout.layOut(text, face, m_fonts);
     // y is the top of the line; the baseline lies one ascent below it.
     // PDF measures from the bottom edge in points.
@@ -81,13 +84,18 @@ void PdfDocument::drawText(int x, int y, std::string_view text, const FontFace &
     const double baseline = y / kUnitsPerPoint + face.ascent() * points / face.unitsPerEm();
     const bool marked = m_structure && !m_layout.glyphs().empty();
     if (marked)
-        m_content.beginMarked(m_structure->markPiece(currentPage(), paragraph,
-                                                     ScriptLanguage::of(m_layout.codepoints())));
+        m_content.beginMarked(m_structure->markPiece(
+            currentPage(), paragraph, ScriptLanguage::of(m_layout.codepoints()), headingLevel));
     m_content.showLine(style.fontSize, style.colour, x / kUnitsPerPoint,
                        m_pageSize.height / kUnitsPerPoint - baseline, m_layout.glyphs(),
                        m_layout.spans(), m_layout.plain());
     if (marked)
         m_content.endMarked();
+}
+
+void PdfDocument::addHeading(int level, std::string title, int y)
+{
+    m_outline.addHeading(level, std::move(title), (m_pageSize.height - y) / kUnitsPerPoint);
 }
 
 // Reserved only when the structure tree must name the page before it is
@@ -110,6 +118,7 @@ void PdfDocument::newPage()
 // resources; only its number stays behind, in the page tree's open node.
 void PdfDocument::writePage()
 {
+    m_pageNumbers.draw(static_cast<int>(m_pageTree.pageCount()) + 1, m_content, m_layout, m_fonts);
     const int parent = m_pageTree.parentOfNextPage();
     const int content = m_writer.reserve();
     m_writer.writeStreamInBackground(content, m_content.finish());
@@ -133,6 +142,7 @@ void PdfDocument::writePage()
     body += ">>";
     m_writer.endObject();
     m_pageTree.addPage(page);
+    m_outline.pageWritten(page);
 }
 
 void PdfDocument::finish()
@@ -140,6 +150,7 @@ void PdfDocument::finish()
     // The last page counts even when empty: a page started by NewPage is
     // part of the document whether or not a line followed.
     writePage();
+    m_pageNumbers.finish(static_cast<int>(m_pageTree.pageCount()), m_layout, m_fonts, m_resources);
     for (const auto &font : m_fonts.all())
         font->write(m_writer, m_info.archival);
     writeResources();
@@ -167,7 +178,9 @@ void PdfDocument::writeResources()
         PdfSyntax::appendInteger(body, font->number());
         body += " 0 R";
     }
-    body += ">>>>";
+    body += ">>";
+    body += m_pageNumbers.resourceEntry();
+    body += ">>";
     m_writer.endObject();
 }
 
@@ -177,6 +190,7 @@ void PdfDocument::writeCatalog(int pageTreeRoot)
         m_structure->finish();
     const int metadata = writeMetadata();
     const int profile = m_info.archival ? writeOutputProfile() : 0;
+    const int outline = m_outline.finish();
 
     std::string &body = m_writer.body();
     m_writer.beginObject(m_catalog);
@@ -191,6 +205,11 @@ void PdfDocument::writeCatalog(int pageTreeRoot)
                 "/StructTreeRoot ";
         PdfSyntax::appendInteger(body, m_structure->rootNumber());
         body += " 0 R";
+    }
+    if (outline) {
+        body += "/Outlines ";
+        PdfSyntax::appendInteger(body, outline);
+        body += " 0 R/PageMode/UseOutlines";
     }
     if (profile) {
         body += "/OutputIntents[<</Type/OutputIntent/S/GTS_PDFA1/OutputConditionIdentifier";

@@ -13,8 +13,10 @@
 #include "pdf/format/pdfobjectwriter.h"
 #include "pdf/format/streamcompressor.h"
 #include "pdf/format/tempfile.h"
+#include "pdf/metadata/outline.h"
 #include "pdf/metadata/structuretree.h"
 #include "pdf/pagelimit.h"
+#include "pdf/pagenumbers.h"
 #include "pdf/tervolanpdf-private.h"
 #include "pdf/text/linelayout.h"
 
@@ -42,11 +44,22 @@ public:
 
     // Draws one line whose top edge is at y (page units from the top of
     // the page) and which starts at x, as part of paragraph (for a tagged
-    // document; a new value starts a new paragraph). Throws PdfWriteError when the
+    // document; a new value starts a new paragraph, a heading when
+    // headingLevel is 1 or 2). Throws PdfWriteError when the
     // document can no longer be written (for example, the disk is full),
     // PdfError when only this line could not be drawn.
     void drawText(int x, int y, std::string_view text, const FontFace &face, const TextStyle &style,
-                  int paragraph);
+                  int paragraph, int headingLevel);
+
+    // An outline entry titled title for a heading of level (Outline::kVolume
+    // or kChapter) whose line has its top edge at y on the open page.
+    // Throws PdfWriteError.
+    void addHeading(int level, std::string title, int y);
+
+    // Whether pages get numbers, and the face they are drawn in when no
+    // line has been drawn yet.
+    bool numbersPages() const { return m_pageNumbers.active(); }
+    void useNumberFace(const FontFace &face) { m_pageNumbers.useFace(face); }
 
     // Closes the current page and starts an empty one of the same size.
     // Throws PdfWriteError when the document can no longer be written or
@@ -84,6 +97,8 @@ private:
     PageTree m_pageTree;
     PageLimit m_pageLimit;
     std::unique_ptr<StructureTree> m_structure; // for a tagged document
+    Outline m_outline;
+    PageNumbers m_pageNumbers;
     int m_resources = 0;
     int m_infoObject = 0;
     int m_page = 0; // the open page's object number, once something needs it

@@ -51,8 +51,9 @@ struct DocumentInfo {
     std::string creator;
     std::string language; // a language tag; "" reads as "en"
     PageSize pageSize;
-    bool archival = false; // PDF/A-1b
-    bool tagged = false;   // with a structure tree
+    bool archival = false;   // PDF/A-1b
+    bool tagged = false;     // with a structure tree
+    std::string pageNumbers; // format of the number at each page's foot, "" none
     // Fail rather than replace a file at the output path.
     bool keepExisting = false;
 };

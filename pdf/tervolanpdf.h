@@ -45,7 +45,15 @@ extern "C" {
  * Language, archival and tagged output are taken by BeginDoc too. A tagged
  * document makes one paragraph element of all text drawn under one value of
  * PDF_PARAGRAPH, so a caller sets it before the first piece of each input
- * line. */
+ * line.
+ *
+ * Headings: setting PDF_HEADING_LEVEL to 1 (a volume) or 2 (a chapter)
+ * makes the next line drawn the start of a heading: it gets an outline
+ * entry titled PDF_HEADING_TITLE ("" takes the line's own text) that opens
+ * at that line, chapters nested under the volume before them, and a tagged
+ * document makes the paragraph an H1 or H2 element while the level stays
+ * in force. An outline is written only for two or more headings, and the
+ * document then opens with it shown. 0, the default, is body text. */
 enum {
     PDF_OUTPUT_PATH = 10,    /* text: output path without ".pdf" */
     PDF_FONT_NAME = 11,      /* text: font face of the following text */
@@ -70,6 +78,15 @@ enum {
     PDF_OUTPUT_TAKEN = 55,   /* number, read only: 1 when the last EndDoc
                                 failed because PDF_KEEP_EXISTING found the
                                 output path taken; BeginDoc sets it to 0 */
+    PDF_HEADING_LEVEL = 56,  /* number: 0 body text, 1 volume, 2 chapter;
+                                anything else is refused */
+    PDF_HEADING_TITLE = 57,  /* text: outline title of the next heading */
+    PDF_PAGE_NUMBERS = 58,   /* text, taken by BeginDoc: drawn centred at
+                                the foot of every page (8 mm above the
+                                bottom edge, 10 points, in the document's
+                                first font), "{n}" read as the page's
+                                number and "{total}" as the page count;
+                                "" (the default) draws none */
     /* Characters of the text that no installed font has a glyph for (they
      * show the empty box), each counted once, over the document open or
      * else the one last finished. None of the three reads -1 but on

@@ -19,6 +19,19 @@ struct Settings {
     // --tagged.
     bool PdfA = false;
     bool Tagged = false;
+    // Never saved: an outline of the chapter headings, on in the window;
+    // tervolan-convert's --no-outline turns it off and --outline-pattern
+    // (ECMAScript syntax) replaces the built-in forms.
+    bool Outline = true;
+    std::string OutlinePattern;
+    // Never saved: off in the window, which keeps the design's cut after
+    // CharsPerLine characters; set by tervolan-convert's
+    // --punctuation-rules.
+    bool PunctuationRules = false;
+    // Never saved: "" in the window, which keeps its pages as designed;
+    // tervolan-convert's --page-numbers sets the format of the number at
+    // each page's foot ("{n}" the page, "{total}" the count).
+    std::string PageNumbers;
 };
 
 // The one record the window and its dialogs share.

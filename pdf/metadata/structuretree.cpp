@@ -28,7 +28,7 @@ StructureTree::StructureTree(PdfObjectWriter &writer, const std::string &folder,
 {
 }
 
-int StructureTree::markPiece(int page, int paragraph, const char *language)
+int StructureTree::markPiece(int page, int paragraph, const char *language, int headingLevel)
 {
     const bool full = m_marks.size() >= 2 * static_cast<uint64_t>(kMaxKids);
     if (m_paragraph == 0 || paragraph != m_paragraphValue || full) {
@@ -36,6 +36,7 @@ int StructureTree::markPiece(int page, int paragraph, const char *language)
         m_paragraph = m_writer.reserve();
         m_paragraphValue = paragraph;
         m_paragraphLanguage = language == m_language ? "" : language;
+        m_paragraphRole = headingLevel == 1 ? "H1" : headingLevel == 2 ? "H2" : "P";
     }
     const int mcid = static_cast<int>(m_pageElements.size());
     m_pageElements.push_back(m_paragraph);
@@ -44,7 +45,7 @@ int StructureTree::markPiece(int page, int paragraph, const char *language)
     return mcid;
 }
 
-// There is one P per input line: it leaves out the optional /Type, 16
+// There is one element per input line: it leaves out the optional /Type, 16
 // bytes a line where PDF/A keeps it out of object streams.
 void StructureTree::closeParagraph()
 {
@@ -52,7 +53,8 @@ void StructureTree::closeParagraph()
         return;
     const int parent = parentOfParagraph();
     m_writer.writeLongObject(m_paragraph, [&](const PdfObjectWriter::Append &append) {
-        std::string head = "<</S/P";
+        std::string head = "<</S/";
+        head += m_paragraphRole;
         if (*m_paragraphLanguage != '\0') {
             head += "/Lang(";
             head += m_paragraphLanguage;

@@ -1,5 +1,5 @@
 // The logical structure of a tagged document: a Document element holding
-// one P element per paragraph, each P owning the marked pieces of text
+// one P element per paragraph (H1 or H2 for a heading), each P owning the marked pieces of text
 // drawn for it, on one page or several. Paragraphs are written as soon as
 // the next one starts. The lists that grow with the document (its
 // paragraphs, its pages' parent arrays, the pieces of one paragraph) spill
@@ -31,9 +31,9 @@ public:
 
     // A piece of paragraph drawn on page (its object number): returns the
     // marked-content id the page's content gives it. A paragraph's first
-    // piece gives its language tag ("" for the document's own). Throws
-    // PdfWriteError.
-    int markPiece(int page, int paragraph, const char *language);
+    // piece gives its language tag ("" for the document's own) and its
+    // heading level (0 for none, else 1 or 2). Throws PdfWriteError.
+    int markPiece(int page, int paragraph, const char *language, int headingLevel);
 
     // Ends the page's marks; returns the key its /StructParents names, or
     // -1 for a page without marked text. Throws PdfWriteError.
@@ -59,6 +59,7 @@ private:
     int m_paragraphValue = 0;
     int m_paragraph = 0;                  // the open P element, 0 for none
     const char *m_paragraphLanguage = ""; // its /Lang, "" for none
+    const char *m_paragraphRole = "P";    // its /S
     std::string m_language;               // the document's, without region
     SpilledNumbers m_marks;               // page and MCID of each of its pieces
     std::vector<int> m_pageElements;      // the P of each MCID on the open page

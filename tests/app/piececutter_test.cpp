@@ -147,3 +147,44 @@ TEST(PieceCutter, CutsNeverSplitAGraphemeCluster)
     for (const Row &row : rows)
         EXPECT_EQ(texts(cut(row.text, row.charsPerLine)), row.lines) << row.name;
 }
+
+struct PunctuationCase {
+    const char32_t *text;
+    int charsPerLine;
+    Lines lines;
+};
+
+class PunctuationRules : public ::testing::TestWithParam<PunctuationCase> {};
+
+// The cut with 避头尾: closing marks join the line before, opening marks
+// go to the next, and nothing else moves.
+TEST_P(PunctuationRules, KeepMarksOffTheWrongEndOfALine)
+{
+    StringSource source(GetParam().text);
+    PieceCutter cutter(source, GetParam().charsPerLine, /*punctuationRules*/ true);
+    Lines lines;
+    while (cutter.nextLine()) {
+        std::u32string_view line;
+        bool isPiece;
+        while (cutter.nextOutput(line, isPiece))
+            lines.emplace_back(line);
+    }
+    EXPECT_EQ(lines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PunctuationRules,
+    ::testing::Values(PunctuationCase{U"一二三。四五六", 3, {U"一二三。", U"四五六"}},
+                      PunctuationCase{U"一二三」。四五", 3, {U"一二三」。", U"四五"}},
+                      PunctuationCase{U"一二三」。", 3, {U"一二三」。"}},
+                      PunctuationCase{U"一二“三四五", 3, {U"一二", U"“三四", U"五"}},
+                      PunctuationCase{U"一“《三四五", 3, {U"一", U"“《三", U"四五"}},
+                      PunctuationCase{U"。。。。。", 2, {U"。。。。。"}},
+                      PunctuationCase{U"“““““", 2, {U"““", U"““", U"“"}},
+                      PunctuationCase{U"一二三四", 3, {U"一二三", U"四"}},
+                      PunctuationCase{U"ab 。cd", 3, {U"ab ", U"。cd"}}));
+
+TEST(PieceCutter, WithoutPunctuationRulesAMarkMayStartALine)
+{
+    EXPECT_EQ(texts(cut(U"一二三。四五六", 3)), (Lines{U"一二三", U"。四五", U"六"}));
+}

@@ -175,6 +175,11 @@ TEST_F(BatchFlagsTest, ReportIsJsonLinesThatMatchTheFolder)
     dir.write("in/wide.txt", std::string("\x60\x4F\x7D\x59", 4)); // 你好 in UTF-16LE
     dir.write("in/marked.txt", std::string("\xFF\xFE\x60\x4F", 4));
     dir.write("in/boxed.txt", std::string("\xFF\xDB\xFD\xDF", 4)); // U+10FFFD: no font has it
+    // 第一章 and 第二章 on lines of their own, in UTF-16LE.
+    dir.write("in/book.txt",
+              std::string("\x2C\x7B\x00\x4E\xE0\x7A\x0A\x00"
+                          "\x2C\x7B\x8C\x4E\xE0\x7A\x0A\x00",
+                          16));
     CommandRun run = convert(
         "out", "-r --encoding utf-16le --report - " + quoted("in") + " " + quoted("missing.txt"));
     EXPECT_EQ(run.exitCode, 1);
@@ -185,10 +190,12 @@ made = {r["output"]: r for r in report if r["status"] == "converted"}
 assert sorted(os.path.join(out, n) for n in os.listdir(out)) == sorted(made), (os.listdir(out), made)
 assert all(os.path.getsize(p) == r["bytes"] and r["pages"] == 1 for p, r in made.items())
 inputs = {os.path.basename(os.fsencode(r["input"])): r for r in report}
-assert set(inputs) == {b"\xff-latin1.txt", b"wide.txt", b"marked.txt", b"boxed.txt", b"missing.txt"}, inputs
+assert set(inputs) == {b"\xff-latin1.txt", b"wide.txt", b"marked.txt", b"boxed.txt", b"book.txt", b"missing.txt"}, inputs
 assert inputs[b"missing.txt"]["status"] == "failed" and inputs[b"missing.txt"]["reason"]
 assert inputs[b"wide.txt"]["encoding"] == "UTF-16LE"
 assert inputs[b"boxed.txt"]["missing_glyphs"] == 1 and inputs[b"wide.txt"]["missing_glyphs"] == 0
+assert inputs[b"book.txt"]["headings"] == 2 and inputs[b"wide.txt"]["headings"] == 0
+assert inputs[b"missing.txt"]["headings"] is None
 )";
     CommandRun parsed
         = CommandRun::run("python3 -c " + shellQuote(check) + " " + quoted("out"), run.out);

@@ -65,4 +65,33 @@ std::vector<double> lineTops(const std::string &pdf)
     return tops;
 }
 
+std::ostream &operator<<(std::ostream &out, const OutlineEntry &entry)
+{
+    return out << "{" << entry.depth << ", " << entry.page << ", \"" << entry.title << "\"}";
+}
+
+std::vector<OutlineEntry> outline(const std::string &pdf)
+{
+    const std::string flatten
+        = "import json, sys\n"
+          "def walk(entries, depth):\n"
+          "    for entry in entries:\n"
+          "        print(depth, entry['destpageposfrom1'], entry['title'], sep='\\t')\n"
+          "        walk(entry['kids'], depth + 1)\n"
+          "walk(json.load(sys.stdin)['outlines'], 0)\n";
+    std::istringstream in(commandOutput("qpdf --json=2 --json-key=outlines " + shellQuote(pdf)
+                                        + " | PYTHONIOENCODING=utf-8 python3 -c "
+                                        + shellQuote(flatten)));
+    std::vector<OutlineEntry> entries;
+    std::string line;
+    while (std::getline(in, line)) {
+        const size_t first = line.find('\t');
+        const size_t second = line.find('\t', first + 1);
+        entries.push_back({std::stoi(line.substr(0, first)),
+                           std::stoi(line.substr(first + 1, second - first - 1)),
+                           line.substr(second + 1)});
+    }
+    return entries;
+}
+
 } // namespace PdfReadback

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,5 +16,16 @@ std::string info(const std::string &pdf, const std::string &field);
 int pages(const std::string &pdf);
 // The top of each text line in points from the top of page 1.
 std::vector<double> lineTops(const std::string &pdf);
+
+// One entry of the document's outline, in reading order, as qpdf reads it.
+struct OutlineEntry {
+    int depth; // 0 at the top
+    int page;  // 1-based, the page its destination opens
+    std::string title;
+    bool operator==(const OutlineEntry &) const = default;
+};
+// For GoogleTest's messages.
+std::ostream &operator<<(std::ostream &out, const OutlineEntry &entry);
+std::vector<OutlineEntry> outline(const std::string &pdf);
 
 } // namespace PdfReadback

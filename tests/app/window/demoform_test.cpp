@@ -280,6 +280,15 @@ TEST_F(DemoFormTest, TheFolderOpensAfterTheBoxAndOnlyWhenAPdfWasWritten)
     EXPECT_EQ(boxesWhenShown, 2) << "the second run's box came first";
 }
 
+TEST_F(DemoFormTest, ConvertedBookCarriesTheOutlineOfItsChapters)
+{
+    form.List1()->addItem(
+        QString::fromStdString(dir.write("in/book.txt", "第一章 起\n甲\n第二章 承\n乙\n")));
+    convert();
+    EXPECT_EQ(PdfReadback::outline(dir.file("out/book.pdf")),
+              (std::vector<PdfReadback::OutlineEntry>{{0, 1, "第一章 起"}, {0, 1, "第二章 承"}}));
+}
+
 TEST_F(DemoFormTest, MissingGlyphsAreNamedUnderTheirOwnHeading)
 {
     form.List1()->addItem(QString::fromStdString(dir.write("in/boxed.txt", "甲\U0010FFFD")));
