@@ -254,17 +254,27 @@ void DemoForm::reportSkippedInputs()
 {
     QStringList sections;
     if (QStringList skipped = m_host->takeSkipped(); !skipped.isEmpty())
-        sections << tr("以下文件未能转换：") + "\n\n" + skipped.join('\n');
+        sections << tr("以下文件未能转换：") + "\n\n" + firstNames(skipped);
     if (QStringList offPage = m_host->takeOffPageWarnings(); !offPage.isEmpty())
-        sections << tr("以下文件的部分文字超出页面：") + "\n\n" + offPage.join('\n');
+        sections << tr("以下文件的部分文字超出页面：") + "\n\n" + firstNames(offPage);
     if (QStringList missing = m_host->takeMissingGlyphWarnings(); !missing.isEmpty())
-        sections << tr("以下文件中有字体缺少的字符：") + "\n\n" + missing.join('\n');
+        sections << tr("以下文件中有字体缺少的字符：") + "\n\n" + firstNames(missing);
     if (QStringList invalid = m_host->takeEncodingWarnings(); !invalid.isEmpty())
-        sections << tr("以下文件中有无效的字节：") + "\n\n" + invalid.join('\n');
+        sections << tr("以下文件中有无效的字节：") + "\n\n" + firstNames(invalid);
     if (sections.isEmpty())
         return;
     MessageBoxService::instance().show(this, sections.join("\n\n"), "Tervolan",
                                        MessageBoxService::Icon::Warning);
+}
+
+// A box naming tens of thousands of files froze the window as it laid
+// them out: each heading names its first files and counts the rest.
+QString DemoForm::firstNames(const QStringList &lines) const
+{
+    if (lines.size() <= NamesPerHeading)
+        return lines.join('\n');
+    return lines.first(NamesPerHeading).join('\n') + '\n'
+        + tr("……另有 %n 个文件", nullptr, static_cast<int>(lines.size() - NamesPerHeading));
 }
 
 // Said once the window is up, so the box stands over it.

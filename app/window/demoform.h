@@ -104,6 +104,8 @@ private:
     void showRemoveMenu(bool underTheButton);
     void conversionFinished();
     void reportSkippedInputs();
+    static constexpr qsizetype NamesPerHeading = 30;
+    QString firstNames(const QStringList &lines) const;
     void warnOfConfigProblems(const std::vector<ConfigProblem> &problems);
     void centreOnScreen();
     void endProgram();

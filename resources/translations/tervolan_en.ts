@@ -149,6 +149,13 @@
         <source>拖拽TXT文件到这里放开</source>
         <translation>Drop TXT files here</translation>
     </message>
+    <message numerus="yes">
+        <source>……另有 %n 个文件</source>
+        <translation>
+            <numerusform>… and %n more file</numerusform>
+            <numerusform>… and %n more files</numerusform>
+        </translation>
+    </message>
     <message>
         <source>以下文件未能转换：</source>
         <translation>These files could not be converted:</translation>

@@ -280,6 +280,19 @@ TEST_F(DemoFormTest, TheFolderOpensAfterTheBoxAndOnlyWhenAPdfWasWritten)
     EXPECT_EQ(boxesWhenShown, 2) << "the second run's box came first";
 }
 
+// A box naming tens of thousands of skipped files froze the window.
+TEST_F(DemoFormTest, TheBoxNamesTheFirstSkippedFilesAndCountsTheRest)
+{
+    for (int i = 0; i < 33; ++i)
+        form.List1()->addItem(QString::fromStdString(dir.file("in/gone" + std::to_string(i))));
+    convert();
+    ASSERT_EQ(messages.messages().size(), 1);
+    const QString text = messages.messages()[0].text;
+    EXPECT_TRUE(text.contains("gone29: ")) << text.toStdString();
+    EXPECT_FALSE(text.contains("gone30: ")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("\n……另有 3 个文件")) << text.toStdString();
+}
+
 TEST_F(DemoFormTest, ConvertedBookCarriesTheOutlineOfItsChapters)
 {
     form.List1()->addItem(
