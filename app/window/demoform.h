@@ -82,7 +82,9 @@ public:
     // and learns of the end through conversionFinished. While a run is
     // under way its caption reads StopCaption, and it stops the run.
     void Command1_Click();
-    static constexpr const char *StopCaption = QT_TR_NOOP("停止转换");
+    // Padded as the form pads 立刻开始转换: the button shows as many bytes
+    // of its GB18030 caption as the caption has characters.
+    static constexpr const char *StopCaption = QT_TR_NOOP("  停止转换      ");
     // Ends a run where it stands, keeping what is left in the list (also
     // Escape in the window).
     void stopConversion();

@@ -92,6 +92,10 @@ void Surface::plot(int x, int y, QRgb pixel)
 void Surface::fillRect(const Rect &rect, ColorRef colour)
 {
     const Rect area = rect.intersected(clipRect());
+    // A rect beside the surface intersects as an inverted one, which
+    // std::fill would run through the whole memory with.
+    if (area.isEmpty())
+        return;
     const QRgb pixel = toQRgb(colour);
     for (int y = area.top; y < area.bottom; ++y) {
         auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(y));
@@ -242,6 +246,8 @@ void Surface::bitBlt(int x, int y, int width, int height, const Surface &src, in
     const Rect target = Rect::box(x, y, width, height)
                             .intersected(clipRect())
                             .intersected(src.bounds().translated(x - sx, y - sy));
+    if (target.isEmpty())
+        return;
     for (int row = target.top; row < target.bottom; ++row) {
         const auto *from = reinterpret_cast<const QRgb *>(src.m_image.constScanLine(row - y + sy));
         auto *to = reinterpret_cast<QRgb *>(m_image.scanLine(row));

@@ -177,7 +177,7 @@
         <translation>Settings in the configuration file %1 were not used:</translation>
     </message>
     <message>
-        <source>停止转换</source>
+        <source>  停止转换      </source>
         <translation>Stop</translation>
     </message>
 </context>

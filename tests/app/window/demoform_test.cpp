@@ -3,6 +3,7 @@
 #include "app/window/hintlabel.h"
 #include "app/window/linklabel.h"
 #include "app/window/windowconversionhost.h"
+#include "controls/button/buttonlayout.h"
 #include "controls/button/kavobutton.h"
 #include "controls/xpcontainer/xpcontainer.h"
 #include "controls/xpprogressbar/xp_progressbar.h"
@@ -397,6 +398,8 @@ TEST_F(DemoFormTest, EscapeStopsARunAndConvertCarriesOnWithTheRest)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QTest::mouseClick(form.Command1(), Qt::LeftButton);
     EXPECT_EQ(form.Command1()->Caption(), DemoForm::StopCaption);
+    EXPECT_EQ(ButtonLayout::ansiCaption(form.Command1()->Caption()).trimmed(), "停止转换")
+        << "the button shows the whole caption";
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return form.Pro()->Value() >= 30 && form.Pro()->Value() < 100; }, 20000));
     QTest::keyClick(&form, Qt::Key_Escape);

@@ -93,6 +93,17 @@ TEST(SurfaceClip, PrimitivesStayInsideClipRect)
     EXPECT_EQ(s.pixel(5, 4), White);
 }
 
+// A button painted at its new width before its surface grew drew its
+// right edge beside the surface, and the inverted intersection ran off.
+TEST(SurfaceClip, DrawingBesideTheSurfaceLeavesItAlone)
+{
+    Surface s(10, 10);
+    s.frameRect(Rect::box(0, 0, 179, 43), Ink);
+    s.fillRect(Rect::box(20, 2, 5, 5), Ink);
+    s.bitBlt(30, 0, 4, 4, Surface(4, 4, Ink), 0, 0);
+    EXPECT_EQ(inked(s).size(), 19u) << "the frame's top and left edges only";
+}
+
 TEST(SurfacePixel, OutsideReadsInvalid)
 {
     Surface s(3, 3);
