@@ -265,6 +265,28 @@ TEST(PdfGlyphs, ACharacterShapedPerScriptKeepsItsGlyphInLatinAndHanLines)
     EXPECT_NEAR(found[1].xMax - found[1].xMin, 30.0, 0.5) << found[1].text;
 }
 
+// Twenty characters no face has are drawn with one stand-in glyph, which
+// a font can give one text only: past sixteen fonts of the face, the last
+// one gives the glyph a code per text instead of a seventeenth font.
+TEST(PdfGlyphs, OneGlyphForManyTextsStopsAtSixteenFontsOfItsFace)
+{
+    TempDir folder;
+    const std::string output = folder.file("capped");
+    const int box = beginDocument(output);
+    std::string line;
+    for (char32_t c = 0xF0000; c < 0xF0014; ++c)
+        line += "\xF3" + std::string(1, char(0x80 | ((c >> 12) & 0x3F)))
+            + char(0x80 | ((c >> 6) & 0x3F)) + char(0x80 | (c & 0x3F));
+    ASSERT_EQ(TextOut(box, 100, 100, line.c_str()), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"), std::vector<std::string>{line});
+    std::istringstream fonts(commandOutput("pdffonts '" + output + ".pdf'"));
+    int count = -2; // the heading's two lines
+    for (std::string row; std::getline(fonts, row);)
+        ++count;
+    EXPECT_EQ(count, 16);
+}
+
 TEST(PdfGlyphs, HundredsOfScatteredExtensionBCharactersKeepTheDocument)
 {
     // HanaMinB maps its 60,000 characters in a few ranges: a subset of a

@@ -230,6 +230,23 @@ TEST_F(ButtonWindow, LeavingTheWindowEndsHoverEvenWithoutAFurtherMove)
     EXPECT_EQ(events, QStringList({"MouseOver", "MouseOut"}));
 }
 
+// A press on the resting button, a drag out of the window and a release
+// outside: the Leave ends the hover, and the release wakes no poll to end
+// it again.
+TEST_F(ButtonWindow, ALeaveWhileThePollRestsEndsTheHoverOnce)
+{
+    QTest::mouseMove(button, centre);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("MouseOver"); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !button->isHoverTimerActive(); }, 500));
+    QTest::mousePress(button, Qt::LeftButton, {}, centre);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    QCursor::setPos(QPoint(2000, 2000));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(150, 15));
+    QTest::qWait(50);
+    EXPECT_EQ(events, QStringList({"MouseOver", "MouseDown 1", "MouseOut", "MouseUp 1"}));
+}
+
 TEST_F(ButtonWindow, RegionFollowsTheLook)
 {
     button->setButtonType(3);
