@@ -83,6 +83,11 @@ TEST(PdfGlyphs, EveryByteOfAGlyphCodeSurvivesTheStringSyntax)
     ASSERT_EQ(got.size(), expected.size());
     for (size_t i = 0; i < got.size(); ++i)
         EXPECT_EQ(got[i], expected[i]) << "line " << i;
+    // qpdf reads a bare carriage return in a string as a line feed, as the
+    // syntax has it: its rewrite of the file reads back the same.
+    commandOutput("qpdf --qdf '" + output + ".pdf' '" + output + ".rewritten.pdf'");
+    EXPECT_EQ(PdfReadback::lines(output + ".rewritten.pdf", /*page*/ 1),
+              std::vector<std::string>(expected.begin(), expected.begin() + 32));
 
     // The Unicode map of the 2,049 codes (the overflow code 0 among them)
     // comes in sections of at most 100 entries, each holding as many as it
@@ -263,6 +268,19 @@ TEST(PdfGlyphs, ACharacterShapedPerScriptKeepsItsGlyphInLatinAndHanLines)
     // 1000 + 1000 + 1000.
     EXPECT_NEAR(found[0].xMax - found[0].xMin, 17.0, 0.5) << found[0].text;
     EXPECT_NEAR(found[1].xMax - found[1].xMin, 30.0, 0.5) << found[1].text;
+}
+
+// A letter and an accent with no precomposed form are two glyphs of one
+// cluster: the accent's own glyph carries the accent, once.
+TEST(PdfGlyphs, AClusterOfTwoGlyphsGivesEachCharacterOnce)
+{
+    TempDir folder;
+    const std::string output = folder.file("accents");
+    const int box = beginDocument(output);
+    const std::string line = "q\u0301 x\u0302";
+    ASSERT_EQ(TextOut(box, 100, 100, line.c_str()), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"), std::vector<std::string>{line});
 }
 
 // Twenty characters no face has are drawn with one stand-in glyph, which
