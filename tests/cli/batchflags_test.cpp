@@ -139,6 +139,20 @@ TEST_F(BatchFlagsTest, UpdateWithRenameKeepsOneNameForAnInputDatedInTheFuture)
     EXPECT_EQ(folderEntries(dir.file("out")), std::vector<std::string>{"x.pdf"});
 }
 
+// A resumed run under rename: the second input of a name is not taken
+// for converted because the first one's PDF is as new as it.
+TEST_F(BatchFlagsTest, UpdateWithRenameGivesASecondInputOfTheSameNameItsOwnPdf)
+{
+    const std::string first = dir.write("in/a/x.txt", "first");
+    const std::string second = dir.write("in/b/x.txt", "second");
+    ASSERT_EQ(convert("out", "-q --on-conflict rename " + shellQuote(first)).exitCode, 0);
+    CommandRun resumed = convert(
+        "out", "-q -u --on-conflict rename " + shellQuote(first) + " " + shellQuote(second));
+    EXPECT_EQ(resumed.exitCode, 0) << resumed.err;
+    EXPECT_EQ(pdfTexts("out"),
+              (std::map<std::string, std::string>{{"x.pdf", "first"}, {"x (2).pdf", "second"}}));
+}
+
 TEST_F(BatchFlagsTest, NulListsTakeNewlinesInNames)
 {
     const std::string odd = dir.write("in/two\nlines.txt", "odd");
