@@ -41,6 +41,16 @@ protected:
         return readBytes(pdf + ".qdf");
     }
 
+    // 8,200 lines of one hanzi, then one of 8,200 letters: at one
+    // character a line and 100 points, 4,101 pages.
+    std::string longInput()
+    {
+        std::string text;
+        for (int line = 0; line < 8200; ++line)
+            text += "字\n";
+        return dir.write("long.txt", text + std::string(8200, 'a') + "\n");
+    }
+
     TempDir dir;
     std::string settings;
 };
@@ -119,11 +129,7 @@ TEST_F(ArchiveOutput, TaggedPdfAPastEveryArrayLimitPassesPreflight)
     // PDF/A arrays hold at most 8,191 entries. 8,201 paragraphs, the last
     // of 8,200 pieces, on 4,101 pages (two parent-tree entries each): the
     // Document's kids, the paragraph's and the parent tree each pass it.
-    std::string text;
-    for (int line = 0; line < 8200; ++line)
-        text += "字\n";
-    text += std::string(8200, 'a') + "\n";
-    const std::string input = dir.write("long.txt", text);
+    const std::string input = longInput();
     ASSERT_EQ(
         convert("out", "--pdfa --tagged --chars-per-line 1 --font-size 100 " + shellQuote(input))
             .exitCode,
@@ -231,11 +237,7 @@ TEST_F(ArchiveOutput, XmpStaysWellFormedAndDatesReachBothEnds)
 // hold exactly their keys, and no array passes 8,191 entries.
 TEST_F(ArchiveOutput, EveryPageFindsItsMarksInTheParentTree)
 {
-    std::string text;
-    for (int line = 0; line < 8200; ++line)
-        text += "字\n";
-    text += std::string(8200, 'a') + "\n";
-    const std::string input = dir.write("long.txt", text);
+    const std::string input = longInput();
     ASSERT_EQ(
         convert("out", "--tagged --chars-per-line 1 --font-size 100 " + shellQuote(input)).exitCode,
         0);

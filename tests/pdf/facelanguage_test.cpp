@@ -44,10 +44,10 @@ TEST(FaceLanguage, ARegionalFaceDrawsItsOwnFormsAndSongStaysSimplified)
 TEST(FaceLanguage, ComesFromTheRegionThePostScriptNameCarries)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"NotoSansCJKhk-Bold", "zh-HK"},   {"NotoSansMonoCJKjp-Regular", "ja"},
-        {"NotoSerifCJKkr-Regular", "ko"},  {"NotoSerifCJKsc-Regular", "zh-Hans"},
-        {"SourceHanSansK-Regular", "ko"},  {"SourceHanSerifTC-Light", "zh-Hant"},
-        {"DejaVuSans", "zh-Hans"},         {"HanaMinA", "zh-Hans"},
+        {"NotoSansCJKhk-Bold", "zh-HK"},  {"NotoSansMonoCJKjp-Regular", "ja"},
+        {"NotoSerifCJKkr-Regular", "ko"}, {"NotoSerifCJKsc-Regular", "zh-Hans"},
+        {"SourceHanSansK-Regular", "ko"}, {"SourceHanSerifTC-Light", "zh-Hant"},
+        {"DejaVuSans", "zh-Hans"},        {"HanaMinA", "zh-Hans"},
     };
     for (const auto &[name, language] : cases)
         EXPECT_EQ(FaceLanguage::ofPostScriptName(name), language) << name;

@@ -271,7 +271,7 @@ TEST(PdfGlyphs, ACharacterShapedPerScriptKeepsItsGlyphInLatinAndHanLines)
 }
 
 // A letter and an accent with no precomposed form are two glyphs of one
-// cluster: the accent's own glyph carries the accent, once.
+// cluster: the letter's glyph carries the letter, the accent's the accent.
 TEST(PdfGlyphs, AClusterOfTwoGlyphsGivesEachCharacterOnce)
 {
     TempDir folder;
@@ -281,6 +281,12 @@ TEST(PdfGlyphs, AClusterOfTwoGlyphsGivesEachCharacterOnce)
     ASSERT_EQ(TextOut(box, 100, 100, line.c_str()), 0) << lastError();
     ASSERT_EQ(EndDoc(box), 0) << lastError();
     EXPECT_EQ(PdfReadback::lines(output + ".pdf"), std::vector<std::string>{line});
+    // Readers take the cluster whole from its ActualText; in the Unicode
+    // map, each glyph still names its own character alone.
+    commandOutput("qpdf --qdf --object-streams=disable '" + output + ".pdf' '" + output + ".qdf'");
+    const std::string qdf = readBytes(output + ".qdf");
+    for (const char *entry : {"> <0071>\n", "> <0301>\n", "> <0078>\n", "> <0302>\n"})
+        EXPECT_NE(qdf.find(entry), std::string::npos) << entry;
 }
 
 // Twenty characters no face has are drawn with one stand-in glyph, which
