@@ -277,9 +277,10 @@ TEST(OutputFolder, DrivePathsAndTheHomeSignMeanTheHomeFolder)
 {
     const std::string home = std::getenv("HOME");
     const std::pair<const char *, std::string> rows[] = {
-        {"", home + "/output"},   {"C:\\output", home + "/output"}, {"d:/pdf", home + "/output"},
-        {"~/pdf", home + "/pdf"}, {"/srv/pdf", "/srv/pdf"},         {"~user/pdf", "~user/pdf"},
-        {"Cx:/pdf", "Cx:/pdf"},
+        {"", home + "/output"},       {"C:\\output", home + "/output"},
+        {"d:/pdf", home + "/output"}, {"~/pdf", home + "/pdf"},
+        {"/srv/pdf", "/srv/pdf"},     {"~user/pdf", "~user/pdf"},
+        {"Cx:/pdf", "Cx:/pdf"},       {"~", home},
     };
     for (const auto &[stored, used] : rows) {
         Settings settings;

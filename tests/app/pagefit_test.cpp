@@ -25,3 +25,35 @@ TEST(PageFit, SizesWhoseFirstLineShowsNoGlyphAreRefused)
         }
     }
 }
+
+// Each rule decides its exact edge one way: a line whose top is on the
+// reserve's edge goes to the next page, a line as wide as the room or a
+// last line ending at the foot still fits. Heights 322 and 487 are where
+// those edges fall on whole numbers.
+TEST(PageFit, EdgesAreDecidedExactly)
+{
+    EXPECT_TRUE(PageFit(2970).breaksAfter(276, 2)) << "the next line's top is at 2770";
+    EXPECT_FALSE(PageFit(2970).breaksAfter(275, 2));
+    // 127 units of room hold 36 ems at 1 point.
+    EXPECT_TRUE(PageFit(322).fits(1, 360, 1));
+    EXPECT_FALSE(PageFit(322).fits(1, 361, 1));
+    // A page of one line at 36 points ends 487 units down; at 37 it is past
+    // the foot.
+    EXPECT_TRUE(PageFit(487).fits(36, 10, 1));
+    EXPECT_FALSE(PageFit(487).fits(37, 10, 1));
+    const std::optional<SkipReason> onlyAtOne = PageFit(322).overflow(2, 200, 1);
+    ASSERT_TRUE(onlyAtOne);
+    EXPECT_EQ(onlyAtOne->limit, 1);
+    EXPECT_FALSE(PageFit(10000).refusal(PageFit::MaxFontSize));
+    const std::optional<SkipReason> tooLarge = PageFit(10000).refusal(PageFit::MaxFontSize + 1);
+    ASSERT_TRUE(tooLarge);
+    EXPECT_EQ(tooLarge->kind, SkipReason::Kind::FontSizeOutOfRange);
+}
+
+// A tab reaches the next stop of eight columns; Hangul is as wide as hanzi.
+TEST(PageFit, TabsReachTheirStopAndHangulIsWide)
+{
+    EXPECT_EQ(PageFit::widthOf(U"ab\tc"), 6 * 8 + 6);
+    EXPECT_EQ(PageFit::widthOf(U"\t\t"), 6 * 16);
+    EXPECT_EQ(PageFit::widthOf(U"한글"), 20);
+}

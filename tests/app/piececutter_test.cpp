@@ -143,6 +143,20 @@ TEST(PieceCutter, CutsNeverSplitAGraphemeCluster)
         {"cluster is the whole rest", U"ab\u0301", 1, {U"a", U"b\u0301"}},
         {"blank cut keeps its blank", U"ab cde\u0301", 5, {U"ab ", U"cde\u0301"}},
         {"Han and ASCII as before", U"中文字abc", 2, {U"中文", U"字a", U"bc"}},
+        {"Devanagari spacing mark", U"abcd\u0915\u093F", 5, {U"abcd", U"\u0915\u093F"}},
+        {"skin tone before a joiner",
+         U"abcd\U0001F468\U0001F3FD\u200D\U0001F33E",
+         7,
+         {U"abcd", U"\U0001F468\U0001F3FD\u200D\U0001F33E"}},
+        {"Hangul syllable with a final takes no vowel",
+         U"abcd\uAC1B\u1161",
+         5,
+         {U"abcd\uAC1B", U"\u1161"}},
+        {"Hangul syllable without a final takes a vowel",
+         U"abcd\uAC1C\u1161",
+         5,
+         {U"abcd", U"\uAC1C\u1161"}},
+        {"two trailing jamo", U"abcd\uAC00\u11A8\u11A8", 6, {U"abcd", U"\uAC00\u11A8\u11A8"}},
     };
     for (const Row &row : rows)
         EXPECT_EQ(texts(cut(row.text, row.charsPerLine)), row.lines) << row.name;

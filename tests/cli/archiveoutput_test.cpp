@@ -41,6 +41,16 @@ protected:
         return readBytes(pdf + ".qdf");
     }
 
+    // 8,200 lines of one hanzi, then one of 8,200 letters: at one
+    // character a line and 100 points, 4,101 pages.
+    std::string longInput()
+    {
+        std::string text;
+        for (int line = 0; line < 8200; ++line)
+            text += "字\n";
+        return dir.write("long.txt", text + std::string(8200, 'a') + "\n");
+    }
+
     TempDir dir;
     std::string settings;
 };
@@ -119,11 +129,7 @@ TEST_F(ArchiveOutput, TaggedPdfAPastEveryArrayLimitPassesPreflight)
     // PDF/A arrays hold at most 8,191 entries. 8,201 paragraphs, the last
     // of 8,200 pieces, on 4,101 pages (two parent-tree entries each): the
     // Document's kids, the paragraph's and the parent tree each pass it.
-    std::string text;
-    for (int line = 0; line < 8200; ++line)
-        text += "字\n";
-    text += std::string(8200, 'a') + "\n";
-    const std::string input = dir.write("long.txt", text);
+    const std::string input = longInput();
     ASSERT_EQ(
         convert("out", "--pdfa --tagged --chars-per-line 1 --font-size 100 " + shellQuote(input))
             .exitCode,
@@ -193,6 +199,105 @@ TEST_F(ArchiveOutput, TitleXmpAndLanguageAgreeAndAreReproducible)
             << run.err;
         EXPECT_NE(PdfReadback::info(dir.file("refused/报告.pdf"), "CreationDate"), "");
     }
+}
+
+// A name may hold control characters and bytes that are not UTF-8; the
+// XMP packet stays XML a parser takes. The dates reach both ends of the
+// years the packet can write.
+TEST_F(ArchiveOutput, XmpStaysWellFormedAndDatesReachBothEnds)
+{
+    const std::string input = dir.write("a\x1f"
+                                        "b\xff"
+                                        "c<d.txt",
+                                        "文字\n");
+    const struct {
+        const char *epoch;
+        const char *date;
+    } rows[] = {{"0", "1970-01-01T00:00:00Z"}, {"253402300799", "9999-12-31T23:59:59Z"}};
+    for (const auto &row : rows) {
+        const CommandRun run
+            = convert("out", shellQuote(input), std::string("SOURCE_DATE_EPOCH=") + row.epoch);
+        EXPECT_EQ(run.err, "");
+        const std::string pdf = dir.file("out/a\x1f"
+                                         "b\xff"
+                                         "c<d.pdf");
+        const CommandRun parsed = CommandRun::run(
+            "pdfinfo -meta " + shellQuote(pdf)
+            + " | python3 -c 'import sys, xml.etree.ElementTree as tree; "
+              "root = tree.fromstring(sys.stdin.buffer.read()); "
+              "print(\"|\".join(e.text for e in root.iter() if e.tag.endswith(\"}li\") "
+              "or e.tag.endswith(\"}CreateDate\")))'");
+        EXPECT_EQ(parsed.out, "a b\uFFFDc<d|" + std::string(row.date) + "\n") << parsed.err;
+    }
+}
+
+// Each page's /StructParents names its entry of the parent tree, whose
+// array gives, for each marked piece of the page, the paragraph it belongs
+// to; a number tree past 4,095 pages splits into leaves whose /Limits
+// hold exactly their keys, and no array passes 8,191 entries.
+TEST_F(ArchiveOutput, EveryPageFindsItsMarksInTheParentTree)
+{
+    const std::string input = longInput();
+    ASSERT_EQ(
+        convert("out", "--tagged --chars-per-line 1 --font-size 100 " + shellQuote(input)).exitCode,
+        0);
+    const std::string check = R"(
+import json, sys
+objects = json.load(sys.stdin)["qpdf"][1]
+get = lambda ref: objects["obj:" + ref]["value"]
+def arrays(value):
+    if isinstance(value, list):
+        assert len(value) <= 8191, len(value)
+        yield value
+        for item in value:
+            yield from arrays(item)
+    elif isinstance(value, dict):
+        for item in value.values():
+            yield from arrays(item)
+for entry in objects.values():
+    for _ in arrays(entry.get("value")):
+        pass
+root = get(objects["trailer"]["value"]["/Root"])
+structure = get(root["/StructTreeRoot"])
+entries = {}
+def walk(node, top):
+    if not top:
+        first, last = node["/Limits"]
+    keys = []
+    if "/Nums" in node:
+        nums = node["/Nums"]
+        keys = nums[0::2]
+        entries.update(zip(nums[0::2], nums[1::2]))
+    for kid in node.get("/Kids", []):
+        keys += walk(get(kid), False)
+    assert keys == sorted(keys) and keys, keys[:3]
+    if not top:
+        assert (first, last) == (keys[0], keys[-1]), (first, last, keys[0], keys[-1])
+    return keys
+keys = walk(structure["/ParentTree"], True)
+assert keys == list(range(len(keys))) and structure["/ParentTreeNextKey"] == len(keys)
+pages = []
+def collect(node):
+    for kid in get(node)["/Kids"]:
+        (pages.append(kid) if get(kid)["/Type"] == "/Page" else collect(kid))
+collect(root["/Pages"])
+marked = [page for page in pages if "/StructParents" in get(page)]
+assert len(marked) == len(keys) > 4095, (len(marked), len(keys))
+for page in marked:
+    elements = get(entries[get(page)["/StructParents"]])
+    for mcid, element in enumerate(elements):
+        paragraph = get(element)
+        kids = paragraph["/K"]
+        if paragraph["/Pg"] == page and mcid in kids:
+            continue
+        marks = [get(k) if isinstance(k, str) else k for k in kids]
+        assert any(isinstance(m, dict) and m["/Pg"] == page and m["/MCID"] == mcid
+                   for m in marks), (page, mcid)
+)";
+    const CommandRun parsed
+        = CommandRun::run("qpdf --json=2 --json-key=qpdf " + shellQuote(dir.file("out/long.pdf"))
+                          + " | python3 -c " + shellQuote(check));
+    EXPECT_EQ(parsed.exitCode, 0) << parsed.err;
 }
 
 TEST_F(ArchiveOutput, EveryReaderGetsTheTextBackInEveryMode)

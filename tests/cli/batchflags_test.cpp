@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -137,6 +139,20 @@ TEST_F(BatchFlagsTest, UpdateWithRenameKeepsOneNameForAnInputDatedInTheFuture)
     EXPECT_EQ(folderEntries(dir.file("out")), std::vector<std::string>{"x.pdf"});
 }
 
+// A resumed run under rename: the second input of a name is not taken
+// for converted because the first one's PDF is as new as it.
+TEST_F(BatchFlagsTest, UpdateWithRenameGivesASecondInputOfTheSameNameItsOwnPdf)
+{
+    const std::string first = dir.write("in/a/x.txt", "first");
+    const std::string second = dir.write("in/b/x.txt", "second");
+    ASSERT_EQ(convert("out", "-q --on-conflict rename " + shellQuote(first)).exitCode, 0);
+    CommandRun resumed = convert(
+        "out", "-q -u --on-conflict rename " + shellQuote(first) + " " + shellQuote(second));
+    EXPECT_EQ(resumed.exitCode, 0) << resumed.err;
+    EXPECT_EQ(pdfTexts("out"),
+              (std::map<std::string, std::string>{{"x.pdf", "first"}, {"x (2).pdf", "second"}}));
+}
+
 TEST_F(BatchFlagsTest, NulListsTakeNewlinesInNames)
 {
     const std::string odd = dir.write("in/two\nlines.txt", "odd");
@@ -205,6 +221,72 @@ assert inputs[b"missing.txt"]["headings"] is None
         << "the byte-order mark is no character of the text";
 }
 
+// A name may hold whatever a file name can: a quote, a backslash, control
+// characters and bytes that are not UTF-8, encoded surrogates among them.
+// Each line stays strict JSON in UTF-8 that gives the name back byte for
+// byte, and counts the pages and bytes of its PDF as they are.
+TEST_F(BatchFlagsTest, ReportNamesAnyPathAndCountsItsPdf)
+{
+    const std::string odd = "q\"b\\s\x1f"
+                            "d\x7f"
+                            "e\xed\xa0\x80.txt";
+    std::string text;
+    for (int line = 0; line < 100; ++line)
+        text += "line " + std::to_string(line) + "\n";
+    dir.write("in/" + odd, text);
+    CommandRun run = convert("out", "--report - " + quoted("in/" + odd));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::string check = R"(
+import json, os, subprocess, sys
+record, = [json.loads(line) for line in sys.stdin.buffer.read().decode("utf-8").splitlines()]
+name = os.path.basename(os.fsencode(record["input"]))
+assert name == b"q\"b\\s\x1fd\x7fe\xed\xa0\x80.txt", name
+pdf = os.fsencode(record["output"])
+pages = int(subprocess.run(["qpdf", "--show-npages", pdf], capture_output=True).stdout)
+assert pages > 1 and record["pages"] == pages, (record["pages"], pages)
+assert record["bytes"] == os.path.getsize(pdf), record["bytes"]
+)";
+    CommandRun parsed = CommandRun::run("python3 -c " + shellQuote(check), run.out);
+    EXPECT_EQ(parsed.exitCode, 0) << parsed.err << run.out;
+}
+
+// As cp -u judges it: a PDF of the very instant of its input is up to date,
+// one a nanosecond older is not, and a PDF later in its second but a
+// second earlier is older. Such a skip says nothing; only a name taken by
+// another file is warned of.
+TEST_F(BatchFlagsTest, UpdateDecidesAtTheExactInstantAndWarnsOnlyOfTakenNames)
+{
+    const std::string input = dir.write("in/x.txt", "text");
+    const std::string pdf = dir.file("out/x.pdf");
+    ASSERT_EQ(convert("out", "-q " + shellQuote(input)).exitCode, 0);
+    const auto stamp = [](const std::string &path, time_t seconds, long nanoseconds) {
+        const timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
+        return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
+    };
+    const struct {
+        time_t seconds;
+        long nanoseconds;
+        bool redone;
+    } rows[] = {{1600000000, 500, false}, {1600000000, 499, true}, {1599999999, 600, true}};
+    for (const auto &row : rows) {
+        ASSERT_TRUE(stamp(input, 1600000000, 500));
+        ASSERT_TRUE(stamp(pdf, row.seconds, row.nanoseconds));
+        CommandRun run = convert("out", "-u --report - " + shellQuote(input));
+        EXPECT_EQ(run.err, "") << row.nanoseconds;
+        EXPECT_NE(run.out.find(row.redone ? "\"status\":\"converted\""
+                                          : "\"reason\":\"its PDF is at least as new as it\""),
+                  std::string::npos)
+            << row.seconds << "." << row.nanoseconds << " " << run.out;
+    }
+    ASSERT_TRUE(stamp(pdf, 1600000000, 500));
+    EXPECT_EQ(convert("out", "-u --on-conflict skip " + shellQuote(input)).err, "");
+    EXPECT_EQ(convert("out", "--on-conflict skip " + shellQuote(input)).err,
+              "tervolan-convert: " + input
+                  + ": skipped: its PDF name is taken by an earlier input or a file already "
+                    "there ("
+                  + pdf + ")\n");
+}
+
 // A forced encoding that the file's byte-order mark contradicts, or that
 // its bytes are not written in, gave mojibake without a word.
 TEST_F(BatchFlagsTest, ForcedEncodingThatTheBytesContradictIsWarnedOf)
@@ -222,6 +304,19 @@ TEST_F(BatchFlagsTest, ForcedEncodingThatTheBytesContradictIsWarnedOf)
     EXPECT_EQ(gbk.err,
               "tervolan-convert: " + dir.file("in/gbk.txt")
                   + ": warning: 4 invalid UTF-8 bytes, each shown as U+FFFD\n");
+}
+
+// Tabs widen a line past what its character count shows: it is measured
+// even after a line of as many wide characters.
+TEST_F(BatchFlagsTest, ALineWidenedByTabsIsMeasuredAfterAWideOne)
+{
+    const std::string input = dir.write("tabs.txt", "汉汉汉汉汉\n\t\t\t\t\t\n");
+    CommandRun run = convert("out", "--chars-per-line 5 --font-size 36 " + shellQuote(input));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err,
+              "tervolan-convert: " + input
+                  + ": warning: text runs off the A4 page at font size 36; the largest "
+                    "size that fits is 23\n");
 }
 
 // Full lines in both files: each would have warned on its own.

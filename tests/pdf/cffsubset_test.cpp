@@ -205,3 +205,44 @@ TEST(CffSubset, CopiedGlyphsDrawAsInTheFaceUnderTheSubsettersCids)
     hb_face_destroy(flattenedFace);
     hb_face_destroy(copiedFace);
 }
+
+// Each table takes the shorter of its formats: ranges for consecutive CIDs
+// or for runs of glyphs sharing a font DICT, a byte or two a glyph where
+// they change at every glyph.
+TEST(CffSubset, CharsetAndFdSelectTakeTheShorterFormat)
+{
+    const std::unique_ptr<FontFace> face = serifCjkFace();
+    ASSERT_TRUE(face);
+    const CffFont *whole = face->cffFont();
+    ASSERT_TRUE(whole);
+    std::vector<uint16_t> ofDict[2];
+    for (unsigned glyph = 1;
+         glyph < whole->glyphCount() && (ofDict[0].size() < 40 || ofDict[1].size() < 40); ++glyph) {
+        const uint8_t dict = whole->fontDictOf(glyph);
+        const int side = dict == whole->fontDictOf(1) ? 0 : 1;
+        if (side == 0 || ofDict[1].empty() || dict == whole->fontDictOf(ofDict[1][0]))
+            ofDict[side].push_back(static_cast<uint16_t>(glyph));
+    }
+    ASSERT_GE(ofDict[0].size(), 40u);
+    ASSERT_GE(ofDict[1].size(), 40u);
+    std::vector<uint16_t> alternating, consecutive, scattered;
+    for (uint16_t i = 0; i < 40; ++i) {
+        alternating.push_back(ofDict[i % 2][i / 2]);
+        consecutive.push_back(static_cast<uint16_t>(i + 1));
+        scattered.push_back(static_cast<uint16_t>(2 * i + 2));
+    }
+    const auto formats = [](const std::string &copied) {
+        hb_face_t *copiedFace = faceOfTable(copied, 41);
+        const std::unique_ptr<CffFont> copy = CffFont::read(copiedFace);
+        std::pair<int, int> found{-1, -1};
+        if (copy) {
+            found = {copied.at(size_t(copy->topDict().find(CffDict::Charset)->integers[0])),
+                     copied.at(size_t(copy->topDict().find(CffDict::FdSelect)->integers[0]))};
+        }
+        hb_face_destroy(copiedFace);
+        return found;
+    };
+    EXPECT_EQ(formats(CffSubset::make(*whole, alternating, consecutive)), std::make_pair(2, 0));
+    const std::vector<uint16_t> oneDict(ofDict[0].begin(), ofDict[0].begin() + 40);
+    EXPECT_EQ(formats(CffSubset::make(*whole, oneDict, scattered)), std::make_pair(0, 3));
+}

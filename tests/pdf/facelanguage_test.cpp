@@ -38,6 +38,7 @@ TEST(FaceLanguage, ARegionalFaceDrawsItsOwnFormsAndSongStaysSimplified)
     }
     EXPECT_EQ(FontCatalog::instance().face("宋体").language(), "zh-Hans");
     EXPECT_EQ(FaceLanguage::documentLanguage("zh-CN", taiwan.language()), "zh-TW");
+    EXPECT_EQ(FaceLanguage::documentLanguage("zh", "zh-HK"), "zh-HK");
 }
 
 TEST(FaceLanguage, ComesFromTheRegionThePostScriptNameCarries)

@@ -83,6 +83,11 @@ TEST(PdfGlyphs, EveryByteOfAGlyphCodeSurvivesTheStringSyntax)
     ASSERT_EQ(got.size(), expected.size());
     for (size_t i = 0; i < got.size(); ++i)
         EXPECT_EQ(got[i], expected[i]) << "line " << i;
+    // qpdf reads a bare carriage return in a string as a line feed, as the
+    // syntax has it: its rewrite of the file reads back the same.
+    commandOutput("qpdf --qdf '" + output + ".pdf' '" + output + ".rewritten.pdf'");
+    EXPECT_EQ(PdfReadback::lines(output + ".rewritten.pdf", /*page*/ 1),
+              std::vector<std::string>(expected.begin(), expected.begin() + 32));
 
     // The Unicode map of the 2,049 codes (the overflow code 0 among them)
     // comes in sections of at most 100 entries, each holding as many as it
@@ -285,6 +290,47 @@ TEST(PdfGlyphs, ANameKeyedCffFaceIsWrittenSoEveryReaderGetsItsTextBack)
               "Aa Bb Cc abc");
     const CommandRun render = CommandRun::run("pdftoppm -r 20 '" + pdf + "' '" + output + "'");
     EXPECT_EQ(render.err, "") << "poppler could not load the embedded face";
+}
+
+// A letter and an accent with no precomposed form are two glyphs of one
+// cluster: the letter's glyph carries the letter, the accent's the accent.
+TEST(PdfGlyphs, AClusterOfTwoGlyphsGivesEachCharacterOnce)
+{
+    TempDir folder;
+    const std::string output = folder.file("accents");
+    const int box = beginDocument(output);
+    const std::string line = "q\u0301 x\u0302";
+    ASSERT_EQ(TextOut(box, 100, 100, line.c_str()), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"), std::vector<std::string>{line});
+    // Readers take the cluster whole from its ActualText; in the Unicode
+    // map, each glyph still names its own character alone.
+    commandOutput("qpdf --qdf --object-streams=disable '" + output + ".pdf' '" + output + ".qdf'");
+    const std::string qdf = readBytes(output + ".qdf");
+    for (const char *entry : {"> <0071>\n", "> <0301>\n", "> <0078>\n", "> <0302>\n"})
+        EXPECT_NE(qdf.find(entry), std::string::npos) << entry;
+}
+
+// Twenty characters no face has are drawn with one stand-in glyph, which
+// a font can give one text only: past sixteen fonts of the face, the last
+// one gives the glyph a code per text instead of a seventeenth font.
+TEST(PdfGlyphs, OneGlyphForManyTextsStopsAtSixteenFontsOfItsFace)
+{
+    TempDir folder;
+    const std::string output = folder.file("capped");
+    const int box = beginDocument(output);
+    std::string line;
+    for (char32_t c = 0xF0000; c < 0xF0014; ++c)
+        line += "\xF3" + std::string(1, char(0x80 | ((c >> 12) & 0x3F)))
+            + char(0x80 | ((c >> 6) & 0x3F)) + char(0x80 | (c & 0x3F));
+    ASSERT_EQ(TextOut(box, 100, 100, line.c_str()), 0) << lastError();
+    ASSERT_EQ(EndDoc(box), 0) << lastError();
+    EXPECT_EQ(PdfReadback::lines(output + ".pdf"), std::vector<std::string>{line});
+    std::istringstream fonts(commandOutput("pdffonts '" + output + ".pdf'"));
+    int count = -2; // the heading's two lines
+    for (std::string row; std::getline(fonts, row);)
+        ++count;
+    EXPECT_EQ(count, 16);
 }
 
 TEST(PdfGlyphs, HundredsOfScatteredExtensionBCharactersKeepTheDocument)

@@ -140,6 +140,8 @@ TEST_F(ConfigFaults, IgnoredValuesAreToldOnce)
     const std::vector<ConfigProblem> folder = LoadSettings(settings, dir.file("folder.ini"));
     ASSERT_EQ(folder.size(), 1u);
     EXPECT_EQ(folder[0].failure.kind, ReadFailure::Kind::IsFolder);
+    EXPECT_TRUE(LoadSettings(settings, dir.file("missing.ini")).empty())
+        << "a first start has no config.ini, and nothing to tell";
 
     std::string settingsFile
         = dir.write("config.ini", "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n40000\r\n-32769\r\n");

@@ -99,3 +99,31 @@ TEST(OpenRequestServer, IdleConnectionFloodKeepsTheHandOverOpen)
     for (int fd : clients)
         ::close(fd);
 }
+
+// A sender's pieces, each within the idle time but all together past it,
+// with the request's two closing NULs split between two reads; and a
+// request of no paths, which is its closing NUL alone. Each is answered.
+TEST(OpenRequestServer, ARequestInPiecesIsAnsweredWhenItsEndArrives)
+{
+    TempDir dir;
+    OpenRequestServer server({/*connections*/ 4, /*idleTimeoutMs*/ 400});
+    ASSERT_TRUE(server.listen(QString::fromStdString(dir.file("tervolan.socket"))));
+    QSignalSpy received(&server, &OpenRequestServer::pathsReceived);
+    const QByteArray message = OpenRequest::encode({"/a.txt", "/b.txt"});
+    const int fd = connectTo(dir.file("tervolan.socket"));
+    ASSERT_GE(fd, 0);
+    for (const QByteArray &piece :
+         {message.left(3), message.mid(3, 4), message.chopped(1).mid(7), message.right(1)}) {
+        QTest::qWait(150);
+        ASSERT_EQ(::write(fd, piece.constData(), size_t(piece.size())), piece.size());
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 1; }, 5000));
+    EXPECT_EQ(received.at(0).at(0).value<QByteArrayList>(), (QByteArrayList{"/a.txt", "/b.txt"}));
+    ::close(fd);
+
+    const int empty = connectTo(dir.file("tervolan.socket"), QByteArray(1, '\0'));
+    ASSERT_GE(empty, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.count() == 2; }, 5000));
+    EXPECT_TRUE(received.at(1).at(0).value<QByteArrayList>().isEmpty());
+    ::close(empty);
+}

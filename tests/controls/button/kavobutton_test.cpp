@@ -196,6 +196,11 @@ TEST_F(ButtonWindow, ARestingPointerStopsThePollUntilItMovesAgain)
     QTest::mouseMove(button, centre + QPoint(3, 0));
     EXPECT_TRUE(button->isHoverTimerActive());
     EXPECT_EQ(events, QStringList({"MouseOver"}));
+    // A release wakes the poll too; where the pointer has not moved, it
+    // rests again at its first look.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !button->isHoverTimerActive(); }, 500));
+    QTest::mouseClick(button, Qt::LeftButton, {}, centre + QPoint(3, 0));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !button->isHoverTimerActive(); }, 500));
 }
 
 TEST_F(ButtonWindow, DragOffARestingButtonStillEndsTheHover)
@@ -228,6 +233,37 @@ TEST_F(ButtonWindow, LeavingTheWindowEndsHoverEvenWithoutAFurtherMove)
     EXPECT_FALSE(button->isHoverTimerActive());
     QTest::qWait(20);
     EXPECT_EQ(events, QStringList({"MouseOver", "MouseOut"}));
+}
+
+// A press on the resting button, a drag out of the window and a release
+// outside: the Leave ends the hover, and the release wakes no poll to end
+// it again.
+TEST_F(ButtonWindow, ALeaveWhileThePollRestsEndsTheHoverOnce)
+{
+    QTest::mouseMove(button, centre);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("MouseOver"); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !button->isHoverTimerActive(); }, 500));
+    QTest::mousePress(button, Qt::LeftButton, {}, centre);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    QCursor::setPos(QPoint(2000, 2000));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(150, 15));
+    QTest::qWait(50);
+    EXPECT_EQ(events, QStringList({"MouseOver", "MouseDown 1", "MouseOut", "MouseUp 1"}));
+}
+
+// Dragged off and back on with the left button held, the button shows
+// pressed again, without a second hover.
+TEST_F(ButtonWindow, DraggingBackOntoTheButtonPressesWithoutAHover)
+{
+    QTest::mouseMove(button, centre);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("MouseOver"); }, 2000));
+    QTest::mousePress(button, Qt::LeftButton, {}, centre);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    QTest::mouseMove(button, centre + QPoint(2, 0));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, centre + QPoint(2, 0));
+    EXPECT_EQ(events, QStringList({"MouseOver", "MouseDown 1", "MouseOut", "MouseUp 1", "Click"}));
 }
 
 TEST_F(ButtonWindow, RegionFollowsTheLook)

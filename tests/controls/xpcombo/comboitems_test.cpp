@@ -136,6 +136,18 @@ TEST(ComboItems, TagTableStopsAtHundredSlots)
     EXPECT_EQ(combo.TagTop(), 99);
 }
 
+// The list holds 32,767 items, as the list box it stands in for; the next
+// one is refused.
+TEST(ComboItems, ListStopsAtItsLargestCount)
+{
+    XPCombo combo;
+    for (int i = 0; i < 32767; ++i)
+        combo.AddItem(QString::number(i));
+    ASSERT_EQ(combo.ListCount(), 32767);
+    combo.AddItem(QStringLiteral("one more"));
+    EXPECT_EQ(combo.ListCount(), 32767);
+}
+
 TEST(ComboItems, InvalidPositionsRaiseNoEvent)
 {
     XPCombo combo;

@@ -111,6 +111,22 @@ TEST(Utf8, LeadBytesF5ToFFAreEachOneReplacementCharacter)
     }
 }
 
+// The ends of each range: U+10FFFF is the last character, one past it is
+// four invalid bytes; a surrogate has no UTF-8 form; a sequence is cut
+// only while bytes are missing from it.
+TEST(Utf8, RangesEndExactly)
+{
+    EXPECT_EQ(Utf8::toUtf32("\xF4\x8F\xBF\xBF"), U"\U0010FFFF");
+    EXPECT_EQ(Utf8::toUtf32("\xF4\x90\x80\x80"), U"\uFFFD\uFFFD\uFFFD\uFFFD");
+    EXPECT_EQ(Utf8::fromUtf32(std::u32string(1, char32_t(0xD800))), "\xEF\xBF\xBD");
+    EXPECT_TRUE(Utf8::isCutSequence("\xE4\xB8"));
+    EXPECT_FALSE(Utf8::isCutSequence("\xE4\xB8\xAD"));
+    TempDir dir;
+    TextFileReader reader;
+    ASSERT_TRUE(reader.open(dir.write("last.txt", std::string("\xFF\xFE\xFF\xDB\xFF\xDF", 6))));
+    EXPECT_TRUE(readAll(reader) == U"\U0010FFFF");
+}
+
 TEST(TextFileReader, DetectsEachEncoding)
 {
     TempDir dir;
