@@ -292,6 +292,12 @@ TEST_F(DemoFormTest, TheBoxNamesTheFirstSkippedFilesAndCountsTheRest)
     EXPECT_TRUE(text.contains("gone29: ")) << text.toStdString();
     EXPECT_FALSE(text.contains("gone30: ")) << text.toStdString();
     EXPECT_TRUE(text.endsWith("\n……另有 3 个文件")) << text.toStdString();
+
+    for (int i = 0; i < 30; ++i)
+        form.List1()->addItem(QString::fromStdString(dir.file("in/lost" + std::to_string(i))));
+    convert();
+    ASSERT_EQ(messages.messages().size(), 2);
+    EXPECT_FALSE(messages.messages()[1].text.contains("另有")) << "thirty are all named";
 }
 
 TEST_F(DemoFormTest, ConvertedBookCarriesTheOutlineOfItsChapters)
