@@ -3,6 +3,7 @@
 #include "cli/batchconverter.h"
 #include "cli/commandlineoptions.h"
 #include "cli/consolereporter.h"
+#include "cli/fontconfigstart.h"
 #include "cli/inputcollector.h"
 #include "cli/lineescape.h"
 #include "cli/linewidthcheck.h"
@@ -142,6 +143,7 @@ int main(int argc, char **argv)
         return usageError(error);
     if (options.inputs.empty() && options.filesFrom.empty())
         return usageError("no input files");
+    FontConfigStart::loadConfiguration();
 
     ConsoleReporter reporter(options.quiet, 0);
     reporter.setListing(options.reportFile != CommandLineOptions::StandardInput);

@@ -255,3 +255,22 @@ TEST_F(ConvertTest, ControlCharactersInNamesAreEscapedInListingAndMessages)
         << run.err;
     EXPECT_EQ(run.err.find_first_of("\033\a"), std::string::npos) << run.err;
 }
+
+// The converter loads fontconfig's configuration itself: one named by
+// FONTCONFIG_FILE must still be the one in force.
+TEST_F(ConvertTest, FontconfigFileNamedInTheEnvironmentIsTheOneUsed)
+{
+    const std::string faces = std::string(TERVOLAN_SOURCE_DIR) + "/tests/pdf/data";
+    const std::string config
+        = dir.write("fonts.conf",
+                    "<?xml version=\"1.0\"?>\n<fontconfig><dir>" + faces + "</dir><cachedir>"
+                        + dir.file("cache") + "</cachedir></fontconfig>\n");
+    const std::string input = dir.write("face.txt", "Hello\n");
+    CommandRun run
+        = CommandRun::run("FONTCONFIG_FILE=" + shellQuote(config) + " " + Convert + " --settings "
+                          + shellQuote(emptySettings) + " -o " + shellQuote(out())
+                          + " --font 'Tervolan Name Keyed' " + shellQuote(input));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string fonts = CommandRun::run("pdffonts " + shellQuote(pdf("face"))).out;
+    EXPECT_NE(fonts.find("TervolanNameKeyed"), std::string::npos) << fonts;
+}
