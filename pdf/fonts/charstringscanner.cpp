@@ -170,7 +170,7 @@ CharStringScanner::Flow CharStringScanner::runOperator(const unsigned char *&p,
 }
 
 CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, std::vector<bool> &used,
-                                                std::vector<Summary> &summaries, int depth,
+                                                std::vector<uint32_t> &summaries, int depth,
                                                 Frame &frame)
 {
     if (m_stack.empty() || m_stack.back().fraction)
@@ -182,9 +182,9 @@ CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, std::vect
     m_stack.pop_back();
     if (index < 0 || static_cast<size_t>(index) >= subrs.count())
         return Flow::Fail;
-    Summary &summary = summaries[index];
-    if (summary.state == Summary::State::Closed)
-        return replay(summary, depth, frame);
+    uint32_t &slot = summaries[index];
+    if (slot != 0 && m_store[slot - 1].state == Summary::State::Closed)
+        return replay(m_store[slot - 1], depth, frame);
     if (depth + 1 > kMaxDepth)
         return Flow::Fail;
     used[index] = true;
@@ -193,6 +193,7 @@ CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, std::vect
     const Flow flow = run(subrs.item(index), depth + 1, inner);
     if (flow == Flow::Fail)
         return flow;
+    Summary &summary = summaryIn(slot);
     if (inner.closed && summary.state == Summary::State::Unknown) {
         summary.state = Summary::State::Closed;
         summary.flow = flow;
@@ -208,6 +209,15 @@ CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, std::vect
     frame.cleared = frame.cleared || inner.cleared;
     frame.height = std::max(frame.height, inner.height + 1);
     return flow == Flow::Return ? Flow::Next : flow;
+}
+
+CharStringScanner::Summary &CharStringScanner::summaryIn(uint32_t &slot)
+{
+    if (slot == 0) {
+        m_store.emplace_back();
+        slot = static_cast<uint32_t>(m_store.size());
+    }
+    return m_store[slot - 1];
 }
 
 // Does to the stack what the subroutine's first run did.

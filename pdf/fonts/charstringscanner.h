@@ -11,6 +11,8 @@
 
 #include "pdf/fonts/cffindex.h"
 
+#include <cstdint>
+#include <deque>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -58,16 +60,21 @@ private:
     };
 
     Flow run(std::string_view program, int depth, Frame &frame);
-    Flow call(const CffIndex &subrs, std::vector<bool> &used, std::vector<Summary> &summaries,
+    Flow call(const CffIndex &subrs, std::vector<bool> &used, std::vector<uint32_t> &summaries,
               int depth, Frame &frame);
+    Summary &summaryIn(uint32_t &slot);
     Flow replay(const Summary &summary, int depth, Frame &frame);
     Flow runOperator(const unsigned char *&p, const unsigned char *end, int depth, Frame &frame);
 
     // A global subroutine may call local ones, so what it does is known
-    // per font DICT, that is per INDEX of local subroutines.
+    // per font DICT, that is per INDEX of local subroutines. Each
+    // subroutine has a slot: 0 until it is first summed up, then one past
+    // its summary's place in m_store. A small document calls a few hundred
+    // of the face's tens of thousands of subroutines, so only their
+    // summaries are made.
     struct Summaries {
-        std::vector<Summary> global;
-        std::vector<Summary> local;
+        std::vector<uint32_t> global;
+        std::vector<uint32_t> local;
     };
 
     const CffIndex &m_globalSubrs;
@@ -76,6 +83,7 @@ private:
     std::vector<bool> *m_usedLocal = nullptr;
     Summaries *m_summaries = nullptr;
     std::unordered_map<const CffIndex *, Summaries> m_summariesByLocalSubrs;
+    std::deque<Summary> m_store; // keeps its place as it grows
     std::vector<Operand> m_stack;
     int m_stems = 0;
 };

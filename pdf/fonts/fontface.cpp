@@ -7,7 +7,9 @@
 #include <hb-ot.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <new>
 #include <string_view>
 
 namespace tervolanpdf {
@@ -124,20 +126,23 @@ FontFace::FontFace(const std::string &path, int index) : m_path(path)
         || hasTable(m_hbFace, HB_TAG('s', 'b', 'i', 'x'))
         || hasTable(m_hbFace, HB_TAG('C', 'O', 'L', 'R'));
     m_glyphCount = std::min(hb_face_get_glyph_count(m_hbFace), 0x10000u);
-    for (auto &glyphs : m_bmpGlyphs) {
-        glyphs.reset(new std::atomic<uint32_t>[0x10000]);
-        for (size_t i = 0; i < 0x10000; ++i)
-            glyphs[i].store(0, std::memory_order_relaxed);
-    }
-    m_widths.reset(new std::atomic<float>[m_glyphCount]);
-    for (size_t i = 0; i < m_glyphCount; ++i)
-        m_widths[i].store(-1.0f, std::memory_order_relaxed);
+    for (LazyTable &glyphs : m_bmpGlyphs)
+        glyphs = zeroedTable(0x10000);
+    m_widths = zeroedTable(m_glyphCount);
     m_hbFont = hb_font_create(m_hbFace);
     hb_font_make_immutable(m_hbFont);
     readMetrics();
     readNames();
     m_languageTag = FaceLanguage::ofPostScriptName(m_postScriptName);
     m_language = hb_language_from_string(m_languageTag.c_str(), -1);
+}
+
+FontFace::LazyTable FontFace::zeroedTable(size_t size)
+{
+    auto *table = static_cast<uint32_t *>(std::calloc(std::max<size_t>(size, 1), sizeof(uint32_t)));
+    if (!table)
+        throw std::bad_alloc();
+    return LazyTable(table);
 }
 
 FontFace::~FontFace()
@@ -150,7 +155,7 @@ uint16_t FontFace::glyphFor(char32_t codepoint, LineScript script) const
 {
     if (codepoint >= 0x10000)
         return lookUp(codepoint, script);
-    std::atomic<uint32_t> &slot = m_bmpGlyphs[static_cast<int>(script)][codepoint];
+    std::atomic_ref<uint32_t> slot(m_bmpGlyphs[static_cast<int>(script)][codepoint]);
     uint32_t known = slot.load(std::memory_order_relaxed);
     if (known == 0) {
         known = lookUp(codepoint, script) + 1u;
@@ -207,13 +212,12 @@ float FontFace::widthOf(uint16_t glyph) const
 {
     if (glyph >= m_glyphCount)
         return 0;
-    std::atomic<float> &slot = m_widths[glyph];
-    float width = slot.load(std::memory_order_relaxed);
-    if (width < 0) {
-        width = static_cast<float>(hb_font_get_glyph_h_advance(m_hbFont, glyph) * 1000.0
-                                   / m_unitsPerEm);
-        slot.store(width, std::memory_order_relaxed);
-    }
+    std::atomic_ref<uint32_t> slot(m_widths[glyph]);
+    if (const uint32_t known = slot.load(std::memory_order_relaxed); known != 0)
+        return std::bit_cast<float>(~known);
+    const auto width
+        = static_cast<float>(hb_font_get_glyph_h_advance(m_hbFont, glyph) * 1000.0 / m_unitsPerEm);
+    slot.store(~std::bit_cast<uint32_t>(width), std::memory_order_relaxed);
     return width;
 }
 

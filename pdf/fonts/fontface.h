@@ -9,6 +9,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -102,10 +103,18 @@ private:
     hb_language_t m_language;
     unsigned m_glyphCount = 0;
     bool m_colourOnly = false;
-    // Lazily filled by any thread; a race only computes the same value
-    // twice. Glyphs are stored plus one, so 0 means not looked up yet.
-    std::unique_ptr<std::atomic<uint32_t>[]> m_bmpGlyphs[3]; // by LineScript
-    std::unique_ptr<std::atomic<float>[]> m_widths;          // below 0: not read yet
+    // Lazily filled by any thread through std::atomic_ref; a race only
+    // computes the same value twice. Both start as zeros the system hands
+    // out untouched (calloc), so a face costs only the pages its text uses,
+    // not a megabyte written at every start. Glyphs are stored plus one and
+    // widths as their bits inverted, so 0 means not looked up yet.
+    struct FreeMemory {
+        void operator()(uint32_t *table) const { std::free(table); }
+    };
+    using LazyTable = std::unique_ptr<uint32_t[], FreeMemory>;
+    static LazyTable zeroedTable(size_t size);
+    LazyTable m_bmpGlyphs[3]; // by LineScript
+    LazyTable m_widths;
     mutable std::once_flag m_cffRead;
     mutable std::unique_ptr<CffFont> m_cffFont;
 };
