@@ -8,6 +8,7 @@
 
 #include "pdf/fonts/cffdict.h"
 #include "pdf/fonts/cffindex.h"
+#include "pdf/fonts/subrusecache.h"
 
 #include <hb.h>
 
@@ -48,6 +49,9 @@ public:
     size_t glyphCount() const { return m_charStrings.count(); }
     uint16_t cidOf(size_t glyph) const { return m_cids[glyph]; }
     uint8_t fontDictOf(size_t glyph) const { return m_fontDictOfGlyph[glyph]; }
+    // The subroutines each glyph was found to call by the subsets cut so
+    // far; the face is read once per process, so this lasts as long.
+    SubrUseCache &subrUses() const { return m_subrUses; }
 
 private:
     CffFont() = default;
@@ -70,6 +74,7 @@ private:
     std::vector<uint16_t> m_cids;
     std::vector<uint8_t> m_fontDictOfGlyph;
     bool m_nameKeyed = false;
+    mutable SubrUseCache m_subrUses;
 };
 
 } // namespace tervolanpdf

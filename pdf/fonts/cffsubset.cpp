@@ -48,9 +48,14 @@ bool select(const CffFont &font, const std::vector<uint16_t> &glyphs, bool given
             out.newFontDict[fd] = static_cast<int>(out.fontDicts.size());
             out.fontDicts.push_back(fd);
         }
+        if (const std::vector<uint32_t> *uses = font.subrUses().find(glyph)) {
+            CharStringScanner::mark(*uses, out.usedGlobal, out.usedLocal[fd]);
+            continue;
+        }
         if (!scanner.scan(font.charStrings().item(glyph), fontDicts[fd].localSubrs,
                           out.usedLocal[fd]))
             return false;
+        font.subrUses().keep(glyph, scanner.lastUses());
     }
     return true;
 }

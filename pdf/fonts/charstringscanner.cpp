@@ -58,6 +58,17 @@ CharStringScanner::CharStringScanner(const CffIndex &globalSubrs, std::vector<bo
     m_stack.reserve(kMaxStack);
 }
 
+void CharStringScanner::mark(const std::vector<uint32_t> &uses, std::vector<bool> &usedGlobal,
+                             std::vector<bool> &usedLocal)
+{
+    for (const uint32_t use : uses) {
+        if (use & kGlobal)
+            usedGlobal[use & ~kGlobal] = true;
+        else
+            usedLocal[use] = true;
+    }
+}
+
 int CharStringScanner::bias(size_t count)
 {
     return count < 1240 ? 107 : count < 33900 ? 1131 : 32768;
@@ -72,6 +83,7 @@ bool CharStringScanner::scan(std::string_view glyph, const CffIndex &localSubrs,
     m_summaries->global.resize(m_globalSubrs.count());
     m_summaries->local.resize(localSubrs.count());
     m_stack.clear();
+    m_uses.clear();
     m_stems = 0;
     Frame frame;
     return run(glyph, 0, frame) == Flow::End;
@@ -145,8 +157,9 @@ CharStringScanner::Flow CharStringScanner::runOperator(const unsigned char *&p,
         p += maskBytes;
         break;
     }
-    case kCallSubr: return call(*m_localSubrs, *m_usedLocal, m_summaries->local, depth, frame);
-    case kCallGsubr: return call(m_globalSubrs, m_usedGlobal, m_summaries->global, depth, frame);
+    case kCallSubr: return call(*m_localSubrs, 0, *m_usedLocal, m_summaries->local, depth, frame);
+    case kCallGsubr:
+        return call(m_globalSubrs, kGlobal, m_usedGlobal, m_summaries->global, depth, frame);
     case kReturn: return depth > 0 ? Flow::Return : Flow::Fail;
     case kEndChar:
         // Four operands more would make it an accented character built
@@ -169,7 +182,8 @@ CharStringScanner::Flow CharStringScanner::runOperator(const unsigned char *&p,
     return Flow::Next;
 }
 
-CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, std::vector<bool> &used,
+CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, uint32_t kind,
+                                                std::vector<bool> &used,
                                                 std::vector<uint32_t> &summaries, int depth,
                                                 Frame &frame)
 {
@@ -183,11 +197,16 @@ CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, std::vect
     if (index < 0 || static_cast<size_t>(index) >= subrs.count())
         return Flow::Fail;
     uint32_t &slot = summaries[index];
-    if (slot != 0 && m_store[slot - 1].state == Summary::State::Closed)
-        return replay(m_store[slot - 1], depth, frame);
+    if (slot != 0 && m_store[slot - 1].state == Summary::State::Closed) {
+        const Summary &closed = m_store[slot - 1];
+        m_uses.insert(m_uses.end(), closed.uses.begin(), closed.uses.end());
+        return replay(closed, depth, frame);
+    }
     if (depth + 1 > kMaxDepth)
         return Flow::Fail;
     used[index] = true;
+    const size_t usesBefore = m_uses.size();
+    m_uses.push_back(kind | static_cast<uint32_t>(index));
     Frame inner;
     inner.entryDepth = m_stack.size();
     const Flow flow = run(subrs.item(index), depth + 1, inner);
@@ -202,6 +221,7 @@ CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, std::vect
         const size_t kept = inner.cleared ? 0 : inner.entryDepth;
         summary.left.assign(m_stack.begin() + static_cast<long>(std::min(kept, m_stack.size())),
                             m_stack.end());
+        summary.uses.assign(m_uses.begin() + static_cast<long>(usesBefore), m_uses.end());
     } else if (!inner.closed) {
         summary.state = Summary::State::Open;
     }

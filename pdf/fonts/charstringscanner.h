@@ -30,6 +30,16 @@ public:
     // program cannot be followed.
     bool scan(std::string_view glyph, const CffIndex &localSubrs, std::vector<bool> &usedLocal);
 
+    // Every subroutine the last scan() used, directly or not, those whose
+    // run it replayed included, some more than once: the index, with
+    // kGlobal set for a global one. What a glyph uses does not depend on
+    // the glyphs scanned before it, so the list can be kept for the glyph
+    // and marked into another document's flags.
+    static constexpr uint32_t kGlobal = 0x80000000u;
+    const std::vector<uint32_t> &lastUses() const { return m_uses; }
+    static void mark(const std::vector<uint32_t> &uses, std::vector<bool> &usedGlobal,
+                     std::vector<bool> &usedLocal);
+
     // The number a subroutine index is biased by in an INDEX of count.
     static int bias(size_t count);
 
@@ -56,12 +66,13 @@ private:
         Flow flow = Flow::Return;
         bool cleared = false;
         int height = 0;
-        std::vector<Operand> left; // what it leaves on the stack
+        std::vector<Operand> left;  // what it leaves on the stack
+        std::vector<uint32_t> uses; // it and what it called, for replays
     };
 
     Flow run(std::string_view program, int depth, Frame &frame);
-    Flow call(const CffIndex &subrs, std::vector<bool> &used, std::vector<uint32_t> &summaries,
-              int depth, Frame &frame);
+    Flow call(const CffIndex &subrs, uint32_t kind, std::vector<bool> &used,
+              std::vector<uint32_t> &summaries, int depth, Frame &frame);
     Summary &summaryIn(uint32_t &slot);
     Flow replay(const Summary &summary, int depth, Frame &frame);
     Flow runOperator(const unsigned char *&p, const unsigned char *end, int depth, Frame &frame);
@@ -85,6 +96,7 @@ private:
     std::unordered_map<const CffIndex *, Summaries> m_summariesByLocalSubrs;
     std::deque<Summary> m_store; // keeps its place as it grows
     std::vector<Operand> m_stack;
+    std::vector<uint32_t> m_uses;
     int m_stems = 0;
 };
 

@@ -206,6 +206,27 @@ TEST(CffSubset, CopiedGlyphsDrawAsInTheFaceUnderTheSubsettersCids)
     hb_face_destroy(copiedFace);
 }
 
+// What a glyph calls is kept from the first subset that follows it, so a
+// later subset of the face must keep what it would keep cut alone, the
+// subroutines whose first run an earlier glyph made included.
+TEST(CffSubset, ALaterSubsetKeepsWhatItWouldKeepAlone)
+{
+    const std::unique_ptr<FontFace> warm = serifCjkFace();
+    const std::unique_ptr<FontFace> alone = serifCjkFace();
+    ASSERT_TRUE(warm && alone && warm->cffFont() && alone->cffFont());
+    std::vector<uint16_t> first;
+    std::vector<uint16_t> later;
+    for (unsigned glyph = 1; glyph < warm->glyphCount(); glyph += 5) {
+        first.push_back(static_cast<uint16_t>(glyph));
+        if (glyph % 3 == 0)
+            later.push_back(static_cast<uint16_t>(glyph));
+    }
+    ASSERT_FALSE(CffSubset::make(*warm->cffFont(), first).empty());
+    const std::string fromKept = CffSubset::make(*warm->cffFont(), later);
+    EXPECT_FALSE(fromKept.empty());
+    EXPECT_TRUE(fromKept == CffSubset::make(*alone->cffFont(), later));
+}
+
 // Each table takes the shorter of its formats: ranges for consecutive CIDs
 // or for runs of glyphs sharing a font DICT, a byte or two a glyph where
 // they change at every glyph.
