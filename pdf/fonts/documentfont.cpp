@@ -76,11 +76,11 @@ void DocumentFont::write(PdfObjectWriter &writer, bool archival) const
     writeDescriptor(writer, descriptor, fontFile, cidSetNumber, name);
     if (cidSetNumber)
         writer.writeStream(cidSetNumber, {}, cidSet(cids), /*compress*/ true);
-    writer.writeStream(fontFile,
-                       outlines == FontFace::Outlines::TrueType
-                           ? std::string_view{}
-                           : std::string_view{"/Subtype/CIDFontType0C"},
-                       program, /*compress*/ true);
+    writer.writeLargeStream(fontFile,
+                            outlines == FontFace::Outlines::TrueType
+                                ? std::string_view{}
+                                : std::string_view{"/Subtype/CIDFontType0C"},
+                            program);
     if (cidToGid)
         writer.writeStream(cidToGid, {}, cidToGidMap(byCode), /*compress*/ true);
     if (encoding) {

@@ -1,8 +1,12 @@
 #include "pdf/format/deflater.h"
 
+#include "pdf/format/twothreads.h"
 #include "pdf/tervolanpdf-private.h"
 
 #include <libdeflate.h>
+
+#include <algorithm>
+#include <climits>
 
 namespace tervolanpdf {
 
@@ -16,6 +20,55 @@ unsigned long trailerChecksum(const std::string &stream)
     for (size_t i = stream.size() - 4; i < stream.size(); ++i)
         checksum = (checksum << 8) | static_cast<unsigned char>(stream[i]);
     return checksum;
+}
+
+void appendChecksum(std::string &out, unsigned long checksum)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += static_cast<char>((checksum >> shift) & 0xFF);
+}
+
+// The two bytes that open a zlib stream: deflate with a 32 KB window, the
+// class of level (as libdeflate writes it), and the check bits.
+std::string zlibHeader(int level)
+{
+    const unsigned method = 0x78;
+    const unsigned levelClass = level < 2 ? 0 : level < 6 ? 1 : level == 6 ? 2 : 3;
+    unsigned flags = levelClass << 6;
+    flags += (31 - (method * 256 + flags) % 31) % 31;
+    return {static_cast<char>(method), static_cast<char>(flags)};
+}
+
+// The share of the data zlib takes, in 1/64ths, and how. On a CFF
+// program zlib's level 1 matches strings at three times libdeflate's time
+// for the same size; Huffman codes alone take 1.4 times and some 6 % more
+// bytes. With that share both threads end together, the stream grows by
+// about 2.5 % and takes 0.6 of the time; matching strings, zlib could take
+// only a quarter, for 0.8 of the time.
+constexpr size_t kFrontSixtyFourths = 27;
+constexpr int kFrontStrategy = Z_HUFFMAN_ONLY;
+
+// Raw deflate blocks ended by a sync flush, so that none is final and the
+// last ends on a byte: another raw stream can follow them.
+void appendFlushed(std::string_view data, int level, std::string &out)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, level, Z_DEFLATED, -MAX_WBITS, /*memLevel*/ 8, kFrontStrategy)
+        != Z_OK)
+        throw PdfError("cannot set up compression (out of memory)");
+    // The bound holds the blocks; the flush adds an empty stored block.
+    const size_t start = out.size();
+    out.resize(start + deflateBound(&stream, data.size()) + 16);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.data()));
+    stream.avail_in = static_cast<uInt>(data.size());
+    stream.next_out = reinterpret_cast<Bytef *>(out.data() + start);
+    stream.avail_out = static_cast<uInt>(out.size() - start);
+    const int result = deflate(&stream, Z_SYNC_FLUSH);
+    const bool whole = result == Z_OK && stream.avail_in == 0 && stream.avail_out > 0;
+    out.resize(out.size() - stream.avail_out);
+    deflateEnd(&stream);
+    if (!whole)
+        throw PdfError("cannot compress a stream of " + std::to_string(data.size()) + " bytes");
 }
 
 } // namespace
@@ -43,6 +96,46 @@ void Deflater::compress(std::string_view data, std::string &out)
         throw PdfError("cannot compress a stream of " + std::to_string(data.size()) + " bytes");
     out.resize(written);
     m_lastChecksum = trailerChecksum(out);
+}
+
+// The front's checksum is taken on its thread, the back's on this one, and
+// the two combined: the trailer checks the whole data.
+void Deflater::compressOnTwoThreads(std::string_view data, std::string &out)
+{
+    if (data.size() < kTwoThreadBytes || data.size() > UINT_MAX) {
+        compress(data, out);
+        return;
+    }
+    const std::string_view front = data.substr(0, data.size() / 64 * kFrontSixtyFourths);
+    const std::string_view back = data.substr(front.size());
+    unsigned long frontChecksum = 1;
+    unsigned long backChecksum = 1;
+    std::string backOut;
+    TwoThreads::run(
+        [&] {
+            out = zlibHeader(m_level);
+            appendFlushed(front, std::min(m_level, Z_BEST_COMPRESSION), out);
+            frontChecksum = libdeflate_adler32(1, front.data(), front.size());
+        },
+        [&] {
+            backOut = rawDeflate(back);
+            backChecksum = libdeflate_adler32(1, back.data(), back.size());
+        });
+    out += backOut;
+    m_lastChecksum
+        = adler32_combine(frontChecksum, backChecksum, static_cast<z_off_t>(back.size()));
+    appendChecksum(out, m_lastChecksum);
+}
+
+std::string Deflater::rawDeflate(std::string_view data)
+{
+    std::string out(libdeflate_deflate_compress_bound(m_compressor, data.size()), '\0');
+    const size_t written = libdeflate_deflate_compress(m_compressor, data.data(), data.size(),
+                                                       out.data(), out.size());
+    if (written == 0)
+        throw PdfError("cannot compress a stream of " + std::to_string(data.size()) + " bytes");
+    out.resize(written);
+    return out;
 }
 
 void Deflater::start()

@@ -8,6 +8,7 @@
 
 #include <zlib.h>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -29,17 +30,31 @@ public:
     // PdfError when it cannot.
     void compress(std::string_view data, std::string &out);
 
+    // Data from which compressOnTwoThreads() shares the work: below it a
+    // thread costs more than it saves.
+    static constexpr size_t kTwoThreadBytes = 256 * 1024;
+
+    // The same as compress() for a large stream (a font program) while a
+    // core is spare: the front part is compressed by zlib on a thread of
+    // its own, ended byte-aligned but not final, the rest by libdeflate
+    // on the caller's, and the two joined into one zlib stream. The bytes
+    // differ from compress()'s, a little more of them. Below
+    // kTwoThreadBytes it is compress(). Throws PdfError.
+    void compressOnTwoThreads(std::string_view data, std::string &out);
+
     // The same for data too large to hold at once, given in parts: start()
     // begins a stream, each add() appends the compressed bytes of its part
     // to out, the one with last set ends the stream. Throws PdfError.
     void start();
     void add(std::string_view part, bool last, std::string &out);
 
-    // The Adler-32 checksum of the data last given to compress(), read
-    // from the stream's trailer where the compressor put it anyway.
+    // The Adler-32 checksum of the data last given to compress() or
+    // compressOnTwoThreads(), as the stream's trailer holds it.
     unsigned long dataChecksum() const { return m_lastChecksum; }
 
 private:
+    std::string rawDeflate(std::string_view data);
+
     int m_level;
     libdeflate_compressor *m_compressor;
     unsigned long m_lastChecksum = 1;

@@ -198,6 +198,17 @@ void PdfObjectWriter::writeStream(int number, std::string_view entries, std::str
     writeStreamObject(number, entries, data, compress);
 }
 
+void PdfObjectWriter::writeLargeStream(int number, std::string_view entries, std::string_view data)
+{
+    writeBackgroundStreams();
+    if (StreamCompressor::coreToSpare())
+        m_deflater.compressOnTwoThreads(data, m_compressed);
+    else
+        m_deflater.compress(data, m_compressed);
+    fold(m_deflater.dataChecksum());
+    writeStreamObject(number, entries, m_compressed, /*compressed*/ true);
+}
+
 // In the classic layout every object goes straight into the file, so the
 // page object right after would only wait for its content.
 void PdfObjectWriter::writeStreamInBackground(int number, std::string data)

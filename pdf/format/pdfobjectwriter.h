@@ -61,6 +61,12 @@ public:
     // then data, compressed with FlateDecode when compress is set.
     void writeStream(int number, std::string_view entries, std::string_view data, bool compress);
 
+    // The same, compressed, for data large enough to be worth a second
+    // thread (a font program of thousands of glyphs): while a core is
+    // spare the work is shared with one. Smaller data is compressed as
+    // writeStream() does.
+    void writeLargeStream(int number, std::string_view entries, std::string_view data);
+
     // The same for a compressed stream without entries of its own (a
     // page's content), compressed on the background thread while a core is
     // free. It lands in the file where writeStream() would have put it:

@@ -1,13 +1,12 @@
 #include "pdf/format/streamcompressor.h"
 
+#include "pdf/format/twothreads.h"
+
 #include <algorithm>
 #include <atomic>
-#include <functional>
 #include <system_error>
 
-#include <pthread.h>
 #include <sched.h>
-#include <signal.h>
 
 namespace tervolanpdf {
 
@@ -26,25 +25,6 @@ unsigned int coreCount()
         return std::max(1u, std::thread::hardware_concurrency());
     }();
     return cores;
-}
-
-// A signal sent to the process must find the thread that may just be
-// creating a temporary file, which holds signals off until the file is
-// registered for removal; so the compressing thread never takes one.
-std::thread threadWithoutSignals(std::function<void()> run)
-{
-    sigset_t all;
-    sigset_t previous;
-    sigfillset(&all);
-    pthread_sigmask(SIG_BLOCK, &all, &previous);
-    try {
-        std::thread thread(std::move(run));
-        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-        return thread;
-    } catch (...) {
-        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-        throw;
-    }
 }
 
 } // namespace
@@ -86,7 +66,7 @@ void StreamCompressor::wakeThread()
         return;
     }
     try {
-        m_thread = threadWithoutSignals([this] { run(); });
+        m_thread = TwoThreads::withoutSignals([this] { run(); });
     } catch (const std::system_error &) {
     }
 }
