@@ -38,9 +38,13 @@ struct Selection {
 // below about 1,500 glyphs that costs more than the second core saves.
 constexpr size_t kTwoThreadGlyphs = 2000;
 
-bool scanGlyphs(const CffFont &font, std::span<const uint16_t> glyphs, UsedSubrs &used)
+// Glyphs met in a document too small for two threads are kept with what
+// they use, for the next documents of a batch; listing what each of
+// thousands of glyphs uses would cost a large one more than it saves.
+bool scanGlyphs(const CffFont &font, std::span<const uint16_t> glyphs, UsedSubrs &used,
+                bool keepUses)
 {
-    CharStringScanner scanner(font.globalSubrs(), used.global);
+    CharStringScanner scanner(font.globalSubrs(), used.global, keepUses);
     for (const uint16_t glyph : glyphs) {
         const uint8_t fd = font.fontDictOf(glyph);
         if (const std::vector<uint32_t> *uses = font.subrUses().find(glyph)) {
@@ -50,7 +54,8 @@ bool scanGlyphs(const CffFont &font, std::span<const uint16_t> glyphs, UsedSubrs
         if (!scanner.scan(font.charStrings().item(glyph), font.fontDicts()[fd].localSubrs,
                           used.local[fd]))
             return false;
-        font.subrUses().keep(glyph, scanner.lastUses());
+        if (keepUses)
+            font.subrUses().keep(glyph, scanner.lastUses());
     }
     return true;
 }
@@ -60,15 +65,16 @@ bool scanGlyphs(const CffFont &font, std::span<const uint16_t> glyphs, UsedSubrs
 // the flags are joined. Should either half fail, the whole does.
 bool scanAllGlyphs(const CffFont &font, const std::vector<uint16_t> &glyphs, UsedSubrs &used)
 {
-    if (glyphs.size() < kTwoThreadGlyphs || !StreamCompressor::coreToSpare())
-        return scanGlyphs(font, glyphs, used);
+    const bool small = glyphs.size() < kTwoThreadGlyphs;
+    if (small || !StreamCompressor::coreToSpare())
+        return scanGlyphs(font, glyphs, used, /*keepUses*/ small);
     const std::span<const uint16_t> all(glyphs);
     const size_t half = glyphs.size() / 2;
     UsedSubrs frontUsed = used;
     bool frontFollowed = false;
     bool backFollowed = false;
-    TwoThreads::run([&] { frontFollowed = scanGlyphs(font, all.first(half), frontUsed); },
-                    [&] { backFollowed = scanGlyphs(font, all.subspan(half), used); });
+    TwoThreads::run([&] { frontFollowed = scanGlyphs(font, all.first(half), frontUsed, false); },
+                    [&] { backFollowed = scanGlyphs(font, all.subspan(half), used, false); });
     for (size_t i = 0; i < used.global.size(); ++i)
         used.global[i] = used.global[i] || frontUsed.global[i];
     for (size_t fd = 0; fd < used.local.size(); ++fd) {

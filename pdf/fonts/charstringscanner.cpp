@@ -51,9 +51,11 @@ bool isFollowableEscape(int second)
 
 } // namespace
 
-CharStringScanner::CharStringScanner(const CffIndex &globalSubrs, std::vector<bool> &usedGlobal)
+CharStringScanner::CharStringScanner(const CffIndex &globalSubrs, std::vector<bool> &usedGlobal,
+                                     bool listUses)
     : m_globalSubrs(globalSubrs)
     , m_usedGlobal(usedGlobal)
+    , m_listUses(listUses)
 {
     m_stack.reserve(kMaxStack);
 }
@@ -199,14 +201,16 @@ CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, uint32_t 
     uint32_t &slot = summaries[index];
     if (slot != 0 && m_store[slot - 1].state == Summary::State::Closed) {
         const Summary &closed = m_store[slot - 1];
-        m_uses.insert(m_uses.end(), closed.uses.begin(), closed.uses.end());
+        if (m_listUses)
+            m_uses.insert(m_uses.end(), closed.uses.begin(), closed.uses.end());
         return replay(closed, depth, frame);
     }
     if (depth + 1 > kMaxDepth)
         return Flow::Fail;
     used[index] = true;
     const size_t usesBefore = m_uses.size();
-    m_uses.push_back(kind | static_cast<uint32_t>(index));
+    if (m_listUses)
+        m_uses.push_back(kind | static_cast<uint32_t>(index));
     Frame inner;
     inner.entryDepth = m_stack.size();
     const Flow flow = run(subrs.item(index), depth + 1, inner);
@@ -221,7 +225,8 @@ CharStringScanner::Flow CharStringScanner::call(const CffIndex &subrs, uint32_t 
         const size_t kept = inner.cleared ? 0 : inner.entryDepth;
         summary.left.assign(m_stack.begin() + static_cast<long>(std::min(kept, m_stack.size())),
                             m_stack.end());
-        summary.uses.assign(m_uses.begin() + static_cast<long>(usesBefore), m_uses.end());
+        if (m_listUses)
+            summary.uses.assign(m_uses.begin() + static_cast<long>(usesBefore), m_uses.end());
     } else if (!inner.closed) {
         summary.state = Summary::State::Open;
     }

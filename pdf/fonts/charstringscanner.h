@@ -22,8 +22,10 @@ namespace tervolanpdf {
 class CharStringScanner {
 public:
     // usedGlobal gets a flag per global subroutine; it must hold
-    // globalSubrs.count() of them.
-    CharStringScanner(const CffIndex &globalSubrs, std::vector<bool> &usedGlobal);
+    // globalSubrs.count() of them. listUses makes every scan() list what it
+    // used, for lastUses().
+    CharStringScanner(const CffIndex &globalSubrs, std::vector<bool> &usedGlobal,
+                      bool listUses = false);
 
     // Marks in usedGlobal and usedLocal (one flag per local subroutine) the
     // subroutines glyph calls, directly or not. Returns false when the
@@ -97,6 +99,7 @@ private:
     std::deque<Summary> m_store; // keeps its place as it grows
     std::vector<Operand> m_stack;
     std::vector<uint32_t> m_uses;
+    bool m_listUses;
     int m_stems = 0;
 };
 
