@@ -42,6 +42,12 @@ public:
     // kTwoThreadBytes it is compress(). Throws PdfError.
     void compressOnTwoThreads(std::string_view data, std::string &out);
 
+    // The same as compress() for a large stream (a font program), the
+    // work shared by two threads where twoThreads is set. Where matching
+    // strings saves little (a font program of thousands of glyphs), each
+    // byte is coded alone, at a tenth of the time for some 8 % more bytes.
+    void compressLarge(std::string_view data, bool twoThreads, std::string &out);
+
     // The same for data too large to hold at once, given in parts: start()
     // begins a stream, each add() appends the compressed bytes of its part
     // to out, the one with last set ends the stream. Throws PdfError.
@@ -54,6 +60,8 @@ public:
 
 private:
     std::string rawDeflate(std::string_view data);
+    bool matchingPays(std::string_view data);
+    void compressLiterals(std::string_view data, bool twoThreads, std::string &out);
 
     int m_level;
     libdeflate_compressor *m_compressor;

@@ -201,10 +201,7 @@ void PdfObjectWriter::writeStream(int number, std::string_view entries, std::str
 void PdfObjectWriter::writeLargeStream(int number, std::string_view entries, std::string_view data)
 {
     writeBackgroundStreams();
-    if (StreamCompressor::coreToSpare())
-        m_deflater.compressOnTwoThreads(data, m_compressed);
-    else
-        m_deflater.compress(data, m_compressed);
+    m_deflater.compressLarge(data, StreamCompressor::coreToSpare(), m_compressed);
     fold(m_deflater.dataChecksum());
     writeStreamObject(number, entries, m_compressed, /*compressed*/ true);
 }
