@@ -4,23 +4,12 @@
 
 namespace tervolanpdf {
 
-namespace {
-
-uint32_t readOffset(const unsigned char *bytes, unsigned size)
-{
-    uint32_t value = 0;
-    for (unsigned k = 0; k < size; ++k)
-        value = (value << 8) | bytes[k];
-    return value;
-}
-
-} // namespace
-
 bool CffIndex::read(std::string_view table, size_t offset)
 {
     m_table = table;
     m_start = offset;
-    m_offsets.clear();
+    m_count = 0;
+    m_dataBytes = 0;
     // Offsets come from the font, a missing one as SIZE_MAX: offset + 2
     // could wrap past the check.
     if (offset > table.size() || table.size() - offset < 2)
@@ -28,7 +17,7 @@ bool CffIndex::read(std::string_view table, size_t offset)
     const auto *bytes = reinterpret_cast<const unsigned char *>(table.data());
     const size_t count = (bytes[offset] << 8) | bytes[offset + 1];
     if (count == 0) {
-        m_end = m_dataStart = offset + 2;
+        m_dataStart = offset + 2;
         return true;
     }
     if (offset + 3 > table.size())
@@ -37,18 +26,17 @@ bool CffIndex::read(std::string_view table, size_t offset)
     const size_t offsets = offset + 3;
     if (offSize < 1 || offSize > 4 || offsets + (count + 1) * offSize > table.size())
         return false;
+    m_offsetsAt = offsets;
+    m_offSize = offSize;
     m_dataStart = offsets + (count + 1) * offSize;
-    m_offsets.resize(count + 1);
-    uint32_t previous = 1;
-    for (size_t i = 0; i <= count; ++i) {
-        const uint32_t value = readOffset(bytes + offsets + i * offSize, offSize);
-        if (value < previous || (i == 0 && value != 1))
-            return false;
-        m_offsets[i] = value - 1;
-        previous = value;
-    }
-    m_end = m_dataStart + m_offsets[count];
-    return m_end <= table.size();
+    // The first and last offsets give the INDEX's extent; those between
+    // are checked as their items are read.
+    const uint32_t last = offsetAt(count);
+    if (offsetAt(0) != 1 || last < 1 || last - 1 > table.size() - m_dataStart)
+        return false;
+    m_count = count;
+    m_dataBytes = last - 1;
+    return true;
 }
 
 void CffIndex::append(std::string &out, const std::vector<std::string_view> &items)

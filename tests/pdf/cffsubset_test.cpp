@@ -268,3 +268,25 @@ TEST(CffSubset, CharsetAndFdSelectTakeTheShorterFormat)
     const std::vector<uint16_t> oneDict(ofDict[0].begin(), ofDict[0].begin() + 40);
     EXPECT_EQ(formats(CffSubset::make(*whole, oneDict, scattered)), std::make_pair(0, 3));
 }
+
+// Offsets are read as items are asked for, so a face whose INDEX is damaged
+// inside still loads: each damaged item must read as nothing, never as
+// bytes outside the INDEX.
+TEST(CffIndexOffsets, DamagedItemsReadAsNothingAndDamagedExtentsAreRefused)
+{
+    // Three items in four bytes of data: "ab", then offsets 3 → 9, past the
+    // data's end, then 9 → 5, backwards.
+    const std::string table = std::string("\x00\x03\x01\x01\x03\x09\x05", 7) + "abcd" + "zz";
+    CffIndex damaged;
+    ASSERT_TRUE(damaged.read(table, 0));
+    EXPECT_EQ(damaged.count(), 3u);
+    EXPECT_EQ(damaged.item(0), "ab");
+    EXPECT_EQ(damaged.item(1), "");
+    EXPECT_EQ(damaged.item(2), "");
+    EXPECT_EQ(damaged.end(), 11u);
+
+    const std::string pastTheEnd = std::string("\x00\x01\x01\x01\x09", 5) + "abc";
+    EXPECT_FALSE(CffIndex().read(pastTheEnd, 0));
+    const std::string notFromOne = std::string("\x00\x01\x01\x02\x03", 5) + "abc";
+    EXPECT_FALSE(CffIndex().read(notFromOne, 0));
+}
