@@ -1,6 +1,5 @@
 #include "app/settingsfallbacks.h"
 
-#include "app/fontmatch.h"
 #include "app/pageformat.h"
 #include "pdf/tervolanpdf.h"
 
@@ -30,9 +29,16 @@ std::string SettingsFallbacks::pageSize(const std::string &name)
     return "page size \"" + name + "\" is not known; using " + used;
 }
 
+// The writer says which family stands in for the font, from the box the
+// page size is asked of.
 std::string SettingsFallbacks::font(const std::string &name)
 {
-    const std::string substitute = FontMatch::substituteFor(name);
+    static const int box = CreateBox(/*window*/ 0, /*reserved*/ 0);
+    std::string substitute = "no font at all";
+    char family[256];
+    if (SetStrProp(box, PDF_FONT_NAME, name.c_str()) == 0
+        && GetStrProp(box, PDF_FONT_STAND_IN, family, sizeof family) >= 0)
+        substitute = family;
     if (substitute.empty())
         return "";
     return "font \"" + name + "\" is not known; using " + substitute;

@@ -3,17 +3,18 @@
 #include "cli/batchconverter.h"
 #include "cli/commandlineoptions.h"
 #include "cli/consolereporter.h"
-#include "cli/fontconfigstart.h"
 #include "cli/inputcollector.h"
 #include "cli/lineescape.h"
 #include "cli/linewidthcheck.h"
 #include "cli/reportpathcheck.h"
 #include "cli/reportwriter.h"
+#include "pdf/tervolanpdf.h"
 #include "settings/settingsstore.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
@@ -118,6 +119,23 @@ bool openReport(ReportWriter &report, const CommandLineOptions &options,
     return report.open(*options.reportFile, error);
 }
 
+// fontconfig's answers are kept in the user's cache folder: a run with
+// fontconfig's configuration and fonts as they were need not read them.
+void keepFontAnswers()
+{
+    const char *cache = std::getenv("XDG_CACHE_HOME");
+    const char *home = std::getenv("HOME");
+    std::string folder;
+    if (cache && cache[0] == '/')
+        folder = cache;
+    else if (home && home[0] == '/')
+        folder = std::string(home) + "/.cache";
+    else
+        return;
+    const int box = CreateBox(/*window*/ 0, /*reserved*/ 0);
+    SetStrProp(box, PDF_FONT_ANSWERS, (folder + "/tervolan/font-answers").c_str());
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -143,7 +161,8 @@ int main(int argc, char **argv)
         return usageError(error);
     if (options.inputs.empty() && options.filesFrom.empty())
         return usageError("no input files");
-    FontConfigStart::loadConfiguration();
+
+    keepFontAnswers();
 
     ConsoleReporter reporter(options.quiet, 0);
     reporter.setListing(options.reportFile != CommandLineOptions::StandardInput);

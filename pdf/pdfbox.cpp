@@ -19,7 +19,9 @@ bool isTextProperty(int property)
     case PDF_CREATOR:
     case PDF_LANGUAGE:
     case PDF_HEADING_TITLE:
-    case PDF_PAGE_NUMBERS: return true;
+    case PDF_PAGE_NUMBERS:
+    case PDF_FONT_STAND_IN:
+    case PDF_FONT_ANSWERS: return true;
     default: return false;
     }
 }
@@ -72,8 +74,22 @@ void PdfBox::setText(int property, std::string text)
     case PDF_LANGUAGE: m_info.language = std::move(text); return;
     case PDF_HEADING_TITLE: m_headingTitle = std::move(text); return;
     case PDF_PAGE_NUMBERS: m_info.pageNumbers = std::move(text); return;
+    case PDF_FONT_ANSWERS:
+        if (!text.empty())
+            FontCatalog::instance().keepAnswersIn(std::move(text));
+        return;
+    case PDF_FONT_STAND_IN: throw PdfError("property 63 (font stand-in) is read only");
     default: refuseProperty(property, /*wantedText*/ true);
     }
+}
+
+std::string PdfBox::text(int property) const
+{
+    if (property == PDF_FONT_STAND_IN)
+        return FontCatalog::instance().standIn(m_style.fontName);
+    if (isTextProperty(property))
+        throw PdfError("property " + std::to_string(property) + " cannot be read");
+    refuseProperty(property, /*wantedText*/ true);
 }
 
 void PdfBox::setNumber(int property, int value)

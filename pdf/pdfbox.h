@@ -29,6 +29,7 @@ public:
     std::mutex &mutex() { return m_mutex; }
 
     void setText(int property, std::string text);
+    std::string text(int property) const;
     void setNumber(int property, int value);
     int number(int property) const;
 

@@ -94,9 +94,19 @@ enum {
     PDF_MISSING_GLYPH_COUNT = 60, /* number, read only: how many */
     PDF_MISSING_GLYPH_INDEX = 61, /* number: which one 62 reads, from 0; a
                                    * negative index is refused */
-    PDF_MISSING_GLYPH = 62        /* number, read only: its code point; read
+    PDF_MISSING_GLYPH = 62,       /* number, read only: its code point; read
                                    * with the index at or past the count,
                                    * it fails */
+    PDF_FONT_STAND_IN = 63,       /* text, read only: the family drawing
+                                   * property 11's font where no installed
+                                   * face is of that family, "" where one
+                                   * is; fails when no font is found */
+    PDF_FONT_ANSWERS = 64         /* text, for the whole process, set before
+                                   * any text is drawn: a file in which the
+                                   * font faces fontconfig names are kept,
+                                   * so that later processes need not read
+                                   * fontconfig's configuration while it
+                                   * and the fonts are unchanged */
 };
 
 /* Creates a writer instance. window and reserved are accepted for
@@ -118,6 +128,14 @@ TERVOLANPDF_EXPORT int SetNumProp(int box, int property, int value);
  * while a document is open, of that document's pages), or -1 for an
  * unknown handle, an unknown property or a text property. */
 TERVOLANPDF_EXPORT int GetNumProp(int box, int property);
+
+/* Copies the value of a text property that can be read (63), UTF-8 and
+ * NUL-terminated, into buffer, cut to capacity - 1 bytes on a character
+ * boundary. Returns the number of bytes copied, or -1 for an unknown
+ * handle, a property that cannot be read as text, a NULL buffer or a
+ * capacity below 1, or when the value cannot be had (the message says
+ * why). */
+TERVOLANPDF_EXPORT int GetStrProp(int box, int property, char *buffer, int capacity);
 
 /* Opens a document with the properties set so far; its first page is
  * current. Any document still open on this box is abandoned first. The

@@ -1,5 +1,6 @@
 #include "pdf/fonts/fontcatalog.h"
 
+#include "pdf/fonts/fontconfigstart.h"
 #include "pdf/fonts/fontface.h"
 #include "pdf/tervolanpdf-private.h"
 
@@ -45,13 +46,32 @@ const char *aliasFamily(const std::string &name)
     return nullptr;
 }
 
+// Set before the first question when answers are kept: such a process
+// (the converter) has asked fontconfig nothing yet, so it may load the
+// configuration itself, without the templates FcInit also reads.
+bool loadConfigurationItself = false;
+
 FcConfig *fontConfig()
 {
     static FcConfig *config = [] {
+        if (loadConfigurationItself)
+            FontConfigStart::loadConfiguration();
         FcInit();
         return FcConfigReference(nullptr);
     }();
     return config;
+}
+
+// A face has a family name per language; any of them names it.
+bool hasFamily(const std::vector<std::string> &families, const std::string &family)
+{
+    for (const std::string &candidate : families) {
+        if (FcStrCmpIgnoreCase(reinterpret_cast<const FcChar8 *>(candidate.c_str()),
+                               reinterpret_cast<const FcChar8 *>(family.c_str()))
+            == 0)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -67,11 +87,42 @@ const FontFace &FontCatalog::face(const std::string &name)
     std::lock_guard lock(m_mutex);
     if (const auto known = m_byName.find(name); known != m_byName.end())
         return *known->second;
-    const FontFace &found = faceAt(locate(name));
+    const FontFace &found = faceFor(name);
     m_byName.emplace(name, &found);
     if (const char *alias = aliasFamily(name))
         m_companionFamilies.emplace(&found, companionFamily(alias));
     return found;
+}
+
+// A kept answer naming a face that can no longer be read is no answer:
+// fontconfig is asked instead.
+const FontFace &FontCatalog::faceFor(const std::string &name)
+{
+    try {
+        return faceAt(locate(name));
+    } catch (const PdfError &) {
+        if (!m_answers)
+            throw;
+        m_answers->forget();
+        return faceAt(locate(name));
+    }
+}
+
+std::string FontCatalog::standIn(const std::string &name)
+{
+    std::lock_guard lock(m_mutex);
+    const char *alias = aliasFamily(name);
+    const Location location = locate(name);
+    if (location.families.empty() || hasFamily(location.families, alias ? alias : name))
+        return "";
+    return location.families.front();
+}
+
+void FontCatalog::keepAnswersIn(std::string file)
+{
+    std::lock_guard lock(m_mutex);
+    m_answers = std::make_unique<FontAnswers>(std::move(file));
+    loadConfigurationItself = true;
 }
 
 const FontFace &FontCatalog::faceAt(const Location &location)
@@ -160,7 +211,7 @@ const FontFace *FontCatalog::searchFallback(char32_t codepoint)
             continue;
         FcPatternGetInteger(font, FC_INDEX, 0, &index);
         try {
-            const FontFace &face = faceAt({reinterpret_cast<const char *>(file), index});
+            const FontFace &face = faceAt({reinterpret_cast<const char *>(file), index, {}});
             if (!face.drawsInColourOnly() && face.covers(codepoint))
                 found = &face;
         } catch (const PdfError &) {
@@ -241,24 +292,47 @@ FontCatalog::Location FontCatalog::locate(const std::string &name)
 // match is not of family (where given).
 FontCatalog::Location FontCatalog::bestMatch(FcPattern *pattern, const char *family)
 {
+    Location location;
+    if (m_answers) {
+        FcChar8 *text = FcNameUnparse(pattern);
+        const std::string query = text ? reinterpret_cast<const char *>(text) : "";
+        FcStrFree(text);
+        if (const std::optional<FontAnswers::Answer> kept = m_answers->find(query)) {
+            FcPatternDestroy(pattern);
+            location = {kept->path, kept->index, kept->families};
+        } else {
+            location = askFontconfig(pattern);
+            if (!location.path.empty())
+                m_answers->remember(query, {location.path, location.index, location.families},
+                                    fontConfig());
+        }
+    } else {
+        location = askFontconfig(pattern);
+    }
+    if (family && (location.families.empty() || location.families.front() != family))
+        location.path.clear();
+    return location;
+}
+
+// Takes pattern over; an empty path when nothing matches.
+FontCatalog::Location FontCatalog::askFontconfig(FcPattern *pattern)
+{
     FcConfigSubstitute(fontConfig(), pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
     FcPattern *match = FcFontMatch(fontConfig(), pattern, &result);
     FcPatternDestroy(pattern);
-
     Location location;
-    FcChar8 *found = nullptr;
-    FcChar8 *file = nullptr;
-    const bool ofFamily = !family
-        || (match && FcPatternGetString(match, FC_FAMILY, 0, &found) == FcResultMatch
-            && std::string_view(reinterpret_cast<const char *>(found)) == family);
-    if (match && ofFamily && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-        location.path = reinterpret_cast<const char *>(file);
+    if (!match)
+        return location;
+    FcChar8 *text = nullptr;
+    for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &text) == FcResultMatch; ++i)
+        location.families.emplace_back(reinterpret_cast<const char *>(text));
+    if (FcPatternGetString(match, FC_FILE, 0, &text) == FcResultMatch) {
+        location.path = reinterpret_cast<const char *>(text);
         FcPatternGetInteger(match, FC_INDEX, 0, &location.index);
     }
-    if (match)
-        FcPatternDestroy(match);
+    FcPatternDestroy(match);
     return location;
 }
 

@@ -3,6 +3,8 @@
 #ifndef TERVOLANPDF_FONTCATALOG_H
 #define TERVOLANPDF_FONTCATALOG_H
 
+#include "pdf/fonts/fontanswers.h"
+
 #include <map>
 #include <memory>
 #include <mutex>
@@ -43,16 +45,30 @@ public:
     // among 宋体 text is drawn in a serif like its neighbours.
     const FontFace *fallbackFor(char32_t codepoint, const FontFace &face);
 
+    // The family that stands in for name where fontconfig has no face of
+    // the family name asks for (any of the face's family names counts),
+    // "" where it has one. Throws PdfError when no font can be found.
+    std::string standIn(const std::string &name);
+
+    // From now on the faces fontconfig names are kept in file (see
+    // FontAnswers) and answered from it in later processes; fontconfig's
+    // configuration is then read only when a question is not answered
+    // there. Call before any face is asked for.
+    void keepAnswersIn(std::string file);
+
 private:
     FontCatalog() = default;
 
     struct Location {
         std::string path;
         int index = 0;
+        std::vector<std::string> families;
     };
-    static Location locate(const std::string &name);
-    static Location locateFamily(const char *family);
-    static Location bestMatch(FcPattern *pattern, const char *family);
+    Location locate(const std::string &name);
+    Location locateFamily(const char *family);
+    Location bestMatch(FcPattern *pattern, const char *family);
+    Location askFontconfig(FcPattern *pattern);
+    const FontFace &faceFor(const std::string &name);
     const FontFace &faceAt(const Location &location);
     const FontFace *companionOf(const FontFace &face);
     const FontFace *knownFallback(char32_t codepoint);
@@ -62,6 +78,7 @@ private:
     static int installedFaceCount();
 
     std::mutex m_mutex;
+    std::unique_ptr<FontAnswers> m_answers; // none unless kept
     std::map<std::string, const FontFace *> m_byName;
     // Two names may lead to one file and face; it is loaded only once.
     std::map<std::pair<std::string, int>, std::unique_ptr<FontFace>> m_byLocation;

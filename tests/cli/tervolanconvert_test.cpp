@@ -274,3 +274,50 @@ TEST_F(ConvertTest, FontconfigFileNamedInTheEnvironmentIsTheOneUsed)
     const std::string fonts = CommandRun::run("pdffonts " + shellQuote(pdf("face"))).out;
     EXPECT_NE(fonts.find("TervolanNameKeyed"), std::string::npos) << fonts;
 }
+
+// The faces fontconfig names are kept between runs, but only while every
+// file it read and the environment it reads are as they were: an answer
+// changed by hand is drawn with, and passed over once either changes.
+TEST_F(ConvertTest, KeptFontAnswersHoldOnlyWhileFontconfigsInputsAreUnchanged)
+{
+    const std::string faces = std::string(TERVOLAN_SOURCE_DIR) + "/tests/pdf/data";
+    const std::string configText = "<?xml version=\"1.0\"?>\n<fontconfig><dir>" + faces
+        + "</dir><cachedir>" + dir.file("cache") + "</cachedir><include ignore_missing=\"yes\">"
+        + dir.file("user/extra.conf") + "</include></fontconfig>\n";
+    const std::string config = dir.write("fonts.conf", configText);
+    dir.write("user/notes", "");
+    const std::string input = dir.write("face.txt", "Hello\n");
+    auto faceDrawn = [&](const std::string &environment) {
+        CommandRun run = CommandRun::run(
+            environment + " FONTCONFIG_FILE=" + shellQuote(config)
+            + " XDG_CACHE_HOME=" + shellQuote(dir.file("home-cache")) + " " + Convert
+            + " --settings " + shellQuote(emptySettings) + " --on-conflict overwrite -o "
+            + shellQuote(out()) + " --font 'Tervolan Name Keyed' " + shellQuote(input));
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        return CommandRun::run("pdffonts " + shellQuote(pdf("face"))).out;
+    };
+    // The other test face, the one TrueType face there, as the answer.
+    auto editAnswer = [&] {
+        std::string kept = readBytes(dir.file("home-cache/tervolan/font-answers"));
+        const size_t face = kept.find("namekeyed.otf");
+        ASSERT_NE(face, std::string::npos) << kept;
+        dir.write("home-cache/tervolan/font-answers", kept.replace(face, 13, "scriptforms.ttf"));
+    };
+    const std::string other = "XDG_CONFIG_HOME=" + shellQuote(dir.file("config"));
+    // The first run writes fontconfig's cache, which the answers watch.
+    faceDrawn("");
+    faceDrawn("");
+    editAnswer();
+    EXPECT_NE(faceDrawn("").find("CID TrueType"), std::string::npos);
+    EXPECT_NE(faceDrawn(other).find("TervolanNameKeyed"), std::string::npos);
+    editAnswer();
+    EXPECT_NE(faceDrawn(other).find("CID TrueType"), std::string::npos);
+    dir.write("fonts.conf", configText + "<!-- changed -->\n");
+    EXPECT_NE(faceDrawn(other).find("TervolanNameKeyed"), std::string::npos);
+    // A file the configuration includes where there was none, in a folder
+    // of no other file it read.
+    editAnswer();
+    EXPECT_NE(faceDrawn(other).find("CID TrueType"), std::string::npos);
+    dir.write("user/extra.conf", "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+    EXPECT_NE(faceDrawn(other).find("TervolanNameKeyed"), std::string::npos);
+}

@@ -1,6 +1,8 @@
-#include "cli/fontconfigstart.h"
+#include "pdf/fonts/fontconfigstart.h"
 
 #include <fontconfig/fontconfig.h>
+
+namespace tervolanpdf {
 
 namespace {
 
@@ -34,3 +36,5 @@ void FontConfigStart::loadConfiguration()
     // The current configuration holds a reference of its own.
     FcConfigDestroy(config);
 }
+
+} // namespace tervolanpdf
