@@ -275,6 +275,22 @@ TEST_F(ConvertTest, FontconfigFileNamedInTheEnvironmentIsTheOneUsed)
     EXPECT_NE(fonts.find("TervolanNameKeyed"), std::string::npos) << fonts;
 }
 
+// The writer names the family standing in for a font it has no face of;
+// a face of that family under any spelling of its name stands for itself.
+TEST_F(ConvertTest, FontWithoutAFaceIsNamedWithItsStandIn)
+{
+    const std::string input = dir.write("a.txt", "字\n");
+    const CommandRun unknown = convert("--font 'No Such Face' " + shellQuote(input));
+    ASSERT_EQ(unknown.exitCode, 0) << unknown.err;
+    EXPECT_NE(unknown.err.find("font \"No Such Face\" is not known; using Noto"), std::string::npos)
+        << unknown.err;
+    for (const char *known : {"宋体", "noto serif cjk sc"}) {
+        const CommandRun run = convert("--on-conflict overwrite --font '" + std::string(known)
+                                       + "' " + shellQuote(input));
+        EXPECT_EQ(run.err.find("is not known"), std::string::npos) << known << ": " << run.err;
+    }
+}
+
 // The faces fontconfig names are kept between runs, but only while every
 // file it read and the environment it reads are as they were: an answer
 // changed by hand is drawn with, and passed over once either changes.
