@@ -60,6 +60,8 @@ TEST(PdfProperties, UnknownHandlesAreRefusedByEveryCall)
     expectFailure(TextOut(unknown, 100, 100, "x"), name);
     expectFailure(NewPage(unknown), name);
     expectFailure(EndDoc(unknown), name);
+    char text[8];
+    expectFailure(GetStrProp(unknown, PDF_FONT_STAND_IN, text, sizeof text), name);
     expectFailure(GetNumProp(0, PDF_FONT_SIZE), "unknown PDF box 0");
     expectFailure(GetNumProp(-1, PDF_FONT_SIZE), "unknown PDF box -1");
 }
@@ -76,6 +78,11 @@ TEST(PdfProperties, UnknownAndWrongKindPropertiesAreRefused)
     expectFailure(SetNumProp(box, PDF_PAGE_HEIGHT, 100), "read-only");
     // A refused value leaves the one in force alone.
     EXPECT_EQ(GetNumProp(box, PDF_PAGE_HEIGHT), 2970);
+    char text[8];
+    expectFailure(SetStrProp(box, PDF_FONT_STAND_IN, "x"), "read only");
+    expectFailure(GetStrProp(box, PDF_AUTHOR, text, sizeof text), "cannot be read");
+    expectFailure(GetStrProp(box, PDF_FONT_SIZE, text, sizeof text), "holds a number");
+    expectFailure(GetStrProp(box, PDF_FONT_STAND_IN, nullptr, 8), "buffer");
 }
 
 TEST(PdfProperties, DocumentCallsNeedAnOpenDocument)
