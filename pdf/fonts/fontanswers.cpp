@@ -157,7 +157,9 @@ std::vector<std::string> includesOf(const std::string &file, const std::string &
 
 void addAll(std::set<std::string> &paths, FcStrList *list)
 {
-    while (FcChar8 *path = list ? FcStrListNext(list) : nullptr)
+    if (!list)
+        return;
+    while (FcChar8 *path = FcStrListNext(list))
         paths.insert(reinterpret_cast<const char *>(path));
     FcStrListDone(list);
 }

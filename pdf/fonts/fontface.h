@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace tervolanpdf {
 
@@ -87,6 +88,7 @@ public:
 
 private:
     uint16_t lookUp(char32_t codepoint, LineScript script) const;
+    const std::vector<bool> &substitutable(LineScript script) const;
     void readMetrics();
     void readNames();
 
@@ -117,6 +119,10 @@ private:
     LazyTable m_widths;
     mutable std::once_flag m_cffRead;
     mutable std::unique_ptr<CffFont> m_cffFont;
+    // By LineScript, Han and Other: the glyphs some substitution of the
+    // face's shaping for the script may replace, made on first use.
+    mutable std::once_flag m_substitutableMade[2];
+    mutable std::vector<bool> m_substitutable[2];
 };
 
 } // namespace tervolanpdf
