@@ -99,32 +99,43 @@ void Deflater::compress(std::string_view data, std::string &out)
     m_lastChecksum = trailerChecksum(out);
 }
 
-// The front's checksum is taken on its thread, the back's on this one, and
-// the two combined: the trailer checks the whole data.
 void Deflater::compressOnTwoThreads(std::string_view data, std::string &out)
 {
     if (data.size() < kTwoThreadBytes || data.size() > UINT_MAX) {
         compress(data, out);
         return;
     }
-    const std::string_view front = data.substr(0, data.size() / 64 * kFrontSixtyFourths);
-    const std::string_view back = data.substr(front.size());
+    joinHalves(
+        data, data.size() / 64 * kFrontSixtyFourths,
+        [&](std::string_view front, std::string &to) {
+            appendFlushed(front, std::min(m_level, Z_BEST_COMPRESSION), to);
+        },
+        [&](std::string_view back, std::string &to) { to = rawDeflate(back); }, out);
+}
+
+// The front's checksum is taken on its thread, the back's on this one, and
+// the two combined: the trailer checks the whole data.
+void Deflater::joinHalves(std::string_view data, size_t frontBytes, const Half &front,
+                          const Half &back, std::string &out)
+{
+    const std::string_view frontData = data.substr(0, frontBytes);
+    const std::string_view backData = data.substr(frontBytes);
     unsigned long frontChecksum = 1;
     unsigned long backChecksum = 1;
     std::string backOut;
     TwoThreads::run(
         [&] {
             out = zlibHeader(m_level);
-            appendFlushed(front, std::min(m_level, Z_BEST_COMPRESSION), out);
-            frontChecksum = libdeflate_adler32(1, front.data(), front.size());
+            front(frontData, out);
+            frontChecksum = libdeflate_adler32(1, frontData.data(), frontData.size());
         },
         [&] {
-            backOut = rawDeflate(back);
-            backChecksum = libdeflate_adler32(1, back.data(), back.size());
+            back(backData, backOut);
+            backChecksum = libdeflate_adler32(1, backData.data(), backData.size());
         });
     out += backOut;
     m_lastChecksum
-        = adler32_combine(frontChecksum, backChecksum, static_cast<z_off_t>(back.size()));
+        = adler32_combine(frontChecksum, backChecksum, static_cast<z_off_t>(backData.size()));
     appendChecksum(out, m_lastChecksum);
 }
 
@@ -151,13 +162,12 @@ bool Deflater::matchingPays(std::string_view data)
     return rawDeflate(sample).size() * 10 < literals.size() * 9;
 }
 
-// Two threads take a half each, the front ended on a byte without ending
-// the stream; the trailer checks the whole data, as in
-// compressOnTwoThreads().
+// Two threads take a half each, in whole blocks, the front ended on a byte
+// without ending the stream.
 void Deflater::compressLiterals(std::string_view data, bool twoThreads, std::string &out)
 {
-    out = zlibHeader(m_level);
     if (!twoThreads) {
+        out = zlibHeader(m_level);
         HuffmanOnlyDeflater::append(data, /*final*/ true, out);
         m_lastChecksum = libdeflate_adler32(1, data.data(), data.size());
         appendChecksum(out, m_lastChecksum);
@@ -165,24 +175,15 @@ void Deflater::compressLiterals(std::string_view data, bool twoThreads, std::str
     }
     const size_t blocks
         = (data.size() + HuffmanOnlyDeflater::kBlockBytes - 1) / HuffmanOnlyDeflater::kBlockBytes;
-    const std::string_view front = data.substr(0, blocks / 2 * HuffmanOnlyDeflater::kBlockBytes);
-    const std::string_view back = data.substr(front.size());
-    unsigned long frontChecksum = 1;
-    unsigned long backChecksum = 1;
-    std::string backOut;
-    TwoThreads::run(
-        [&] {
-            HuffmanOnlyDeflater::append(front, /*final*/ false, out);
-            frontChecksum = libdeflate_adler32(1, front.data(), front.size());
+    joinHalves(
+        data, blocks / 2 * HuffmanOnlyDeflater::kBlockBytes,
+        [](std::string_view front, std::string &to) {
+            HuffmanOnlyDeflater::append(front, /*final*/ false, to);
         },
-        [&] {
-            HuffmanOnlyDeflater::append(back, /*final*/ true, backOut);
-            backChecksum = libdeflate_adler32(1, back.data(), back.size());
-        });
-    out += backOut;
-    m_lastChecksum
-        = adler32_combine(frontChecksum, backChecksum, static_cast<z_off_t>(back.size()));
-    appendChecksum(out, m_lastChecksum);
+        [](std::string_view back, std::string &to) {
+            HuffmanOnlyDeflater::append(back, /*final*/ true, to);
+        },
+        out);
 }
 
 std::string Deflater::rawDeflate(std::string_view data)

@@ -9,6 +9,7 @@
 #include <zlib.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -59,7 +60,12 @@ public:
     unsigned long dataChecksum() const { return m_lastChecksum; }
 
 private:
+    // Appends one half's compressed blocks to its string.
+    using Half = std::function<void(std::string_view, std::string &)>;
+
     std::string rawDeflate(std::string_view data);
+    void joinHalves(std::string_view data, size_t frontBytes, const Half &front, const Half &back,
+                    std::string &out);
     bool matchingPays(std::string_view data);
     void compressLiterals(std::string_view data, bool twoThreads, std::string &out);
 
