@@ -29,8 +29,8 @@ std::string SettingsFallbacks::pageSize(const std::string &name)
     return "page size \"" + name + "\" is not known; using " + used;
 }
 
-// The writer says which family stands in for the font, from the box the
-// page size is asked of.
+// The writer says which family stands in for the font, asked on a box of
+// its own as the page size is.
 std::string SettingsFallbacks::font(const std::string &name)
 {
     static const int box = CreateBox(/*window*/ 0, /*reserved*/ 0);
