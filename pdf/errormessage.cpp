@@ -25,10 +25,15 @@ void ErrorMessage::clear()
 
 int ErrorMessage::copyTo(char *buffer, int capacity)
 {
+    return copyText(t_message, buffer, capacity);
+}
+
+int ErrorMessage::copyText(const std::string &text, char *buffer, int capacity)
+{
     if (!buffer || capacity < 1)
         return -1;
-    const size_t length = Utf8::prefixLength(t_message, static_cast<size_t>(capacity) - 1);
-    std::memcpy(buffer, t_message.data(), length);
+    const size_t length = Utf8::prefixLength(text, static_cast<size_t>(capacity) - 1);
+    std::memcpy(buffer, text.data(), length);
     buffer[length] = '\0';
     return static_cast<int>(length);
 }

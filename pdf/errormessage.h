@@ -17,6 +17,10 @@ public:
     // cut to capacity - 1 bytes on a character boundary. Returns the bytes
     // copied, or -1 for a NULL buffer or a capacity below 1.
     static int copyTo(char *buffer, int capacity);
+
+    // The same for any text: how the C interface hands text to a caller's
+    // buffer.
+    static int copyText(const std::string &text, char *buffer, int capacity);
 };
 
 } // namespace tervolanpdf

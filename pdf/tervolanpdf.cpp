@@ -8,9 +8,7 @@
 #include "pdf/errormessage.h"
 #include "pdf/pdfbox.h"
 #include "pdf/tervolanpdf-private.h"
-#include "platform/text/utf8.h"
 
-#include <cstring>
 #include <new>
 
 using namespace tervolanpdf;
@@ -78,11 +76,7 @@ int GetStrProp(int box, int property, char *buffer, int capacity)
     return onBox(box, [&](PdfBox &pdf) {
         if (!buffer || capacity < 1)
             throw PdfError("GetStrProp needs a buffer of at least one byte");
-        const std::string text = pdf.text(property);
-        const size_t length = Utf8::prefixLength(text, static_cast<size_t>(capacity) - 1);
-        std::memcpy(buffer, text.data(), length);
-        buffer[length] = '\0';
-        return static_cast<int>(length);
+        return ErrorMessage::copyText(pdf.text(property), buffer, capacity);
     });
 }
 

@@ -64,29 +64,24 @@ std::optional<std::string> environmentLines()
 
 // A file's or folder's identity, size and times; "-" where there is none.
 // The change time cannot be set back, so a file put back as it was still
-// counts as changed.
-std::string signature(const std::string &path)
+// counts as changed. moment, where given, is when this process began to
+// read fontconfig's configuration: "" for a file changed since.
+std::string signature(const std::string &path, const timespec *moment = nullptr)
 {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0)
         return "-";
+    auto notBefore = [&](const timespec &time) {
+        return time.tv_sec > moment->tv_sec
+            || (time.tv_sec == moment->tv_sec && time.tv_nsec >= moment->tv_nsec);
+    };
+    if (moment && (notBefore(info.st_mtim) || notBefore(info.st_ctim)))
+        return "";
     std::ostringstream text;
     text << info.st_dev << ':' << info.st_ino << ':' << info.st_size << ':' << info.st_mtim.tv_sec
          << '.' << info.st_mtim.tv_nsec << ':' << info.st_ctim.tv_sec << '.'
          << info.st_ctim.tv_nsec;
     return text.str();
-}
-
-bool changedSince(const std::string &path, const timespec &moment)
-{
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0)
-        return false;
-    auto notBefore = [&](const timespec &time) {
-        return time.tv_sec > moment.tv_sec
-            || (time.tv_sec == moment.tv_sec && time.tv_nsec >= moment.tv_nsec);
-    };
-    return notBefore(info.st_mtim) || notBefore(info.st_ctim);
 }
 
 std::string readWhole(const std::string &path)
@@ -279,9 +274,10 @@ void FontAnswers::remember(const std::string &query, const Answer &answer, FcCon
     for (const std::string &path : watchedPaths(config)) {
         // A change while this process read the configuration may or may
         // not be in its answers: none are kept then.
-        if (!keepable(path) || changedSince(path, m_startedAt))
+        const std::string stamp = signature(path, &m_startedAt);
+        if (!keepable(path) || stamp.empty())
             return;
-        text += "watch " + signature(path) + '\t' + path + '\n';
+        text += "watch " + stamp + '\t' + path + '\n';
     }
     for (const auto &[keptQuery, kept] : m_answers) {
         std::string keptFamilies;
